@@ -1,0 +1,44 @@
+#include "arbeitsstand.h"
+
+namespace {
+
+constexpr int JüngstesAlter = 17;
+constexpr std::array<int, 49> Altersfaktoren{31, 30, 29, 28, 27, 26, 25, 24, 24, 23, 22, 22, 21, 20, 20, 19, 19,
+                                             18, 17, 17, 16, 16, 16, 15, 15, 14, 14, 13, 13, 13, 12, 12, 12, 11,
+                                             11, 11, 10, 10, 10, 10, 9,  9,  9,  9,  9,  8,  8,  8,  8};
+
+} // namespace
+
+int altersfaktor(int alter)
+{
+    const int k = alter - JüngstesAlter;
+    if (k < 0 || k >= int(Altersfaktoren.size()))
+        return 0;
+    return Altersfaktoren[std::size_t(k)];
+}
+
+int führendeZahl(QStringView text)
+{
+    qsizetype i = 0;
+    while (i < text.size() && text[i] == u' ')
+        ++i;
+    int wert = 0;
+    for (; i < text.size() && text[i] >= u'0' && text[i] <= u'9'; ++i) {
+        if (wert > 100000000) // far beyond any year; keeps the sum defined
+            break;
+        wert = wert * 10 + (text[i].unicode() - u'0');
+    }
+    return wert;
+}
+
+void Arbeitsstand::übernehmen(const Datensatz& satz)
+{
+    datensatz = satz;
+    geburtsjahr = führendeZahl(satz.geburtsjahr);
+    gesamtpunkte[0] = satz.startgutschrift;
+    for (int i = 1; i <= Jahreswerte<int>::Anzahl; ++i) {
+        entgelt[std::size_t(i)] = satz.jahresentgelt[i];
+        elternzeit[std::size_t(i)] = satz.elternzeitpunkte[i];
+        bonus[std::size_t(i)] = satz.bonuspunkte[i];
+    }
+}

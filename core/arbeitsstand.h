@@ -1,0 +1,35 @@
+#pragma once
+
+#include "datensatz.h"
+#include "festkomma.h"
+
+#include <array>
+
+// The per-year values of the current case. Index i stands for the year 2001 + i and the
+// table row 4 + i; index 0 is 2001, which carries only the start credit.
+using Jahresreihe = std::array<Festkomma, 56>;
+
+// The in-memory state of the current case that loading, table, calculation, editing and
+// printing share.
+struct Arbeitsstand {
+    int datensatznummer = 1;
+    int geburtsjahr = 0;
+    Datensatz datensatz = Datensatz::grundstellung();
+
+    Jahresreihe entgelt{}, monatsdurchschnitt{}, wertziffer{}, beitragspunkte{}, elternzeit{}, bonus{},
+        versorgungspunkte{}, gesamtpunkte{}, rente{};
+
+    // Copies a record into the working set: birth year, start credit and the 50 years of
+    // pay, parental-leave and bonus points. Elements 51..55 are left as they are.
+    void übernehmen(const Datensatz& satz);
+};
+
+// The age factor of the points model x 10 for the ages 17..65; 0 for any other age.
+int altersfaktor(int alter);
+
+// The number at the start of a text (blanks skipped), or 0 when it has no digits.
+int führendeZahl(QStringView text);
+
+// Birth years the calculation table can show: the 2002 row needs age 17 at most.
+constexpr int KleinstesGeburtsjahr = 1936;
+constexpr int GrößtesGeburtsjahr = 1985;

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+class QFileDevice;
+
+// The one way the program replaces a file on disk. A save writes the whole file image to
+// a temporary file beside the target and renames it over the target only when every step
+// succeeded, so that a failed save leaves the previous bytes in place. Tests derive from
+// it to make single steps fail.
+class Dateiablage
+{
+public:
+    virtual ~Dateiablage() = default;
+
+    // Replaces the file at `pfad` by `inhalt`. On failure returns false, the file keeps its
+    // previous bytes and `fehler` holds the reason in German.
+    virtual bool ersetzen(const QString& pfad, const QByteArray& inhalt, QString& fehler);
+
+protected:
+    // The steps of a save, each replaceable on its own.
+    virtual bool öffnen(QFileDevice& datei);
+    virtual qint64 schreiben(QFileDevice& datei, const char* daten, qint64 länge);
+    virtual bool leeren(QFileDevice& datei);
+    virtual bool festschreiben(QFileDevice& datei);
+};
+
+// The system's reason for the last failure on `datei`, in German where it is a known one.
+QString systemgrund(const QFileDevice& datei);

@@ -1,0 +1,170 @@
+#include "datensatz.h"
+
+#include <QStringDecoder>
+#include <QStringEncoder>
+#include <QtEndian>
+
+namespace Zeichensatz {
+
+QByteArray kodieren(QStringView text)
+{
+    QStringEncoder kodierer("windows-1252");
+    QByteArray bytes = kodierer.encode(text);
+    // A character without a place in the code page (refused where it is typed) must still
+    // not shift the fixed widths: the encoder gives one '?' for it.
+    return bytes;
+}
+
+QString dekodieren(QByteArrayView bytes)
+{
+    QStringDecoder dekodierer("windows-1252");
+    return dekodierer.decode(bytes);
+}
+
+bool speicherbar(QChar zeichen)
+{
+    if (zeichen.unicode() < 0x80 || (zeichen.unicode() >= 0xA0 && zeichen.unicode() <= 0xFF))
+        return true;
+    QStringEncoder kodierer("windows-1252", QStringEncoder::Flag::Stateless);
+    QByteArray b = kodierer.encode(QStringView(&zeichen, 1));
+    return !kodierer.hasError() && b.size() == 1;
+}
+
+QByteArray festeBreite(QStringView text, int breite)
+{
+    QByteArray bytes = kodieren(text);
+    if (bytes.size() > breite)
+        bytes.truncate(breite);
+    else
+        bytes.append(breite - bytes.size(), ' ');
+    return bytes;
+}
+
+} // namespace Zeichensatz
+
+namespace {
+
+constexpr int OffsetStartgutschrift = 145;
+constexpr int OffsetEntgelt = 153;
+constexpr int OffsetElternzeit = 553;
+constexpr int OffsetBonus = 953;
+constexpr int OffsetKinder1 = 1353;
+constexpr int OffsetKinder2 = 1453;
+constexpr int OffsetMonate1 = 1553;
+constexpr int OffsetMonate2 = 1653;
+
+void schreibeFestkomma(char* ziel, Festkomma wert)
+{
+    qToLittleEndian<qint64>(wert.roh(), ziel);
+}
+
+Festkomma leseFestkomma(const char* quelle)
+{
+    return Festkomma::ausRoh(qFromLittleEndian<qint64>(quelle));
+}
+
+// The blank record: 145 blanks for the texts, then zeros for every number.
+QByteArray grundstellungBytes()
+{
+    QByteArray bytes(OffsetStartgutschrift, ' ');
+    bytes.resize(Datensatz::Länge, '\0');
+    return bytes;
+}
+
+} // namespace
+
+QString& Datensatz::text(Textfeld feld)
+{
+    return const_cast<QString&>(std::as_const(*this).text(feld));
+}
+
+const QString& Datensatz::text(Textfeld feld) const
+{
+    switch (feld) {
+    case Anrede: return anrede;
+    case Vorname: return vorname;
+    case Nachname: return nachname;
+    case Geburtstag: return geburtstag;
+    case Geburtsmonat: return geburtsmonat;
+    case Geburtsjahr: return geburtsjahr;
+    case Versicherungsnummer: return versicherungsnummer;
+    case Strasse: return strasse;
+    case Wohnort:
+    case AnzahlTextfelder: break;
+    }
+    return wohnort;
+}
+
+Datensatz Datensatz::grundstellung()
+{
+    Datensatz d;
+    for (int f = 0; f < AnzahlTextfelder; ++f)
+        d.text(Textfeld(f)) = QString(Textbreite[std::size_t(f)], u' ');
+    return d;
+}
+
+Datensatz Datensatz::musterfall()
+{
+    Datensatz d = grundstellung();
+    d.anrede = QStringLiteral("Frau");
+    d.vorname = QStringLiteral("Hedwig");
+    d.nachname = QStringLiteral("Wendler");
+    d.geburtstag = QStringLiteral("1");
+    d.geburtsmonat = QStringLiteral("1");
+    d.geburtsjahr = QStringLiteral("1985");
+    d.versicherungsnummer = QStringLiteral("ATV-120366M1234");
+    d.strasse = QStringLiteral("Ulmenbergstrasse 9");
+    d.wohnort = QStringLiteral("12345 Musterort");
+    d.jahresentgelt.füllen(Festkomma::ausGanzzahl(30000));
+    // Stored texts are fixed-width: read back, they carry their blanks.
+    return ausBytes(d.alsBytes());
+}
+
+QByteArray Datensatz::alsBytes() const
+{
+    QByteArray bytes;
+    bytes.reserve(Länge);
+    for (int f = 0; f < AnzahlTextfelder; ++f)
+        bytes += Zeichensatz::festeBreite(text(Textfeld(f)), Textbreite[std::size_t(f)]);
+    bytes.resize(Länge, '\0');
+    char* d = bytes.data();
+    schreibeFestkomma(d + OffsetStartgutschrift, startgutschrift);
+    for (int i = 1; i <= Jahreswerte<int>::Anzahl; ++i) {
+        const int k = i - 1;
+        schreibeFestkomma(d + OffsetEntgelt + 8 * k, jahresentgelt[i]);
+        schreibeFestkomma(d + OffsetElternzeit + 8 * k, elternzeitpunkte[i]);
+        schreibeFestkomma(d + OffsetBonus + 8 * k, bonuspunkte[i]);
+        qToLittleEndian<qint16>(kinder1[i], d + OffsetKinder1 + 2 * k);
+        qToLittleEndian<qint16>(kinder2[i], d + OffsetKinder2 + 2 * k);
+        qToLittleEndian<qint16>(monate1[i], d + OffsetMonate1 + 2 * k);
+        qToLittleEndian<qint16>(monate2[i], d + OffsetMonate2 + 2 * k);
+    }
+    return bytes;
+}
+
+Datensatz Datensatz::ausBytes(QByteArrayView quelle)
+{
+    // A short tail reads as the blank record's bytes.
+    QByteArray bytes = grundstellungBytes();
+    std::copy_n(quelle.data(), std::min<qsizetype>(quelle.size(), Länge), bytes.data());
+    const char* s = bytes.constData();
+    Datensatz d;
+    int offset = 0;
+    for (int f = 0; f < AnzahlTextfelder; ++f) {
+        const int breite = Textbreite[std::size_t(f)];
+        d.text(Textfeld(f)) = Zeichensatz::dekodieren(QByteArrayView(s + offset, breite));
+        offset += breite;
+    }
+    d.startgutschrift = leseFestkomma(s + OffsetStartgutschrift);
+    for (int i = 1; i <= Jahreswerte<int>::Anzahl; ++i) {
+        const int k = i - 1;
+        d.jahresentgelt[i] = leseFestkomma(s + OffsetEntgelt + 8 * k);
+        d.elternzeitpunkte[i] = leseFestkomma(s + OffsetElternzeit + 8 * k);
+        d.bonuspunkte[i] = leseFestkomma(s + OffsetBonus + 8 * k);
+        d.kinder1[i] = qFromLittleEndian<qint16>(s + OffsetKinder1 + 2 * k);
+        d.kinder2[i] = qFromLittleEndian<qint16>(s + OffsetKinder2 + 2 * k);
+        d.monate1[i] = qFromLittleEndian<qint16>(s + OffsetMonate1 + 2 * k);
+        d.monate2[i] = qFromLittleEndian<qint16>(s + OffsetMonate2 + 2 * k);
+    }
+    return d;
+}

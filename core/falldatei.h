@@ -1,0 +1,52 @@
+#pragma once
+
+#include "datensatz.h"
+
+#include <QByteArray>
+#include <QList>
+#include <QString>
+#include <utility>
+
+class Dateiablage;
+
+// The case file "atv.txt": seven records of 1753 bytes. The file image is held in memory;
+// every write replaces the whole file through the file layer, and the image changes only
+// once the file on disk has.
+class Falldatei
+{
+public:
+    static constexpr int AnzahlFälle = 7;
+    static constexpr qint64 Solllänge = qint64(AnzahlFälle) * Datensatz::Länge;
+
+    struct Ergebnis {
+        bool ok = true;
+        QString meldung; // for the user: a warning when ok, the reason when not
+    };
+
+    explicit Falldatei(Dateiablage& ablage);
+
+    // Opens the file, creating it with the sample case as record 1 and six blank records
+    // when it is missing or empty. A file of any other length is used unchanged.
+    Ergebnis öffnen(const QString& pfad);
+
+    // Record n (1..7); a record the file does not hold reads as the blank record.
+    Datensatz lesen(int n) const;
+    Ergebnis schreiben(int n, const Datensatz& satz);
+    // Writes several records with a single save, all or nothing.
+    Ergebnis schreiben(const QList<std::pair<int, Datensatz>>& sätze);
+
+    const QByteArray& abbild() const { return m_abbild; }
+    const QString& pfad() const { return m_pfad; }
+    bool schreibgeschützt() const { return m_schreibgeschützt; }
+
+    static QByteArray neuesAbbild();
+
+private:
+    Ergebnis sichernVorÄnderung();
+
+    Dateiablage& m_ablage;
+    QString m_pfad;
+    QByteArray m_abbild;
+    bool m_schreibgeschützt = false;
+    bool m_unerwartet = false; // a length we did not write ourselves: copy it before changing it
+};

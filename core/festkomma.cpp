@@ -1,0 +1,196 @@
+#include "festkomma.h"
+
+#include <cmath>
+#include <limits>
+
+namespace {
+
+std::int64_t begrenzt(double wert)
+{
+    // 2^63 is exactly representable; anything at or beyond it is clamped.
+    constexpr double grenze = 9223372036854775808.0;
+    if (std::isnan(wert))
+        return 0;
+    if (wert >= grenze)
+        return Festkomma::Größter;
+    if (wert < -grenze)
+        return Festkomma::Kleinster;
+    return static_cast<std::int64_t>(wert);
+}
+
+std::int64_t summeBegrenzt(std::int64_t a, std::int64_t b)
+{
+    std::int64_t s;
+    if (__builtin_add_overflow(a, b, &s))
+        return a > 0 ? Festkomma::Größter : Festkomma::Kleinster;
+    return s;
+}
+
+std::int64_t produktBegrenzt(std::int64_t a, std::int64_t b)
+{
+    std::int64_t p;
+    if (__builtin_mul_overflow(a, b, &p))
+        return ((a < 0) != (b < 0)) ? Festkomma::Kleinster : Festkomma::Größter;
+    return p;
+}
+
+// Divides by a power of ten, rounding half away from zero; works on the integer digits.
+std::int64_t geteiltGerundet(std::int64_t wert, std::int64_t teiler)
+{
+    std::int64_t q = wert / teiler;
+    std::int64_t r = wert % teiler;
+    // r may be negative; compare magnitudes without negating INT64_MIN's remainder.
+    std::int64_t betrag = r < 0 ? -r : r;
+    if (betrag * 2 >= teiler)
+        q += (wert < 0) ? -1 : 1;
+    return q;
+}
+
+} // namespace
+
+Festkomma Festkomma::ausGanzzahl(std::int64_t ganz)
+{
+    return Festkomma(produktBegrenzt(ganz, Skala));
+}
+
+Festkomma Festkomma::ausDouble(double wert)
+{
+    return Festkomma(begrenzt(std::nearbyint(wert * double(Skala))));
+}
+
+Festkomma Festkomma::ausText(QStringView text)
+{
+    qsizetype i = 0;
+    const qsizetype n = text.size();
+    while (i < n && text[i] == u' ')
+        ++i;
+    bool negativ = false;
+    if (i < n && (text[i] == u'-' || text[i] == u'+')) {
+        negativ = text[i] == u'-';
+        ++i;
+    }
+    // Collect the digits exactly; stop adding once the value is far beyond any sensible
+    // amount, so that a long run of digits saturates instead of overflowing.
+    constexpr std::int64_t obergrenze = Größter / 100;
+    std::int64_t ganz = 0;
+    bool übergelaufen = false;
+    bool ziffern = false;
+    while (i < n && text[i].isDigit() && text[i].unicode() < 128) {
+        ziffern = true;
+        if (ganz < obergrenze)
+            ganz = ganz * 10 + (text[i].unicode() - u'0');
+        else
+            übergelaufen = true;
+        ++i;
+    }
+    std::int64_t bruch = 0; // the first five decimals
+    int stellen = 0;
+    bool restNichtNull = false;
+    if (i < n && (text[i] == u',' || text[i] == u'.')) {
+        ++i;
+        while (i < n && text[i].isDigit() && text[i].unicode() < 128) {
+            ziffern = true;
+            int ziffer = text[i].unicode() - u'0';
+            if (stellen < 5) {
+                bruch = bruch * 10 + ziffer;
+                ++stellen;
+            } else if (ziffer != 0) {
+                restNichtNull = true;
+            }
+            ++i;
+        }
+    }
+    if (!ziffern)
+        return {};
+    while (stellen < 5) {
+        bruch *= 10;
+        ++stellen;
+    }
+    // bruch holds five decimals; round the fifth away, ties to even.
+    std::int64_t vier = bruch / 10;
+    int letzte = int(bruch % 10);
+    if (letzte > 5 || (letzte == 5 && (restNichtNull || (vier % 2) == 1)))
+        ++vier;
+    std::int64_t roh = übergelaufen ? Größter : summeBegrenzt(produktBegrenzt(ganz, Skala), vier);
+    if (negativ)
+        roh = (roh == Größter && übergelaufen) ? Kleinster : -roh;
+    return Festkomma(roh);
+}
+
+Festkomma Festkomma::operator+(Festkomma b) const
+{
+    return Festkomma(summeBegrenzt(m_roh, b.m_roh));
+}
+
+Festkomma Festkomma::operator-(Festkomma b) const
+{
+    if (b.m_roh == Kleinster)
+        return Festkomma(summeBegrenzt(summeBegrenzt(m_roh, Größter), 1));
+    return Festkomma(summeBegrenzt(m_roh, -b.m_roh));
+}
+
+Festkomma Festkomma::mal(std::int64_t ganz) const
+{
+    return Festkomma(produktBegrenzt(m_roh, ganz));
+}
+
+Festkomma Festkomma::geteiltDurch(std::int64_t teiler) const
+{
+    if (teiler == 0)
+        return {};
+    return Festkomma(begrenzt(std::nearbyint(double(m_roh) / double(teiler))));
+}
+
+Festkomma Festkomma::mal(Festkomma faktor) const
+{
+    return Festkomma(begrenzt(std::nearbyint(double(m_roh) * double(faktor.m_roh) / double(Skala))));
+}
+
+Festkomma Festkomma::punkteGerundet() const
+{
+    // x cut to three decimals, as a whole number of thousandths.
+    std::int64_t t = m_roh / 10;
+    std::int64_t hundertstel = t / 10;
+    if (t % 10 > 4)
+        ++hundertstel;
+    return Festkomma(hundertstel * 100);
+}
+
+QString Festkomma::alsText(int dezimalen) const
+{
+    return alsText(dezimalen, u',');
+}
+
+QString Festkomma::alsText(int dezimalen, QChar trenner) const
+{
+    // Up to four decimals the value is rounded on its own digits; more decimals are zeros.
+    const int gerundet = dezimalen < 4 ? dezimalen : 4;
+    std::int64_t teiler = 1;
+    for (int k = gerundet; k < 4; ++k)
+        teiler *= 10;
+    std::int64_t wert = geteiltGerundet(m_roh, teiler);
+    const bool negativ = wert < 0;
+    // Work on the magnitude as unsigned so INT64_MIN has a magnitude too.
+    std::uint64_t betrag = negativ ? std::uint64_t(0) - std::uint64_t(wert) : std::uint64_t(wert);
+    std::uint64_t einheit = 1;
+    for (int k = 0; k < gerundet; ++k)
+        einheit *= 10;
+    QString text = QString::number(betrag / einheit);
+    if (dezimalen > 0) {
+        QString nachkomma = QString::number(betrag % einheit).rightJustified(gerundet, u'0');
+        text += trenner + nachkomma + QString(dezimalen - gerundet, u'0');
+    }
+    if (negativ)
+        text.prepend(u'-');
+    return text;
+}
+
+QString Festkomma::alsSchlichtText() const
+{
+    QString text = alsText(4);
+    while (text.endsWith(u'0'))
+        text.chop(1);
+    if (text.endsWith(u','))
+        text.chop(1);
+    return text;
+}

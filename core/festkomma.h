@@ -1,0 +1,56 @@
+#pragma once
+
+#include <QString>
+#include <QStringView>
+#include <cstdint>
+
+// A decimal with four places, held as value x 10,000 in 64 bits. All money and point
+// values of the program use it, in memory and in the case file. Sums and whole-number
+// products are exact; a result that would leave 64 bits is clamped to the largest or
+// smallest value instead of wrapping, because values read from a file can be anything.
+class Festkomma
+{
+public:
+    static constexpr std::int64_t Skala = 10000;
+    static constexpr std::int64_t Größter = INT64_MAX;
+    static constexpr std::int64_t Kleinster = INT64_MIN;
+
+    constexpr Festkomma() = default;
+    static constexpr Festkomma ausRoh(std::int64_t roh) { return Festkomma(roh); }
+    static Festkomma ausGanzzahl(std::int64_t ganz);
+    // Rounds value x 10,000 to the nearest whole unit, a tie going to the even one.
+    static Festkomma ausDouble(double wert);
+    // The reading rule for a cell text: blanks before the number are skipped, a comma or
+    // a point is the decimal separator, the number ends at the first character that cannot
+    // continue it; no digits reads as 0. More than four decimals round to nearest, ties to even.
+    static Festkomma ausText(QStringView text);
+
+    constexpr std::int64_t roh() const { return m_roh; }
+    double alsDouble() const { return double(m_roh) / double(Skala); }
+
+    Festkomma operator+(Festkomma b) const;
+    Festkomma operator-(Festkomma b) const;
+    Festkomma& operator+=(Festkomma b) { return *this = *this + b; }
+    // Exact product with a whole number.
+    Festkomma mal(std::int64_t ganz) const;
+    // Division and non-whole multiplication go through double and are rounded to
+    // four decimals once, ties to even.
+    Festkomma geteiltDurch(std::int64_t teiler) const;
+    Festkomma mal(Festkomma faktor) const;
+    // The points rule: cut to three decimals, a third decimal of 5..9 adds 0.01.
+    Festkomma punkteGerundet() const;
+
+    // Display patterns ("#####0.00", "##0.00000", ...): at least one integer digit,
+    // exactly `dezimalen` decimals rounded half away from zero, decimal comma, no grouping.
+    QString alsText(int dezimalen) const;
+    QString alsText(int dezimalen, QChar trenner) const;
+    // Plain decimal form: no trailing zeros, no separator for a whole number (6000, 0,0417, 1,3).
+    QString alsSchlichtText() const;
+
+    friend constexpr bool operator==(Festkomma a, Festkomma b) { return a.m_roh == b.m_roh; }
+    friend constexpr auto operator<=>(Festkomma a, Festkomma b) { return a.m_roh <=> b.m_roh; }
+
+private:
+    constexpr explicit Festkomma(std::int64_t roh) : m_roh(roh) {}
+    std::int64_t m_roh = 0;
+};

@@ -1,0 +1,29 @@
+#include "rentenberechnung.h"
+
+namespace Rentenberechnung {
+
+Festkomma beitragspunkte(Festkomma wertziffer, Festkomma altersfaktor)
+{
+    return wertziffer.mal(altersfaktor).punkteGerundet();
+}
+
+QList<Jahr> berechnen(Festkomma startgutschrift, const QList<Eingabe>& jahre)
+{
+    QList<Jahr> ergebnis;
+    ergebnis.reserve(jahre.size());
+    Festkomma gesamt = startgutschrift;
+    for (const Eingabe& e : jahre) {
+        Jahr j;
+        j.monatsdurchschnitt = e.entgelt.geteiltDurch(12);
+        j.wertziffer = j.monatsdurchschnitt.geteiltDurch(Referenzentgelt);
+        j.beitragspunkte = beitragspunkte(j.wertziffer, e.altersfaktor);
+        j.versorgungspunkte = j.beitragspunkte + e.elternzeit + e.bonus;
+        gesamt += j.versorgungspunkte;
+        j.gesamtpunkte = gesamt;
+        j.rente = gesamt.mal(Meßbetrag);
+        ergebnis.append(j);
+    }
+    return ergebnis;
+}
+
+} // namespace Rentenberechnung

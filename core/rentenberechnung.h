@@ -1,0 +1,29 @@
+#pragma once
+
+#include "festkomma.h"
+
+#include <QList>
+
+// The points model, year by year: pay / 12 = monthly average; / 1000 = Wertziffer;
+// x age factor = contribution points; + parental-leave and bonus points = the year's
+// pension points; accumulated from the start credit; x 4 Euro = monthly pension.
+namespace Rentenberechnung {
+
+constexpr std::int64_t Referenzentgelt = 1000;
+constexpr std::int64_t Meßbetrag = 4;
+
+struct Eingabe {
+    Festkomma entgelt, altersfaktor, elternzeit, bonus;
+};
+
+struct Jahr {
+    Festkomma monatsdurchschnitt, wertziffer, beitragspunkte, versorgungspunkte, gesamtpunkte, rente;
+};
+
+// Contribution points from a Wertziffer and the age factor.
+Festkomma beitragspunkte(Festkomma wertziffer, Festkomma altersfaktor);
+
+// Every year from the start credit on; element k belongs to the year index k + 1.
+QList<Jahr> berechnen(Festkomma startgutschrift, const QList<Eingabe>& jahre);
+
+} // namespace Rentenberechnung

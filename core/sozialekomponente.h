@@ -1,0 +1,22 @@
+#pragma once
+
+#include "festkomma.h"
+
+// Parental leave: for every child and full month of leave, the points that a pay of
+// 500 Euro in that month would give.
+namespace SozialeKomponente {
+
+constexpr std::int64_t BetragJeKindUndMonat = 500;
+constexpr int MaxKinder = 6;
+constexpr int MaxMonate = 12;
+
+struct Rechnung {
+    Festkomma betrag1, betrag2, gesamtbetrag, monatsdurchschnitt, wertziffer, punkte;
+};
+
+// The months of the second line after the check: together with the first line at most 12.
+int zweiteMonate(int monate1, int monate2);
+
+Rechnung berechnen(int kinder1, int monate1, int kinder2, int monate2, Festkomma altersfaktor);
+
+} // namespace SozialeKomponente

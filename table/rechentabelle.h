@@ -1,0 +1,74 @@
+#pragma once
+
+#include "arbeitsstand.h"
+#include "zellenmodell.h"
+
+#include <QObject>
+#include <QString>
+#include <array>
+
+class Falldatei;
+class Meldungen;
+
+// The calculation table of the current case: one row per year from 2001 to the 65th
+// birthday, 24 columns writing each year's calculation out as an equation. It is display
+// and input surface at once: the calculation reads its inputs back from the cell texts.
+class Rechentabelle : public QObject
+{
+    Q_OBJECT
+public:
+    static constexpr int Spalten = 24;
+    static constexpr int Kopfzeilen = 4;
+    static constexpr int Startzeile = 4; // the year 2001
+    // Shares of the table's width per column; they add up to 0.98.
+    static constexpr std::array<double, Spalten> Spaltenanteile{
+        0.036, 0.03, 0.091, 0.038, 0.085, 0.016, 0.065, 0.016, 0.059, 0.016, 0.046, 0.016,
+        0.06,  0.016, 0.053, 0.016, 0.05, 0.016, 0.053, 0.06, 0.016, 0.045, 0.016, 0.065};
+    static constexpr double KopfzeilenHöhe = 0.8; // row 0 against row 4
+
+    Rechentabelle(Arbeitsstand& stand, Falldatei& datei, Meldungen& meldungen, QObject* parent = nullptr);
+
+    Zellenmodell& modell() { return m_modell; }
+    const Zellenmodell& modell() const { return m_modell; }
+    Arbeitsstand& stand() { return m_stand; }
+    Falldatei& datei() { return m_datei; }
+    Meldungen& meldungen() { return m_meldungen; }
+
+    // Loads case `datensatznummer` from the case file and rebuilds the table.
+    void datensatzholen();
+    void gridfüllen();
+    void tabellenkopf();
+    // Computes every year from the cell texts and shows the pension at 65 in the headline.
+    void atvberechnen();
+
+    static QVector<int> spaltenbreiten(int tabellenbreite);
+    int letzteZeile() const { return m_modell.rowCount() - 1; }
+    // The number of year rows after 2001.
+    int jahreszeilen() const { return std::max(0, m_modell.rowCount() - 5); }
+
+    int aktuelleZeile() const { return m_zeile; }
+    int aktuelleSpalte() const { return m_spalte; }
+    void setzeAktuelleZelle(int zeile, int spalte);
+    QString aktuellerText() const { return m_modell.text(m_zeile, m_spalte); }
+    void setzeAktuellenText(const QString& text) { m_modell.setzeText(m_zeile, m_spalte, text); }
+
+    QString bediensteter() const { return m_bediensteter; }
+    QString rentenkopf() const { return m_rentenkopf; }
+
+signals:
+    void bediensteterGesetzt(const QString& text);
+    void rentenkopfGesetzt(const QString& text);
+    void aktuelleZelleGesetzt(int zeile, int spalte);
+
+private:
+    void jahreszeileFüllen(int zeile);
+
+    Arbeitsstand& m_stand;
+    Falldatei& m_datei;
+    Meldungen& m_meldungen;
+    Zellenmodell m_modell;
+    int m_zeile = 0;
+    int m_spalte = 0;
+    QString m_bediensteter;
+    QString m_rentenkopf;
+};

@@ -1,0 +1,216 @@
+#include "zellenmodell.h"
+
+#include <QBrush>
+
+namespace {
+
+const Zellenmodell::Zelle LeereZelle{};
+
+// Numbers stand to the right, other texts to the left, as a grid's general alignment.
+bool siehtAusWieZahl(const QString& text)
+{
+    const QString t = text.trimmed();
+    if (t.isEmpty())
+        return false;
+    bool ziffer = false;
+    for (qsizetype i = 0; i < t.size(); ++i) {
+        const QChar z = t[i];
+        if (z.isDigit())
+            ziffer = true;
+        else if (!(z == u',' || z == u'.' || (i == 0 && z == u'-')))
+            return false;
+    }
+    return ziffer;
+}
+
+} // namespace
+
+Zellenmodell::Zellenmodell(int zeilen, int spalten, QObject* parent)
+    : QAbstractTableModel(parent), m_zeilen(zeilen), m_spalten(spalten), m_zellen(zeilen * spalten)
+{
+}
+
+int Zellenmodell::rowCount(const QModelIndex& parent) const
+{
+    return parent.isValid() ? 0 : m_zeilen;
+}
+
+int Zellenmodell::columnCount(const QModelIndex& parent) const
+{
+    return parent.isValid() ? 0 : m_spalten;
+}
+
+QVariant Zellenmodell::data(const QModelIndex& index, int role) const
+{
+    if (!index.isValid() || !gültig(index.row(), index.column()))
+        return {};
+    const Zelle& z = zelle(index.row(), index.column());
+    switch (role) {
+    case Qt::DisplayRole:
+        return z.text;
+    case Qt::BackgroundRole:
+        return QBrush(hintergrund(index.row(), index.column()));
+    case Qt::ForegroundRole:
+        if (fest(index.row(), index.column()))
+            return QBrush(m_festText);
+        return {};
+    case Qt::FontRole: {
+        QFont f = m_schrift;
+        if (z.schriftgröße > 0)
+            f.setPointSizeF(z.schriftgröße);
+        f.setBold(z.fett);
+        return f;
+    }
+    case Qt::TextAlignmentRole:
+        if (z.ausrichtung)
+            return int(z.ausrichtung);
+        return int((siehtAusWieZahl(z.text) ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter);
+    default:
+        return {};
+    }
+}
+
+Qt::ItemFlags Zellenmodell::flags(const QModelIndex& index) const
+{
+    if (!index.isValid())
+        return Qt::NoItemFlags;
+    return Qt::ItemIsEnabled | Qt::ItemIsSelectable;
+}
+
+void Zellenmodell::setzeFesteBereiche(int zeilen, int spalten)
+{
+    m_festeZeilen = zeilen;
+    m_festeSpalten = spalten;
+}
+
+void Zellenmodell::setzeFarben(QColor normalHintergrund, QColor festHintergrund, QColor festText)
+{
+    m_normalHintergrund = normalHintergrund;
+    m_festHintergrund = festHintergrund;
+    m_festText = festText;
+}
+
+void Zellenmodell::setzeSchrift(const QFont& schrift)
+{
+    m_schrift = schrift;
+}
+
+void Zellenmodell::setzeZeilenzahl(int zeilen)
+{
+    zeilen = std::max(0, zeilen);
+    if (zeilen == m_zeilen)
+        return;
+    const bool melden = !sammelt();
+    if (zeilen > m_zeilen) {
+        if (melden)
+            beginInsertRows({}, m_zeilen, zeilen - 1);
+        m_zellen.resize(qsizetype(zeilen) * m_spalten);
+        m_zeilen = zeilen;
+        if (melden)
+            endInsertRows();
+    } else {
+        if (melden)
+            beginRemoveRows({}, zeilen, m_zeilen - 1);
+        m_zellen.resize(qsizetype(zeilen) * m_spalten);
+        m_zeilen = zeilen;
+        if (melden)
+            endRemoveRows();
+    }
+}
+
+bool Zellenmodell::gültig(int zeile, int spalte) const
+{
+    return zeile >= 0 && zeile < m_zeilen && spalte >= 0 && spalte < m_spalten;
+}
+
+const Zellenmodell::Zelle& Zellenmodell::zelle(int zeile, int spalte) const
+{
+    if (!gültig(zeile, spalte))
+        return LeereZelle;
+    return m_zellen[qsizetype(zeile) * m_spalten + spalte];
+}
+
+Zellenmodell::Zelle& Zellenmodell::änderbar(int zeile, int spalte)
+{
+    Q_ASSERT(gültig(zeile, spalte));
+    return m_zellen[qsizetype(zeile) * m_spalten + spalte];
+}
+
+void Zellenmodell::geändert(int zeile, int spalte)
+{
+    if (!sammelt()) {
+        const QModelIndex i = index(zeile, spalte);
+        emit dataChanged(i, i);
+    }
+}
+
+void Zellenmodell::setzeText(int zeile, int spalte, const QString& text)
+{
+    if (!gültig(zeile, spalte))
+        return;
+    änderbar(zeile, spalte).text = text;
+    geändert(zeile, spalte);
+}
+
+void Zellenmodell::setzeHintergrund(int zeile, int spalte, const QColor& farbe)
+{
+    if (!gültig(zeile, spalte))
+        return;
+    änderbar(zeile, spalte).hintergrund = farbe;
+    geändert(zeile, spalte);
+}
+
+void Zellenmodell::setzeSchriftgröße(int zeile, int spalte, qreal punkte)
+{
+    if (!gültig(zeile, spalte))
+        return;
+    änderbar(zeile, spalte).schriftgröße = punkte;
+    geändert(zeile, spalte);
+}
+
+void Zellenmodell::setzeFett(int zeile, int spalte, bool fett)
+{
+    if (!gültig(zeile, spalte))
+        return;
+    änderbar(zeile, spalte).fett = fett;
+    geändert(zeile, spalte);
+}
+
+void Zellenmodell::setzeAusrichtung(int zeile, int spalte, Qt::Alignment ausrichtung)
+{
+    if (!gültig(zeile, spalte))
+        return;
+    änderbar(zeile, spalte).ausrichtung = ausrichtung;
+    geändert(zeile, spalte);
+}
+
+void Zellenmodell::leeren()
+{
+    const bool melden = !sammelt();
+    if (melden)
+        beginResetModel();
+    std::fill(m_zellen.begin(), m_zellen.end(), Zelle{});
+    if (melden)
+        endResetModel();
+}
+
+void Zellenmodell::sammlungBeginnen()
+{
+    if (m_sammlung++ == 0)
+        beginResetModel();
+}
+
+void Zellenmodell::sammlungBeenden()
+{
+    Q_ASSERT(m_sammlung > 0);
+    if (--m_sammlung == 0)
+        endResetModel();
+}
+
+QColor Zellenmodell::hintergrund(int zeile, int spalte) const
+{
+    const Zelle& z = zelle(zeile, spalte);
+    if (z.hintergrund.isValid())
+        return z.hintergrund;
+    return fest(zeile, spalte) ? m_festHintergrund : m_normalHintergrund;
+}

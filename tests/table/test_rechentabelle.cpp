@@ -1,0 +1,167 @@
+#include "dateiablage.h"
+#include "falldatei.h"
+#include "farben.h"
+#include "rechentabelle.h"
+#include "skriptmeldungen.h"
+
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace {
+
+class RechentabelleTest : public ::testing::Test
+{
+protected:
+    QTemporaryDir ordner;
+    Dateiablage ablage;
+    Falldatei datei{ablage};
+    Arbeitsstand stand;
+    Skriptmeldungen meldungen;
+    Rechentabelle tabelle{stand, datei, meldungen};
+
+    void SetUp() override { ASSERT_TRUE(datei.öffnen(ordner.filePath(QStringLiteral("atv.txt"))).ok); }
+
+    // Loads a case built from the sample with another birth year.
+    void ladeMitGeburtsjahr(const QString& jahr)
+    {
+        Datensatz d = Datensatz::musterfall();
+        d.geburtsjahr = jahr;
+        ASSERT_TRUE(datei.schreiben(2, d).ok);
+        stand.datensatznummer = 2;
+        tabelle.datensatzholen();
+    }
+    QString t(int zeile, int spalte) const { return tabelle.modell().text(zeile, spalte); }
+};
+
+TEST_F(RechentabelleTest, MusterfallZeigtSeineRente)
+{
+    QString kopf;
+    QObject::connect(&tabelle, &Rechentabelle::rentenkopfGesetzt, [&](const QString& s) { kopf = s; });
+    tabelle.datensatzholen();
+    tabelle.atvberechnen();
+    EXPECT_EQ(tabelle.bediensteter(), QStringLiteral("  Hedwig Wendler"));
+    EXPECT_EQ(kopf, QStringLiteral("793,00 €"));
+    EXPECT_EQ(tabelle.modell().rowCount(), 54);
+    EXPECT_EQ(t(5, 4), "2500,00");
+    EXPECT_EQ(t(5, 8), "2,50000");
+    EXPECT_EQ(t(5, 12), "7,75");
+    EXPECT_EQ(t(53, 23), "793,00");
+    EXPECT_EQ(tabelle.aktuelleZeile(), 53);
+    EXPECT_EQ(tabelle.aktuelleSpalte(), 23);
+    EXPECT_EQ(stand.rente[49].alsText(2), "793,00");
+    EXPECT_TRUE(meldungen.protokoll.isEmpty());
+}
+
+struct Tabellenfall {
+    const char* geburtsjahr;
+    int zeilen;
+    int letztesJahr;
+    const char* alter2002;
+    const char* faktor2002;
+};
+
+TEST_F(RechentabelleTest, ZeilenAlterUndFaktorenJeGeburtsjahr)
+{
+    const Tabellenfall fälle[] = {
+        {"1985", 54, 2050, "17", "3,10"},
+        {"1960", 29, 2025, "42", "1,40"},
+        {"    ", 54, 2050, "17", "3,10"}, // blank: built for 1985
+        {"1937", 6, 2002, "65", "0,80"},
+    };
+    for (const auto& f : fälle) {
+        ladeMitGeburtsjahr(QString::fromUtf8(f.geburtsjahr));
+        const int letzte = f.zeilen - 1;
+        ASSERT_EQ(tabelle.modell().rowCount(), f.zeilen) << f.geburtsjahr;
+        EXPECT_EQ(t(4, 0), "2001");
+        EXPECT_EQ(t(letzte, 0), QString::number(f.letztesJahr));
+        EXPECT_EQ(t(letzte, 1), "65");
+        EXPECT_EQ(t(letzte, 10), "0,80");
+        EXPECT_EQ(t(5, 1), QString::fromUtf8(f.alter2002));
+        EXPECT_EQ(t(5, 10), QString::fromUtf8(f.faktor2002));
+    }
+    EXPECT_EQ(stand.geburtsjahr, 1937);
+}
+
+TEST_F(RechentabelleTest, FarbenUndFesteTexte)
+{
+    tabelle.datensatzholen();
+    const Zellenmodell& m = tabelle.modell();
+    for (int zeile = 5; zeile <= 53; ++zeile) {
+        const QColor streifen = zeile % 2 == 1 ? Farben::HellGrün : Farben::Grün;
+        EXPECT_EQ(m.hintergrund(zeile, 1), streifen) << zeile;
+        EXPECT_EQ(m.hintergrund(zeile, 23), streifen) << zeile;
+        for (int spalte : {2, 14, 16})
+            EXPECT_EQ(m.hintergrund(zeile, spalte), Farben::Weiß) << zeile;
+        EXPECT_EQ(m.hintergrund(zeile, 0), Farben::HellGelb);
+    }
+    EXPECT_EQ(m.hintergrund(4, 19), Farben::Weiß);
+    EXPECT_EQ(m.hintergrund(4, 23), Farben::Grün);
+    EXPECT_EQ(t(5, 3), "/12 =");
+    EXPECT_EQ(t(5, 6), "1000,00");
+    EXPECT_EQ(t(5, 21), "4,00");
+    EXPECT_EQ(t(4, 21), "4.00");
+    EXPECT_EQ(t(4, 1), "");
+    EXPECT_EQ(t(4, 2), "");
+}
+
+TEST_F(RechentabelleTest, KopfMitSeinenLeerzeichen)
+{
+    tabelle.datensatzholen();
+    for (int spalte = 0; spalte < 24; ++spalte) {
+        EXPECT_EQ(t(0, spalte), QString::number(spalte + 1));
+        EXPECT_EQ(tabelle.modell().zelle(0, spalte).schriftgröße, 8);
+    }
+    EXPECT_EQ(t(1, 7), "= ");
+    EXPECT_EQ(t(1, 16), "Bonus- ");
+    EXPECT_EQ(t(3, 2), "(ATV-pflichtig) ");
+    EXPECT_EQ(t(3, 18), "punkte ");
+    EXPECT_EQ(t(3, 21), "Euro ");
+    EXPECT_EQ(t(3, 23), "monatlich ");
+    EXPECT_EQ(t(2, 0), " ");
+    EXPECT_EQ(t(1, 21), QStringLiteral("Meß-"));
+}
+
+TEST_F(RechentabelleTest, StartgutschriftUndLeereEntgeltzelle)
+{
+    Datensatz d = Datensatz::musterfall();
+    d.startgutschrift = Festkomma::ausText(u"12,5");
+    ASSERT_TRUE(datei.schreiben(1, d).ok);
+    tabelle.datensatzholen();
+    EXPECT_EQ(t(4, 19), "12,50");
+    EXPECT_EQ(t(4, 23), "50,00");
+    tabelle.atvberechnen();
+    EXPECT_EQ(tabelle.rentenkopf(), QStringLiteral("843,00 €"));
+
+    // A pay cell left blank counts as 0 until the table is filled again.
+    tabelle.modell().setzeText(5, 2, QStringLiteral(" "));
+    tabelle.atvberechnen();
+    EXPECT_EQ(t(5, 12), "0,00");
+    EXPECT_EQ(t(5, 19), "12,50");
+    EXPECT_EQ(tabelle.rentenkopf(), QStringLiteral("812,00 €"));
+    EXPECT_EQ(datei.lesen(1).jahresentgelt[1].alsText(2), "30000,00");
+}
+
+TEST_F(RechentabelleTest, GeburtsjahrAußerhalbDesBereichs)
+{
+    for (const char* jahr : {"1990", "1935", "9999", "1986"}) {
+        meldungen.protokoll.clear();
+        const QByteArray vorher = datei.abbild();
+        ladeMitGeburtsjahr(QString::fromUtf8(jahr));
+        tabelle.atvberechnen();
+        EXPECT_EQ(tabelle.modell().rowCount(), 5) << jahr;
+        EXPECT_EQ(t(4, 0), "2001");
+        EXPECT_EQ(t(1, 0), "Jahr");
+        EXPECT_EQ(tabelle.rentenkopf(), QStringLiteral("0,00 €"));
+        ASSERT_EQ(meldungen.protokoll.size(), 1) << jahr;
+        EXPECT_TRUE(meldungen.protokoll[0].text.contains(QString::fromUtf8(jahr)));
+        EXPECT_TRUE(meldungen.protokoll[0].text.contains(QStringLiteral("1936 bis 1985")));
+        EXPECT_EQ(datei.lesen(2).geburtsjahr, QString::fromUtf8(jahr));
+    }
+    // 1936 is the earliest year: only the 2001 row, and no message.
+    meldungen.protokoll.clear();
+    ladeMitGeburtsjahr(QStringLiteral("1936"));
+    EXPECT_EQ(tabelle.modell().rowCount(), 5);
+    EXPECT_TRUE(meldungen.protokoll.isEmpty());
+}
+
+} // namespace

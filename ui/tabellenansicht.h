@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QTableView>
+
+class Zellenmodell;
+
+// Shows a Zellenmodell as a plain grid: no header of Qt's own (the model's first rows are
+// the heading), merged cells for the model's joined row, column widths in twips.
+class Tabellenansicht : public QTableView
+{
+    Q_OBJECT
+public:
+    explicit Tabellenansicht(QWidget* parent = nullptr);
+
+    void setzeModell(Zellenmodell* modell);
+    void setzeSpaltenbreitenTwips(const QVector<int>& breiten);
+    void setzeZeilenhöheTwips(int zeile, int twips);
+
+private:
+    void spannenSetzen();
+    Zellenmodell* m_modell = nullptr;
+};

@@ -1,0 +1,119 @@
+#include "zvk.h"
+
+#include "farben.h"
+#include "tabellenansicht.h"
+#include "twips.h"
+
+#include <QApplication>
+#include <QFont>
+#include <QHeaderView>
+
+namespace {
+
+constexpr int Fensterbreite = 14190; // client area as designed
+// The window heights of the layouts count the caption and border, which the designed
+// client area of 8640 twips in a window of 9100 leaves for them.
+constexpr int Rahmenhöhe = 460;
+constexpr int Normalhöhe = 9100;
+constexpr int Tabellenoben = 1005;
+constexpr int NormaleTabellenhöhe = 7380;
+
+void platzieren(QWidget* w, int links, int oben, int breite, int höhe)
+{
+    w->setGeometry(Twips::zuPixel(links), Twips::zuPixel(oben), Twips::zuPixel(breite), Twips::zuPixel(höhe));
+}
+
+QFont arial(qreal punkte, bool fett = false)
+{
+    QFont f(QStringLiteral("Arial"));
+    f.setPointSizeF(punkte);
+    f.setBold(fett);
+    return f;
+}
+
+QLabel* umrandetesLabel(QWidget* eltern, const QColor& hintergrund)
+{
+    auto* label = new QLabel(eltern);
+    label->setFrameStyle(QFrame::Box | QFrame::Plain);
+    label->setAutoFillBackground(true);
+    QPalette p = label->palette();
+    p.setColor(QPalette::Window, hintergrund);
+    p.setColor(QPalette::WindowText, Qt::black);
+    label->setPalette(p);
+    return label;
+}
+
+} // namespace
+
+ZVK::ZVK(QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                          Qt::WindowCloseButtonHint),
+      m_nachrichten(this), m_datei(m_ablage), m_tabelle(m_stand, m_datei, m_nachrichten)
+{
+    setWindowTitle(QStringLiteral("Berechnung der Rente nach dem Tarifvertrag über die betriebliche "
+                                  "Altersversorgung des öffentlichen Dienstes vom 1. März 2002"));
+    setAutoFillBackground(true);
+    QPalette p = palette();
+    p.setColor(QPalette::Window, Farben::HellGelb);
+    setPalette(p);
+    setFont(arial(14.25));
+    steuerelementeAnlegen();
+}
+
+void ZVK::steuerelementeAnlegen()
+{
+    m_bediensteter = umrandetesLabel(this, Farben::Weiß);
+    platzieren(m_bediensteter, 0, 600, 4605, 405);
+
+    m_label1 = umrandetesLabel(this, Farben::Grün);
+    m_label1->setText(QStringLiteral("       Voraussichtliche Zuvora:"));
+    platzieren(m_label1, 4590, 600, 4650, 405);
+
+    m_label2 = umrandetesLabel(this, Farben::Grün);
+    m_label2->setFont(arial(14.25, true));
+    m_label2->setAlignment(Qt::AlignCenter);
+    platzieren(m_label2, 9240, 600, 2715, 405);
+
+    m_grid = new Tabellenansicht(this);
+    m_grid->setzeModell(&m_tabelle.modell());
+
+    m_erläuterungen = umrandetesLabel(this, Farben::HellGelb);
+    m_erläuterungen->setFont(arial(11.25));
+
+    connect(&m_tabelle, &Rechentabelle::bediensteterGesetzt, m_bediensteter, &QLabel::setText);
+    connect(&m_tabelle, &Rechentabelle::rentenkopfGesetzt, m_label2, &QLabel::setText);
+}
+
+bool ZVK::Form_Load(const QString& falldateipfad)
+{
+    m_stand.datensatznummer = 1;
+    const Falldatei::Ergebnis geöffnet = m_datei.öffnen(falldateipfad);
+    if (!geöffnet.ok) {
+        m_nachrichten.fehler(geöffnet.meldung);
+        return false;
+    }
+    if (!geöffnet.meldung.isEmpty())
+        m_nachrichten.hinweis(geöffnet.meldung, QStringLiteral("Zuvora"));
+
+    setzeFensterhöheTwips(Normalhöhe);
+    move(0, 0);
+    tabelleAuslegen(NormaleTabellenhöhe);
+    m_grid->setzeSpaltenbreitenTwips(Rechentabelle::spaltenbreiten(Fensterbreite - 60));
+
+    m_tabelle.datensatzholen();
+    m_tabelle.atvberechnen();
+    return true;
+}
+
+void ZVK::setzeFensterhöheTwips(int twips)
+{
+    setFixedSize(Twips::zuPixel(Fensterbreite), Twips::zuPixel(twips - Rahmenhöhe));
+}
+
+void ZVK::tabelleAuslegen(int tabellenhöheTwips)
+{
+    platzieren(m_grid, 0, Tabellenoben, Fensterbreite - 60, tabellenhöheTwips);
+    platzieren(m_erläuterungen, 0, Tabellenoben + tabellenhöheTwips, 14200, 315);
+    // Row 0 holds only the column numbers: 0.8 of a year row's height.
+    m_grid->setRowHeight(0, int(std::lround(Rechentabelle::KopfzeilenHöhe * m_grid->verticalHeader()->defaultSectionSize())));
+}
