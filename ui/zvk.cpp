@@ -95,9 +95,8 @@ bool ZVK::Form_Load(const QString& falldateipfad)
     if (!geöffnet.meldung.isEmpty())
         m_nachrichten.hinweis(geöffnet.meldung, QStringLiteral("Zuvora"));
 
-    setzeFensterhöheTwips(Normalhöhe);
+    normalesLayout();
     move(0, 0);
-    tabelleAuslegen(NormaleTabellenhöhe);
     m_grid->setzeSpaltenbreitenTwips(Rechentabelle::spaltenbreiten(Fensterbreite - 60));
 
     m_tabelle.datensatzholen();
@@ -105,15 +104,22 @@ bool ZVK::Form_Load(const QString& falldateipfad)
     return true;
 }
 
-void ZVK::setzeFensterhöheTwips(int twips)
+void ZVK::normalesLayout()
 {
-    setFixedSize(Twips::zuPixel(Fensterbreite), Twips::zuPixel(twips - Rahmenhöhe));
+    layoutSetzen(Normalhöhe, NormaleTabellenhöhe);
 }
 
-void ZVK::tabelleAuslegen(int tabellenhöheTwips)
+void ZVK::kurzesLayout()
 {
+    layoutSetzen(5100, 3380);
+}
+
+void ZVK::layoutSetzen(int fensterhöheTwips, int tabellenhöheTwips, bool erläuterungenVerschieben)
+{
+    setFixedSize(Twips::zuPixel(Fensterbreite), Twips::zuPixel(fensterhöheTwips - Rahmenhöhe));
     platzieren(m_grid, 0, Tabellenoben, Fensterbreite - 60, tabellenhöheTwips);
-    platzieren(m_erläuterungen, 0, Tabellenoben + tabellenhöheTwips, 14200, 315);
+    if (erläuterungenVerschieben)
+        platzieren(m_erläuterungen, 0, Tabellenoben + tabellenhöheTwips, 14200, 315);
     // Row 0 holds only the column numbers: 0.8 of a year row's height.
     m_grid->setRowHeight(0, int(std::lround(Rechentabelle::KopfzeilenHöhe * m_grid->verticalHeader()->defaultSectionSize())));
 }

@@ -31,10 +31,14 @@ public:
     QLabel* label2() const { return m_label2; }
     QLabel* erläuterungen() const { return m_erläuterungen; }
 
+    // The window layouts: window height and table height in twips; the explanation line
+    // moves directly under the table unless told otherwise (the long layout leaves it).
+    void layoutSetzen(int fensterhöheTwips, int tabellenhöheTwips, bool erläuterungenVerschieben = true);
+    void normalesLayout();
+    void kurzesLayout();
+
 private:
     void steuerelementeAnlegen();
-    void tabelleAuslegen(int tabellenhöheTwips);
-    void setzeFensterhöheTwips(int twips);
 
     Nachrichten m_nachrichten;
     Dateiablage m_ablage;
