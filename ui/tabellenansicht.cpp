@@ -14,9 +14,14 @@ Tabellenansicht::Tabellenansicht(QWidget* parent) : QTableView(parent)
     setSelectionBehavior(QAbstractItemView::SelectItems);
     setWordWrap(false);
     setTabKeyNavigation(false);
+    // A grid cell shows its text as far as it fits; it never shortens it with an ellipsis.
+    setTextElideMode(Qt::ElideNone);
+    verticalHeader()->setMinimumSectionSize(1);
+    verticalHeader()->setDefaultSectionSize(Twips::zuPixel(Standardzeilenhöhe));
     // The model's own backgrounds carry the meaning; a selection colour would hide them.
     setStyleSheet(QStringLiteral("QTableView { gridline-color: #808080; selection-background-color: "
-                                 "transparent; selection-color: black; }"));
+                                 "transparent; selection-color: black; }"
+                                 "QTableView::item { padding: 0px 1px; }"));
 }
 
 void Tabellenansicht::setzeModell(Zellenmodell* modell)

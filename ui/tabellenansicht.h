@@ -10,6 +10,9 @@ class Tabellenansicht : public QTableView
 {
     Q_OBJECT
 public:
+    // The height of a grid row at the grid's 9.75 pt font, in twips.
+    static constexpr int Standardzeilenhöhe = 255;
+
     explicit Tabellenansicht(QWidget* parent = nullptr);
 
     void setzeModell(Zellenmodell* modell);
