@@ -1,6 +1,7 @@
 #include "zvk.h"
 
 #include "farben.h"
+#include "namensgrid.h"
 #include "tabellenansicht.h"
 #include "twips.h"
 
@@ -48,7 +49,8 @@ QLabel* umrandetesLabel(QWidget* eltern, const QColor& hintergrund)
 ZVK::ZVK(QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                           Qt::WindowCloseButtonHint),
-      m_nachrichten(this), m_datei(m_ablage), m_tabelle(m_stand, m_datei, m_nachrichten)
+      m_nachrichten(this), m_datei(m_ablage), m_tabelle(m_stand, m_datei, m_nachrichten),
+      m_namensliste(m_tabelle)
 {
     setWindowTitle(QStringLiteral("Berechnung der Rente nach dem Tarifvertrag über die betriebliche "
                                   "Altersversorgung des öffentlichen Dienstes vom 1. März 2002"));
@@ -77,6 +79,12 @@ void ZVK::steuerelementeAnlegen()
     m_grid = new Tabellenansicht(this);
     m_grid->setzeModell(&m_tabelle.modell());
 
+    // Created after the table so that it lies above it.
+    m_namensgrid = new Namensgrid(m_namensliste, this);
+    m_namensgrid->hide();
+    m_namensgrid->fallGewählt = [this] { tabelleZeigen(); };
+    new Klickfilter(m_bediensteter, [this] { Bediensteter_Click(); });
+
     m_erläuterungen = umrandetesLabel(this, Farben::HellGelb);
     m_erläuterungen->setFont(arial(11.25));
 
@@ -86,7 +94,16 @@ void ZVK::steuerelementeAnlegen()
 
 bool ZVK::Form_Load(const QString& falldateipfad)
 {
+    // Kombinationsfelder
+    kombinationsfelderFüllen();
     m_stand.datensatznummer = 1;
+
+    m_namensliste.formatieren();
+    m_namensgrid->setzeSpaltenbreitenTwips(Namensliste::spaltenbreiten());
+    m_namensgrid->setzeZeilenhöheTwips(2, Namensliste::Spaltennummernhöhe);
+    m_namensgrid->setzeZeilenhöheTwips(Namensliste::Zählerzeile, Namensliste::Zählerzeilenhöhe);
+    m_namensgrid->hide();
+
     const Falldatei::Ergebnis geöffnet = m_datei.öffnen(falldateipfad);
     if (!geöffnet.ok) {
         m_nachrichten.fehler(geöffnet.meldung);
@@ -95,14 +112,59 @@ bool ZVK::Form_Load(const QString& falldateipfad)
     if (!geöffnet.meldung.isEmpty())
         m_nachrichten.hinweis(geöffnet.meldung, QStringLiteral("Zuvora"));
 
-    normalesLayout();
+    // The normal layout is the window height of 9100 with the table at 1005, 7380 high, and
+    // the explanation line under it at 8385. The age factors are constants: nothing to fill.
     move(0, 0);
+    normalesLayout();
     m_grid->setzeSpaltenbreitenTwips(Rechentabelle::spaltenbreiten(Fensterbreite - 60));
 
     m_tabelle.datensatzholen();
     m_tabelle.atvberechnen();
     return true;
 }
+
+// The combo boxes belong to the social-component panel, which fills them here.
+void ZVK::kombinationsfelderFüllen() {}
+
+// --- Case list ---
+
+bool ZVK::tabelleSichtbar() const
+{
+    return !m_grid->isHidden();
+}
+
+bool ZVK::listeSichtbar() const
+{
+    return !m_namensgrid->isHidden();
+}
+
+void ZVK::Bediensteter_Click()
+{
+    // From the list or the panel the window has already been sized by the user.
+    if (tabelleSichtbar())
+        kurzesLayout();
+    namensgridfüllen();
+    m_grid->hide();
+}
+
+void ZVK::namensgridfüllen()
+{
+    m_namensgrid->hide();
+    const QRect tabelle = m_grid->geometry();
+    m_namensgrid->setGeometry(0, tabelle.top(), Twips::zuPixel(Namensliste::Listenbreite), tabelle.height());
+    m_namensliste.namensgridfüllen();
+    m_namensgrid->show();
+    m_namensgrid->raise();
+    m_namensgrid->setFocus();
+}
+
+void ZVK::tabelleZeigen()
+{
+    m_namensgrid->hide();
+    m_grid->show();
+}
+
+// --- end case list ---
 
 void ZVK::normalesLayout()
 {

@@ -4,11 +4,13 @@
 #include "dateiablage.h"
 #include "falldatei.h"
 #include "nachrichten.h"
+#include "namensliste.h"
 #include "rechentabelle.h"
 
 #include <QLabel>
 #include <QWidget>
 
+class Namensgrid;
 class Tabellenansicht;
 
 // The main window: it owns the working set, the case file and the calculation table, and
@@ -37,18 +39,33 @@ public:
     void normalesLayout();
     void kurzesLayout();
 
+    // --- Case list ---
+    Namensliste& namensliste() { return m_namensliste; }
+    Namensgrid* namensgrid() const { return m_namensgrid; }
+    bool tabelleSichtbar() const;
+    bool listeSichtbar() const;
+    // Opens the case list in the table's place, freshly read from the case file.
+    void Bediensteter_Click();
+    void namensgridfüllen();
+    // Shows the table again without storing the list (its edits stay until the next fill).
+    void tabelleZeigen();
+    // --- end case list ---
+
 private:
     void steuerelementeAnlegen();
+    void kombinationsfelderFüllen();
 
     Nachrichten m_nachrichten;
     Dateiablage m_ablage;
     Arbeitsstand m_stand;
     Falldatei m_datei;
     Rechentabelle m_tabelle;
+    Namensliste m_namensliste;
 
     QLabel* m_bediensteter = nullptr;
     QLabel* m_label1 = nullptr;
     QLabel* m_label2 = nullptr;
     Tabellenansicht* m_grid = nullptr;
+    Namensgrid* m_namensgrid = nullptr;
     QLabel* m_erläuterungen = nullptr;
 };

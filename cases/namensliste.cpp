@@ -1,0 +1,211 @@
+#include "namensliste.h"
+
+#include "arbeitsstand.h"
+#include "falldatei.h"
+#include "farben.h"
+#include "meldungen.h"
+#include "rechentabelle.h"
+
+namespace {
+
+constexpr Qt::Alignment ObenZentriert = Qt::AlignHCenter | Qt::AlignTop;
+
+constexpr std::array<const char*, Namensliste::Spalten> Kopf0{
+    "Datensatz-",          "Name des Bediensteten", "Name des Bediensteten", "Name des Bediensteten",
+    "G e b u r t s t a g", "G e b u r t s t a g",  "G e b u r t s t a g",  "Versicherungs-",
+    "Strasse",             "WohnOrt"};
+constexpr std::array<const char*, Namensliste::Spalten> Kopf1{
+    "wahl hier", "Anrede", "Vorname ", "Nachname ", " Tag", " Monat", " Jahr", "nummer", " ", "  "};
+
+// Column c (1..9) shows the record's text field c - 1.
+Datensatz::Textfeld feld(int spalte)
+{
+    return Datensatz::Textfeld(spalte - 1);
+}
+
+int breite(int spalte)
+{
+    return Datensatz::Textbreite[std::size_t(spalte - 1)];
+}
+
+// Only ASCII counts: umlauts and ß have no place in these fields.
+bool buchstabe(char16_t z)
+{
+    return (z >= u'A' && z <= u'Z') || (z >= u'a' && z <= u'z');
+}
+
+bool ziffer(char16_t z)
+{
+    return z >= u'0' && z <= u'9';
+}
+
+} // namespace
+
+Namensliste::Namensliste(Rechentabelle& tabelle, QObject* parent)
+    : QObject(parent), m_tabelle(tabelle), m_modell(Zeilen, Spalten)
+{
+}
+
+QVector<int> Namensliste::spaltenbreiten(int listenbreite)
+{
+    QVector<int> breiten;
+    for (double anteil : Spaltenanteile)
+        breiten.append(int(std::lround(anteil * listenbreite)));
+    return breiten;
+}
+
+void Namensliste::formatieren()
+{
+    Sammlung sammlung(m_modell);
+    Zellenmodell& m = m_modell;
+    m.setzeFesteBereiche(ErsteFallzeile, 0);
+    m.setzeFarben(Farben::HellGrün, Farben::HellGelb, Farben::DunkelGrün);
+    QFont schrift(QStringLiteral("Arial"));
+    schrift.setPointSizeF(12);
+    m.setzeSchrift(schrift);
+
+    for (int spalte = 0; spalte < Spalten; ++spalte) {
+        for (int zeile = ErsteFallzeile; zeile <= Zählerzeile; ++zeile)
+            m.setzeSchriftgröße(zeile, spalte, 10);
+        m.setzeAusrichtung(2, spalte, ObenZentriert);
+        m.setzeSchriftgröße(2, spalte, 6);
+        m.setzeText(2, spalte, QString::number(spalte + 1));
+        m.setzeHintergrund(Zählerzeile, spalte, Farben::HellGelb);
+        m.setzeText(0, spalte, QString::fromUtf8(Kopf0[std::size_t(spalte)]));
+        m.setzeText(1, spalte, QString::fromUtf8(Kopf1[std::size_t(spalte)]));
+    }
+    for (int zeile = ErsteFallzeile; zeile <= LetzteFallzeile; ++zeile) {
+        m.setzeText(zeile, 0, QString::number(zeile - 2));
+        m.setzeAusrichtung(zeile, 0, ObenZentriert);
+        m.setzeHintergrund(zeile, 0, Farben::HellGelb);
+    }
+    m.setzeVerbundeneZeile(0);
+    m.setzeText(Zählerzeile, 0, QString());
+}
+
+void Namensliste::namensgridfüllen()
+{
+    {
+        Sammlung sammlung(m_modell);
+        for (int fall = 1; fall <= Falldatei::AnzahlFälle; ++fall) {
+            const Datensatz satz = m_tabelle.datei().lesen(fall);
+            for (int spalte = 1; spalte < Spalten; ++spalte)
+                m_modell.setzeText(fall + 2, spalte, satz.text(feld(spalte)).trimmed());
+        }
+    }
+    setzeAktuelleZelle(LetzteFallzeile, Spalten - 1);
+}
+
+bool Namensliste::Namensgrid_Click()
+{
+    if (m_spalte != 0 || !inFallzeile())
+        return false;
+
+    QList<std::pair<int, Datensatz>> sätze;
+    bool geändert = false;
+    for (int fall = 1; fall <= Falldatei::AnzahlFälle; ++fall) {
+        const Datensatz gelesen = m_tabelle.datei().lesen(fall);
+        Datensatz satz = gelesen;
+        for (int spalte = 1; spalte < Spalten; ++spalte)
+            satz.text(feld(spalte)) = m_modell.text(fall + 2, spalte).leftJustified(breite(spalte), u' ', true);
+        geändert = geändert || satz.alsBytes() != gelesen.alsBytes();
+        sätze.append({fall, satz});
+    }
+    // Nothing to store: a write-protected file still lets the user switch cases.
+    if (geändert) {
+        const Falldatei::Ergebnis gespeichert = m_tabelle.datei().schreiben(sätze);
+        if (!gespeichert.ok) {
+            m_tabelle.meldungen().fehler(gespeichert.meldung +
+                                         QStringLiteral(" Ihre Eingaben stehen weiter in der Fallliste."));
+            return false;
+        }
+    }
+    m_tabelle.stand().datensatznummer = m_zeile - 2;
+    m_tabelle.datensatzholen();
+    m_tabelle.atvberechnen();
+    return true;
+}
+
+void Namensliste::Namensgrid_KeyPress(char16_t zeichen)
+{
+    if (!inFallzeile() || m_spalte == 0)
+        return;
+    if (zeichen == Eingabe) {
+        // The list has no column after the town: Enter there leaves the current cell alone.
+        if (m_spalte < Spalten - 1)
+            setzeAktuelleZelle(m_zeile, m_spalte + 1);
+        return;
+    }
+    if (zeichen == Rückschritt) {
+        const QString text = m_modell.text(m_zeile, m_spalte);
+        if (!text.isEmpty())
+            m_modell.setzeText(m_zeile, m_spalte, text.chopped(1));
+        return;
+    }
+
+    const int w = breite(m_spalte);
+    switch (m_spalte) {
+    case 4:
+        if (ziffer(zeichen))
+            zifferfeld(zeichen, w, 0, 31);
+        break;
+    case 5:
+        if (ziffer(zeichen) || buchstabe(zeichen))
+            zifferfeld(zeichen, w, 0, 0);
+        break;
+    case 6:
+        if (ziffer(zeichen))
+            zifferfeld(zeichen, w, 1935, 1990);
+        break;
+    default: {
+        const bool satzzeichen = zeichen == u' ' || zeichen == u',' || zeichen == u'.';
+        const bool ziffernErlaubt = m_spalte >= 7;
+        if (satzzeichen || buchstabe(zeichen) || (ziffernErlaubt && ziffer(zeichen)))
+            textzeichen(zeichen, w);
+    }
+    }
+}
+
+// Blanks the user typed at the end stay as one, so that a second word can follow.
+void Namensliste::textzeichen(char16_t zeichen, int breite)
+{
+    const QString alt = m_modell.text(m_zeile, m_spalte);
+    QString text = alt.trimmed();
+    if (alt.endsWith(u' '))
+        text += u' ';
+    if (text.size() < breite) {
+        text += QChar(zeichen);
+        zählerSetzen(breite - int(text.size()));
+    }
+    m_modell.setzeText(m_zeile, m_spalte, text);
+}
+
+// Day, month and year. A value is checked once all its digits are in (a single day digit
+// cannot exceed 31); größter 0 means the field takes any value, as the month does.
+void Namensliste::zifferfeld(char16_t zeichen, int breite, int kleinster, int größter)
+{
+    const QString getrimmt = m_modell.text(m_zeile, m_spalte).trimmed();
+    if (getrimmt.size() >= breite)
+        return;
+    QString text = getrimmt + QChar(zeichen);
+    if (größter > 0 && text.size() == breite) {
+        const int wert = führendeZahl(text);
+        if (wert < kleinster || wert > größter)
+            text.clear();
+    }
+    m_modell.setzeText(m_zeile, m_spalte, text);
+    zählerSetzen(breite - int(text.size()));
+}
+
+void Namensliste::Namensgrid_KeyDown(int taste)
+{
+    if (taste == Qt::Key_Delete && inFallzeile() && m_spalte > 0)
+        m_modell.setzeText(m_zeile, m_spalte, QString());
+}
+
+void Namensliste::setzeAktuelleZelle(int zeile, int spalte)
+{
+    m_zeile = std::clamp(zeile, ErsteFallzeile, Zählerzeile);
+    m_spalte = std::clamp(spalte, 0, Spalten - 1);
+    emit aktuelleZelleGesetzt(m_zeile, m_spalte);
+}

@@ -1,0 +1,71 @@
+#pragma once
+
+#include "zellenmodell.h"
+
+#include <QObject>
+#include <QVector>
+#include <array>
+
+class Rechentabelle;
+
+// The list of the seven cases with their master data. It is an edit buffer of its own:
+// typing changes only its cells, and only choosing a case writes them to the case file.
+// It reads the records into cells, never into the working set's record, so the current
+// case's record can never pick up another case's data through it.
+class Namensliste : public QObject
+{
+    Q_OBJECT
+public:
+    static constexpr int Zeilen = 11;
+    static constexpr int Spalten = 10;
+    static constexpr int ErsteFallzeile = 3; // case 1
+    static constexpr int LetzteFallzeile = 9; // case 7
+    static constexpr int Zählerzeile = 10;
+    static constexpr int Listenbreite = 14085;       // twips
+    static constexpr int Spaltennummernhöhe = 180;   // row 2, twips
+    static constexpr int Zählerzeilenhöhe = 270;     // row 10, twips
+    // Shares of the list's width per column; they add up to 0.995.
+    static constexpr std::array<double, Spalten> Spaltenanteile{0.09, 0.06, 0.08, 0.115, 0.05,
+                                                                 0.07, 0.05, 0.16, 0.16,  0.16};
+    // Character codes the list reacts to besides printable characters.
+    static constexpr char16_t Eingabe = 13;
+    static constexpr char16_t Rückschritt = 8;
+
+    explicit Namensliste(Rechentabelle& tabelle, QObject* parent = nullptr);
+
+    Zellenmodell& modell() { return m_modell; }
+    const Zellenmodell& modell() const { return m_modell; }
+    static QVector<int> spaltenbreiten(int listenbreite = Listenbreite);
+
+    // Headings, column numbers, case numbers, fonts and colours; the case rows stay empty.
+    void formatieren();
+    // Rows of cases 1..7 from the case file; edits not yet stored are discarded.
+    void namensgridfüllen();
+    // Chooses the case whose number is the current cell: stores all seven rows in one save,
+    // then loads and computes the chosen case. False when nothing was chosen, or the save
+    // failed (the user has been told, the list keeps its edits).
+    bool Namensgrid_Click();
+    void Namensgrid_KeyPress(char16_t zeichen);
+    // Qt's key code; only Delete does something here.
+    void Namensgrid_KeyDown(int taste);
+
+    int aktuelleZeile() const { return m_zeile; }
+    int aktuelleSpalte() const { return m_spalte; }
+    // Header rows cannot become the current cell; the cell is kept inside the list.
+    void setzeAktuelleZelle(int zeile, int spalte);
+    void bewegen(int zeilen, int spalten) { setzeAktuelleZelle(m_zeile + zeilen, m_spalte + spalten); }
+
+signals:
+    void aktuelleZelleGesetzt(int zeile, int spalte);
+
+private:
+    bool inFallzeile() const { return m_zeile >= ErsteFallzeile && m_zeile <= LetzteFallzeile; }
+    void zählerSetzen(int rest) { m_modell.setzeText(Zählerzeile, m_spalte, QString::number(rest)); }
+    void textzeichen(char16_t zeichen, int breite);
+    void zifferfeld(char16_t zeichen, int breite, int kleinster, int größter);
+
+    Rechentabelle& m_tabelle;
+    Zellenmodell m_modell;
+    int m_zeile = LetzteFallzeile;
+    int m_spalte = Spalten - 1;
+};

@@ -1,0 +1,97 @@
+#include "namensgrid.h"
+
+#include "namensliste.h"
+
+#include <QKeyEvent>
+#include <QMouseEvent>
+
+Namensgrid::Namensgrid(Namensliste& liste, QWidget* parent) : Tabellenansicht(parent), m_liste(liste)
+{
+    setzeModell(&liste.modell());
+    setFocusPolicy(Qt::StrongFocus);
+    connect(&liste, &Namensliste::aktuelleZelleGesetzt, this,
+            [this](int zeile, int spalte) { setCurrentIndex(model()->index(zeile, spalte)); });
+}
+
+void Namensgrid::keyPressEvent(QKeyEvent* ereignis)
+{
+    switch (ereignis->key()) {
+    case Qt::Key_Up:
+        m_liste.bewegen(-1, 0);
+        return;
+    case Qt::Key_Down:
+        m_liste.bewegen(1, 0);
+        return;
+    case Qt::Key_Left:
+        m_liste.bewegen(0, -1);
+        return;
+    case Qt::Key_Right:
+        m_liste.bewegen(0, 1);
+        return;
+    case Qt::Key_Delete:
+        m_liste.Namensgrid_KeyDown(Qt::Key_Delete);
+        return;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        m_liste.Namensgrid_KeyPress(Namensliste::Eingabe);
+        return;
+    case Qt::Key_Backspace:
+        m_liste.Namensgrid_KeyPress(Namensliste::Rückschritt);
+        return;
+    default:
+        break;
+    }
+    // The key's text, not its key code: on a German keyboard the key code of "ü" is no letter
+    // but would pass as one, and shifted keys give their character only through the text.
+    const QString text = ereignis->text();
+    if (text.isEmpty() || ereignis->key() == Qt::Key_Escape || ereignis->key() == Qt::Key_Tab) {
+        ereignis->ignore(); // for the window: Esc closes it
+        return;
+    }
+    for (QChar zeichen : text)
+        m_liste.Namensgrid_KeyPress(zeichen.unicode());
+}
+
+void Namensgrid::mousePressEvent(QMouseEvent* ereignis)
+{
+    m_gedrückt = QPersistentModelIndex();
+    const QModelIndex index = indexAt(ereignis->position().toPoint());
+    if (ereignis->button() != Qt::LeftButton || !index.isValid() || index.row() < Namensliste::ErsteFallzeile)
+        return;
+    setFocus(Qt::MouseFocusReason);
+    m_liste.setzeAktuelleZelle(index.row(), index.column());
+    m_gedrückt = index;
+}
+
+void Namensgrid::mouseReleaseEvent(QMouseEvent* ereignis)
+{
+    const QModelIndex index = indexAt(ereignis->position().toPoint());
+    const bool klick = m_gedrückt.isValid() && index == QModelIndex(m_gedrückt);
+    m_gedrückt = QPersistentModelIndex();
+    if (klick && m_liste.Namensgrid_Click() && fallGewählt)
+        fallGewählt();
+}
+
+void Namensgrid::mouseDoubleClickEvent(QMouseEvent* ereignis)
+{
+    mousePressEvent(ereignis);
+}
+
+// The view's own drag selection would move the current index away from the list's.
+void Namensgrid::mouseMoveEvent(QMouseEvent* ereignis)
+{
+    QAbstractScrollArea::mouseMoveEvent(ereignis);
+}
+
+Klickfilter::Klickfilter(QWidget* ziel, std::function<void()> aktion) : QObject(ziel), m_aktion(std::move(aktion))
+{
+    ziel->installEventFilter(this);
+}
+
+bool Klickfilter::eventFilter(QObject* objekt, QEvent* ereignis)
+{
+    if (ereignis->type() == QEvent::MouseButtonRelease &&
+        static_cast<QMouseEvent*>(ereignis)->button() == Qt::LeftButton)
+        m_aktion();
+    return QObject::eventFilter(objekt, ereignis);
+}

@@ -1,0 +1,44 @@
+#pragma once
+
+#include "tabellenansicht.h"
+
+#include <QPersistentModelIndex>
+#include <functional>
+
+class Namensliste;
+
+// The case list on screen. The list has no in-place editor: every key goes to the list's
+// own rules as a character code, and a click chooses through the list as well.
+class Namensgrid : public Tabellenansicht
+{
+    Q_OBJECT
+public:
+    Namensgrid(Namensliste& liste, QWidget* parent = nullptr);
+
+    // Called after a click has chosen a case and it is loaded.
+    std::function<void()> fallGewählt;
+
+protected:
+    void keyPressEvent(QKeyEvent* ereignis) override;
+    void mousePressEvent(QMouseEvent* ereignis) override;
+    void mouseReleaseEvent(QMouseEvent* ereignis) override;
+    void mouseDoubleClickEvent(QMouseEvent* ereignis) override;
+    void mouseMoveEvent(QMouseEvent* ereignis) override;
+
+private:
+    Namensliste& m_liste;
+    QPersistentModelIndex m_gedrückt;
+};
+
+// Turns a click on a widget without a click signal of its own (a label) into a call.
+class Klickfilter : public QObject
+{
+public:
+    Klickfilter(QWidget* ziel, std::function<void()> aktion);
+
+protected:
+    bool eventFilter(QObject* objekt, QEvent* ereignis) override;
+
+private:
+    std::function<void()> m_aktion;
+};
