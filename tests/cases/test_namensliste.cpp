@@ -1,0 +1,262 @@
+#include "dateiablage.h"
+#include "falldatei.h"
+#include "farben.h"
+#include "namensliste.h"
+#include "rechentabelle.h"
+#include "table/skriptmeldungen.h"
+
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace {
+
+// A disk that is full from the moment it is switched on.
+class Ablage : public Dateiablage
+{
+public:
+    bool voll = false;
+
+protected:
+    qint64 schreiben(QFileDevice& d, const char* daten, qint64 länge) override
+    {
+        return voll ? -1 : Dateiablage::schreiben(d, daten, länge);
+    }
+};
+
+class NamenslisteTest : public ::testing::Test
+{
+protected:
+    QTemporaryDir ordner;
+    Ablage ablage;
+    Falldatei datei{ablage};
+    Arbeitsstand stand;
+    Skriptmeldungen meldungen;
+    Rechentabelle tabelle{stand, datei, meldungen};
+    Namensliste liste{tabelle};
+
+    QString pfad() const { return ordner.filePath(QStringLiteral("atv.txt")); }
+    void SetUp() override
+    {
+        ASSERT_TRUE(datei.öffnen(pfad()).ok);
+        liste.formatieren();
+        liste.namensgridfüllen();
+    }
+    void tippen(int zeile, int spalte, const QString& zeichen)
+    {
+        liste.setzeAktuelleZelle(zeile, spalte);
+        for (QChar z : zeichen)
+            liste.Namensgrid_KeyPress(z.unicode());
+    }
+    QString t(int zeile, int spalte) const { return liste.modell().text(zeile, spalte); }
+    bool wählen(int fall)
+    {
+        liste.setzeAktuelleZelle(fall + 2, 0);
+        return liste.Namensgrid_Click();
+    }
+};
+
+struct Tastenfall {
+    int spalte;
+    const char* getippt;
+    const char* text;
+    const char* zähler;
+};
+
+TEST_F(NamenslisteTest, TastenregelnJeSpalte)
+{
+    const QString a20(20, u'a');
+    const QString z30(30, u'7');
+    const Tastenfall fälle[] = {
+        {4, "45", "", "2"},
+        {4, "31", "31", "0"},
+        {4, "00", "00", "0"},
+        {4, "1x23", "12", "0"},
+        {6, "1934", "", "4"},
+        {6, "1935", "1935", "0"},
+        {6, "1990", "1990", "0"},
+        {6, "2000", "", "4"},
+        {6, "19", "19", "2"},
+        {5, "Septembers", "September", "0"},
+        {5, "13.", "13", "7"},
+        {3, "Müller", "Mller", "15"},
+        {2, "Anne-Marie", "AnneMarie", "6"},
+        {2, "Max  B", "Max B", "10"},
+        {2, "  Jo", "Jo", "13"},
+        {1, "Dr.,7", "Dr.,", "1"},
+        {7, "ATV-12/3 ß", "ATV123 ", "23"},
+    };
+    for (const auto& f : fälle) {
+        liste.modell().setzeText(4, f.spalte, QString());
+        liste.modell().setzeText(Namensliste::Zählerzeile, f.spalte, QString());
+        tippen(4, f.spalte, QString::fromUtf8(f.getippt));
+        EXPECT_EQ(t(4, f.spalte), QString::fromUtf8(f.text)) << f.getippt;
+        EXPECT_EQ(t(Namensliste::Zählerzeile, f.spalte), QString::fromUtf8(f.zähler)) << f.getippt;
+    }
+    tippen(5, 3, a20 + u'b');
+    EXPECT_EQ(t(5, 3), a20);
+    EXPECT_EQ(t(Namensliste::Zählerzeile, 3), "0");
+    tippen(5, 9, z30 + u'8');
+    EXPECT_EQ(t(5, 9), z30);
+}
+
+TEST_F(NamenslisteTest, TastenOhneWirkungUndSteuertasten)
+{
+    const QString vorher = t(3, 3);
+    tippen(Namensliste::Zählerzeile, 3, QStringLiteral("abc"));
+    EXPECT_EQ(t(Namensliste::Zählerzeile, 3), "");
+    tippen(3, 0, QString(QChar(Namensliste::Rückschritt)) + u'9');
+    liste.Namensgrid_KeyDown(Qt::Key_Delete);
+    EXPECT_EQ(t(3, 0), "1");
+
+    // Backspace and Delete leave the counter as it was.
+    tippen(3, 3, QString(QChar(Namensliste::Rückschritt)));
+    EXPECT_EQ(t(3, 3), vorher.chopped(1));
+    EXPECT_EQ(t(Namensliste::Zählerzeile, 3), "");
+    liste.Namensgrid_KeyDown(Qt::Key_Delete);
+    EXPECT_EQ(t(3, 3), "");
+    EXPECT_EQ(t(Namensliste::Zählerzeile, 3), "");
+
+    tippen(3, 8, QString(QChar(Namensliste::Eingabe)));
+    EXPECT_EQ(liste.aktuelleSpalte(), 9);
+    tippen(3, 9, QString(QChar(Namensliste::Eingabe)));
+    EXPECT_EQ(liste.aktuelleSpalte(), 9);
+    EXPECT_EQ(liste.aktuelleZeile(), 3);
+    // Header rows never become the current cell.
+    liste.bewegen(-5, 0);
+    EXPECT_EQ(liste.aktuelleZeile(), Namensliste::ErsteFallzeile);
+}
+
+TEST_F(NamenslisteTest, AufbauUndFüllen)
+{
+    const Zellenmodell& m = liste.modell();
+    const char* kopf1[] = {"wahl hier", "Anrede", "Vorname ", "Nachname ", " Tag", " Monat", " Jahr", "nummer", " ", "  "};
+    for (int s = 0; s < Namensliste::Spalten; ++s) {
+        EXPECT_EQ(t(1, s), QString::fromUtf8(kopf1[s]));
+        EXPECT_EQ(t(2, s), QString::number(s + 1));
+        EXPECT_EQ(m.zelle(2, s).schriftgröße, 6);
+        EXPECT_EQ(m.hintergrund(Namensliste::Zählerzeile, s), Farben::HellGelb);
+    }
+    EXPECT_EQ(t(0, 3), "Name des Bediensteten");
+    EXPECT_EQ(t(0, 4), "G e b u r t s t a g");
+    EXPECT_EQ(m.verbundeneZeile(), 0);
+    EXPECT_EQ(m.hintergrund(3, 0), Farben::HellGelb);
+    EXPECT_EQ(m.hintergrund(9, 9), Farben::HellGrün);
+    EXPECT_EQ(Namensliste::spaltenbreiten(), (QVector<int>{1268, 845, 1127, 1620, 704, 986, 704, 2254, 2254, 2254}));
+
+    const char* muster[] = {"1", "Frau", "Hedwig", "Wendler", "1", "1", "1985", "ATV-120366M1234",
+                            "Ulmenbergstrasse 9", "12345 Musterort"};
+    for (int s = 0; s < Namensliste::Spalten; ++s)
+        EXPECT_EQ(t(3, s), QString::fromUtf8(muster[s]));
+    EXPECT_EQ(liste.aktuelleZeile(), 9);
+    EXPECT_EQ(liste.aktuelleSpalte(), 9);
+
+    // Filling again shows what is stored, not what was typed.
+    tippen(3, 3, QStringLiteral("x"));
+    liste.namensgridfüllen();
+    EXPECT_EQ(t(3, 3), "Wendler");
+    EXPECT_TRUE(meldungen.protokoll.isEmpty());
+}
+
+TEST_F(NamenslisteTest, WählenSpeichertAlleZeilen)
+{
+    Datensatz drei = datei.lesen(3);
+    drei.bonuspunkte[4] = Festkomma::ausText(u"2,5");
+    ASSERT_TRUE(datei.schreiben(3, drei).ok);
+    liste.namensgridfüllen();
+    tippen(5, 3, QStringLiteral("Neumann"));
+
+    // A click outside column 0 chooses nothing and stores nothing.
+    const QByteArray vorher = datei.abbild();
+    liste.setzeAktuelleZelle(4, 3);
+    EXPECT_FALSE(liste.Namensgrid_Click());
+    EXPECT_EQ(datei.abbild(), vorher);
+
+    ASSERT_TRUE(wählen(2));
+    EXPECT_EQ(stand.datensatznummer, 2);
+    const Datensatz gespeichert = datei.lesen(3);
+    EXPECT_EQ(gespeichert.nachname, QStringLiteral("Neumann").leftJustified(20));
+    EXPECT_EQ(gespeichert.bonuspunkte[4], drei.bonuspunkte[4]);
+    EXPECT_EQ(datei.lesen(1), Datensatz::musterfall());
+}
+
+TEST_F(NamenslisteTest, NeuePersonWirdGerechnetUndBleibt)
+{
+    liste.setzeAktuelleZelle(4, 1);
+    for (const char* feld : {"Herr", "Max", "Beispiel", "12", "3", "1970"}) {
+        for (QChar z : QString::fromUtf8(feld))
+            liste.Namensgrid_KeyPress(z.unicode());
+        liste.Namensgrid_KeyPress(Namensliste::Eingabe);
+    }
+    ASSERT_TRUE(wählen(2));
+    EXPECT_EQ(stand.geburtsjahr, 1970);
+    EXPECT_EQ(tabelle.modell().rowCount(), 39);
+    EXPECT_EQ(tabelle.bediensteter(), QStringLiteral("  Max Beispiel"));
+    EXPECT_EQ(stand.datensatz.anrede, QStringLiteral("Herr "));
+
+    Dateiablage andere;
+    Falldatei neu(andere);
+    ASSERT_TRUE(neu.öffnen(pfad()).ok);
+    EXPECT_EQ(neu.abbild(), datei.abbild());
+    EXPECT_EQ(neu.lesen(2).geburtstag, "12");
+    EXPECT_EQ(neu.lesen(2).geburtsmonat, QStringLiteral("3").leftJustified(9));
+}
+
+TEST_F(NamenslisteTest, FehlgeschlagenesSpeichernVerliertNichts)
+{
+    stand.datensatznummer = 1;
+    tabelle.datensatzholen();
+    const Datensatz geladen = stand.datensatz;
+    const QByteArray vorher = datei.abbild();
+    ablage.voll = true;
+
+    // Without edits there is nothing to store: choosing works on a full disk.
+    ASSERT_TRUE(wählen(3));
+    EXPECT_TRUE(meldungen.protokoll.isEmpty());
+    stand.datensatznummer = 1;
+    tabelle.datensatzholen();
+
+    liste.namensgridfüllen();
+    tippen(6, 2, QStringLiteral("Eva"));
+    EXPECT_FALSE(wählen(4));
+    ASSERT_EQ(meldungen.protokoll.size(), 1);
+    EXPECT_EQ(meldungen.protokoll[0].art, "fehler");
+    EXPECT_TRUE(meldungen.protokoll[0].text.contains(QStringLiteral("nicht gespeichert")));
+    EXPECT_EQ(stand.datensatznummer, 1);
+    EXPECT_EQ(stand.datensatz, geladen);
+    EXPECT_EQ(datei.abbild(), vorher);
+    EXPECT_EQ(t(6, 2), "Eva");
+
+    ablage.voll = false;
+    ASSERT_TRUE(wählen(4));
+    EXPECT_EQ(datei.lesen(4).vorname.trimmed(), "Eva");
+}
+
+// Filling the list reads every case; committing a table entry afterwards must still
+// write the current case's own record, not the last one the list read.
+TEST_F(NamenslisteTest, TabelleneingabeNachDerListeTrifftNurDenAktuellenFall)
+{
+    for (int fall = 1; fall <= Falldatei::AnzahlFälle; ++fall) {
+        Datensatz d = Datensatz::musterfall();
+        d.nachname = QStringLiteral("Fall %1").arg(fall);
+        d.jahresentgelt[1] = Festkomma::ausText(QString::number(1000 * fall));
+        ASSERT_TRUE(datei.schreiben(fall, d).ok);
+    }
+    stand.datensatznummer = 2;
+    tabelle.datensatzholen();
+    const QByteArray vorher = datei.abbild();
+
+    liste.namensgridfüllen();
+    tippen(8, 3, QStringLiteral("x")); // an edit that is never chosen
+    stand.datensatz.startgutschrift = Festkomma::ausText(u"7,5");
+    ASSERT_TRUE(datei.schreiben(stand.datensatznummer, stand.datensatz).ok);
+
+    const Datensatz zwei = datei.lesen(2);
+    EXPECT_EQ(zwei.nachname.trimmed(), "Fall 2");
+    EXPECT_EQ(zwei.jahresentgelt[1].alsText(2), "2000,00");
+    EXPECT_EQ(zwei.startgutschrift.alsText(2), "7,50");
+    const qsizetype l = Datensatz::Länge;
+    for (int fall : {1, 3, 4, 5, 6, 7})
+        EXPECT_EQ(datei.abbild().sliced((fall - 1) * l, l), vorher.sliced((fall - 1) * l, l)) << fall;
+}
+
+} // namespace
