@@ -10,10 +10,16 @@ namespace {
 
 constexpr Qt::Alignment ObenZentriert = Qt::AlignHCenter | Qt::AlignTop;
 
-constexpr std::array<const char*, Namensliste::Spalten> Kopf0{
-    "Datensatz-",          "Name des Bediensteten", "Name des Bediensteten", "Name des Bediensteten",
-    "G e b u r t s t a g", "G e b u r t s t a g",  "G e b u r t s t a g",  "Versicherungs-",
-    "Strasse",             "WohnOrt"};
+constexpr std::array<const char*, Namensliste::Spalten> Kopf0{"Datensatz-",
+                                                              "Name des Bediensteten",
+                                                              "Name des Bediensteten",
+                                                              "Name des Bediensteten",
+                                                              "G e b u r t s t a g",
+                                                              "G e b u r t s t a g",
+                                                              "G e b u r t s t a g",
+                                                              "Versicherungs-",
+                                                              "Strasse",
+                                                              "WohnOrt"};
 constexpr std::array<const char*, Namensliste::Spalten> Kopf1{
     "wahl hier", "Anrede", "Vorname ", "Nachname ", " Tag", " Monat", " Jahr", "nummer", " ", "  "};
 
@@ -107,7 +113,8 @@ bool Namensliste::Namensgrid_Click()
         const Datensatz gelesen = m_tabelle.datei().lesen(fall);
         Datensatz satz = gelesen;
         for (int spalte = 1; spalte < Spalten; ++spalte)
-            satz.text(feld(spalte)) = m_modell.text(fall + 2, spalte).leftJustified(breite(spalte), u' ', true);
+            satz.text(feld(spalte)) =
+                m_modell.text(fall + 2, spalte).leftJustified(breite(spalte), u' ', true);
         geändert = geändert || satz.alsBytes() != gelesen.alsBytes();
         sätze.append({fall, satz});
     }

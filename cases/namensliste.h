@@ -18,15 +18,15 @@ class Namensliste : public QObject
 public:
     static constexpr int Zeilen = 11;
     static constexpr int Spalten = 10;
-    static constexpr int ErsteFallzeile = 3; // case 1
+    static constexpr int ErsteFallzeile = 3;  // case 1
     static constexpr int LetzteFallzeile = 9; // case 7
     static constexpr int Zählerzeile = 10;
-    static constexpr int Listenbreite = 14085;       // twips
-    static constexpr int Spaltennummernhöhe = 180;   // row 2, twips
-    static constexpr int Zählerzeilenhöhe = 270;     // row 10, twips
+    static constexpr int Listenbreite = 14085;     // twips
+    static constexpr int Spaltennummernhöhe = 180; // row 2, twips
+    static constexpr int Zählerzeilenhöhe = 270;   // row 10, twips
     // Shares of the list's width per column; they add up to 0.995.
     static constexpr std::array<double, Spalten> Spaltenanteile{0.09, 0.06, 0.08, 0.115, 0.05,
-                                                                 0.07, 0.05, 0.16, 0.16,  0.16};
+                                                                0.07, 0.05, 0.16, 0.16,  0.16};
     // Character codes the list reacts to besides printable characters.
     static constexpr char16_t Eingabe = 13;
     static constexpr char16_t Rückschritt = 8;

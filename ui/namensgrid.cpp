@@ -1,7 +1,9 @@
 #include "namensgrid.h"
 
 #include "namensliste.h"
+#include "twips.h"
 
+#include <QHeaderView>
 #include <QKeyEvent>
 #include <QMouseEvent>
 
@@ -9,6 +11,11 @@ Namensgrid::Namensgrid(Namensliste& liste, QWidget* parent) : Tabellenansicht(pa
 {
     setzeModell(&liste.modell());
     setFocusPolicy(Qt::StrongFocus);
+    setTextElideMode(Qt::ElideNone); // a narrow heading is cut, not shortened with dots
+    // The grid's own row height, 300 twips, lets all eleven rows fit the short layout's
+    // 3380; the style's minimum would stretch the small column-number row.
+    verticalHeader()->setMinimumSectionSize(1);
+    verticalHeader()->setDefaultSectionSize(Twips::zuPixel(300));
     connect(&liste, &Namensliste::aktuelleZelleGesetzt, this,
             [this](int zeile, int spalte) { setCurrentIndex(model()->index(zeile, spalte)); });
 }
@@ -83,7 +90,8 @@ void Namensgrid::mouseMoveEvent(QMouseEvent* ereignis)
     QAbstractScrollArea::mouseMoveEvent(ereignis);
 }
 
-Klickfilter::Klickfilter(QWidget* ziel, std::function<void()> aktion) : QObject(ziel), m_aktion(std::move(aktion))
+Klickfilter::Klickfilter(QWidget* ziel, std::function<void()> aktion)
+    : QObject(ziel), m_aktion(std::move(aktion))
 {
     ziel->installEventFilter(this);
 }

@@ -129,7 +129,8 @@ TEST_F(NamenslisteTest, TastenOhneWirkungUndSteuertasten)
 TEST_F(NamenslisteTest, AufbauUndFüllen)
 {
     const Zellenmodell& m = liste.modell();
-    const char* kopf1[] = {"wahl hier", "Anrede", "Vorname ", "Nachname ", " Tag", " Monat", " Jahr", "nummer", " ", "  "};
+    const char* kopf1[] = {"wahl hier", "Anrede", "Vorname ", "Nachname ", " Tag",
+                           " Monat",    " Jahr",  "nummer",   " ",         "  "};
     for (int s = 0; s < Namensliste::Spalten; ++s) {
         EXPECT_EQ(t(1, s), QString::fromUtf8(kopf1[s]));
         EXPECT_EQ(t(2, s), QString::number(s + 1));
@@ -141,10 +142,19 @@ TEST_F(NamenslisteTest, AufbauUndFüllen)
     EXPECT_EQ(m.verbundeneZeile(), 0);
     EXPECT_EQ(m.hintergrund(3, 0), Farben::HellGelb);
     EXPECT_EQ(m.hintergrund(9, 9), Farben::HellGrün);
-    EXPECT_EQ(Namensliste::spaltenbreiten(), (QVector<int>{1268, 845, 1127, 1620, 704, 986, 704, 2254, 2254, 2254}));
+    EXPECT_EQ(Namensliste::spaltenbreiten(),
+              (QVector<int>{1268, 845, 1127, 1620, 704, 986, 704, 2254, 2254, 2254}));
 
-    const char* muster[] = {"1", "Frau", "Hedwig", "Wendler", "1", "1", "1985", "ATV-120366M1234",
-                            "Ulmenbergstrasse 9", "12345 Musterort"};
+    const char* muster[] = {"1",
+                            "Frau",
+                            "Hedwig",
+                            "Wendler",
+                            "1",
+                            "1",
+                            "1985",
+                            "ATV-120366M1234",
+                            "Ulmenbergstrasse 9",
+                            "12345 Musterort"};
     for (int s = 0; s < Namensliste::Spalten; ++s)
         EXPECT_EQ(t(3, s), QString::fromUtf8(muster[s]));
     EXPECT_EQ(liste.aktuelleZeile(), 9);

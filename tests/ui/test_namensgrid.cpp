@@ -1,0 +1,163 @@
+#include "namensgrid.h"
+#include "twips.h"
+#include "zvk.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QTemporaryDir>
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace {
+
+class NamensgridTest : public ::testing::Test
+{
+protected:
+    QTemporaryDir ordner;
+    std::unique_ptr<ZVK> fenster;
+
+    QString pfad() const { return ordner.filePath(QStringLiteral("atv.txt")); }
+    void SetUp() override
+    {
+        Nachrichten::nurVorbereiteteAntworten(true);
+        Nachrichten::gezeigte().clear();
+        starten();
+    }
+    void TearDown() override { Nachrichten::nurVorbereiteteAntworten(false); }
+    void starten()
+    {
+        fenster = std::make_unique<ZVK>();
+        ASSERT_TRUE(fenster->Form_Load(pfad()));
+        fenster->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(fenster.get()));
+    }
+
+    Namensgrid* grid() const { return fenster->namensgrid(); }
+    QString t(int zeile, int spalte) const { return fenster->namensliste().modell().text(zeile, spalte); }
+    void listeÖffnen() { QTest::mouseClick(fenster->bediensteter(), Qt::LeftButton); }
+    void klicken(int zeile, int spalte)
+    {
+        const QRect zelle = grid()->visualRect(grid()->model()->index(zeile, spalte));
+        ASSERT_TRUE(grid()->viewport()->rect().contains(zelle)) << zeile << "," << spalte;
+        QTest::mouseClick(grid()->viewport(), Qt::LeftButton, {}, zelle.center());
+    }
+    // Replaces a cell's text the way a user does: click, Delete, type.
+    void eintragen(int zeile, int spalte, const QString& text)
+    {
+        klicken(zeile, spalte);
+        QTest::keyClick(grid(), Qt::Key_Delete);
+        QTest::keyClicks(grid(), text);
+    }
+};
+
+TEST_F(NamensgridTest, StartUndÖffnen)
+{
+    EXPECT_TRUE(fenster->tabelleSichtbar());
+    EXPECT_FALSE(fenster->listeSichtbar());
+    EXPECT_EQ(fenster->grid()->geometry(),
+              QRect(0, Twips::zuPixel(1005), Twips::zuPixel(14130), Twips::zuPixel(7380)));
+    EXPECT_EQ(fenster->erläuterungen()->y(), Twips::zuPixel(8385));
+    EXPECT_EQ(fenster->bediensteter()->text(), QStringLiteral("  Hedwig Wendler"));
+
+    listeÖffnen();
+    ASSERT_TRUE(fenster->listeSichtbar());
+    EXPECT_FALSE(fenster->tabelleSichtbar());
+    EXPECT_EQ(grid()->y(), fenster->grid()->y());
+    EXPECT_EQ(grid()->height(), Twips::zuPixel(3380));
+    EXPECT_EQ(t(3, 3), "Wendler");
+    // Every row fits the short layout.
+    EXPECT_LE(grid()->rowViewportPosition(10) + grid()->rowHeight(10), grid()->viewport()->height());
+    EXPECT_EQ(grid()->rowHeight(2), Twips::zuPixel(180));
+
+    // Opening again from the list keeps the size and discards what was typed.
+    fenster->layoutSetzen(9100, 7380);
+    eintragen(3, 3, QStringLiteral("Meier"));
+    EXPECT_EQ(t(3, 3), "Meier");
+    listeÖffnen();
+    EXPECT_EQ(grid()->height(), Twips::zuPixel(7380));
+    EXPECT_EQ(t(3, 3), "Wendler");
+}
+
+TEST_F(NamensgridTest, TastaturUndKlicks)
+{
+    listeÖffnen();
+    klicken(4, 3);
+    // A German keyboard's ü key: its key code lies in the letter range, its text does not.
+    for (QChar z : QStringLiteral("Müller")) {
+        const int taste = z == u'ü' ? int(Qt::Key_Udiaeresis) : int(z.toUpper().unicode());
+        QKeyEvent drücken(QEvent::KeyPress, taste, Qt::NoModifier, QString(z));
+        QApplication::sendEvent(grid(), &drücken);
+    }
+    EXPECT_EQ(t(4, 3), "Mller");
+    EXPECT_EQ(t(10, 3), "15");
+    QTest::keyClick(grid(), Qt::Key_Backspace);
+    EXPECT_EQ(t(4, 3), "Mlle");
+    QTest::keyClick(grid(), Qt::Key_Left);
+    QTest::keyClick(grid(), Qt::Key_Up);
+    EXPECT_EQ(fenster->namensliste().aktuelleZeile(), 3);
+    EXPECT_EQ(fenster->namensliste().aktuelleSpalte(), 2);
+    EXPECT_EQ(grid()->currentIndex(), grid()->model()->index(3, 2));
+    // A click in columns 1 to 9 selects without choosing, a header click does nothing.
+    klicken(6, 7);
+    klicken(0, 0);
+    EXPECT_TRUE(fenster->listeSichtbar());
+    EXPECT_EQ(fenster->namensliste().aktuelleZeile(), 6);
+}
+
+TEST_F(NamensgridTest, NeuePersonWählenUndNeustart)
+{
+    listeÖffnen();
+    klicken(4, 1);
+    for (const char* feld : {"Herr", "Max", "Beispiel", "12", "3", "1970"}) {
+        QTest::keyClicks(grid(), QString::fromUtf8(feld));
+        QTest::keyClick(grid(), Qt::Key_Return);
+    }
+    klicken(4, 0);
+    EXPECT_TRUE(fenster->tabelleSichtbar());
+    EXPECT_FALSE(fenster->listeSichtbar());
+    EXPECT_EQ(fenster->bediensteter()->text(), QStringLiteral("  Max Beispiel"));
+    EXPECT_EQ(fenster->rechentabelle().modell().rowCount(), 39);
+    EXPECT_EQ(fenster->stand().datensatznummer, 2);
+
+    starten();
+    EXPECT_EQ(fenster->bediensteter()->text(), QStringLiteral("  Hedwig Wendler"));
+    listeÖffnen();
+    EXPECT_EQ(t(4, 3), "Beispiel");
+    EXPECT_EQ(t(4, 6), "1970");
+    EXPECT_TRUE(Nachrichten::gezeigte().isEmpty());
+}
+
+// The list takes birth years the table cannot show; the user is told and can correct it.
+TEST_F(NamensgridTest, GeburtsjahrAußerhalbDerTabelleKorrigieren)
+{
+    listeÖffnen();
+    eintragen(3, 6, QStringLiteral("1988"));
+    Nachrichten::setzeNächsteAntwort(QMessageBox::Ok);
+    klicken(3, 0);
+    ASSERT_EQ(Nachrichten::gezeigte().size(), 1);
+    EXPECT_TRUE(Nachrichten::gezeigte()[0].text.contains(QStringLiteral("1988")));
+    EXPECT_TRUE(Nachrichten::gezeigte()[0].text.contains(QStringLiteral("1936 bis 1985")));
+    EXPECT_TRUE(fenster->tabelleSichtbar());
+    EXPECT_EQ(fenster->rechentabelle().modell().rowCount(), 5);
+
+    listeÖffnen();
+    EXPECT_EQ(t(3, 6), "1988");
+    eintragen(3, 6, QStringLiteral("1970"));
+    klicken(3, 0);
+    EXPECT_EQ(fenster->rechentabelle().modell().rowCount(), 39);
+    EXPECT_EQ(Nachrichten::gezeigte().size(), 1);
+}
+
+TEST_F(NamensgridTest, ZurückOhneWählenSpeichertNichts)
+{
+    const QByteArray vorher = fenster->falldatei().abbild();
+    listeÖffnen();
+    eintragen(3, 2, QStringLiteral("Anna"));
+    fenster->tabelleZeigen();
+    EXPECT_TRUE(fenster->tabelleSichtbar());
+    EXPECT_FALSE(fenster->listeSichtbar());
+    EXPECT_EQ(fenster->falldatei().abbild(), vorher);
+    EXPECT_EQ(fenster->stand().datensatz.vorname.trimmed(), "Hedwig");
+}
+
+} // namespace
