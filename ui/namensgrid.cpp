@@ -11,10 +11,7 @@ Namensgrid::Namensgrid(Namensliste& liste, QWidget* parent) : Tabellenansicht(pa
 {
     setzeModell(&liste.modell());
     setFocusPolicy(Qt::StrongFocus);
-    setTextElideMode(Qt::ElideNone); // a narrow heading is cut, not shortened with dots
-    // The grid's own row height, 300 twips, lets all eleven rows fit the short layout's
-    // 3380; the style's minimum would stretch the small column-number row.
-    verticalHeader()->setMinimumSectionSize(1);
+    // Rows for the list's larger 12 pt font; all eleven still fit the short layout's 3380 twips.
     verticalHeader()->setDefaultSectionSize(Twips::zuPixel(300));
     connect(&liste, &Namensliste::aktuelleZelleGesetzt, this,
             [this](int zeile, int spalte) { setCurrentIndex(model()->index(zeile, spalte)); });
