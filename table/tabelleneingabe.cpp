@@ -1,0 +1,178 @@
+#include "tabelleneingabe.h"
+
+#include "falldatei.h"
+#include "meldungen.h"
+#include "rechentabelle.h"
+#include "rentenberechnung.h"
+
+namespace
+{
+
+constexpr char16_t Rücktaste = 8;
+constexpr char16_t Eingabetaste = 13;
+constexpr char16_t Komma = 44;
+constexpr char16_t Punkt = 46;
+
+} // namespace
+
+QString Tabelleneingabe::formatVorschrift()
+{
+    return QStringLiteral("Format-Vorschrift: ######,##\n(mit Komma und 2 Dezimalen)");
+}
+
+Tabelleneingabe::Tabelleneingabe(Rechentabelle& tabelle, QObject* parent)
+    : QObject(parent), m_tabelle(tabelle)
+{
+}
+
+Tabelleneingabe::Eingabe Tabelleneingabe::eingabezelle() const
+{
+    const int zeile = m_tabelle.aktuelleZeile();
+    const int spalte = m_tabelle.aktuelleSpalte();
+    if (zeile > m_tabelle.letzteZeile())
+        return Eingabe::Keine;
+    if (zeile > Rechentabelle::Startzeile && spalte == EntgeltSpalte)
+        return Eingabe::Entgelt;
+    if (zeile > Rechentabelle::Startzeile && spalte == BonusSpalte)
+        return Eingabe::Bonus;
+    if (zeile == Rechentabelle::Startzeile && spalte == StartgutschriftSpalte)
+        return Eingabe::Startgutschrift;
+    return Eingabe::Keine;
+}
+
+void Tabelleneingabe::Grid_Click()
+{
+    if (eingabezelle() != Eingabe::Keine) {
+        m_tabelle.setzeAktuellenText(QStringLiteral(" "));
+        return;
+    }
+    // The panel has values only for the years from 2002 on; the 2001 row and the heading
+    // have no parental leave to compute.
+    const int zeile = m_tabelle.aktuelleZeile();
+    if (m_tabelle.aktuelleSpalte() == ElternzeitSpalte && zeile > Rechentabelle::Startzeile &&
+        zeile <= m_tabelle.letzteZeile())
+        emit sozialpanelAngefordert(zeile);
+}
+
+void Tabelleneingabe::Grid_KeyPress(char16_t& code)
+{
+    const Eingabe art = eingabezelle();
+    if (art == Eingabe::Keine)
+        return;
+    const QString text = m_tabelle.aktuellerText();
+
+    if (code == Rücktaste) {
+        if (!text.isEmpty())
+            m_tabelle.setzeAktuellenText(text.chopped(1));
+    } else if (code >= u'0' && code <= u'9') {
+        zifferAnfügen(art, QChar(code));
+    } else if (code == Komma) {
+        // The decimal separator is held as a point while typing; a second one starts over.
+        code = Punkt;
+        m_tabelle.setzeAktuellenText(text.contains(u'.') ? QString() : text + u'.');
+    } else if (code == Punkt) {
+        m_tabelle.meldungen().hinweis(formatVorschrift(), QString());
+    } else if (code == Eingabetaste) {
+        if (!text.contains(u'.')) {
+            m_tabelle.meldungen().hinweis(formatVorschrift(), QString());
+            m_tabelle.setzeAktuellenText(QString());
+        } else if (art == Eingabe::Entgelt) {
+            entgeltFestschreiben();
+        } else if (art == Eingabe::Bonus) {
+            bonusFestschreiben();
+        } else {
+            startgutschriftFestschreiben();
+        }
+    }
+}
+
+void Tabelleneingabe::zifferAnfügen(Eingabe art, QChar ziffer)
+{
+    const QString text = m_tabelle.aktuellerText();
+    switch (art) {
+    case Eingabe::Entgelt:
+        // Blanks count here: the click leaves one, so eight typed characters fill the cell.
+        if (text.size() <= 8)
+            m_tabelle.setzeAktuellenText(text + ziffer);
+        break;
+    case Eingabe::Bonus:
+        m_tabelle.setzeAktuellenText(text.trimmed().size() <= 3 ? text + ziffer : QString());
+        break;
+    case Eingabe::Startgutschrift:
+        if (text.trimmed().size() <= 8)
+            m_tabelle.setzeAktuellenText(text + ziffer);
+        break;
+    case Eingabe::Keine:
+        break;
+    }
+}
+
+void Tabelleneingabe::entgeltFestschreiben()
+{
+    Zellenmodell& t = m_tabelle.modell();
+    Arbeitsstand& stand = m_tabelle.stand();
+    const int zeile = m_tabelle.aktuelleZeile();
+    t.setzeSchriftgröße(zeile, EntgeltSpalte, 12);
+    t.setzeFett(zeile, EntgeltSpalte, true);
+    const QString anzeige = Festkomma::ausText(m_tabelle.aktuellerText()).alsText(2);
+    m_tabelle.setzeAktuellenText(anzeige);
+    // The record holds what the cell shows: the value rounded to two decimals.
+    const Festkomma wert = Festkomma::ausText(anzeige);
+
+    const bool vortragen = m_tabelle.meldungen().frage(vortragenFrage(), QStringLiteral("Vortragen?"));
+    Sammlung sammlung(t);
+    stand.datensatz = m_tabelle.datei().lesen(stand.datensatznummer);
+    const int bis = vortragen ? m_tabelle.letzteZeile() : zeile;
+    for (int r = zeile; r <= bis; ++r) {
+        t.setzeText(r, EntgeltSpalte, anzeige);
+        stand.datensatz.jahresentgelt[r - Rechentabelle::Startzeile] = wert;
+    }
+    if (speichern())
+        m_tabelle.atvberechnen();
+}
+
+void Tabelleneingabe::bonusFestschreiben()
+{
+    Zellenmodell& t = m_tabelle.modell();
+    Arbeitsstand& stand = m_tabelle.stand();
+    const int zeile = m_tabelle.aktuelleZeile();
+    t.setzeSchriftgröße(zeile, BonusSpalte, 12);
+    t.setzeFett(zeile, BonusSpalte, true);
+    Sammlung sammlung(t);
+    stand.datensatz = m_tabelle.datei().lesen(stand.datensatznummer);
+    stand.datensatz.bonuspunkte[zeile - Rechentabelle::Startzeile] =
+        Festkomma::ausText(m_tabelle.aktuellerText());
+    if (speichern())
+        m_tabelle.atvberechnen();
+}
+
+void Tabelleneingabe::startgutschriftFestschreiben()
+{
+    Zellenmodell& t = m_tabelle.modell();
+    Arbeitsstand& stand = m_tabelle.stand();
+    t.setzeSchriftgröße(Rechentabelle::Startzeile, StartgutschriftSpalte, 11);
+    t.setzeFett(Rechentabelle::Startzeile, StartgutschriftSpalte, true);
+    const Festkomma start = Festkomma::ausText(m_tabelle.aktuellerText());
+    Sammlung sammlung(t);
+    stand.datensatz = m_tabelle.datei().lesen(stand.datensatznummer);
+    stand.gesamtpunkte[0] = start;
+    stand.datensatz.startgutschrift = start;
+    m_tabelle.setzeAktuelleZelle(Rechentabelle::Startzeile, 23);
+    stand.rente[0] = start.mal(Rentenberechnung::Meßbetrag);
+    m_tabelle.setzeAktuellenText(stand.rente[0].alsText(2));
+    if (speichern())
+        m_tabelle.atvberechnen();
+}
+
+bool Tabelleneingabe::speichern()
+{
+    Arbeitsstand& stand = m_tabelle.stand();
+    const Falldatei::Ergebnis ergebnis = m_tabelle.datei().schreiben(stand.datensatznummer, stand.datensatz);
+    if (ergebnis.ok)
+        return true;
+    m_tabelle.meldungen().fehler(ergebnis.meldung);
+    // Nothing may look saved that is not: the case is shown again as the file holds it.
+    m_tabelle.datensatzholen();
+    m_tabelle.atvberechnen();
+    return false;
+}

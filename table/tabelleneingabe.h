@@ -1,0 +1,48 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+
+class Rechentabelle;
+
+// Typing into the calculation table. The table has no edit mode: a click blanks an input
+// cell, every key builds its text one character at a time, and Enter stores the value in
+// the case record, writes the record and recomputes. Nothing is stored by leaving a cell.
+class Tabelleneingabe : public QObject
+{
+    Q_OBJECT
+public:
+    // Column indices of the cells that take input.
+    static constexpr int EntgeltSpalte = 2;
+    static constexpr int ElternzeitSpalte = 14;
+    static constexpr int BonusSpalte = 16;
+    static constexpr int StartgutschriftSpalte = 19;
+
+    static QString formatVorschrift();
+    static QString vortragenFrage() { return QStringLiteral("In alle Folgemonate vortragen?"); }
+
+    explicit Tabelleneingabe(Rechentabelle& tabelle, QObject* parent = nullptr);
+
+    // Acts on the table's current cell, which the click has just made current.
+    void Grid_Click();
+    // One key as its character code; the code may be changed (a comma becomes a point).
+    void Grid_KeyPress(char16_t& code);
+
+signals:
+    // A click on the parental-leave column of a year row: the window opens its panel.
+    void sozialpanelAngefordert(int zeile);
+
+private:
+    enum class Eingabe { Keine, Entgelt, Bonus, Startgutschrift };
+    Eingabe eingabezelle() const;
+    void zifferAnfügen(Eingabe art, QChar ziffer);
+
+    void entgeltFestschreiben();
+    void bonusFestschreiben();
+    void startgutschriftFestschreiben();
+    // Writes the record of the current case. When the file refuses it, the user is told why
+    // and the record and the table go back to what the file holds.
+    bool speichern();
+
+    Rechentabelle& m_tabelle;
+};

@@ -1,0 +1,289 @@
+#include "dateiablage.h"
+#include "falldatei.h"
+#include "rechentabelle.h"
+#include "skriptmeldungen.h"
+#include "tabelleneingabe.h"
+
+#include <QFile>
+#include <QFileDevice>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace
+{
+
+// A disk that fills up: every write of the file layer fails once `voll` is set.
+class VolleAblage : public Dateiablage
+{
+public:
+    bool voll = false;
+
+protected:
+    qint64 schreiben(QFileDevice& datei, const char* daten, qint64 länge) override
+    {
+        return voll ? -1 : Dateiablage::schreiben(datei, daten, länge);
+    }
+};
+
+constexpr int Zeile2010 = 13;
+constexpr int Letzte = 53;
+
+class TabelleneingabeTest : public ::testing::Test
+{
+protected:
+    QTemporaryDir ordner;
+    VolleAblage ablage;
+    Falldatei datei{ablage};
+    Arbeitsstand stand;
+    Skriptmeldungen meldungen;
+    Rechentabelle tabelle{stand, datei, meldungen};
+    Tabelleneingabe eingabe{tabelle};
+
+    void SetUp() override
+    {
+        ASSERT_TRUE(datei.öffnen(pfad()).ok);
+        tabelle.datensatzholen();
+        tabelle.atvberechnen();
+    }
+    QString pfad() const { return ordner.filePath(QStringLiteral("atv.txt")); }
+    QString t(int zeile, int spalte) const { return tabelle.modell().text(zeile, spalte); }
+    const Zellenmodell::Zelle& zelle(int zeile, int spalte) const
+    {
+        return tabelle.modell().zelle(zeile, spalte);
+    }
+
+    void klick(int zeile, int spalte)
+    {
+        tabelle.setzeAktuelleZelle(zeile, spalte);
+        eingabe.Grid_Click();
+    }
+    // "\n" stands for Enter, "\b" for Backspace.
+    void tippen(const QString& tasten)
+    {
+        for (QChar z : tasten) {
+            char16_t code = z == u'\n' ? 13 : z.unicode();
+            eingabe.Grid_KeyPress(code);
+        }
+    }
+    // What a new start of the program finds in the file.
+    Datensatz gespeichert() const
+    {
+        Dateiablage frisch;
+        Falldatei neu(frisch);
+        EXPECT_TRUE(neu.öffnen(pfad()).ok);
+        return neu.lesen(1);
+    }
+    QByteArray dateibytes() const
+    {
+        QFile f(pfad());
+        EXPECT_TRUE(f.open(QIODevice::ReadOnly));
+        return f.readAll();
+    }
+};
+
+class EntgeltVortragen : public TabelleneingabeTest, public ::testing::WithParamInterface<bool>
+{
+};
+
+TEST_P(EntgeltVortragen, StehtInTabelleUndDatei)
+{
+    const bool ja = GetParam();
+    meldungen.antworten.enqueue(ja);
+    klick(Zeile2010, 2);
+    EXPECT_EQ(t(Zeile2010, 2), " ");
+    tippen(QStringLiteral("45000,50"));
+    EXPECT_EQ(t(Zeile2010, 2), " 45000.50");
+    tippen(QStringLiteral("\n"));
+
+    ASSERT_EQ(meldungen.protokoll.size(), 1);
+    EXPECT_EQ(meldungen.protokoll[0].art, "frage");
+    EXPECT_EQ(meldungen.protokoll[0].text, "In alle Folgemonate vortragen?");
+    EXPECT_EQ(meldungen.protokoll[0].titel, "Vortragen?");
+    EXPECT_EQ(zelle(Zeile2010, 2).schriftgröße, 12);
+    EXPECT_TRUE(zelle(Zeile2010, 2).fett);
+    EXPECT_FALSE(zelle(Zeile2010 + 1, 2).fett);
+
+    const Datensatz satz = gespeichert();
+    const Festkomma neu = Festkomma::ausText(u"45000,5");
+    const Festkomma alt = Festkomma::ausGanzzahl(30000);
+    EXPECT_EQ(t(Zeile2010 - 1, 2), "30000,00");
+    EXPECT_EQ(satz.jahresentgelt[8], alt);
+    for (int zeile = Zeile2010; zeile <= Letzte; ++zeile) {
+        const bool geändert = ja || zeile == Zeile2010;
+        EXPECT_EQ(t(zeile, 2), geändert ? "45000,50" : "30000,00") << zeile;
+        EXPECT_EQ(satz.jahresentgelt[zeile - 4], geändert ? neu : alt) << zeile;
+        EXPECT_EQ(t(zeile, 4), geändert ? "3750,04" : "2500,00") << zeile;
+    }
+    EXPECT_EQ(satz, stand.datensatz);
+    EXPECT_EQ(tabelle.aktuelleZeile(), Letzte);
+    EXPECT_EQ(tabelle.aktuelleSpalte(), 23);
+}
+
+INSTANTIATE_TEST_SUITE_P(JaUndNein, EntgeltVortragen, ::testing::Bool());
+
+struct Tippfall {
+    int zeile, spalte;
+    const char* tasten;
+    const char* text;    // the cell afterwards
+    int formatmeldungen; // how many times the format rule was shown
+};
+
+TEST_F(TabelleneingabeTest, TastenregelnJeSpalte)
+{
+    const Tippfall fälle[] = {
+        {Zeile2010, 2, "123456789", " 12345678", 0},  // eight characters after the click
+        {Zeile2010, 2, "12345,679", " 12345.67", 0},  // 12345,67 fits exactly
+        {Zeile2010, 2, "12345678,", " 12345678.", 0}, // the comma is not limited
+        {Zeile2010, 2, "1,2,", "", 0},                // a second comma empties
+        {Zeile2010, 2, "12.", " 12", 1},              // a point is refused
+        {Zeile2010, 2, "\b\b\b\b", "", 0},            // Backspace stops at empty
+        {Zeile2010, 2, "12\b3", " 13", 0},
+        {Zeile2010, 2, "4500\n", "", 1}, // Enter without a separator
+        {Zeile2010, 2, "ab -+", " ", 0}, // other keys do nothing
+        {Zeile2010, 16, "1,25", " 1.25", 0},
+        {Zeile2010, 16, "1,253", "", 0},        // a fifth character empties
+        {Zeile2010, 16, "1,2534", "4", 0},      // and typing starts over
+        {4, 19, "1234567890", " 123456789", 0}, // nine: the blank does not count
+        {4, 19, "12345678,9", " 12345678.", 0},
+    };
+    for (const auto& f : fälle) {
+        SCOPED_TRACE(f.tasten);
+        meldungen.protokoll.clear();
+        klick(f.zeile, f.spalte);
+        tippen(QString::fromUtf8(f.tasten));
+        EXPECT_EQ(t(f.zeile, f.spalte), QString::fromUtf8(f.text));
+        EXPECT_EQ(meldungen.protokoll.size(), f.formatmeldungen);
+        for (const auto& m : meldungen.protokoll) {
+            EXPECT_EQ(m.art, "hinweis");
+            EXPECT_EQ(m.text, "Format-Vorschrift: ######,##\n(mit Komma und 2 Dezimalen)");
+            EXPECT_EQ(m.titel, "");
+        }
+    }
+    EXPECT_EQ(gespeichert(), Datensatz::musterfall());
+}
+
+TEST_F(TabelleneingabeTest, TastenAusserhalbDerEingabezellenWirkenNicht)
+{
+    const std::pair<int, int> zellen[] = {{4, 2},          {4, 16},        {Zeile2010, 19},
+                                          {Zeile2010, 14}, {Zeile2010, 3}, {Zeile2010, 0},
+                                          {2, 2},          {Letzte, 23},   {Letzte + 1, 2}};
+    const QByteArray vorher = dateibytes();
+    for (const auto& [zeile, spalte] : zellen) {
+        SCOPED_TRACE(zeile * 100 + spalte);
+        const QString text = t(zeile, spalte);
+        tabelle.setzeAktuelleZelle(zeile, spalte);
+        tippen(QStringLiteral("1,.\b\n"));
+        EXPECT_EQ(t(zeile, spalte), text);
+    }
+    EXPECT_TRUE(meldungen.protokoll.isEmpty());
+    EXPECT_EQ(dateibytes(), vorher);
+}
+
+TEST_F(TabelleneingabeTest, KlickAufElternzeitNurInJahreszeilen)
+{
+    QList<int> angefordert;
+    QObject::connect(&eingabe, &Tabelleneingabe::sozialpanelAngefordert,
+                     [&](int z) { angefordert.append(z); });
+    for (int zeile : {0, 3, 4, 5, Zeile2010, Letzte})
+        klick(zeile, 14);
+    EXPECT_EQ(angefordert, (QList<int>{5, Zeile2010, Letzte}));
+    EXPECT_EQ(t(Zeile2010, 14), "0,00");
+    klick(Zeile2010, 3);
+    EXPECT_EQ(t(Zeile2010, 3), "/12 =");
+}
+
+TEST_F(TabelleneingabeTest, BonusBleibtWieGetipptUndZaehlt)
+{
+    const QString vorher = t(Zeile2010, 18);
+    klick(Zeile2010, 16);
+    tippen(QStringLiteral("1,25\n"));
+    EXPECT_EQ(t(Zeile2010, 16), " 1.25");
+    EXPECT_EQ(zelle(Zeile2010, 16).schriftgröße, 12);
+    EXPECT_TRUE(zelle(Zeile2010, 16).fett);
+    EXPECT_EQ(Festkomma::ausText(t(Zeile2010, 18)) - Festkomma::ausText(vorher), Festkomma::ausText(u"1.25"));
+    EXPECT_EQ(gespeichert().bonuspunkte[9], Festkomma::ausText(u"1.25"));
+    EXPECT_TRUE(meldungen.protokoll.isEmpty());
+}
+
+TEST_F(TabelleneingabeTest, StartgutschriftHebtAlleSummen)
+{
+    QStringList vorher;
+    for (int zeile = 5; zeile <= Letzte; ++zeile)
+        vorher.append(t(zeile, 19));
+    klick(4, 19);
+    tippen(QStringLiteral("12,5\n"));
+    EXPECT_EQ(t(4, 19), " 12.5");
+    EXPECT_EQ(zelle(4, 19).schriftgröße, 11);
+    EXPECT_TRUE(zelle(4, 19).fett);
+    EXPECT_EQ(t(4, 23), "50,00");
+    for (int zeile = 5; zeile <= Letzte; ++zeile)
+        EXPECT_EQ(Festkomma::ausText(t(zeile, 19)) - Festkomma::ausText(vorher[zeile - 5]),
+                  Festkomma::ausText(u"12.5"))
+            << zeile;
+    EXPECT_EQ(gespeichert().startgutschrift, Festkomma::ausText(u"12.5"));
+}
+
+TEST_F(TabelleneingabeTest, NachNeustartStehtAllesDa)
+{
+    meldungen.antworten.enqueue(false);
+    klick(Zeile2010, 2);
+    tippen(QStringLiteral("45000,50\n"));
+    klick(Zeile2010 + 1, 16);
+    tippen(QStringLiteral("2,5\n"));
+    klick(4, 19);
+    tippen(QStringLiteral("12,5\n"));
+    const QString rente = tabelle.rentenkopf();
+
+    Dateiablage frisch;
+    Falldatei neu(frisch);
+    ASSERT_TRUE(neu.öffnen(pfad()).ok);
+    Arbeitsstand neuerStand;
+    Rechentabelle neueTabelle(neuerStand, neu, meldungen);
+    neueTabelle.datensatzholen();
+    neueTabelle.atvberechnen();
+    EXPECT_EQ(neueTabelle.modell().text(Zeile2010, 2), "45000,50");
+    EXPECT_EQ(neueTabelle.modell().text(Zeile2010 + 1, 2), "30000,00");
+    EXPECT_EQ(neueTabelle.modell().text(Zeile2010 + 1, 16), "2,50");
+    EXPECT_EQ(neueTabelle.modell().text(4, 19), "12,50");
+    EXPECT_EQ(neueTabelle.rentenkopf(), rente);
+}
+
+TEST_F(TabelleneingabeTest, GescheiterteSpeicherungLaesstNichtsGespeichertAussehen)
+{
+    const QByteArray vorher = dateibytes();
+    const QString rentenkopf = tabelle.rentenkopf();
+    ablage.voll = true;
+    meldungen.antworten.enqueue(true);
+    klick(Zeile2010, 2);
+    tippen(QStringLiteral("45000,50\n"));
+    klick(Zeile2010, 16);
+    tippen(QStringLiteral("1,25\n"));
+    klick(4, 19);
+    tippen(QStringLiteral("12,5\n"));
+
+    ASSERT_EQ(meldungen.protokoll.size(), 4);
+    for (int n = 1; n < 4; ++n) {
+        EXPECT_EQ(meldungen.protokoll[n].art, "fehler");
+        EXPECT_TRUE(meldungen.protokoll[n].text.startsWith(u"„atv.txt“ kann nicht gespeichert werden"))
+            << meldungen.protokoll[n].text.toStdString();
+    }
+    EXPECT_EQ(dateibytes(), vorher);
+    EXPECT_EQ(stand.datensatz, Datensatz::musterfall());
+    EXPECT_EQ(stand.gesamtpunkte[0], Festkomma());
+    for (int zeile : {Zeile2010, Letzte}) {
+        EXPECT_EQ(t(zeile, 2), "30000,00");
+        EXPECT_FALSE(zelle(zeile, 2).fett);
+    }
+    EXPECT_EQ(t(Zeile2010, 16), "0,00");
+    EXPECT_EQ(t(4, 19), "0,00");
+    EXPECT_EQ(t(4, 23), "0,00");
+    EXPECT_EQ(tabelle.rentenkopf(), rentenkopf);
+
+    // Once the disk has room again, the same typing is saved.
+    ablage.voll = false;
+    klick(Zeile2010, 16);
+    tippen(QStringLiteral("1,25\n"));
+    EXPECT_EQ(gespeichert().bonuspunkte[9], Festkomma::ausText(u"1.25"));
+}
+
+} // namespace
