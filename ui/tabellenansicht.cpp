@@ -4,6 +4,7 @@
 #include "zellenmodell.h"
 
 #include <QHeaderView>
+#include <QKeyEvent>
 
 Tabellenansicht::Tabellenansicht(QWidget* parent) : QTableView(parent)
 {
@@ -29,6 +30,8 @@ void Tabellenansicht::setzeModell(Zellenmodell* modell)
     m_modell = modell;
     setModel(modell);
     connect(modell, &QAbstractItemModel::modelReset, this, &Tabellenansicht::spannenSetzen);
+    // A reset forgets the current cell; the program's one comes back after it.
+    connect(modell, &QAbstractItemModel::modelReset, this, &Tabellenansicht::aktuelleZelleAnwenden);
     spannenSetzen();
 }
 
@@ -59,4 +62,48 @@ void Tabellenansicht::spannenSetzen()
             setSpan(zeile, anfang, 1, ende - anfang);
         anfang = ende;
     }
+}
+
+void Tabellenansicht::aktuelleZelleZeigen(int zeile, int spalte)
+{
+    m_zeile = zeile;
+    m_spalte = spalte;
+    // While a batch rewrites the model, the view must not ask it; the reset at the end does.
+    if (m_modell && !m_modell->sammelt())
+        aktuelleZelleAnwenden();
+}
+
+void Tabellenansicht::aktuelleZelleAnwenden()
+{
+    if (!m_modell || !m_modell->gültig(m_zeile, m_spalte) ||
+        currentIndex() == m_modell->index(m_zeile, m_spalte))
+        return;
+    const bool rollen = hasAutoScroll();
+    setAutoScroll(false);
+    setCurrentIndex(m_modell->index(m_zeile, m_spalte));
+    setAutoScroll(rollen);
+}
+
+void Tabellenansicht::keyPressEvent(QKeyEvent* ereignis)
+{
+    int code = 0;
+    if (ereignis->key() == Qt::Key_Return || ereignis->key() == Qt::Key_Enter)
+        code = 13;
+    else if (ereignis->key() == Qt::Key_Backspace)
+        code = 8;
+    else if (!ereignis->text().isEmpty() && ereignis->text().front().isPrint())
+        code = ereignis->text().front().unicode();
+    if (code == 0) {
+        QTableView::keyPressEvent(ereignis);
+        return;
+    }
+    ereignis->accept();
+    emit tasteGedrueckt(code);
+}
+
+void Tabellenansicht::currentChanged(const QModelIndex& aktuell, const QModelIndex& vorher)
+{
+    QTableView::currentChanged(aktuell, vorher);
+    if (aktuell.isValid() && (aktuell.row() != m_zeile || aktuell.column() != m_spalte))
+        emit zelleGewechselt(aktuell.row(), aktuell.column());
 }

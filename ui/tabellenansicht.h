@@ -18,8 +18,24 @@ public:
     void setzeModell(Zellenmodell* modell);
     void setzeSpaltenbreitenTwips(const QVector<int>& breiten);
     void setzeZeilenhöheTwips(int zeile, int twips);
+    // Shows the cell the program made current, without scrolling the view away from
+    // where the user is working.
+    void aktuelleZelleZeigen(int zeile, int spalte);
+
+signals:
+    // Every key that carries a character, as its code; Enter is 13, Backspace 8.
+    void tasteGedrueckt(int code);
+    // The user moved the current cell (mouse or arrow keys).
+    void zelleGewechselt(int zeile, int spalte);
+
+protected:
+    void keyPressEvent(QKeyEvent* ereignis) override;
+    void currentChanged(const QModelIndex& aktuell, const QModelIndex& vorher) override;
 
 private:
     void spannenSetzen();
+    void aktuelleZelleAnwenden();
     Zellenmodell* m_modell = nullptr;
+    int m_zeile = -1;
+    int m_spalte = -1;
 };

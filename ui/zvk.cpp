@@ -2,6 +2,7 @@
 
 #include "farben.h"
 #include "namensgrid.h"
+#include "sozialpanel.h"
 #include "tabellenansicht.h"
 #include "twips.h"
 
@@ -9,7 +10,8 @@
 #include <QFont>
 #include <QHeaderView>
 
-namespace {
+namespace
+{
 
 constexpr int Fensterbreite = 14190; // client area as designed
 // The window heights of the layouts count the caption and border, which the designed
@@ -88,8 +90,29 @@ void ZVK::steuerelementeAnlegen()
     m_erläuterungen = umrandetesLabel(this, Farben::HellGelb);
     m_erläuterungen->setFont(arial(11.25));
 
+    m_sozialpanel = new Sozialpanel(this, m_tabelle);
+    m_sozialpanel->setzeTabelle(m_grid);
+    m_sozialpanel->setzeFallliste(m_namensgrid);
+    gridVerbinden();
+
     connect(&m_tabelle, &Rechentabelle::bediensteterGesetzt, m_bediensteter, &QLabel::setText);
     connect(&m_tabelle, &Rechentabelle::rentenkopfGesetzt, m_label2, &QLabel::setText);
+}
+
+void ZVK::gridVerbinden()
+{
+    // The program's current cell and the view's are one: whoever moves it, the other follows.
+    connect(&m_tabelle, &Rechentabelle::aktuelleZelleGesetzt, m_grid, &Tabellenansicht::aktuelleZelleZeigen);
+    connect(m_grid, &Tabellenansicht::zelleGewechselt, &m_tabelle, &Rechentabelle::setzeAktuelleZelle);
+    connect(m_grid, &QAbstractItemView::clicked, this, [this](const QModelIndex& index) {
+        m_tabelle.setzeAktuelleZelle(index.row(), index.column());
+        m_eingabe.Grid_Click();
+    });
+    connect(m_grid, &Tabellenansicht::tasteGedrueckt, this, [this](int code) {
+        char16_t taste = char16_t(code);
+        m_eingabe.Grid_KeyPress(taste);
+    });
+    connect(&m_eingabe, &Tabelleneingabe::sozialpanelAngefordert, m_sozialpanel, &Sozialpanel::öffnen);
 }
 
 bool ZVK::Form_Load(const QString& falldateipfad)
@@ -124,7 +147,10 @@ bool ZVK::Form_Load(const QString& falldateipfad)
 }
 
 // The combo boxes belong to the social-component panel, which fills them here.
-void ZVK::kombinationsfelderFüllen() {}
+void ZVK::kombinationsfelderFüllen()
+{
+    m_sozialpanel->listenFüllen();
+}
 
 // --- Case list ---
 
@@ -183,5 +209,6 @@ void ZVK::layoutSetzen(int fensterhöheTwips, int tabellenhöheTwips, bool erlä
     if (erläuterungenVerschieben)
         platzieren(m_erläuterungen, 0, Tabellenoben + tabellenhöheTwips, 14200, 315);
     // Row 0 holds only the column numbers: 0.8 of a year row's height.
-    m_grid->setRowHeight(0, int(std::lround(Rechentabelle::KopfzeilenHöhe * m_grid->verticalHeader()->defaultSectionSize())));
+    m_grid->setRowHeight(
+        0, int(std::lround(Rechentabelle::KopfzeilenHöhe * m_grid->verticalHeader()->defaultSectionSize())));
 }

@@ -6,11 +6,13 @@
 #include "nachrichten.h"
 #include "namensliste.h"
 #include "rechentabelle.h"
+#include "tabelleneingabe.h"
 
 #include <QLabel>
 #include <QWidget>
 
 class Namensgrid;
+class Sozialpanel;
 class Tabellenansicht;
 
 // The main window: it owns the working set, the case file and the calculation table, and
@@ -28,6 +30,8 @@ public:
     Rechentabelle& rechentabelle() { return m_tabelle; }
     Arbeitsstand& stand() { return m_stand; }
     Falldatei& falldatei() { return m_datei; }
+    Tabelleneingabe& eingabe() { return m_eingabe; }
+    Sozialpanel* sozialpanel() const { return m_sozialpanel; }
     Tabellenansicht* grid() const { return m_grid; }
     QLabel* bediensteter() const { return m_bediensteter; }
     QLabel* label2() const { return m_label2; }
@@ -54,6 +58,7 @@ public:
 private:
     void steuerelementeAnlegen();
     void kombinationsfelderFüllen();
+    void gridVerbinden();
 
     Nachrichten m_nachrichten;
     Dateiablage m_ablage;
@@ -61,6 +66,7 @@ private:
     Falldatei m_datei;
     Rechentabelle m_tabelle;
     Namensliste m_namensliste;
+    Tabelleneingabe m_eingabe{m_tabelle};
 
     QLabel* m_bediensteter = nullptr;
     QLabel* m_label1 = nullptr;
@@ -68,4 +74,5 @@ private:
     Tabellenansicht* m_grid = nullptr;
     Namensgrid* m_namensgrid = nullptr;
     QLabel* m_erläuterungen = nullptr;
+    Sozialpanel* m_sozialpanel = nullptr;
 };

@@ -1,0 +1,276 @@
+#include "sozialpanel.h"
+
+#include "falldatei.h"
+#include "farben.h"
+#include "meldungen.h"
+#include "rechentabelle.h"
+#include "sozialekomponente.h"
+#include "twips.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QPushButton>
+
+namespace
+{
+
+struct Beschriftung {
+    int index;
+    const char* text;
+    int links, oben, breite, höhe;
+};
+
+constexpr Beschriftung Beschriftungen[Sozialpanel::AnzahlSchrift] = {
+    {0, "Berechnung der sozialen Komponente für das Jahr", 180, 1020, 6465, 345},
+    {1, "2005", 6690, 1020, 735, 375},
+    {2, "nach § 9 Abs. 1 ATV / ATV-K", 7440, 1020, 3825, 345},
+    {3, "Euro", 10300, 1500, 675, 300},
+    {4, "Euro", 10300, 1860, 675, 300},
+    {5, "Euro", 10300, 2370, 885, 300},
+    {6, "Euro", 10300, 2730, 855, 300},
+    {7, "Wertziffer", 10305, 3090, 1575, 300},
+    {8, "Punkte", 10300, 3420, 1005, 300},
+    {9, "Gesamtbetrag", 6690, 2310, 1605, 375},
+    {10, "Monatsdurchnitt", 6540, 2700, 1695, 315},
+    {11, "/ Referenzentgelt von 1000 Euro =", 4680, 3030, 3585, 345},
+    {12, "x Altersfaktor", 5820, 3420, 1425, 345},
+    {13, "", 7350, 3390, 615, 315},
+    {14, "=", 8070, 3390, 225, 345},
+    {15, "0", 8500, 1470, 1500, 300},
+    {16, "0", 8500, 1860, 1500, 300},
+    {17, "0", 8505, 2370, 1500, 300},
+    {18, "0", 8505, 2730, 1500, 300},
+    {19, "0", 8505, 3090, 1500, 300},
+    {20, "0", 8500, 3420, 1500, 300},
+    {21, "Korrigierte Monate", 5820, 3810, 2355, 405},
+    {22, "§ 9 Abs. 1 ATV / ATV-K", 210, 2310, 2205, 225},
+    {23,
+     "Für jeden vollen Kalendermonat ohne Arbeitsentgelt, in dem das Arbeitsverhältnis wegen einer "
+     "Elternzeit "
+     "nach § 15 des Bundeserziehungsgeldgesetzes ruht, werden für jedes Kind, für das ein Anspruch auf "
+     "Eltern- "
+     "zeit besteht, die Versorgungspunkte berücksichtigt, die sich bei einem zusatzversorgungspflichtigen "
+     "Entgelt von 500 Euro in diesem Monat ergeben würden.",
+     210, 2610, 4485, 1605},
+};
+
+constexpr int ErsterWert = 15;
+constexpr int LetzterWert = 20;
+constexpr int Warnung = 21;
+
+void platzieren(QWidget* w, int links, int oben, int breite, int höhe)
+{
+    w->setGeometry(Twips::zuPixel(links), Twips::zuPixel(oben), Twips::zuPixel(breite), Twips::zuPixel(höhe));
+}
+
+QFont arial(qreal punkte)
+{
+    QFont f(QStringLiteral("Arial"));
+    f.setPointSizeF(punkte);
+    return f;
+}
+
+QComboBox* auswahl(QWidget* fenster, const char* name, int links, int oben)
+{
+    auto* box = new QComboBox(fenster);
+    box->setObjectName(QString::fromLatin1(name));
+    box->setFont(arial(9.75));
+    platzieren(box, links, oben, links < 5000 ? 5235 : 2600, 360);
+    box->hide();
+    return box;
+}
+
+// The record's positions come from a file and can be anything; a box only has its entries.
+int begrenzt(int wert, int höchstens)
+{
+    return std::clamp(wert, 0, höchstens);
+}
+
+} // namespace
+
+Sozialpanel::Sozialpanel(QWidget* fenster, Rechentabelle& tabelle)
+    : QObject(fenster), m_rechentabelle(tabelle)
+{
+    anlegen(fenster);
+}
+
+void Sozialpanel::anlegen(QWidget* fenster)
+{
+    for (const Beschriftung& b : Beschriftungen) {
+        auto* label = new QLabel(QString::fromUtf8(b.text), fenster);
+        label->setObjectName(QStringLiteral("Schrift%1").arg(b.index));
+        platzieren(label, b.links, b.oben, b.breite, b.höhe);
+        label->hide();
+        m_schrift[std::size_t(b.index)] = label;
+    }
+    for (int i = 3; i <= 14; ++i) {
+        if (i != 13)
+            schrift(i)->setFont(arial(12));
+    }
+    schrift(22)->setFont(arial(9.75));
+    schrift(23)->setFont(arial(9));
+    schrift(23)->setWordWrap(true);
+    schrift(23)->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    for (int i = ErsterWert; i <= LetzterWert; ++i)
+        schrift(i)->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    QPalette rot = schrift(Warnung)->palette();
+    rot.setColor(QPalette::WindowText, Farben::Rot);
+    schrift(Warnung)->setPalette(rot);
+
+    m_kinderanzahl1 = auswahl(fenster, "Kinderanzahl1", 210, 1470);
+    m_monateanzahl1 = auswahl(fenster, "Monateanzahl1", 5610, 1470);
+    m_kinderanzahl2 = auswahl(fenster, "Kinderanzahl2", 210, 1920);
+    m_monateanzahl2 = auswahl(fenster, "Monateanzahl2", 5610, 1920);
+    for (QComboBox* box : {m_kinderanzahl1, m_kinderanzahl2, m_monateanzahl1, m_monateanzahl2})
+        connect(box, &QComboBox::currentIndexChanged, this, &Sozialpanel::auswahlGeändert);
+
+    // The rule under the two amounts, from x 8310 to x 11250 at y 2280.
+    m_line1 = new QWidget(fenster);
+    m_line1->setObjectName(QStringLiteral("Line1"));
+    m_line1->setAutoFillBackground(true);
+    QPalette schwarz = m_line1->palette();
+    schwarz.setColor(QPalette::Window, Qt::black);
+    m_line1->setPalette(schwarz);
+    m_line1->setGeometry(Twips::zuPixel(8310), Twips::zuPixel(2280), Twips::zuPixel(11250 - 8310), 1);
+    m_line1->hide();
+
+    m_übertragen = new QPushButton(QStringLiteral("Übertragen"), fenster);
+    m_übertragen->setObjectName(QStringLiteral("Übertragen"));
+    platzieren(m_übertragen, 8250, 3810, 1995, 375);
+    m_abbrechen = new QPushButton(QStringLiteral("Abbrechen"), fenster);
+    m_abbrechen->setObjectName(QStringLiteral("Abbrechen"));
+    platzieren(m_abbrechen, 10320, 3810, 1665, 375);
+    for (QPushButton* knopf : {m_übertragen, m_abbrechen}) {
+        knopf->setAutoDefault(false);
+        knopf->hide();
+    }
+    connect(m_übertragen, &QPushButton::clicked, this, &Sozialpanel::Übertragen_Click);
+    connect(m_abbrechen, &QPushButton::clicked, this, &Sozialpanel::Abbrechen_Click);
+}
+
+void Sozialpanel::listenFüllen()
+{
+    for (QComboBox* box : {m_kinderanzahl1, m_kinderanzahl2}) {
+        for (int n = 0; n <= SozialeKomponente::MaxKinder; ++n)
+            box->addItem(QStringLiteral("Anspruch für Elternzeit für %1 Kinder").arg(n));
+        box->setCurrentIndex(0);
+    }
+    for (QComboBox* box : {m_monateanzahl1, m_monateanzahl2}) {
+        for (int n = 0; n <= SozialeKomponente::MaxMonate; ++n)
+            box->addItem(QStringLiteral("für %1 Monate").arg(n));
+        box->setCurrentIndex(0);
+    }
+}
+
+bool Sozialpanel::offen() const
+{
+    return !m_kinderanzahl1->isHidden();
+}
+
+void Sozialpanel::auswahlGeändert()
+{
+    // A selection the program makes while the panel is closed must not compute.
+    if (offen())
+        yKomponente();
+}
+
+void Sozialpanel::öffnen(int zeile)
+{
+    Rechentabelle& t = m_rechentabelle;
+    m_zeile = zeile;
+    t.setzeAktuelleZelle(zeile, 0);
+    schrift(1)->setText(t.aktuellerText());
+    t.setzeAktuelleZelle(zeile, 10);
+    schrift(13)->setText(t.aktuellerText());
+    for (int i = ErsterWert; i <= LetzterWert; ++i)
+        schrift(i)->setText(QStringLiteral("0"));
+    for (QLabel* label : m_schrift)
+        label->show();
+    m_line1->show();
+
+    if (m_tabellenansicht)
+        m_tabellenansicht->hide();
+    if (m_fallliste)
+        m_fallliste->hide();
+    steuerelementeZeigen(true);
+
+    const int i = zeile - Rechentabelle::Startzeile;
+    const Datensatz& satz = t.stand().datensatz;
+    m_kinderanzahl1->setCurrentIndex(begrenzt(satz.kinder1[i], SozialeKomponente::MaxKinder));
+    m_kinderanzahl2->setCurrentIndex(begrenzt(satz.kinder2[i], SozialeKomponente::MaxKinder));
+    m_monateanzahl1->setCurrentIndex(begrenzt(satz.monate1[i], SozialeKomponente::MaxMonate));
+    m_monateanzahl2->setCurrentIndex(begrenzt(satz.monate2[i], SozialeKomponente::MaxMonate));
+    yKomponente();
+}
+
+void Sozialpanel::yKomponente()
+{
+    const int m1 = m_monateanzahl1->currentIndex();
+    const int m2 = m_monateanzahl2->currentIndex();
+    if (m1 + m2 > SozialeKomponente::MaxMonate) {
+        // Selecting recomputes at once and hides the warning; it is shown after that.
+        m_monateanzahl2->setCurrentIndex(SozialeKomponente::zweiteMonate(m1, m2));
+        schrift(Warnung)->show();
+    } else {
+        schrift(Warnung)->hide();
+    }
+
+    const Festkomma faktor = Festkomma::ausText(schrift(13)->text());
+    const SozialeKomponente::Rechnung r = SozialeKomponente::berechnen(
+        m_kinderanzahl1->currentIndex(), m_monateanzahl1->currentIndex(), m_kinderanzahl2->currentIndex(),
+        m_monateanzahl2->currentIndex(), faktor);
+    schrift(15)->setText(r.betrag1.alsSchlichtText());
+    schrift(16)->setText(r.betrag2.alsSchlichtText());
+    schrift(17)->setText(r.gesamtbetrag.alsSchlichtText());
+    schrift(18)->setText(r.monatsdurchschnitt.alsSchlichtText());
+    schrift(19)->setText(r.wertziffer.alsSchlichtText());
+    schrift(20)->setText(r.punkte.alsSchlichtText());
+    m_punkte = r.punkte;
+}
+
+void Sozialpanel::Übertragen_Click()
+{
+    Rechentabelle& t = m_rechentabelle;
+    Arbeitsstand& stand = t.stand();
+    const int i = m_zeile - Rechentabelle::Startzeile;
+    stand.datensatz = t.datei().lesen(stand.datensatznummer);
+    stand.datensatz.kinder1[i] = std::int16_t(m_kinderanzahl1->currentIndex());
+    stand.datensatz.kinder2[i] = std::int16_t(m_kinderanzahl2->currentIndex());
+    stand.datensatz.monate1[i] = std::int16_t(m_monateanzahl1->currentIndex());
+    stand.datensatz.monate2[i] = std::int16_t(m_monateanzahl2->currentIndex());
+    stand.datensatz.elternzeitpunkte[i] = m_punkte;
+    const Falldatei::Ergebnis ergebnis = t.datei().schreiben(stand.datensatznummer, stand.datensatz);
+    if (!ergebnis.ok) {
+        // The panel stays open with the user's choice, so that it can be transferred once
+        // the file takes it again, or dropped with Abbrechen.
+        stand.datensatz = t.datei().lesen(stand.datensatznummer);
+        t.meldungen().fehler(ergebnis.meldung);
+        return;
+    }
+    einblenden();
+    t.setzeAktuelleZelle(m_zeile, 14);
+    t.setzeAktuellenText(m_punkte.alsText(2));
+    t.atvberechnen();
+}
+
+void Sozialpanel::Abbrechen_Click()
+{
+    einblenden();
+}
+
+void Sozialpanel::einblenden()
+{
+    for (QLabel* label : m_schrift)
+        label->hide();
+    m_line1->hide();
+    steuerelementeZeigen(false);
+    if (m_tabellenansicht)
+        m_tabellenansicht->show();
+}
+
+void Sozialpanel::steuerelementeZeigen(bool sichtbar)
+{
+    for (QWidget* w : std::initializer_list<QWidget*>{m_kinderanzahl1, m_kinderanzahl2, m_monateanzahl1,
+                                                      m_monateanzahl2, m_übertragen, m_abbrechen})
+        w->setVisible(sichtbar);
+}

@@ -1,0 +1,69 @@
+#pragma once
+
+#include "festkomma.h"
+
+#include <QObject>
+#include <QPointer>
+#include <array>
+
+class QComboBox;
+class QLabel;
+class QPushButton;
+class QWidget;
+class Rechentabelle;
+
+// The panel that computes the parental-leave points of one year from the numbers of
+// children and months. Its controls sit on the main window itself, in the area of the
+// table, which is hidden while the panel is open.
+class Sozialpanel : public QObject
+{
+    Q_OBJECT
+public:
+    static constexpr int AnzahlSchrift = 24;
+
+    Sozialpanel(QWidget* fenster, Rechentabelle& tabelle);
+
+    // The widgets hidden while the panel is open; einblenden shows only the table again.
+    void setzeTabelle(QWidget* tabelle) { m_tabellenansicht = tabelle; }
+    void setzeFallliste(QWidget* liste) { m_fallliste = liste; }
+
+    // The entries of the four boxes, each with the first entry selected.
+    void listenFüllen();
+
+    void öffnen(int zeile);
+    void yKomponente();
+    void Übertragen_Click();
+    void Abbrechen_Click();
+    void einblenden();
+
+    bool offen() const;
+    int zeile() const { return m_zeile; }
+    QLabel* schrift(int i) const { return m_schrift[std::size_t(i)]; }
+    QComboBox* kinderanzahl1() const { return m_kinderanzahl1; }
+    QComboBox* kinderanzahl2() const { return m_kinderanzahl2; }
+    QComboBox* monateanzahl1() const { return m_monateanzahl1; }
+    QComboBox* monateanzahl2() const { return m_monateanzahl2; }
+    QPushButton* übertragen() const { return m_übertragen; }
+    QPushButton* abbrechen() const { return m_abbrechen; }
+    QWidget* line1() const { return m_line1; }
+
+private:
+    void anlegen(QWidget* fenster);
+    void auswahlGeändert();
+    void steuerelementeZeigen(bool sichtbar);
+
+    Rechentabelle& m_rechentabelle;
+    std::array<QLabel*, AnzahlSchrift> m_schrift{};
+    QComboBox* m_kinderanzahl1 = nullptr;
+    QComboBox* m_kinderanzahl2 = nullptr;
+    QComboBox* m_monateanzahl1 = nullptr;
+    QComboBox* m_monateanzahl2 = nullptr;
+    QPushButton* m_übertragen = nullptr;
+    QPushButton* m_abbrechen = nullptr;
+    QWidget* m_line1 = nullptr;
+    QPointer<QWidget> m_tabellenansicht;
+    QPointer<QWidget> m_fallliste;
+
+    int m_zeile = 0;
+    Festkomma m_punkte; // the points last computed, for the transfer
+};
