@@ -143,3 +143,58 @@ TEST_F(SozialpanelTest, Zeile2001OeffnetKeinPanel)
 }
 
 } // namespace
+
+namespace
+{
+
+// A disk that is full from the start.
+class VolleAblage : public Dateiablage
+{
+protected:
+    qint64 schreiben(QFileDevice&, const char*, qint64) override { return -1; }
+};
+
+struct Protokoll : Meldungen {
+    QStringList fehlermeldungen;
+    void hinweis(const QString&, const QString&) override {}
+    void fehler(const QString& text) override { fehlermeldungen.append(text); }
+    bool frage(const QString&, const QString&) override { return false; }
+};
+
+TEST(SozialpanelOhneSpeicherplatz, BleibtOffenUndBehauptetNichts)
+{
+    QTemporaryDir ordner;
+    const QString pfad = ordner.filePath(QStringLiteral("atv.txt"));
+    Dateiablage ablage;
+    Falldatei(ablage).öffnen(pfad); // creates the file with the sample case
+    QFile f(pfad);
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    const QByteArray vorher = f.readAll();
+
+    VolleAblage voll;
+    Falldatei datei(voll);
+    ASSERT_TRUE(datei.öffnen(pfad).ok);
+    Arbeitsstand stand;
+    Protokoll meldungen;
+    Rechentabelle tabelle(stand, datei, meldungen);
+    tabelle.datensatzholen();
+    tabelle.atvberechnen();
+    QWidget fenster;
+    Sozialpanel panel(&fenster, tabelle);
+    panel.listenFüllen();
+
+    panel.öffnen(10);
+    panel.kinderanzahl1()->setCurrentIndex(1);
+    panel.monateanzahl1()->setCurrentIndex(12);
+    panel.Übertragen_Click();
+    ASSERT_EQ(meldungen.fehlermeldungen.size(), 1);
+    EXPECT_TRUE(meldungen.fehlermeldungen[0].contains(u"nicht gespeichert"))
+        << meldungen.fehlermeldungen[0].toStdString();
+    EXPECT_TRUE(panel.offen());
+    EXPECT_EQ(tabelle.modell().text(10, 14), "0,00");
+    EXPECT_EQ(stand.datensatz, datei.lesen(1));
+    f.seek(0);
+    EXPECT_EQ(f.readAll(), vorher);
+}
+
+} // namespace
