@@ -8,6 +8,7 @@
 #include "twips.h"
 
 #include <QComboBox>
+#include <QEvent>
 #include <QLabel>
 #include <QPushButton>
 
@@ -92,6 +93,25 @@ Sozialpanel::Sozialpanel(QWidget* fenster, Rechentabelle& tabelle)
     : QObject(fenster), m_rechentabelle(tabelle)
 {
     anlegen(fenster);
+}
+
+void Sozialpanel::setzeTabelle(QWidget* tabelle)
+{
+    m_tabellenansicht = tabelle;
+    tabelle->installEventFilter(this);
+}
+
+void Sozialpanel::setzeFallliste(QWidget* liste)
+{
+    m_fallliste = liste;
+    liste->installEventFilter(this);
+}
+
+bool Sozialpanel::eventFilter(QObject* objekt, QEvent* ereignis)
+{
+    if (ereignis->type() == QEvent::Show && offen())
+        schließen();
+    return QObject::eventFilter(objekt, ereignis);
 }
 
 void Sozialpanel::anlegen(QWidget* fenster)
@@ -260,12 +280,17 @@ void Sozialpanel::Abbrechen_Click()
 
 void Sozialpanel::einblenden()
 {
+    schließen();
+    if (m_tabellenansicht)
+        m_tabellenansicht->show();
+}
+
+void Sozialpanel::schließen()
+{
     for (QLabel* label : m_schrift)
         label->hide();
     m_line1->hide();
     steuerelementeZeigen(false);
-    if (m_tabellenansicht)
-        m_tabellenansicht->show();
 }
 
 void Sozialpanel::steuerelementeZeigen(bool sichtbar)

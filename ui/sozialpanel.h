@@ -24,8 +24,10 @@ public:
     Sozialpanel(QWidget* fenster, Rechentabelle& tabelle);
 
     // The widgets hidden while the panel is open; einblenden shows only the table again.
-    void setzeTabelle(QWidget* tabelle) { m_tabellenansicht = tabelle; }
-    void setzeFallliste(QWidget* liste) { m_fallliste = liste; }
+    // Whoever shows one of them while the panel is open closes the panel without a transfer,
+    // so that the panel's controls never stand over the table or the list.
+    void setzeTabelle(QWidget* tabelle);
+    void setzeFallliste(QWidget* liste);
 
     // The entries of the four boxes, each with the first entry selected.
     void listenFüllen();
@@ -35,6 +37,8 @@ public:
     void Übertragen_Click();
     void Abbrechen_Click();
     void einblenden();
+    // Hides the panel's controls and leaves the rest of the window as it is.
+    void schließen();
 
     bool offen() const;
     int zeile() const { return m_zeile; }
@@ -46,6 +50,9 @@ public:
     QPushButton* übertragen() const { return m_übertragen; }
     QPushButton* abbrechen() const { return m_abbrechen; }
     QWidget* line1() const { return m_line1; }
+
+protected:
+    bool eventFilter(QObject* objekt, QEvent* ereignis) override;
 
 private:
     void anlegen(QWidget* fenster);

@@ -8,7 +8,8 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
-namespace {
+namespace
+{
 
 class NamensgridTest : public ::testing::Test
 {

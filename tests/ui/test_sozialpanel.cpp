@@ -135,6 +135,20 @@ TEST_F(SozialpanelTest, AbbrechenAendertNichts)
     EXPECT_EQ(wert(20), "9,3");
 }
 
+TEST_F(SozialpanelTest, FalllisteSchliesstDasPanel)
+{
+    klick(10, 14);
+    wählen(1, 12, 0, 0);
+    QTest::mouseClick(fenster.bediensteter(), Qt::LeftButton);
+    EXPECT_TRUE(fenster.listeSichtbar());
+    EXPECT_FALSE(panel().offen());
+    EXPECT_TRUE(panel().übertragen()->isHidden());
+    EXPECT_TRUE(panel().schrift(20)->isHidden());
+    fenster.tabelleZeigen();
+    EXPECT_FALSE(panel().offen());
+    EXPECT_EQ(t(10, 14), "0,00");
+}
+
 TEST_F(SozialpanelTest, Zeile2001OeffnetKeinPanel)
 {
     klick(4, 14);
