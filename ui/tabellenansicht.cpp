@@ -5,20 +5,36 @@
 
 #include <QHeaderView>
 #include <QKeyEvent>
+#include <QScrollBar>
+
+namespace {
+
+void ansichtEinrichten(QTableView* v)
+{
+    v->horizontalHeader()->hide();
+    v->verticalHeader()->hide();
+    // The narrow operator columns are 15 pixels wide; a hidden header still holds every
+    // section to the style's minimum, which would push the last columns out of sight.
+    v->horizontalHeader()->setMinimumSectionSize(1);
+    v->verticalHeader()->setMinimumSectionSize(1);
+    v->verticalHeader()->setDefaultSectionSize(Twips::zuPixel(Tabellenansicht::Standardzeilenhöhe));
+    v->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    v->setSelectionMode(QAbstractItemView::SingleSelection);
+    v->setSelectionBehavior(QAbstractItemView::SelectItems);
+    v->setWordWrap(false);
+    // A grid cell shows its text as far as it fits; it never shortens it with an ellipsis.
+    v->setTextElideMode(Qt::ElideNone);
+    v->setTabKeyNavigation(false);
+    // Pixel steps keep the fixed views and the grid in line whatever the row heights.
+    v->setVerticalScrollMode(QAbstractItemView::ScrollPerPixel);
+    v->setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
+}
+
+} // namespace
 
 Tabellenansicht::Tabellenansicht(QWidget* parent) : QTableView(parent)
 {
-    horizontalHeader()->hide();
-    verticalHeader()->hide();
-    setEditTriggers(QAbstractItemView::NoEditTriggers);
-    setSelectionMode(QAbstractItemView::SingleSelection);
-    setSelectionBehavior(QAbstractItemView::SelectItems);
-    setWordWrap(false);
-    setTabKeyNavigation(false);
-    // A grid cell shows its text as far as it fits; it never shortens it with an ellipsis.
-    setTextElideMode(Qt::ElideNone);
-    verticalHeader()->setMinimumSectionSize(1);
-    verticalHeader()->setDefaultSectionSize(Twips::zuPixel(Standardzeilenhöhe));
+    ansichtEinrichten(this);
     // The model's own backgrounds carry the meaning; a selection colour would hide them.
     setStyleSheet(QStringLiteral("QTableView { gridline-color: #808080; selection-background-color: "
                                  "transparent; selection-color: black; }"
@@ -29,10 +45,151 @@ void Tabellenansicht::setzeModell(Zellenmodell* modell)
 {
     m_modell = modell;
     setModel(modell);
+
+    m_festOben = festenBereichAnlegen();
+    m_festLinks = festenBereichAnlegen();
+    m_festEcke = festenBereichAnlegen();
+    connect(horizontalScrollBar(), &QScrollBar::valueChanged, m_festOben->horizontalScrollBar(),
+            &QScrollBar::setValue);
+    connect(verticalScrollBar(), &QScrollBar::valueChanged, m_festLinks->verticalScrollBar(),
+            &QScrollBar::setValue);
+    const auto abgleichen = [this] {
+        festeBereicheAbgleichen();
+        festeBereicheAnordnen();
+    };
+    connect(horizontalHeader(), &QHeaderView::sectionResized, this, abgleichen);
+    connect(verticalHeader(), &QHeaderView::sectionResized, this, abgleichen);
+    // After the views' own handling of a reset, which may drop their spans.
     connect(modell, &QAbstractItemModel::modelReset, this, &Tabellenansicht::spannenSetzen);
     // A reset forgets the current cell; the program's one comes back after it.
     connect(modell, &QAbstractItemModel::modelReset, this, &Tabellenansicht::aktuelleZelleAnwenden);
+    connect(modell, &QAbstractItemModel::modelReset, this, abgleichen);
+    connect(modell, &QAbstractItemModel::rowsInserted, this, abgleichen);
+    connect(modell, &QAbstractItemModel::rowsRemoved, this, abgleichen);
     spannenSetzen();
+    abgleichen();
+}
+
+QTableView* Tabellenansicht::festenBereichAnlegen()
+{
+    auto* v = new QTableView(this);
+    ansichtEinrichten(v);
+    v->setModel(m_modell);
+    v->setSelectionModel(selectionModel());
+    v->setFocusPolicy(Qt::NoFocus);
+    // The shared current cell must not scroll a fixed view on its own; the grid's scroll
+    // bars alone move them.
+    v->setAutoScroll(false);
+    v->setFrameShape(QFrame::NoFrame);
+    v->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    v->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    // Clicks and moves pass through to the grid beneath, which knows what lies here.
+    v->setAttribute(Qt::WA_TransparentForMouseEvents);
+    v->viewport()->setAttribute(Qt::WA_TransparentForMouseEvents);
+    v->show();
+    return v;
+}
+
+void Tabellenansicht::festeBereicheAbgleichen()
+{
+    if (!m_modell)
+        return;
+    for (QTableView* v : {m_festOben, m_festLinks, m_festEcke}) {
+        v->verticalHeader()->setDefaultSectionSize(verticalHeader()->defaultSectionSize());
+        for (int spalte = 0; spalte < m_modell->columnCount(); ++spalte)
+            v->setColumnWidth(spalte, columnWidth(spalte));
+        for (int zeile = 0; zeile < m_modell->rowCount(); ++zeile)
+            if (v->rowHeight(zeile) != rowHeight(zeile))
+                v->setRowHeight(zeile, rowHeight(zeile));
+    }
+    m_festOben->horizontalScrollBar()->setValue(horizontalScrollBar()->value());
+    m_festLinks->verticalScrollBar()->setValue(verticalScrollBar()->value());
+}
+
+int Tabellenansicht::festeHöhe() const
+{
+    int höhe = 0;
+    for (int zeile = 0; m_modell && zeile < m_modell->festeZeilen(); ++zeile)
+        höhe += rowHeight(zeile);
+    return höhe;
+}
+
+int Tabellenansicht::festeBreite() const
+{
+    int breite = 0;
+    for (int spalte = 0; m_modell && spalte < m_modell->festeSpalten(); ++spalte)
+        breite += columnWidth(spalte);
+    return breite;
+}
+
+void Tabellenansicht::festeBereicheAnordnen()
+{
+    if (!m_festOben)
+        return;
+    const QRect innen = viewport()->geometry();
+    const int höhe = std::min(festeHöhe(), innen.height());
+    const int breite = std::min(festeBreite(), innen.width());
+    m_festOben->setGeometry(innen.x(), innen.y(), innen.width(), höhe);
+    m_festLinks->setGeometry(innen.x(), innen.y(), breite, innen.height());
+    m_festEcke->setGeometry(innen.x(), innen.y(), breite, höhe);
+    m_festOben->setVisible(höhe > 0);
+    m_festLinks->setVisible(breite > 0);
+    m_festEcke->setVisible(höhe > 0 && breite > 0);
+    m_festOben->raise();
+    m_festLinks->raise();
+    m_festEcke->raise();
+}
+
+void Tabellenansicht::resizeEvent(QResizeEvent* event)
+{
+    QTableView::resizeEvent(event);
+    festeBereicheAnordnen();
+}
+
+void Tabellenansicht::updateGeometries()
+{
+    QTableView::updateGeometries();
+    festeBereicheAnordnen();
+}
+
+QModelIndex Tabellenansicht::indexAt(const QPoint& punkt) const
+{
+    // Over the fixed rows and columns the cell is found as if the grid were not scrolled.
+    QPoint p = punkt;
+    if (p.y() < festeHöhe())
+        p.ry() -= verticalOffset();
+    if (p.x() < festeBreite())
+        p.rx() -= horizontalOffset();
+    return QTableView::indexAt(p);
+}
+
+void Tabellenansicht::scrollTo(const QModelIndex& index, ScrollHint hinweis)
+{
+    if (!index.isValid() || !m_modell)
+        return;
+    const bool festeZeile = index.row() < m_modell->festeZeilen();
+    const bool festeSpalte = index.column() < m_modell->festeSpalten();
+    if (festeZeile && festeSpalte)
+        return;
+    const int vorherSenkrecht = verticalScrollBar()->value();
+    const int vorherWaagrecht = horizontalScrollBar()->value();
+    QTableView::scrollTo(index, hinweis);
+    // A fixed cell is always in view: it must not scroll the rest away.
+    if (festeZeile)
+        verticalScrollBar()->setValue(vorherSenkrecht);
+    if (festeSpalte)
+        horizontalScrollBar()->setValue(vorherWaagrecht);
+    // A scrolling cell must come out from under the fixed views.
+    if (!festeZeile) {
+        const int oben = rowViewportPosition(index.row());
+        if (oben < festeHöhe())
+            verticalScrollBar()->setValue(verticalScrollBar()->value() - (festeHöhe() - oben));
+    }
+    if (!festeSpalte) {
+        const int links = columnViewportPosition(index.column());
+        if (links < festeBreite())
+            horizontalScrollBar()->setValue(horizontalScrollBar()->value() - (festeBreite() - links));
+    }
 }
 
 void Tabellenansicht::setzeSpaltenbreitenTwips(const QVector<int>& breiten)
@@ -48,19 +205,24 @@ void Tabellenansicht::setzeZeilenhöheTwips(int zeile, int twips)
 
 void Tabellenansicht::spannenSetzen()
 {
-    clearSpans();
-    if (!m_modell)
-        return;
-    const int zeile = m_modell->verbundeneZeile();
-    if (zeile < 0 || zeile >= m_modell->rowCount())
-        return;
-    for (int anfang = 0; anfang < m_modell->columnCount();) {
-        int ende = anfang + 1;
-        while (ende < m_modell->columnCount() && m_modell->text(zeile, ende) == m_modell->text(zeile, anfang))
-            ++ende;
-        if (ende - anfang > 1)
-            setSpan(zeile, anfang, 1, ende - anfang);
-        anfang = ende;
+    for (QTableView* v : {static_cast<QTableView*>(this), m_festOben, m_festLinks, m_festEcke}) {
+        if (!v)
+            continue;
+        v->clearSpans();
+        if (!m_modell)
+            continue;
+        const int zeile = m_modell->verbundeneZeile();
+        if (zeile < 0 || zeile >= m_modell->rowCount())
+            continue;
+        for (int anfang = 0; anfang < m_modell->columnCount();) {
+            int ende = anfang + 1;
+            const QString text = m_modell->text(zeile, anfang);
+            while (ende < m_modell->columnCount() && m_modell->text(zeile, ende) == text)
+                ++ende;
+            if (ende - anfang > 1)
+                v->setSpan(zeile, anfang, 1, ende - anfang);
+            anfang = ende;
+        }
     }
 }
 

@@ -6,6 +6,10 @@ class Zellenmodell;
 
 // Shows a Zellenmodell as a plain grid: no header of Qt's own (the model's first rows are
 // the heading), merged cells for the model's joined row, column widths in twips.
+//
+// The model's fixed rows and columns stay in place while the rest scrolls: three views of
+// the same model lie over the top rows, the left columns and their corner. They take no
+// mouse input; the grid itself resolves a point over them to the fixed cell shown there.
 class Tabellenansicht : public QTableView
 {
     Q_OBJECT
@@ -22,6 +26,13 @@ public:
     // where the user is working.
     void aktuelleZelleZeigen(int zeile, int spalte);
 
+    QModelIndex indexAt(const QPoint& punkt) const override;
+    void scrollTo(const QModelIndex& index, ScrollHint hinweis = EnsureVisible) override;
+
+    // Height of the fixed rows and width of the fixed columns in pixels.
+    int festeHöhe() const;
+    int festeBreite() const;
+
 signals:
     // Every key that carries a character, as its code; Enter is 13, Backspace 8.
     void tasteGedrueckt(int code);
@@ -32,10 +43,20 @@ protected:
     void keyPressEvent(QKeyEvent* ereignis) override;
     void currentChanged(const QModelIndex& aktuell, const QModelIndex& vorher) override;
 
+    void resizeEvent(QResizeEvent* event) override;
+    void updateGeometries() override;
+
 private:
     void spannenSetzen();
     void aktuelleZelleAnwenden();
-    Zellenmodell* m_modell = nullptr;
     int m_zeile = -1;
     int m_spalte = -1;
+    QTableView* festenBereichAnlegen();
+    void festeBereicheAbgleichen();
+    void festeBereicheAnordnen();
+
+    Zellenmodell* m_modell = nullptr;
+    QTableView* m_festOben = nullptr;
+    QTableView* m_festLinks = nullptr;
+    QTableView* m_festEcke = nullptr;
 };

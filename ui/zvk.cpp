@@ -1,14 +1,22 @@
 #include "zvk.h"
 
+#include "erlaeuterungen.h"
 #include "farben.h"
 #include "namensgrid.h"
 #include "sozialpanel.h"
+#include "platzierung.h"
+#include "symbolbild.h"
 #include "tabellenansicht.h"
 #include "twips.h"
 
 #include <QApplication>
-#include <QFont>
 #include <QHeaderView>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QScreen>
+
+using Platzierung::arial;
+using Platzierung::platzieren;
 
 namespace
 {
@@ -21,23 +29,11 @@ constexpr int Normalhöhe = 9100;
 constexpr int Tabellenoben = 1005;
 constexpr int NormaleTabellenhöhe = 7380;
 
-void platzieren(QWidget* w, int links, int oben, int breite, int höhe)
-{
-    w->setGeometry(Twips::zuPixel(links), Twips::zuPixel(oben), Twips::zuPixel(breite), Twips::zuPixel(höhe));
-}
-
-QFont arial(qreal punkte, bool fett = false)
-{
-    QFont f(QStringLiteral("Arial"));
-    f.setPointSizeF(punkte);
-    f.setBold(fett);
-    return f;
-}
-
 QLabel* umrandetesLabel(QWidget* eltern, const QColor& hintergrund)
 {
     auto* label = new QLabel(eltern);
     label->setFrameStyle(QFrame::Box | QFrame::Plain);
+    label->setTextFormat(Qt::PlainText);
     label->setAutoFillBackground(true);
     QPalette p = label->palette();
     p.setColor(QPalette::Window, hintergrund);
@@ -46,27 +42,43 @@ QLabel* umrandetesLabel(QWidget* eltern, const QColor& hintergrund)
     return label;
 }
 
+int bildschirmhöheTwips(const QWidget* fenster)
+{
+    const QScreen* schirm = fenster->screen() ? fenster->screen() : QGuiApplication::primaryScreen();
+    // The available height keeps the lengthened window clear of a panel at the screen's edge.
+    return schirm ? int(Twips::ausPixel(schirm->availableGeometry().height())) : Normalhöhe;
+}
+
 } // namespace
 
 ZVK::ZVK(QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                           Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
       m_nachrichten(this), m_datei(m_ablage), m_tabelle(m_stand, m_datei, m_nachrichten),
-      m_namensliste(m_tabelle)
+      m_namensliste(m_tabelle),
+      m_bildschirmhöhe([this] { return bildschirmhöheTwips(this); })
 {
     setWindowTitle(QStringLiteral("Berechnung der Rente nach dem Tarifvertrag über die betriebliche "
                                   "Altersversorgung des öffentlichen Dienstes vom 1. März 2002"));
+    setWindowIcon(Symbole::fenstersymbol());
     setAutoFillBackground(true);
     QPalette p = palette();
     p.setColor(QPalette::Window, Farben::HellGelb);
     setPalette(p);
     setFont(arial(14.25));
     steuerelementeAnlegen();
+    befehleVerbinden();
+    anschlüsseVerbinden();
+    // Esc closes the window wherever the focus is: the window looks at every key first.
+    qApp->installEventFilter(this);
 }
 
 void ZVK::steuerelementeAnlegen()
 {
+    m_leiste = Werkzeugleiste::anlegen(this);
+
     m_bediensteter = umrandetesLabel(this, Farben::Weiß);
+    m_bediensteter->setCursor(Symbole::zeiger());
     platzieren(m_bediensteter, 0, 600, 4605, 405);
 
     m_label1 = umrandetesLabel(this, Farben::Grün);
@@ -77,6 +89,9 @@ void ZVK::steuerelementeAnlegen()
     m_label2->setFont(arial(14.25, true));
     m_label2->setAlignment(Qt::AlignCenter);
     platzieren(m_label2, 9240, 600, 2715, 405);
+
+    // The button lies over the label's right end, as designed.
+    m_leiste.verlängern->raise();
 
     m_grid = new Tabellenansicht(this);
     m_grid->setzeModell(&m_tabelle.modell());
@@ -89,6 +104,8 @@ void ZVK::steuerelementeAnlegen()
 
     m_erläuterungen = umrandetesLabel(this, Farben::HellGelb);
     m_erläuterungen->setFont(arial(11.25));
+    // The lengthened table reaches over the explanation line.
+    m_erläuterungen->stackUnder(m_grid);
 
     m_sozialpanel = new Sozialpanel(this, m_tabelle);
     m_sozialpanel->setzeTabelle(m_grid);
@@ -97,6 +114,57 @@ void ZVK::steuerelementeAnlegen()
 
     connect(&m_tabelle, &Rechentabelle::bediensteterGesetzt, m_bediensteter, &QLabel::setText);
     connect(&m_tabelle, &Rechentabelle::rentenkopfGesetzt, m_label2, &QLabel::setText);
+
+    using E = Erlaeuterungen::Element;
+    const std::pair<QWidget*, E> fest[] = {
+        {m_leiste.atv, E::ATV},       {m_leiste.berechnung, E::Berechnung}, {m_leiste.bescheid, E::Bescheid},
+        {m_leiste.blatt, E::Blatt},   {m_leiste.picture7, E::Blatt},        {m_leiste.hilfe, E::Hilfe},
+        {m_leiste.info, E::Info},     {m_label1, E::Label1},                {m_label2, E::Label2},
+        {m_leiste.schließen, E::Schließen},
+        {m_leiste.verlängern, E::Verlängern},
+    };
+    for (const auto& [steuerelement, element] : fest) {
+        m_festeErläuterungen.insert(steuerelement, element);
+        erklärbarMachen(steuerelement);
+    }
+    erklärbarMachen(m_bediensteter);
+    erklärbarMachen(m_grid->viewport());
+    erklärbarMachen(m_namensgrid->viewport());
+    setMouseTracking(true);
+}
+
+void ZVK::befehleVerbinden()
+{
+    const Werkzeugleiste& l = m_leiste;
+    connect(l.info, &QPushButton::clicked, this, &ZVK::Info_Click);
+    connect(l.atv, &QPushButton::clicked, this, &ZVK::ATV_Click);
+    connect(l.hilfe, &QPushButton::clicked, this, &ZVK::Hilfe_Click);
+    connect(l.schließen, &QPushButton::clicked, this, &ZVK::Schließen_Click);
+    connect(l.verlängern, &QPushButton::clicked, this, &ZVK::Verlängern_Click);
+    const auto anschluss = [this](std::function<void()> Anschlüsse::*befehl) {
+        return [this, befehl] {
+            if (m_anschlüsse.*befehl)
+                (m_anschlüsse.*befehl)();
+        };
+    };
+    connect(l.bescheid, &QPushButton::clicked, this, anschluss(&Anschlüsse::bescheid));
+    connect(l.blatt, &QPushButton::clicked, this, anschluss(&Anschlüsse::blatt));
+    connect(l.berechnung, &QPushButton::clicked, this, anschluss(&Anschlüsse::berechnung));
+
+    // A picture does what its button does, with one exception: the one on Schließen
+    // closes only this window.
+    connect(l.picture2, &Symbolbild::geklickt, l.hilfe, &QPushButton::click);
+    connect(l.picture3, &Symbolbild::geklickt, l.atv, &QPushButton::click);
+    connect(l.picture4, &Symbolbild::geklickt, l.info, &QPushButton::click);
+    connect(l.picture5, &Symbolbild::geklickt, l.bescheid, &QPushButton::click);
+    connect(l.picture6, &Symbolbild::geklickt, l.berechnung, &QPushButton::click);
+    connect(l.picture7, &Symbolbild::geklickt, l.blatt, &QPushButton::click);
+    connect(l.picture1, &Symbolbild::geklickt, this, &ZVK::Picture1_Click);
+}
+
+// ---- The one place where the parts other than the window's own are plugged in.
+void ZVK::anschlüsseVerbinden()
+{
 }
 
 void ZVK::gridVerbinden()
@@ -195,15 +263,28 @@ void ZVK::tabelleZeigen()
 void ZVK::normalesLayout()
 {
     layoutSetzen(Normalhöhe, NormaleTabellenhöhe);
+    m_leiste.verlängern->setText(QStringLiteral("Verlängern"));
 }
 
 void ZVK::kurzesLayout()
 {
     layoutSetzen(5100, 3380);
+    m_leiste.verlängern->setText(QStringLiteral("Verlängern"));
+}
+
+void ZVK::langesLayout()
+{
+    // A screen lower than the normal window would make the "longer" table shorter than
+    // before; the long layout never goes below the normal window height.
+    const int fensterhöhe = std::max(m_bildschirmhöhe() - 500, Normalhöhe);
+    move(x(), 0);
+    layoutSetzen(fensterhöhe, fensterhöhe - 1400, false);
+    m_leiste.verlängern->setText(QStringLiteral("Verkürzen"));
 }
 
 void ZVK::layoutSetzen(int fensterhöheTwips, int tabellenhöheTwips, bool erläuterungenVerschieben)
 {
+    m_fensterhöhe = fensterhöheTwips;
     setFixedSize(Twips::zuPixel(Fensterbreite), Twips::zuPixel(fensterhöheTwips - Rahmenhöhe));
     platzieren(m_grid, 0, Tabellenoben, Fensterbreite - 60, tabellenhöheTwips);
     if (erläuterungenVerschieben)
@@ -211,4 +292,92 @@ void ZVK::layoutSetzen(int fensterhöheTwips, int tabellenhöheTwips, bool erlä
     // Row 0 holds only the column numbers: 0.8 of a year row's height.
     m_grid->setRowHeight(
         0, int(std::lround(Rechentabelle::KopfzeilenHöhe * m_grid->verticalHeader()->defaultSectionSize())));
+}
+
+void ZVK::Verlängern_Click()
+{
+    if (m_leiste.verlängern->text() != QStringLiteral("Verlängern")) {
+        // Whichever of table and case list is in view stays in view.
+        normalesLayout();
+        return;
+    }
+    // The list's edits are not stored: they are dropped when it is next filled. An open
+    // parental-leave panel closes without a transfer as the table comes back.
+    if (!tabelleSichtbar())
+        tabelleZeigen();
+    langesLayout();
+}
+
+void ZVK::Schließen_Click()
+{
+    close();
+    if (m_anschlüsse.textfensterSchließen)
+        m_anschlüsse.textfensterSchließen();
+}
+
+void ZVK::Picture1_Click()
+{
+    // Only this window: an open letter-text window stays, and the program ends with it.
+    close();
+}
+
+void ZVK::erklärbarMachen(QWidget* steuerelement)
+{
+    steuerelement->setMouseTracking(true);
+    steuerelement->installEventFilter(this);
+}
+
+void ZVK::erläutern(const QString& text)
+{
+    m_erläuterungen->setText(text);
+}
+
+bool ZVK::eventFilter(QObject* objekt, QEvent* ereignis)
+{
+    if (ereignis->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(ereignis)->key() == Qt::Key_Escape) {
+        auto* w = qobject_cast<QWidget*>(objekt);
+        if (w && w->window() == this && isVisible()) {
+            close();
+            return true;
+        }
+    }
+    if (ereignis->type() == QEvent::MouseMove)
+        erläuterungFürMausbewegung(objekt, static_cast<QMouseEvent*>(ereignis)->position());
+    return QWidget::eventFilter(objekt, ereignis);
+}
+
+bool ZVK::erläuterungFürMausbewegung(QObject* objekt, const QPointF& position)
+{
+    if (const auto fest = m_festeErläuterungen.constFind(objekt); fest != m_festeErläuterungen.cend()) {
+        erläutern(Erlaeuterungen::text(*fest));
+        return true;
+    }
+    if (objekt == m_bediensteter) {
+        erläutern(Erlaeuterungen::bediensteter(tabelleSichtbar()));
+        return true;
+    }
+    // Over a grid only the pointer's distance from the grid's left edge counts.
+    const auto abstandLinks = [&](QWidget* grid) {
+        const auto* w = static_cast<QWidget*>(objekt);
+        return Twips::ausPixel(position.x() + (w == grid ? 0 : w->mapTo(grid, QPoint(0, 0)).x()));
+    };
+    std::optional<QString> text;
+    if (objekt == m_grid->viewport())
+        text = Erlaeuterungen::rechentabelle(abstandLinks(m_grid));
+    else if (objekt == m_namensgrid->viewport())
+        text = Erlaeuterungen::namensgrid(abstandLinks(m_namensgrid));
+    else
+        return false;
+    if (text)
+        erläutern(*text);
+    return true;
+}
+
+void ZVK::mouseMoveEvent(QMouseEvent* ereignis)
+{
+    // Moves over controls without an explanation of their own arrive here as well; only
+    // the bare background has one.
+    if (!childAt(ereignis->position().toPoint()))
+        erläutern(Erlaeuterungen::text(Erlaeuterungen::Element::Form));
+    QWidget::mouseMoveEvent(ereignis);
 }

@@ -7,13 +7,21 @@
 #include "namensliste.h"
 #include "rechentabelle.h"
 #include "tabelleneingabe.h"
+#include "webseiten.h"
+#include "werkzeugleiste.h"
 
+#include <QHash>
 #include <QLabel>
 #include <QWidget>
+#include <functional>
 
 class Namensgrid;
 class Sozialpanel;
 class Tabellenansicht;
+
+namespace Erlaeuterungen {
+enum class Element : int;
+}
 
 // The main window: it owns the working set, the case file and the calculation table, and
 // wires the views to them.
@@ -36,12 +44,41 @@ public:
     QLabel* bediensteter() const { return m_bediensteter; }
     QLabel* label2() const { return m_label2; }
     QLabel* erläuterungen() const { return m_erläuterungen; }
+    QLabel* label1() const { return m_label1; }
+    const Werkzeugleiste& werkzeugleiste() const { return m_leiste; }
+    Webseiten& webseiten() { return m_webseiten; }
 
     // The window layouts: window height and table height in twips; the explanation line
     // moves directly under the table unless told otherwise (the long layout leaves it).
     void layoutSetzen(int fensterhöheTwips, int tabellenhöheTwips, bool erläuterungenVerschieben = true);
+    // Normal and short layouts leave the caption of `Verlängern` at "Verlängern", the long
+    // layout sets it to "Verkürzen": the caption tells which layout a click will give.
     void normalesLayout();
     void kurzesLayout();
+    void langesLayout();
+    int fensterhöheTwips() const { return m_fensterhöhe; }
+    // The screen's height in twips; tests give the window a screen of their own.
+    void setzeBildschirmhöhe(std::function<int()> twips) { m_bildschirmhöhe = std::move(twips); }
+
+    // The commands of the toolbar.
+    void Verlängern_Click();
+    void Schließen_Click();
+    void Picture1_Click();
+    void Info_Click() { m_webseiten.öffnen(Webseiten::infoPfad()); }
+    void ATV_Click() { m_webseiten.öffnen(Webseiten::atvPfad()); }
+    void Hilfe_Click() { m_webseiten.öffnen(Webseiten::hilfePfad()); }
+
+    // ---- Hooks for the views and windows other parts of the program provide; they are
+    // ---- set in one place, anschlüsseVerbinden() in zvk.cpp.
+    struct Anschlüsse {
+        // Closes the letter-text window if it is open.
+        std::function<void()> textfensterSchließen;
+        // The printing and editing commands of the toolbar.
+        std::function<void()> bescheid;
+        std::function<void()> blatt;
+        std::function<void()> berechnung;
+    };
+    Anschlüsse& anschlüsse() { return m_anschlüsse; }
 
     // --- Case list ---
     Namensliste& namensliste() { return m_namensliste; }
@@ -55,10 +92,19 @@ public:
     void tabelleZeigen();
     // --- end case list ---
 
+protected:
+    bool eventFilter(QObject* objekt, QEvent* ereignis) override;
+    void mouseMoveEvent(QMouseEvent* ereignis) override;
+
 private:
     void steuerelementeAnlegen();
     void kombinationsfelderFüllen();
     void gridVerbinden();
+    void befehleVerbinden();
+    void anschlüsseVerbinden();
+    void erklärbarMachen(QWidget* steuerelement);
+    void erläutern(const QString& text);
+    bool erläuterungFürMausbewegung(QObject* objekt, const QPointF& position);
 
     Nachrichten m_nachrichten;
     Dateiablage m_ablage;
@@ -75,4 +121,11 @@ private:
     Namensgrid* m_namensgrid = nullptr;
     QLabel* m_erläuterungen = nullptr;
     Sozialpanel* m_sozialpanel = nullptr;
+    QHash<QObject*, Erlaeuterungen::Element> m_festeErläuterungen;
+
+    Werkzeugleiste m_leiste;
+    Webseiten m_webseiten;
+    Anschlüsse m_anschlüsse;
+    std::function<int()> m_bildschirmhöhe;
+    int m_fensterhöhe = 0;
 };

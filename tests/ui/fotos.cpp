@@ -1,0 +1,89 @@
+// Opens the real main window in its states one after another and photographs the whole
+// screen after each: fotos <folder>. Meant for a virtual X server (tools/bildschirmfotos);
+// the case file is a fresh one in a temporary folder.
+#include "namensgrid.h"
+#include "sozialpanel.h"
+#include "tabellenansicht.h"
+#include "zvk.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QEventLoop>
+#include <QMouseEvent>
+#include <QProcess>
+#include <QScrollBar>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <cstdio>
+
+namespace
+{
+
+void warten(int ms)
+{
+    QEventLoop schleife;
+    QTimer::singleShot(ms, &schleife, &QEventLoop::quit);
+    schleife.exec();
+}
+
+void zeigerBewegen(QWidget* w, QPoint p)
+{
+    QMouseEvent e(QEvent::MouseMove, p, w->mapToGlobal(p), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(w, &e);
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    QApplication app(argc, argv);
+    if (argc != 2) {
+        std::fprintf(stderr, "Aufruf: fotos <Ordner>\n");
+        return 2;
+    }
+    const QDir ziel(QDir(QString::fromLocal8Bit(argv[1])).absolutePath());
+    QTemporaryDir arbeitsordner;
+    QDir::setCurrent(arbeitsordner.path());
+
+    ZVK fenster;
+    fenster.webseiten().setzeÖffner([](const QUrl&) {});
+    if (!fenster.Form_Load())
+        return 1;
+    fenster.show();
+
+    int fehler = 0;
+    const auto foto = [&](const char* name) {
+        warten(500);
+        const QString datei = ziel.filePath(QString::fromLatin1(name) + QStringLiteral(".png"));
+        if (QProcess::execute(QStringLiteral("import"),
+                              {QStringLiteral("-window"), QStringLiteral("root"), datei}) != 0)
+            ++fehler;
+        std::printf("%s\n", qPrintable(datei));
+    };
+
+    // The pointer over the start-credit column: the explanation line shows its text.
+    zeigerBewegen(fenster.grid()->viewport(), QPoint(20, 200));
+    foto("normal");
+    fenster.kurzesLayout();
+    foto("kurz");
+    fenster.normalesLayout();
+    fenster.werkzeugleiste().verlängern->click();
+    foto("lang");
+    fenster.werkzeugleiste().verlängern->click();
+    // Scrolled to the last year: the heading and the year column stay.
+    fenster.grid()->verticalScrollBar()->setValue(fenster.grid()->verticalScrollBar()->maximum());
+    foto("geblaettert");
+    fenster.grid()->verticalScrollBar()->setValue(0);
+    // The case list in the short window, the pointer over its name column.
+    fenster.Bediensteter_Click();
+    zeigerBewegen(fenster.namensgrid()->viewport(), QPoint(150, 60));
+    foto("liste");
+    fenster.tabelleZeigen();
+    fenster.normalesLayout();
+    // The parental-leave panel for the year 2005, the pointer over the background.
+    fenster.sozialpanel()->öffnen(8);
+    zeigerBewegen(&fenster, QPoint(5, 400));
+    foto("panel");
+    fenster.sozialpanel()->Abbrechen_Click();
+    return fehler == 0 ? 0 : 1;
+}

@@ -1,0 +1,86 @@
+#include "erlaeuterungen.h"
+#include "webadresse.h"
+
+#include <gtest/gtest.h>
+
+namespace
+{
+
+using Erlaeuterungen::namensgrid;
+using Erlaeuterungen::rechentabelle;
+
+struct Bereichsfall {
+    double x;
+    const char* anfang; // how the text begins; nullptr: the line stays as it is
+};
+
+void PrintTo(const Bereichsfall& f, std::ostream* aus)
+{
+    *aus << f.x << " twips";
+}
+
+class Rechentabellenbereich : public ::testing::TestWithParam<Bereichsfall>
+{
+};
+
+TEST_P(Rechentabellenbereich, WähltDenTextNachDemAbstandVomLinkenRand)
+{
+    const Bereichsfall f = GetParam();
+    const std::optional<QString> text = rechentabelle(f.x);
+    if (!f.anfang) {
+        EXPECT_FALSE(text.has_value()) << text->toStdString();
+        return;
+    }
+    ASSERT_TRUE(text.has_value());
+    EXPECT_TRUE(text->startsWith(QString::fromUtf8(f.anfang))) << text->toStdString();
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Grenzen, Rechentabellenbereich,
+    ::testing::Values(Bereichsfall{0, " Die vor dem Jahr 2002"}, Bereichsfall{510, " Die vor dem Jahr 2002"},
+                      Bereichsfall{510.5, nullptr}, Bereichsfall{511, " Maßgebliches Alter"},
+                      Bereichsfall{1020, " Maßgebliches Alter"}, Bereichsfall{1021, " ATV-umlagepflichtiges"},
+                      Bereichsfall{8130, " Das Multiplizieren"}, Bereichsfall{8131, " Klicken Sie Spalte 15"},
+                      Bereichsfall{9181, " Bonuspunkte"}, Bereichsfall{13935, " Die Zuvora errechnet"},
+                      Bereichsfall{13935.5, nullptr}, Bereichsfall{14000, nullptr},
+                      Bereichsfall{-1, nullptr}));
+
+TEST(Namensgridbereich, ReichtBis13965)
+{
+    EXPECT_EQ(namensgrid(1275), QStringLiteral(" Ein Rentenfall kann nur in Spalte 1 durch Anklicken der "
+                                               "betreffenden Zeile ausgewählt werden."));
+    EXPECT_EQ(namensgrid(1276), QStringLiteral(" Name des Bediensteten"));
+    EXPECT_EQ(namensgrid(13965), QStringLiteral(" Wohnort für den Ausdruck auf den Auddrucken."));
+    EXPECT_FALSE(namensgrid(13966).has_value());
+    EXPECT_FALSE(namensgrid(7215.5).has_value());
+}
+
+TEST(Erläuterungstexte, BehaltenIhreRänder)
+{
+    // The blanks at either end are part of the texts and easily lost in an edit.
+    EXPECT_TRUE(rechentabelle(9500)->endsWith(QStringLiteral("(§ 19 ATV/ATV-K)  ")));
+    EXPECT_TRUE(
+        Erlaeuterungen::text(Erlaeuterungen::Element::Form).startsWith(QStringLiteral(" Die doppelt")));
+    EXPECT_TRUE(Erlaeuterungen::text(Erlaeuterungen::Element::Label2).startsWith(QStringLiteral(" Der ")));
+    EXPECT_TRUE(Erlaeuterungen::text(Erlaeuterungen::Element::Hilfe).isEmpty());
+}
+
+TEST(Erläuterungstexte, NennenDieWebadresseAusEinerHand)
+{
+    using E = Erlaeuterungen::Element;
+    const QString host = Webadresse::host();
+    EXPECT_TRUE(Erlaeuterungen::text(E::Info).startsWith(QStringLiteral("Unter ") + host + QLatin1Char(' ')));
+    EXPECT_TRUE(
+        Erlaeuterungen::text(E::Label1).endsWith(QStringLiteral("(s. ") + host + QStringLiteral(")")));
+    EXPECT_TRUE(Erlaeuterungen::text(E::Schließen)
+                    .startsWith(QStringLiteral("Besuchen Sie die Internetseite ") + host + QLatin1Char(' ')));
+}
+
+TEST(Erläuterungstexte, BediensteterHängtVonDerTabelleAb)
+{
+    EXPECT_EQ(Erlaeuterungen::bediensteter(true),
+              QStringLiteral("Hier können Sie bis zu 7 Versicherungsfälle anlegen."));
+    EXPECT_TRUE(Erlaeuterungen::bediensteter(false).startsWith(QStringLiteral(" Klicken sie in Spalte 1")));
+}
+
+} // namespace

@@ -1,0 +1,62 @@
+#include "rechentabelle.h"
+#include "tabellenansicht.h"
+#include "zvk.h"
+
+#include <QScrollBar>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace
+{
+
+class FesteZeilenTest : public ::testing::Test
+{
+protected:
+    QTemporaryDir ordner;
+    ZVK fenster;
+
+    void SetUp() override
+    {
+        ASSERT_TRUE(fenster.Form_Load(ordner.filePath(QStringLiteral("atv.txt"))));
+        fenster.show();
+        ASSERT_EQ(fenster.rechentabelle().modell().rowCount(), 54);
+    }
+    Tabellenansicht* grid() const { return fenster.grid(); }
+    QImage kopfstreifen() const
+    {
+        // The scroll bar beside the heading moves, so the viewport's width only.
+        const QRect innen = grid()->viewport()->geometry();
+        return grid()->grab(QRect(innen.topLeft(), QSize(innen.width(), grid()->festeHöhe()))).toImage();
+    }
+};
+
+TEST_F(FesteZeilenTest, KopfzeilenBleibenBeimBlätternStehen)
+{
+    const QImage vorher = kopfstreifen();
+    // Moving the current cell to the last year scrolls the grid, but not the heading.
+    grid()->setCurrentIndex(fenster.rechentabelle().modell().index(5, 2));
+    grid()->setCurrentIndex(fenster.rechentabelle().modell().index(53, 23));
+    ASSERT_EQ(grid()->verticalScrollBar()->value(), grid()->verticalScrollBar()->maximum());
+    ASSERT_GT(grid()->verticalScrollBar()->maximum(), 0) << "54 rows do not fit the normal layout";
+    EXPECT_EQ(kopfstreifen(), vorher);
+
+    // A click on the heading reaches the heading's cell, not the year scrolled beneath it.
+    const QModelIndex oben = grid()->indexAt(QPoint(grid()->columnWidth(0) + 5, 2));
+    EXPECT_EQ(oben.row(), 0);
+    const QModelIndex links = grid()->indexAt(QPoint(3, grid()->festeHöhe() + 3));
+    EXPECT_EQ(links.column(), 0);
+    EXPECT_GT(links.row(), 4);
+}
+
+TEST_F(FesteZeilenTest, AngesteuerteZeileKommtUnterDenKopfzeilenHervor)
+{
+    grid()->verticalScrollBar()->setValue(grid()->verticalScrollBar()->maximum());
+    const QModelIndex ziel = fenster.rechentabelle().modell().index(6, 4);
+    grid()->scrollTo(ziel);
+    EXPECT_GE(grid()->rowViewportPosition(6), grid()->festeHöhe());
+    EXPECT_EQ(
+        grid()->indexAt(QPoint(grid()->columnViewportPosition(4) + 3, grid()->rowViewportPosition(6) + 3)),
+        ziel);
+}
+
+} // namespace

@@ -1,0 +1,236 @@
+#include "namensgrid.h"
+#include "symbolbild.h"
+#include "tabellenansicht.h"
+#include "twips.h"
+#include "webadresse.h"
+#include "zvk.h"
+
+#include <QApplication>
+#include <QMouseEvent>
+#include <QTemporaryDir>
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace
+{
+
+class ZVKTest : public ::testing::Test
+{
+protected:
+    QTemporaryDir ordner;
+    ZVK fenster;
+    QList<QUrl> geöffnet;
+
+    void SetUp() override
+    {
+        fenster.webseiten().setzeÖffner([this](const QUrl& adresse) { geöffnet.append(adresse); });
+        fenster.setzeBildschirmhöhe([] { return 11520; });
+        ASSERT_TRUE(fenster.Form_Load(ordner.filePath(QStringLiteral("atv.txt"))));
+        fenster.show();
+    }
+
+    const Werkzeugleiste& leiste() const { return fenster.werkzeugleiste(); }
+    QString erläuterung() const { return fenster.erläuterungen()->text(); }
+    static int px(int twips) { return Twips::zuPixel(twips); }
+
+    // A pointer move as the window system reports it, without a button held.
+    static void bewegen(QWidget* w, QPoint p = QPoint(3, 3))
+    {
+        QMouseEvent e(QEvent::MouseMove, p, w->mapToGlobal(p), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(w, &e);
+    }
+    // x in pixels from the calculation table's left edge.
+    void überTabelle(int x)
+    {
+        QWidget* vp = fenster.grid()->viewport();
+        bewegen(vp, QPoint(x - vp->x(), 200));
+    }
+};
+
+TEST_F(ZVKTest, VerlängernWechseltZwischenNormalUndLang)
+{
+    QPushButton* verlängern = leiste().verlängern;
+    EXPECT_EQ(verlängern->text(), QStringLiteral("Verlängern"));
+    EXPECT_EQ(fenster.fensterhöheTwips(), 9100);
+    EXPECT_EQ(fenster.grid()->height(), px(7380));
+    EXPECT_EQ(fenster.erläuterungen()->y(), px(8385));
+
+    fenster.move(40, 120);
+    verlängern->click();
+    EXPECT_EQ(verlängern->text(), QStringLiteral("Verkürzen"));
+    EXPECT_EQ(fenster.fensterhöheTwips(), 11020);
+    EXPECT_EQ(fenster.grid()->height(), px(9620));
+    EXPECT_EQ(fenster.y(), 0);
+    EXPECT_EQ(fenster.erläuterungen()->y(), px(8385)) << "the long table reaches over the line";
+
+    verlängern->click();
+    EXPECT_EQ(verlängern->text(), QStringLiteral("Verlängern"));
+    EXPECT_EQ(fenster.fensterhöheTwips(), 9100);
+    EXPECT_EQ(fenster.grid()->height(), px(7380));
+    EXPECT_EQ(fenster.erläuterungen()->y(), fenster.grid()->geometry().bottom() + 1);
+}
+
+TEST_F(ZVKTest, LangesLayoutWirdAufNiedrigemSchirmNichtKürzer)
+{
+    fenster.setzeBildschirmhöhe([] { return 8000; });
+    leiste().verlängern->click();
+    EXPECT_EQ(fenster.fensterhöheTwips(), 9100);
+    EXPECT_EQ(fenster.grid()->height(), px(7700));
+}
+
+TEST_F(ZVKTest, KurzesLayoutStelltVerlängernZurück)
+{
+    leiste().verlängern->click();
+    fenster.kurzesLayout();
+    EXPECT_EQ(leiste().verlängern->text(), QStringLiteral("Verlängern"));
+    EXPECT_EQ(fenster.fensterhöheTwips(), 5100);
+    EXPECT_EQ(fenster.erläuterungen()->y(), px(4385));
+}
+
+TEST_F(ZVKTest, VerlängernHoltDieTabelleAusDerListeOhneZuSpeichern)
+{
+    fenster.Bediensteter_Click();
+    ASSERT_TRUE(fenster.listeSichtbar());
+    EXPECT_EQ(fenster.fensterhöheTwips(), 5100);
+    // An edit in the list that is never chosen.
+    fenster.namensliste().modell().setzeText(Namensliste::ErsteFallzeile, 3, QStringLiteral("Geändert"));
+
+    leiste().verlängern->click();
+    EXPECT_FALSE(fenster.listeSichtbar());
+    EXPECT_TRUE(fenster.tabelleSichtbar());
+    EXPECT_EQ(fenster.fensterhöheTwips(), 11020);
+    EXPECT_EQ(fenster.grid()->height(), px(9620));
+    EXPECT_EQ(fenster.falldatei().lesen(1).nachname.trimmed(), QStringLiteral("Wendler"));
+}
+
+TEST_F(ZVKTest, VerkürzenLässtDieAnsichtStehen)
+{
+    leiste().verlängern->click();
+    fenster.grid()->hide(); // as the parental-leave panel does
+    leiste().verlängern->click();
+    EXPECT_EQ(fenster.fensterhöheTwips(), 9100);
+    EXPECT_FALSE(fenster.tabelleSichtbar());
+}
+
+class SchließenTest : public ZVKTest
+{
+protected:
+    QWidget textfenster; // stands for the letter-text window
+
+    void SetUp() override
+    {
+        ZVKTest::SetUp();
+        textfenster.show();
+        fenster.anschlüsse().textfensterSchließen = [this] { textfenster.close(); };
+    }
+};
+
+TEST_F(SchließenTest, SchließenSchließtBeideFenster)
+{
+    leiste().schließen->click();
+    EXPECT_FALSE(fenster.isVisible());
+    EXPECT_FALSE(textfenster.isVisible());
+}
+
+TEST_F(SchließenTest, SymbolAufSchließenSchließtNurDasHauptfenster)
+{
+    QTest::mouseClick(leiste().picture1, Qt::LeftButton);
+    EXPECT_FALSE(fenster.isVisible());
+    EXPECT_TRUE(textfenster.isVisible());
+}
+
+TEST_F(SchließenTest, EscSchließtNurDasHauptfensterWoImmerDerFokusSteht)
+{
+    QTest::keyClick(fenster.grid(), Qt::Key_Escape);
+    EXPECT_FALSE(fenster.isVisible());
+    EXPECT_TRUE(textfenster.isVisible());
+}
+
+TEST_F(SchließenTest, EscImTextfensterLässtDasHauptfenster)
+{
+    QTest::keyClick(&textfenster, Qt::Key_Escape);
+    EXPECT_TRUE(fenster.isVisible());
+}
+
+TEST_F(ZVKTest, ErläuterungFolgtDemZeiger)
+{
+    EXPECT_TRUE(erläuterung().isEmpty());
+    bewegen(leiste().berechnung);
+    EXPECT_TRUE(
+        erläuterung().startsWith(QStringLiteral("Es wird ohne vorgeschaltetes Druckmenü ein Ausdruck")));
+
+    überTabelle(34); // 510 twips
+    EXPECT_TRUE(erläuterung().startsWith(QStringLiteral(" Die vor dem Jahr 2002")));
+    überTabelle(35); // 525 twips
+    EXPECT_TRUE(erläuterung().startsWith(QStringLiteral(" Maßgebliches Alter")));
+    überTabelle(934); // 14010 twips: right of the last range
+    EXPECT_TRUE(erläuterung().startsWith(QStringLiteral(" Maßgebliches Alter")));
+
+    // The background between Label2 and the right edge, above Verlängern.
+    bewegen(&fenster, QPoint(px(14160), px(605)));
+    EXPECT_TRUE(erläuterung().startsWith(QStringLiteral(" Die doppelt vorhandenen Auswahlboxen")));
+
+    bewegen(leiste().picture4); // the pictures but one have nothing to say
+    EXPECT_TRUE(erläuterung().startsWith(QStringLiteral(" Die doppelt vorhandenen Auswahlboxen")));
+    bewegen(leiste().picture7);
+    EXPECT_TRUE(erläuterung().startsWith(QStringLiteral("Sie können den Text des Anschreibens")));
+    bewegen(fenster.label1());
+    EXPECT_TRUE(erläuterung().contains(Webadresse::host()));
+}
+
+TEST_F(ZVKTest, HilfeLeertDieZeileUndIhrSymbolLässtSieLeer)
+{
+    bewegen(leiste().verlängern);
+    ASSERT_FALSE(erläuterung().isEmpty());
+    bewegen(leiste().hilfe);
+    EXPECT_EQ(erläuterung(), QString());
+    bewegen(leiste().picture2);
+    EXPECT_EQ(erläuterung(), QString());
+}
+
+TEST_F(ZVKTest, BediensteterErklärtJeNachAnsicht)
+{
+    bewegen(fenster.bediensteter());
+    EXPECT_EQ(erläuterung(), QStringLiteral("Hier können Sie bis zu 7 Versicherungsfälle anlegen."));
+    fenster.grid()->hide();
+    bewegen(fenster.bediensteter());
+    EXPECT_TRUE(
+        erläuterung().startsWith(QStringLiteral(" Klicken sie in Spalte 1 den gewünschten Fall an.")));
+}
+
+TEST_F(ZVKTest, KnöpfeUndSymboleÖffnenIhreSeiten)
+{
+    const Werkzeugleiste& l = leiste();
+    l.info->click();
+    QTest::mouseClick(l.picture4, Qt::LeftButton);
+    l.atv->click();
+    QTest::mouseClick(l.picture3, Qt::LeftButton);
+    l.hilfe->click();
+    QTest::mouseClick(l.picture2, Qt::LeftButton);
+    const QString info = QStringLiteral("https://zuvora.example.org/Zuvora/Index.htm");
+    const QString atv = QStringLiteral("https://zuvora.example.org/Tarifvertrag/ATV/Index.htm");
+    const QString hilfe = QStringLiteral("https://zuvora.example.org/Zuvora/Beschreibung.htm");
+    ASSERT_EQ(geöffnet.size(), 6);
+    EXPECT_EQ(geöffnet[0].toString(), info);
+    EXPECT_EQ(geöffnet[1].toString(), info);
+    EXPECT_EQ(geöffnet[2].toString(), atv);
+    EXPECT_EQ(geöffnet[3].toString(), atv);
+    EXPECT_EQ(geöffnet[4].toString(), hilfe);
+    EXPECT_EQ(geöffnet[5].toString(), hilfe);
+    EXPECT_TRUE(fenster.isVisible());
+}
+
+TEST_F(ZVKTest, SymboleRufenDieDruckbefehleIhrerKnöpfe)
+{
+    QStringList gerufen;
+    auto& a = fenster.anschlüsse();
+    a.bescheid = [&] { gerufen << QStringLiteral("Bescheid"); };
+    a.blatt = [&] { gerufen << QStringLiteral("Blatt"); };
+    a.berechnung = [&] { gerufen << QStringLiteral("Berechnung"); };
+    QTest::mouseClick(leiste().picture5, Qt::LeftButton);
+    QTest::mouseClick(leiste().picture7, Qt::LeftButton);
+    QTest::mouseClick(leiste().picture6, Qt::LeftButton);
+    EXPECT_EQ(gerufen, QStringList({"Bescheid", "Blatt", "Berechnung"}));
+}
+
+} // namespace

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QString>
+#include <optional>
+
+// The one-line explanations the window shows while the pointer moves over its controls.
+// Kept apart from the widgets so that every text and every column range can be checked
+// without a display.
+namespace Erlaeuterungen
+{
+
+// The controls with a fixed explanation; `Form` is the window's own background.
+enum class Element : int {
+    ATV,
+    Berechnung,
+    Bescheid,
+    Blatt,
+    Form,
+    Hilfe,
+    Info,
+    Label1,
+    Label2,
+    Schließen,
+    Verlängern
+};
+
+QString text(Element element);
+
+// The name label explains the case list while the table is in view, and how to choose a
+// case while the list (or the parental-leave panel) stands in its place.
+QString bediensteter(bool tabelleSichtbar);
+
+// x in twips from the grid's left edge; both bounds of a range belong to it. Nothing for a
+// position right of the last range or in the fraction of a twip between two ranges: the
+// line then keeps what it shows.
+std::optional<QString> rechentabelle(double xTwips);
+std::optional<QString> namensgrid(double xTwips);
+
+} // namespace Erlaeuterungen
