@@ -14,6 +14,8 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QScreen>
+#include <QTimer>
+#include <algorithm>
 
 using Platzierung::arial;
 using Platzierung::platzieren;
@@ -56,7 +58,8 @@ ZVK::ZVK(QWidget* parent)
                           Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
       m_nachrichten(this), m_datei(m_ablage), m_tabelle(m_stand, m_datei, m_nachrichten),
       m_namensliste(m_tabelle),
-      m_bildschirmhöhe([this] { return bildschirmhöheTwips(this); })
+      m_bildschirmhöhe([this] { return bildschirmhöheTwips(this); }),
+      m_programmende([] { QCoreApplication::quit(); })
 {
     setWindowTitle(QStringLiteral("Berechnung der Rente nach dem Tarifvertrag über die betriebliche "
                                   "Altersversorgung des öffentlichen Dienstes vom 1. März 2002"));
@@ -71,6 +74,10 @@ ZVK::ZVK(QWidget* parent)
     anschlüsseVerbinden();
     // Esc closes the window wherever the focus is: the window looks at every key first.
     qApp->installEventFilter(this);
+    // The program ends when its last window closes, the letter-text window included. Qt
+    // counts a window that belongs to the main one as secondary and would end the program
+    // with the main window alone, so the window decides (endeWennKeinFensterMehr).
+    setAttribute(Qt::WA_QuitOnClose, false);
 }
 
 void ZVK::steuerelementeAnlegen()
@@ -165,6 +172,8 @@ void ZVK::befehleVerbinden()
 // ---- The one place where the parts other than the window's own are plugged in.
 void ZVK::anschlüsseVerbinden()
 {
+    // The printouts and the letter-text window plug in here: berechnung, bescheid, blatt
+    // and textfensterSchließen of m_anschlüsse.
 }
 
 void ZVK::gridVerbinden()
@@ -341,6 +350,14 @@ bool ZVK::eventFilter(QObject* objekt, QEvent* ereignis)
             return true;
         }
     }
+    if (ereignis->type() == QEvent::Hide) {
+        auto* w = qobject_cast<QWidget*>(objekt);
+        // Once the closing at hand is over: Schließen closes two windows in one go.
+        if (w && w->isWindow() && !m_endePrüfen) {
+            m_endePrüfen = true;
+            QTimer::singleShot(0, this, &ZVK::endeWennKeinFensterMehr);
+        }
+    }
     if (ereignis->type() == QEvent::MouseMove)
         erläuterungFürMausbewegung(objekt, static_cast<QMouseEvent*>(ereignis)->position());
     return QWidget::eventFilter(objekt, ereignis);
@@ -371,6 +388,14 @@ bool ZVK::erläuterungFürMausbewegung(QObject* objekt, const QPointF& position)
     if (text)
         erläutern(*text);
     return true;
+}
+
+void ZVK::endeWennKeinFensterMehr()
+{
+    m_endePrüfen = false;
+    const QWidgetList fenster = QApplication::topLevelWidgets();
+    if (std::none_of(fenster.cbegin(), fenster.cend(), [](const QWidget* w) { return w->isVisible(); }))
+        m_programmende();
 }
 
 void ZVK::mouseMoveEvent(QMouseEvent* ereignis)

@@ -80,6 +80,9 @@ public:
     };
     Anschlüsse& anschlüsse() { return m_anschlüsse; }
 
+    // What happens when no window of the program is left; tests watch it.
+    void setzeProgrammende(std::function<void()> ende) { m_programmende = std::move(ende); }
+
     // --- Case list ---
     Namensliste& namensliste() { return m_namensliste; }
     Namensgrid* namensgrid() const { return m_namensgrid; }
@@ -105,6 +108,7 @@ private:
     void erklärbarMachen(QWidget* steuerelement);
     void erläutern(const QString& text);
     bool erläuterungFürMausbewegung(QObject* objekt, const QPointF& position);
+    void endeWennKeinFensterMehr();
 
     Nachrichten m_nachrichten;
     Dateiablage m_ablage;
@@ -128,4 +132,6 @@ private:
     Anschlüsse m_anschlüsse;
     std::function<int()> m_bildschirmhöhe;
     int m_fensterhöhe = 0;
+    std::function<void()> m_programmende;
+    bool m_endePrüfen = false;
 };

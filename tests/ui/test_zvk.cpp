@@ -115,21 +115,27 @@ TEST_F(ZVKTest, VerkürzenLässtDieAnsichtStehen)
 class SchließenTest : public ZVKTest
 {
 protected:
-    QWidget textfenster; // stands for the letter-text window
+    // Stands for the letter-text window, which belongs to the main window.
+    QWidget textfenster{&fenster, Qt::Window};
+    int programmende = 0;
 
     void SetUp() override
     {
         ZVKTest::SetUp();
         textfenster.show();
         fenster.anschlüsse().textfensterSchließen = [this] { textfenster.close(); };
+        fenster.setzeProgrammende([this] { ++programmende; });
     }
+    void ereignisseAbarbeiten() { QCoreApplication::processEvents(); }
 };
 
-TEST_F(SchließenTest, SchließenSchließtBeideFenster)
+TEST_F(SchließenTest, SchließenSchließtBeideFensterUndBeendetDasProgramm)
 {
     leiste().schließen->click();
     EXPECT_FALSE(fenster.isVisible());
     EXPECT_FALSE(textfenster.isVisible());
+    ereignisseAbarbeiten();
+    EXPECT_EQ(programmende, 1);
 }
 
 TEST_F(SchließenTest, SymbolAufSchließenSchließtNurDasHauptfenster)
@@ -137,6 +143,11 @@ TEST_F(SchließenTest, SymbolAufSchließenSchließtNurDasHauptfenster)
     QTest::mouseClick(leiste().picture1, Qt::LeftButton);
     EXPECT_FALSE(fenster.isVisible());
     EXPECT_TRUE(textfenster.isVisible());
+    ereignisseAbarbeiten();
+    EXPECT_EQ(programmende, 0) << "the letter-text window is still open";
+    textfenster.close();
+    ereignisseAbarbeiten();
+    EXPECT_EQ(programmende, 1);
 }
 
 TEST_F(SchließenTest, EscSchließtNurDasHauptfensterWoImmerDerFokusSteht)
