@@ -52,7 +52,7 @@ ZVK::ZVK(QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                           Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
       m_nachrichten(this), m_datei(m_ablage), m_tabelle(m_stand, m_datei, m_nachrichten),
-      m_namensliste(m_tabelle)
+      m_namensliste(m_tabelle), m_drucksachen(m_tabelle.modell(), m_stand, m_ablage, m_nachrichten, this)
 {
     setWindowTitle(QStringLiteral("Berechnung der Rente nach dem Tarifvertrag über die betriebliche "
                                   "Altersversorgung des öffentlichen Dienstes vom 1. März 2002"));
