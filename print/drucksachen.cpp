@@ -124,9 +124,14 @@ void Drucksachen::ausgeben(const QString& art, const QString& titel,
 bool Drucksachen::aufDrucker(const QString& name, const QString& titel,
                              const std::function<bool(Druckfläche&)>& inhalt, QString& fehler)
 {
-    QPrinter drucker(QPrinterInfo::printerInfo(name), QPrinter::HighResolution);
-    // Qt quietly falls back to writing a PDF when the printer is unknown to it.
-    if (drucker.outputFormat() != QPrinter::NativeFormat || !drucker.isValid()) {
+    // A printer unknown to Qt would quietly turn into another printer or a PDF writer.
+    const QPrinterInfo info = QPrinterInfo::printerInfo(name);
+    if (info.isNull()) {
+        fehler = QStringLiteral("Der Standarddrucker „%1“ ist nicht erreichbar.").arg(name);
+        return false;
+    }
+    QPrinter drucker(info, QPrinter::HighResolution);
+    if (drucker.outputFormat() != QPrinter::NativeFormat || !drucker.isValid() || drucker.printerName() != name) {
         fehler = QStringLiteral("Der Standarddrucker „%1“ ist nicht erreichbar.").arg(name);
         return false;
     }
