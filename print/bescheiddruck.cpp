@@ -4,8 +4,8 @@
 #include "datensatz.h"
 #include "druckflaeche.h"
 
-Bescheiddruck::Bescheiddruck(Druckfläche& fläche, const Datensatz& satz, const QStringList& zeilen, Festkomma rente,
-                             QChar trenner, const QString& datum)
+Bescheiddruck::Bescheiddruck(Druckfläche& fläche, const Datensatz& satz, const QStringList& zeilen,
+                             Festkomma rente, QChar trenner, const QString& datum)
     : m_fläche(fläche), m_satz(satz), m_zeilen(zeilen), m_rente(rente), m_trenner(trenner), m_datum(datum)
 {
 }

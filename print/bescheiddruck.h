@@ -14,7 +14,7 @@ struct Datensatz;
 class Bescheiddruck
 {
 public:
-    static constexpr int Rand = 12;         // column of the address and the body
+    static constexpr int Rand = 12; // column of the address and the body
     static constexpr int Betragsspalte = 50;
     static constexpr int Datumsspalte = 80;
     static constexpr int Überschriftx = 1050; // twips

@@ -25,7 +25,8 @@ QStringList Brieftext::standardtext()
         QString(),
         QStringLiteral("betragen."),
         QString(),
-        QStringLiteral("Bitte beachten Sie, dass die Berechnungsgrundlagen geschätzt sind. Die Rentenanwartschaft"),
+        QStringLiteral(
+            "Bitte beachten Sie, dass die Berechnungsgrundlagen geschätzt sind. Die Rentenanwartschaft"),
         QStringLiteral("wird sich bei Abweichungen von den geschätzten"),
         QStringLiteral("  - yJahresentgelten,"),
         QStringLiteral("  - Punkten wegen Elternzeiten,"),
@@ -34,7 +35,8 @@ QStringList Brieftext::standardtext()
         QStringLiteral("  - Rentenbezug vor dem 65. Lebensjahr"),
         QStringLiteral("entsprechend ändern."),
         QString(),
-        QStringLiteral("Sie werden künftig jährlich von Ihrer Versorgungsanstalt einen Nachweis über ihre bisher"),
+        QStringLiteral(
+            "Sie werden künftig jährlich von Ihrer Versorgungsanstalt einen Nachweis über ihre bisher"),
         QStringLiteral("insgesamt erworbene Anwartschaft auf Zuvora erhalten. Damit können Sie die"),
         QStringLiteral("beiliegende Hochrechnung bis zum 65. Lebensjahr anpassen. Das Freeware-Programm"),
         QStringLiteral("ZUVORA, mit dem die beiliegende Berechnung erstellt wurde, kann Ihnen dabei helfen."),
@@ -63,8 +65,9 @@ Brieftext::Ergebnis Brieftext::checken()
 {
     const QFileInfo info(m_pfad);
     if (info.isDir())
-        return {false, QStringLiteral("„%1“ ist ein Ordner, keine Datei. Der Brieftext kann nicht gelesen werden.")
-                           .arg(info.fileName())};
+        return {false,
+                QStringLiteral("„%1“ ist ein Ordner, keine Datei. Der Brieftext kann nicht gelesen werden.")
+                    .arg(info.fileName())};
     if (info.exists() && info.size() > 0)
         return {};
     QString fehler;
@@ -78,7 +81,8 @@ Brieftext::Ergebnis Brieftext::lesen(QStringList& zeilen) const
     zeilen.clear();
     QFile datei(m_pfad);
     QByteArray bytes;
-    if (!datei.open(QIODevice::ReadOnly) || (bytes = datei.read(Solllänge), datei.error() != QFileDevice::NoError))
+    if (!datei.open(QIODevice::ReadOnly) ||
+        (bytes = datei.read(Solllänge), datei.error() != QFileDevice::NoError))
         return {false, QStringLiteral("„%1“ kann nicht gelesen werden: %2")
                            .arg(QFileInfo(m_pfad).fileName(), systemgrund(datei))};
     // A short file shows its missing lines as blank ones; saving completes it.
@@ -98,11 +102,13 @@ Brieftext::Ergebnis Brieftext::speichern(const QStringList& zeilen)
         QString kopie = m_pfad + QStringLiteral(".bak");
         if (QFileInfo::exists(kopie))
             kopie = m_pfad + QStringLiteral(".") +
-                    QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss")) + QStringLiteral(".bak");
+                    QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss")) +
+                    QStringLiteral(".bak");
         if (!alt.open(QIODevice::ReadOnly) || !m_ablage.ersetzen(kopie, alt.readAll(), fehler))
-            return {false, QStringLiteral("Vor dem Speichern sollte eine Kopie „%1“ des bisherigen Brieftextes "
-                                          "angelegt werden. %2 Der Brieftext wurde nicht gespeichert.")
-                               .arg(QFileInfo(kopie).fileName(), fehler.isEmpty() ? systemgrund(alt) : fehler)};
+            return {false,
+                    QStringLiteral("Vor dem Speichern sollte eine Kopie „%1“ des bisherigen Brieftextes "
+                                   "angelegt werden. %2 Der Brieftext wurde nicht gespeichert.")
+                        .arg(QFileInfo(kopie).fileName(), fehler.isEmpty() ? systemgrund(alt) : fehler)};
     }
     if (!m_ablage.ersetzen(m_pfad, abbild(zeilen), fehler))
         return {false, fehler + QStringLiteral(" Der Brieftext bleibt, wie er war.")};

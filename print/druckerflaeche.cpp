@@ -21,7 +21,8 @@ int Druckerfläche::orientierung() const
 void Druckerfläche::setzeOrientierung(int orientierung)
 {
     if (orientierung == Hochformat || orientierung == Querformat)
-        m_gerät.setPageOrientation(orientierung == Querformat ? QPageLayout::Landscape : QPageLayout::Portrait);
+        m_gerät.setPageOrientation(orientierung == Querformat ? QPageLayout::Landscape
+                                                              : QPageLayout::Portrait);
 }
 
 QFont Druckerfläche::geräteschrift() const
@@ -88,7 +89,8 @@ bool Druckerfläche::dokumentBeenden()
         return false;
     const bool beendet = m_maler.end();
     auto* drucker = dynamic_cast<QPrinter*>(&m_gerät);
-    if (drucker && (drucker->printerState() == QPrinter::Error || drucker->printerState() == QPrinter::Aborted)) {
+    if (drucker &&
+        (drucker->printerState() == QPrinter::Error || drucker->printerState() == QPrinter::Aborted)) {
         m_fehler = QStringLiteral("Der Drucker „%1“ hat den Auftrag abgebrochen.").arg(m_name);
         return false;
     }

@@ -5,8 +5,6 @@
 #include <QPagedPaintDevice>
 #include <QPainter>
 
-
-
 // A Druckfläche on paper: a printer or a PDF writer. The painter is begun with the first
 // output, so that the orientation can still be chosen before it. Lines follow each other
 // at the height of the current font on the device; a line that no longer fits begins a

@@ -45,8 +45,8 @@ protected:
     Druckfläche();
 
     virtual double textbreite(const QString& text) const = 0; // in twips, current font
-    virtual double zeichenbreite() const = 0;                // average, in twips
-    virtual void textAusgeben(const QString& text) = 0;      // at x(), current line
+    virtual double zeichenbreite() const = 0;                 // average, in twips
+    virtual void textAusgeben(const QString& text) = 0;       // at x(), current line
     virtual void zeilenvorschub() = 0;
     virtual void seitenvorschub() = 0;
 

@@ -19,8 +19,8 @@
 
 Drucksachen::Drucksachen(const Zellenmodell& tabelle, const Arbeitsstand& stand, Dateiablage& ablage,
                          Meldungen& meldungen, QWidget* hauptfenster)
-    : m_tabelle(tabelle), m_stand(stand), m_ablage(ablage), m_meldungen(meldungen), m_hauptfenster(hauptfenster),
-      m_brieftext(ablage)
+    : m_tabelle(tabelle), m_stand(stand), m_ablage(ablage), m_meldungen(meldungen),
+      m_hauptfenster(hauptfenster), m_brieftext(ablage)
 {
 }
 
@@ -46,7 +46,8 @@ QString Drucksachen::heute() const
 
 QString Drucksachen::pdfPfad(const QString& art) const
 {
-    return QDir::current().absoluteFilePath(QStringLiteral("%1-Fall%2.pdf").arg(art).arg(m_stand.datensatznummer));
+    return QDir::current().absoluteFilePath(
+        QStringLiteral("%1-Fall%2.pdf").arg(art).arg(m_stand.datensatznummer));
 }
 
 void Drucksachen::berechnungdrucken()
@@ -131,7 +132,8 @@ bool Drucksachen::aufDrucker(const QString& name, const QString& titel,
         return false;
     }
     QPrinter drucker(info, QPrinter::HighResolution);
-    if (drucker.outputFormat() != QPrinter::NativeFormat || !drucker.isValid() || drucker.printerName() != name) {
+    if (drucker.outputFormat() != QPrinter::NativeFormat || !drucker.isValid() ||
+        drucker.printerName() != name) {
         fehler = QStringLiteral("Der Standarddrucker „%1“ ist nicht erreichbar.").arg(name);
         return false;
     }
@@ -145,8 +147,8 @@ bool Drucksachen::aufDrucker(const QString& name, const QString& titel,
     return ok;
 }
 
-bool Drucksachen::alsPdf(const QString& pfad, const QString& titel, const std::function<bool(Druckfläche&)>& inhalt,
-                         QString& fehler)
+bool Drucksachen::alsPdf(const QString& pfad, const QString& titel,
+                         const std::function<bool(Druckfläche&)>& inhalt, QString& fehler)
 {
     // The document is made in memory and saved in one piece, so that a failure never
     // leaves half a file and a later printout of the same case replaces the earlier one.
@@ -158,8 +160,8 @@ bool Drucksachen::alsPdf(const QString& pfad, const QString& titel, const std::f
         pdf.setCreator(QStringLiteral("Zuvora"));
         pdf.setResolution(1200);
         // The printable area of an ordinary office printer.
-        pdf.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(6.35, 6.35, 6.35, 6.35),
-                                      QPageLayout::Millimeter));
+        pdf.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
+                                      QMarginsF(6.35, 6.35, 6.35, 6.35), QPageLayout::Millimeter));
         Druckerfläche fläche(pdf, QStringLiteral("PDF"));
         if (m_orientierung != 0)
             fläche.setzeOrientierung(m_orientierung);

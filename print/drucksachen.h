@@ -24,8 +24,8 @@ struct Arbeitsstand;
 class Drucksachen
 {
 public:
-    Drucksachen(const Zellenmodell& tabelle, const Arbeitsstand& stand, Dateiablage& ablage, Meldungen& meldungen,
-                QWidget* hauptfenster);
+    Drucksachen(const Zellenmodell& tabelle, const Arbeitsstand& stand, Dateiablage& ablage,
+                Meldungen& meldungen, QWidget* hauptfenster);
     virtual ~Drucksachen();
 
     void berechnungdrucken();
@@ -48,8 +48,8 @@ private:
     // Runs `inhalt` on the default printer or, lacking one, into a PDF file; tells the user
     // where a PDF went and why a printout failed.
     void ausgeben(const QString& art, const QString& titel, const std::function<bool(Druckfläche&)>& inhalt);
-    bool aufDrucker(const QString& name, const QString& titel, const std::function<bool(Druckfläche&)>& inhalt,
-                    QString& fehler);
+    bool aufDrucker(const QString& name, const QString& titel,
+                    const std::function<bool(Druckfläche&)>& inhalt, QString& fehler);
     bool alsPdf(const QString& pfad, const QString& titel, const std::function<bool(Druckfläche&)>& inhalt,
                 QString& fehler);
     QString heute() const;

@@ -12,7 +12,8 @@
 #include <QStyle>
 #include <QValidator>
 
-namespace {
+namespace
+{
 
 // Refuses what Windows-1252 cannot hold, so that the file never gets a '?' in its place.
 class Zeichenprüfer : public QValidator
@@ -46,7 +47,8 @@ Text::Text(Brieftext& datei, Meldungen& meldungen, QWidget* hauptfenster)
     : QWidget(hauptfenster, Qt::Window), m_datei(datei), m_meldungen(meldungen), m_hauptfenster(hauptfenster)
 {
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(QStringLiteral("Der Textbaustein für die Versendung der Zuvoranberechnung hat folgenden Inhalt:"));
+    setWindowTitle(
+        QStringLiteral("Der Textbaustein für die Versendung der Zuvoranberechnung hat folgenden Inhalt:"));
     setWindowIcon(style()->standardIcon(QStyle::SP_FileDialogContentsView));
     setFixedSize(Twips::zuPixel(Breite), Twips::zuPixel(Höhe));
 

@@ -9,10 +9,11 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
-namespace {
+namespace
+{
 
-// The print path as on a machine without printers, or with one that is not there.
-class OhneDrucker : public Drucksachen
+// The print path with a default printer of our choosing: none, or one that is not there.
+class Drucksachenprobe : public Drucksachen
 {
 public:
     using Drucksachen::Drucksachen;
@@ -42,12 +43,11 @@ protected:
     QTemporaryDir ordner;
     QString vorher = QDir::currentPath();
     Rechenfall fall;
-    Skriptmeldungen meldungen;
 
     void SetUp() override
     {
         ASSERT_TRUE(QDir::setCurrent(ordner.path()));
-        // The program takes the regional settings from QLocale(); German ones are set here.
+        // The program takes date and decimal separator from QLocale(); here German ones.
         QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
     }
     void TearDown() override
@@ -60,54 +60,55 @@ protected:
 
 TEST_F(PdfTest, OhneDruckerEntstehenBeidePdfDateien)
 {
-    if (QStandardPaths::findExecutable("pdftotext").isEmpty() || QStandardPaths::findExecutable("pdfinfo").isEmpty())
+    if (QStandardPaths::findExecutable("pdftotext").isEmpty() ||
+        QStandardPaths::findExecutable("pdfinfo").isEmpty())
         GTEST_SKIP() << "pdftotext/pdfinfo (poppler-utils) fehlen";
-    OhneDrucker d(fall.tabelle.modell(), fall.stand, fall.ablage, meldungen, nullptr);
+    Drucksachenprobe d(fall.tabelle.modell(), fall.stand, fall.ablage, fall.meldungen, nullptr);
     fall.stand.datensatznummer = 3;
     d.berechnungdrucken();
     d.Bescheiddrucken();
     d.berechnungdrucken(); // replaces the first one
     EXPECT_EQ(dateien(), QStringList({"Anschreiben-Fall3.pdf", "Berechnung-Fall3.pdf", "atvi.txt"}));
-    ASSERT_EQ(meldungen.protokoll.size(), 3);
-    const QString pfad = ordner.filePath("Berechnung-Fall3.pdf");
-    EXPECT_EQ(meldungen.protokoll[0].art, "hinweis");
-    EXPECT_TRUE(meldungen.protokoll[0].text.contains(pfad)) << meldungen.protokoll[0].text.toStdString();
-    EXPECT_TRUE(meldungen.protokoll[1].text.contains(ordner.filePath("Anschreiben-Fall3.pdf")));
+    const QString berechnung = ordner.filePath("Berechnung-Fall3.pdf");
+    const QString anschreiben = ordner.filePath("Anschreiben-Fall3.pdf");
+    ASSERT_EQ(fall.meldungen.protokoll.size(), 3);
+    EXPECT_EQ(fall.meldungen.protokoll[0].art, "hinweis");
+    EXPECT_TRUE(fall.meldungen.protokoll[0].text.endsWith(berechnung));
+    EXPECT_TRUE(fall.meldungen.protokoll[1].text.endsWith(anschreiben));
 
-    const QString tabelle = ausführen("pdftotext", {"-layout", pfad, "-"});
-    EXPECT_TRUE(tabelle.contains("Zuvoranversicherung für Hedwig Wendler")) << tabelle.toStdString();
-    EXPECT_TRUE(tabelle.contains("Forts. Seite 2"));
-    EXPECT_TRUE(tabelle.contains("30000,00"));
-    EXPECT_TRUE(tabelle.contains("793,00"));
+    const QString tabelle = ausführen("pdftotext", {"-layout", berechnung, "-"});
+    for (const char* text :
+         {"Zuvoranversicherung für Hedwig Wendler", "Forts. Seite 2", "30000,00", "793,00"})
+        EXPECT_TRUE(tabelle.contains(QString::fromUtf8(text))) << text;
     EXPECT_TRUE(tabelle.contains(QLocale().toString(QDate::currentDate(), QLocale::ShortFormat)));
-    const QString info = ausführen("pdfinfo", {pfad});
+    const QString info = ausführen("pdfinfo", {berechnung});
     EXPECT_TRUE(info.contains(QRegularExpression("Pages:\\s+2\\n"))) << info.toStdString();
-    EXPECT_TRUE(info.contains(QRegularExpression("Page size:\\s+84[12](\\.\\d+)? x 595"))) << info.toStdString();
+    EXPECT_TRUE(info.contains(QRegularExpression("Page size:\\s+84[12](\\.\\d+)? x 595")))
+        << info.toStdString();
 
-    const QString brief = ausführen("pdftotext", {ordner.filePath("Anschreiben-Fall3.pdf"), "-"});
-    EXPECT_TRUE(brief.contains("793,00 Euro")) << brief.toStdString();
-    EXPECT_TRUE(brief.contains("Sehr geehrte Frau Wendler,"));
-    EXPECT_TRUE(brief.contains("Mit freundlichen Grüßen"));
+    const QString brief = ausführen("pdftotext", {anschreiben, "-"});
+    for (const char* text : {"793,00 Euro", "Sehr geehrte Frau Wendler,", "Mit freundlichen Grüßen"})
+        EXPECT_TRUE(brief.contains(QString::fromUtf8(text))) << text;
 }
 
 TEST_F(PdfTest, EinFehlenderDruckerOderEineVollePlatteSagenEsUndÄndernNichts)
 {
-    OhneDrucker d(fall.tabelle.modell(), fall.stand, fall.ablage, meldungen, nullptr);
+    Drucksachenprobe d(fall.tabelle.modell(), fall.stand, fall.ablage, fall.meldungen, nullptr);
     d.drucker = "Zuvora-Testdrucker-den-es-nicht-gibt";
     d.berechnungdrucken();
-    ASSERT_EQ(meldungen.protokoll.size(), 1);
-    EXPECT_EQ(meldungen.protokoll[0].art, "fehler");
-    EXPECT_TRUE(meldungen.protokoll[0].text.contains("nicht erreichbar")) << meldungen.protokoll[0].text.toStdString();
-    EXPECT_TRUE(dateien().isEmpty());
-
     VolleAblage voll;
-    OhneDrucker ohnePlatz(fall.tabelle.modell(), fall.stand, voll, meldungen, nullptr);
+    Drucksachenprobe ohnePlatz(fall.tabelle.modell(), fall.stand, voll, fall.meldungen, nullptr);
     ohnePlatz.berechnungdrucken();
     ohnePlatz.Bescheiddrucken();
-    ASSERT_EQ(meldungen.protokoll.size(), 3);
-    EXPECT_EQ(meldungen.protokoll[1].art, "fehler");
-    EXPECT_TRUE(meldungen.protokoll[1].text.contains("PDF-Datei konnte nicht")) << meldungen.protokoll[1].text.toStdString();
-    EXPECT_TRUE(meldungen.protokoll[2].text.contains("atvi.txt")) << meldungen.protokoll[2].text.toStdString();
+
+    const auto& p = fall.meldungen.protokoll;
+    ASSERT_EQ(p.size(), 3);
+    for (const auto& m : p)
+        EXPECT_EQ(m.art, "fehler");
+    EXPECT_TRUE(p[0].text.contains("„Zuvora-Testdrucker-den-es-nicht-gibt“ ist nicht erreichbar"))
+        << p[0].text.toStdString();
+    EXPECT_TRUE(p[1].text.contains("PDF-Datei konnte nicht")) << p[1].text.toStdString();
+    EXPECT_TRUE(p[2].text.contains("atvi.txt")) << p[2].text.toStdString();
     EXPECT_TRUE(dateien().isEmpty());
 }
 
