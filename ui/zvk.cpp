@@ -57,7 +57,7 @@ ZVK::ZVK(QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                           Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
       m_nachrichten(this), m_datei(m_ablage), m_tabelle(m_stand, m_datei, m_nachrichten),
-      m_namensliste(m_tabelle),
+      m_namensliste(m_tabelle), m_drucksachen(m_tabelle.modell(), m_stand, m_ablage, m_nachrichten, this),
       m_bildschirmhöhe([this] { return bildschirmhöheTwips(this); }),
       m_programmende([] { QCoreApplication::quit(); })
 {
@@ -172,8 +172,10 @@ void ZVK::befehleVerbinden()
 // ---- The one place where the parts other than the window's own are plugged in.
 void ZVK::anschlüsseVerbinden()
 {
-    // The printouts and the letter-text window plug in here: berechnung, bescheid, blatt
-    // and textfensterSchließen of m_anschlüsse.
+    m_anschlüsse.berechnung = [this] { Berechnung_Click(); };
+    m_anschlüsse.bescheid = [this] { Bescheid_Click(); };
+    m_anschlüsse.blatt = [this] { Blatt_Click(); };
+    m_anschlüsse.textfensterSchließen = [this] { textfensterSchließen(); };
 }
 
 void ZVK::gridVerbinden()

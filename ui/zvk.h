@@ -2,6 +2,7 @@
 
 #include "arbeitsstand.h"
 #include "dateiablage.h"
+#include "drucksachen.h"
 #include "falldatei.h"
 #include "nachrichten.h"
 #include "namensliste.h"
@@ -95,6 +96,15 @@ public:
     void tabelleZeigen();
     // --- end case list ---
 
+    // --- Printouts and letter text ---
+    void Berechnung_Click() { m_drucksachen.berechnungdrucken(); }
+    void Bescheid_Click() { m_drucksachen.Bescheiddrucken(); }
+    void Blatt_Click() { m_drucksachen.infoladen(); }
+    // Closes the letter-text editor without saving, as its own close button does.
+    void textfensterSchließen() { m_drucksachen.textSchließen(); }
+    Drucksachen& drucksachen() { return m_drucksachen; }
+    // --- end printouts ---
+
 protected:
     bool eventFilter(QObject* objekt, QEvent* ereignis) override;
     void mouseMoveEvent(QMouseEvent* ereignis) override;
@@ -117,6 +127,7 @@ private:
     Rechentabelle m_tabelle;
     Namensliste m_namensliste;
     Tabelleneingabe m_eingabe{m_tabelle};
+    Drucksachen m_drucksachen;
 
     QLabel* m_bediensteter = nullptr;
     QLabel* m_label1 = nullptr;

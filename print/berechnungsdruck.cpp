@@ -1,0 +1,89 @@
+#include "berechnungsdruck.h"
+
+#include "datensatz.h"
+#include "druckflaeche.h"
+#include "zellenmodell.h"
+
+Berechnungsdruck::Berechnungsdruck(Druckfläche& fläche, const Zellenmodell& tabelle, const Datensatz& satz,
+                                   const QString& datum)
+    : m_fläche(fläche), m_tabelle(tabelle), m_satz(satz), m_datum(datum)
+{
+}
+
+void Berechnungsdruck::linie(int länge)
+{
+    m_fläche.zeileDrucken(QString(länge, u'_'));
+}
+
+bool Berechnungsdruck::berechnungdrucken()
+{
+    Druckfläche& f = m_fläche;
+    if (f.orientierung() == Druckfläche::Hochformat)
+        f.setzeOrientierung(Druckfläche::Querformat);
+    f.setzeSchriftname(QStringLiteral("Arial"));
+    f.setzeSchriftgröße(12);
+    f.setzeFett(true);
+    for (int i = 0; i < 4; ++i)
+        f.zeileDrucken();
+    f.setzeX(5500);
+    f.zeileDrucken(QStringLiteral("Zuvoranversicherung für ") + m_satz.vorname.trimmed() + u' ' +
+                   m_satz.nachname.trimmed());
+    f.setzeX(5500);
+    f.drucken(QStringLiteral("Hochrechnung bis zum 65. Lebensjahr"));
+    f.setzeFett(false);
+    f.setzeX(14000);
+    f.zeileDrucken(m_datum);
+    f.zeileDrucken();
+    linie(120);
+    f.zeileDrucken();
+
+    const int letzte = m_tabelle.rowCount() - 1;
+    for (int zeile = 1; zeile <= letzte; ++zeile) {
+        if (zeile == 4) {
+            linie(150);
+            f.zeileDrucken();
+        }
+        if (zeile == Umbruchzeile)
+            seitenwechsel();
+        yzeilendrucken(zeile);
+    }
+    linie(120);
+    return f.dokumentBeenden();
+}
+
+void Berechnungsdruck::yzeilendrucken(int zeile)
+{
+    const int spalten = int(Spaltenx.size());
+    for (int spalte = 0; spalte < spalten; ++spalte) {
+        QString text = m_tabelle.gültig(zeile, spalte) ? m_tabelle.text(zeile, spalte) : QString();
+        // Age and monthly average of the years stand two blanks in from their column.
+        if (zeile >= 5 && (spalte == 1 || spalte == 4))
+            text = QStringLiteral("  ") + text;
+        m_fläche.setzeX(Spaltenx[std::size_t(spalte)]);
+        if (spalte < spalten - 1)
+            m_fläche.drucken(text);
+        else
+            m_fläche.zeileDrucken(text);
+    }
+}
+
+void Berechnungsdruck::seitenwechsel()
+{
+    Druckfläche& f = m_fläche;
+    linie(120);
+    f.zeileDrucken();
+    f.setzeX(7000);
+    f.zeileDrucken(QStringLiteral("Forts. Seite 2"));
+    f.neueSeite();
+    for (int i = 0; i < 3; ++i)
+        f.zeileDrucken();
+    f.setzeX(7000);
+    f.zeileDrucken(QStringLiteral("Seite 2"));
+    f.zeileDrucken();
+    linie(150);
+    f.zeileDrucken();
+    for (int zeile = 1; zeile <= 3; ++zeile)
+        yzeilendrucken(zeile);
+    linie(150);
+    f.zeileDrucken();
+}

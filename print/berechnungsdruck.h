@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QString>
+#include <array>
+
+class Druckfläche;
+class Zellenmodell;
+struct Datensatz;
+
+// The calculation table of the current case on paper, landscape, Arial 12: title, date,
+// the heading rows and every year row, with one page break before the row of 2024 and
+// the heading repeated on page 2. It prints the cell texts as they stand.
+class Berechnungsdruck
+{
+public:
+    // The left edge of each table column on paper, in twips.
+    static constexpr std::array<int, 24> Spaltenx{0,     600,   1200,  2400,  3000,  4400,  4700,  5800,
+                                                  6100,  7300,  7500,  8300,  8500,  9300,  9500,  10400,
+                                                  10600, 11500, 11700, 12700, 13700, 13900, 14700, 14900};
+    static constexpr int Umbruchzeile = 27;
+
+    Berechnungsdruck(Druckfläche& fläche, const Zellenmodell& tabelle, const Datensatz& satz,
+                     const QString& datum);
+
+    // Prints the whole document and ends it; false when it did not come out.
+    bool berechnungdrucken();
+    void yzeilendrucken(int zeile);
+    void seitenwechsel();
+
+private:
+    void linie(int länge);
+
+    Druckfläche& m_fläche;
+    const Zellenmodell& m_tabelle;
+    const Datensatz& m_satz;
+    QString m_datum;
+};

@@ -1,0 +1,43 @@
+#pragma once
+
+#include "festkomma.h"
+
+#include <QString>
+#include <QStringList>
+
+class Druckfläche;
+struct Datensatz;
+
+// The cover letter, Times New Roman 12: address, date, heading, insurance number,
+// salutation, the wording of the letter text and the projected pension in bold. It keeps
+// the orientation the printer has.
+class Bescheiddruck
+{
+public:
+    static constexpr int Rand = 12; // column of the address and the body
+    static constexpr int Betragsspalte = 50;
+    static constexpr int Datumsspalte = 80;
+    static constexpr int Überschriftx = 1050; // twips
+
+    // `zeilen`: the 33 lines of the letter text; `trenner`: the decimal separator of the
+    // amount.
+    Bescheiddruck(Druckfläche& fläche, const Datensatz& satz, const QStringList& zeilen, Festkomma rente,
+                  QChar trenner, const QString& datum);
+
+    // Prints the letter and ends the document; false when it did not come out.
+    bool Bescheiddrucken();
+
+    // "Sehr geehrte Frau Wendler," or "Sehr geehrter Herr Wendler,".
+    static QString anrede(const Datensatz& satz);
+
+private:
+    QString satz(int n) const;
+    void amRand(const QString& text);
+
+    Druckfläche& m_fläche;
+    const Datensatz& m_satz;
+    QStringList m_zeilen;
+    Festkomma m_rente;
+    QChar m_trenner;
+    QString m_datum;
+};

@@ -1,0 +1,100 @@
+#include "druckerflaeche.h"
+
+#include <QFontMetricsF>
+#include <QPageLayout>
+#include <QPagedPaintDevice>
+#include <QPrinter>
+
+Druckerfläche::Druckerfläche(QPagedPaintDevice& gerät, const QString& name) : m_gerät(gerät), m_name(name) {}
+
+Druckerfläche::~Druckerfläche()
+{
+    if (m_maler.isActive())
+        m_maler.end();
+}
+
+int Druckerfläche::orientierung() const
+{
+    return m_gerät.pageLayout().orientation() == QPageLayout::Landscape ? Querformat : Hochformat;
+}
+
+void Druckerfläche::setzeOrientierung(int orientierung)
+{
+    if (orientierung == Hochformat || orientierung == Querformat)
+        m_gerät.setPageOrientation(orientierung == Querformat ? QPageLayout::Landscape
+                                                              : QPageLayout::Portrait);
+}
+
+QFont Druckerfläche::geräteschrift() const
+{
+    // Resolved for the device, so that the point size means points on paper.
+    return QFont(schrift(), &m_gerät);
+}
+
+double Druckerfläche::textbreite(const QString& text) const
+{
+    return inTwips(QFontMetricsF(geräteschrift(), &m_gerät).horizontalAdvance(text));
+}
+
+double Druckerfläche::zeichenbreite() const
+{
+    return inTwips(QFontMetricsF(geräteschrift(), &m_gerät).averageCharWidth());
+}
+
+bool Druckerfläche::bereit()
+{
+    if (m_begonnen)
+        return m_maler.isActive();
+    m_begonnen = true;
+    // A printer that cannot take the job fails here without a word; it must be checked.
+    if (!m_maler.begin(&m_gerät)) {
+        m_fehler = QStringLiteral("Der Drucker „%1“ nimmt keinen Auftrag an. Bitte prüfen Sie, ob er "
+                                  "eingeschaltet und bereit ist.")
+                       .arg(m_name);
+        return false;
+    }
+    return true;
+}
+
+void Druckerfläche::textAusgeben(const QString& text)
+{
+    if (!bereit())
+        return;
+    const QFont f = geräteschrift();
+    m_maler.setFont(f);
+    m_maler.drawText(QPointF(ausTwips(x()), m_y + QFontMetricsF(f, &m_gerät).ascent()), text);
+}
+
+void Druckerfläche::zeilenvorschub()
+{
+    // The font's height without extra leading: 40 lines of Arial 12 fill a landscape page.
+    const double höhe = QFontMetricsF(geräteschrift(), &m_gerät).height();
+    m_y += höhe;
+    if (m_y + höhe > m_gerät.height())
+        seitenvorschub();
+}
+
+void Druckerfläche::seitenvorschub()
+{
+    if (!bereit())
+        return;
+    if (!m_gerät.newPage() && m_fehler.isEmpty())
+        m_fehler = QStringLiteral("Der Drucker „%1“ konnte keine neue Seite beginnen.").arg(m_name);
+    m_y = 0;
+}
+
+bool Druckerfläche::dokumentBeenden()
+{
+    if (!bereit())
+        return false;
+    const bool beendet = m_maler.end();
+    auto* drucker = dynamic_cast<QPrinter*>(&m_gerät);
+    if (drucker &&
+        (drucker->printerState() == QPrinter::Error || drucker->printerState() == QPrinter::Aborted)) {
+        m_fehler = QStringLiteral("Der Drucker „%1“ hat den Auftrag abgebrochen.").arg(m_name);
+        return false;
+    }
+    if (!beendet && m_fehler.isEmpty())
+        m_fehler = QStringLiteral("Der Auftrag an „%1“ konnte nicht abgeschlossen werden.").arg(m_name);
+    return beendet && m_fehler.isEmpty();
+}

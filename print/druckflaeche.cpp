@@ -1,0 +1,33 @@
+#include "druckflaeche.h"
+
+Druckfläche::Druckfläche()
+{
+    // Font sizes are points on paper; a pixel size would depend on the device.
+    m_schrift.setPointSizeF(12);
+}
+
+void Druckfläche::tab(int spalte)
+{
+    m_x = (spalte - 1) * zeichenbreite();
+}
+
+void Druckfläche::drucken(const QString& text)
+{
+    if (text.isEmpty())
+        return;
+    textAusgeben(text);
+    m_x += textbreite(text);
+}
+
+void Druckfläche::zeileDrucken(const QString& text)
+{
+    drucken(text);
+    zeilenvorschub();
+    m_x = 0;
+}
+
+void Druckfläche::neueSeite()
+{
+    seitenvorschub();
+    m_x = 0;
+}

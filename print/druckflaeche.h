@@ -1,0 +1,58 @@
+#pragma once
+
+#include <QFont>
+#include <QString>
+
+// A page that is written line by line, as a line printer would: the text goes to a
+// horizontal position given in twips from the left edge of the printable area, and the
+// vertical position only ever moves on by one line of the current font. Both printouts
+// are written against this, so that they can be read back in tests without paper.
+class Druckfläche
+{
+public:
+    static constexpr int Hochformat = 1;
+    static constexpr int Querformat = 2;
+
+    virtual ~Druckfläche() = default;
+
+    virtual int orientierung() const = 0;
+    // Takes effect for the pages that follow; set it before the first line.
+    virtual void setzeOrientierung(int orientierung) = 0;
+
+    void setzeSchriftname(const QString& name) { m_schrift.setFamily(name); }
+    void setzeSchriftgröße(qreal punkte) { m_schrift.setPointSizeF(punkte); }
+    void setzeFett(bool fett) { m_schrift.setBold(fett); }
+    const QFont& schrift() const { return m_schrift; }
+
+    void setzeX(double twips) { m_x = twips; }
+    double x() const { return m_x; }
+    // Column n of the current font, the page divided into columns of its average
+    // character width; column 1 is the left edge.
+    void tab(int spalte);
+
+    // Prints at the current position and moves it to the end of the text.
+    void drucken(const QString& text);
+    // Prints (if anything) and goes on at the left edge of the next line; with no text at
+    // the start of a line this leaves a blank line.
+    void zeileDrucken(const QString& text = {});
+    void neueSeite();
+    // Ends the last page and hands the document over. False when the document did not
+    // come out; fehler() then says why, in German.
+    virtual bool dokumentBeenden() = 0;
+    const QString& fehler() const { return m_fehler; }
+
+protected:
+    Druckfläche();
+
+    virtual double textbreite(const QString& text) const = 0; // in twips, current font
+    virtual double zeichenbreite() const = 0;                 // average, in twips
+    virtual void textAusgeben(const QString& text) = 0;       // at x(), current line
+    virtual void zeilenvorschub() = 0;
+    virtual void seitenvorschub() = 0;
+
+    QString m_fehler;
+
+private:
+    QFont m_schrift;
+    double m_x = 0;
+};

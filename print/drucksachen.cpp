@@ -1,0 +1,176 @@
+#include "drucksachen.h"
+
+#include "arbeitsstand.h"
+#include "berechnungsdruck.h"
+#include "bescheiddruck.h"
+#include "dateiablage.h"
+#include "druckerflaeche.h"
+#include "meldungen.h"
+#include "textfenster.h"
+#include "zellenmodell.h"
+
+#include <QBuffer>
+#include <QDate>
+#include <QDir>
+#include <QLocale>
+#include <QPdfWriter>
+#include <QPrinter>
+#include <QPrinterInfo>
+
+Drucksachen::Drucksachen(const Zellenmodell& tabelle, const Arbeitsstand& stand, Dateiablage& ablage,
+                         Meldungen& meldungen, QWidget* hauptfenster)
+    : m_tabelle(tabelle), m_stand(stand), m_ablage(ablage), m_meldungen(meldungen),
+      m_hauptfenster(hauptfenster), m_brieftext(ablage)
+{
+}
+
+Drucksachen::~Drucksachen()
+{
+    delete m_text.data();
+}
+
+Text* Drucksachen::textfenster() const
+{
+    return m_text.data();
+}
+
+QString Drucksachen::standarddrucker() const
+{
+    return QPrinterInfo::defaultPrinterName();
+}
+
+QString Drucksachen::heute() const
+{
+    return QLocale().toString(QDate::currentDate(), QLocale::ShortFormat);
+}
+
+QString Drucksachen::pdfPfad(const QString& art) const
+{
+    return QDir::current().absoluteFilePath(
+        QStringLiteral("%1-Fall%2.pdf").arg(art).arg(m_stand.datensatznummer));
+}
+
+void Drucksachen::berechnungdrucken()
+{
+    ausgeben(QStringLiteral("Berechnung"), QStringLiteral("Zuvora-Berechnung"), [this](Druckfläche& f) {
+        return Berechnungsdruck(f, m_tabelle, m_stand.datensatz, heute()).berechnungdrucken();
+    });
+}
+
+void Drucksachen::Bescheiddrucken()
+{
+    Brieftext::Ergebnis e = m_brieftext.checken();
+    QStringList zeilen;
+    if (e.ok)
+        e = m_brieftext.lesen(zeilen);
+    if (!e.ok) {
+        m_meldungen.fehler(e.meldung + QStringLiteral(" Das Anschreiben wurde nicht gedruckt."));
+        return;
+    }
+    // The pension of the last year row; a table without year rows has only the start
+    // credit's pension in row 4.
+    const int index = std::clamp(m_tabelle.rowCount() - 5, 0, int(m_stand.rente.size()) - 1);
+    const Festkomma rente = m_stand.rente[std::size_t(index)];
+    const QChar trenner = QLocale().decimalPoint().at(0);
+    ausgeben(QStringLiteral("Anschreiben"), QStringLiteral("Zuvora-Anschreiben"), [&](Druckfläche& f) {
+        return Bescheiddruck(f, m_stand.datensatz, zeilen, rente, trenner, heute()).Bescheiddrucken();
+    });
+}
+
+void Drucksachen::infoladen()
+{
+    Brieftext::Ergebnis e = m_brieftext.checken();
+    QStringList zeilen;
+    if (e.ok)
+        e = m_brieftext.lesen(zeilen);
+    if (!e.ok) {
+        m_meldungen.fehler(e.meldung);
+        return;
+    }
+    if (!m_text)
+        m_text = new Text(m_brieftext, m_meldungen, m_hauptfenster);
+    m_text->zeilenZeigen(zeilen);
+    m_text->Form_Load();
+}
+
+void Drucksachen::textSchließen()
+{
+    if (m_text)
+        m_text->Command1_Click();
+}
+
+void Drucksachen::ausgeben(const QString& art, const QString& titel,
+                           const std::function<bool(Druckfläche&)>& inhalt)
+{
+    QString fehler;
+    const QString drucker = standarddrucker();
+    if (!drucker.isEmpty()) {
+        if (!aufDrucker(drucker, titel, inhalt, fehler))
+            m_meldungen.fehler(QStringLiteral("Der Druck ist fehlgeschlagen: ") + fehler);
+        return;
+    }
+    const QString pfad = pdfPfad(art);
+    if (!alsPdf(pfad, titel, inhalt, fehler)) {
+        m_meldungen.fehler(QStringLiteral("Es ist kein Drucker eingerichtet, und die PDF-Datei konnte nicht "
+                                          "gespeichert werden: ") +
+                           fehler);
+        return;
+    }
+    m_meldungen.hinweis(QStringLiteral("Es ist kein Drucker eingerichtet. Der Ausdruck wurde als PDF-Datei "
+                                       "gespeichert:\n%1")
+                            .arg(QDir::toNativeSeparators(pfad)),
+                        QStringLiteral("Zuvora"));
+}
+
+bool Drucksachen::aufDrucker(const QString& name, const QString& titel,
+                             const std::function<bool(Druckfläche&)>& inhalt, QString& fehler)
+{
+    // A printer unknown to Qt would quietly turn into another printer or a PDF writer.
+    const QPrinterInfo info = QPrinterInfo::printerInfo(name);
+    if (info.isNull()) {
+        fehler = QStringLiteral("Der Standarddrucker „%1“ ist nicht erreichbar.").arg(name);
+        return false;
+    }
+    QPrinter drucker(info, QPrinter::HighResolution);
+    if (drucker.outputFormat() != QPrinter::NativeFormat || !drucker.isValid() ||
+        drucker.printerName() != name) {
+        fehler = QStringLiteral("Der Standarddrucker „%1“ ist nicht erreichbar.").arg(name);
+        return false;
+    }
+    drucker.setDocName(titel);
+    Druckerfläche fläche(drucker, name);
+    if (m_orientierung != 0)
+        fläche.setzeOrientierung(m_orientierung);
+    const bool ok = inhalt(fläche);
+    m_orientierung = fläche.orientierung();
+    fehler = fläche.fehler();
+    return ok;
+}
+
+bool Drucksachen::alsPdf(const QString& pfad, const QString& titel,
+                         const std::function<bool(Druckfläche&)>& inhalt, QString& fehler)
+{
+    // The document is made in memory and saved in one piece, so that a failure never
+    // leaves half a file and a later printout of the same case replaces the earlier one.
+    QBuffer puffer;
+    puffer.open(QIODevice::WriteOnly);
+    {
+        QPdfWriter pdf(&puffer);
+        pdf.setTitle(titel);
+        pdf.setCreator(QStringLiteral("Zuvora"));
+        pdf.setResolution(1200);
+        // The printable area of an ordinary office printer.
+        pdf.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
+                                      QMarginsF(6.35, 6.35, 6.35, 6.35), QPageLayout::Millimeter));
+        Druckerfläche fläche(pdf, QStringLiteral("PDF"));
+        if (m_orientierung != 0)
+            fläche.setzeOrientierung(m_orientierung);
+        const bool ok = inhalt(fläche);
+        m_orientierung = fläche.orientierung();
+        if (!ok) {
+            fehler = fläche.fehler();
+            return false;
+        }
+    }
+    return m_ablage.ersetzen(pfad, puffer.data(), fehler);
+}

@@ -1,0 +1,65 @@
+#pragma once
+
+#include "brieftext.h"
+
+#include <QPointer>
+#include <QString>
+#include <functional>
+
+class Druckfläche;
+class Dateiablage;
+class Meldungen;
+class Text;
+class QWidget;
+class Zellenmodell;
+struct Arbeitsstand;
+
+// The printouts and the letter text of the main window. Documents go straight to the
+// default printer; where there is none they are saved as PDF files in the current folder.
+// The page orientation is kept from one printout to the next, as a printer keeps it.
+//
+// Regional settings: the date (short form) and the decimal separator of the letter's
+// amount come from QLocale(), which is the system's locale unless the program sets a
+// default.
+class Drucksachen
+{
+public:
+    Drucksachen(const Zellenmodell& tabelle, const Arbeitsstand& stand, Dateiablage& ablage,
+                Meldungen& meldungen, QWidget* hauptfenster);
+    virtual ~Drucksachen();
+
+    void berechnungdrucken();
+    void Bescheiddrucken();
+    // Opens the letter-text editor, or reloads and raises it when it is open.
+    void infoladen();
+    // Closes the editor without saving, if it is open.
+    void textSchließen();
+    Text* textfenster() const;
+
+    Brieftext& brieftext() { return m_brieftext; }
+    // The PDF file a printout goes to when there is no printer.
+    QString pdfPfad(const QString& art) const;
+
+protected:
+    // The name of the default printer, empty when there is none.
+    virtual QString standarddrucker() const;
+
+private:
+    // Runs `inhalt` on the default printer or, lacking one, into a PDF file; tells the user
+    // where a PDF went and why a printout failed.
+    void ausgeben(const QString& art, const QString& titel, const std::function<bool(Druckfläche&)>& inhalt);
+    bool aufDrucker(const QString& name, const QString& titel,
+                    const std::function<bool(Druckfläche&)>& inhalt, QString& fehler);
+    bool alsPdf(const QString& pfad, const QString& titel, const std::function<bool(Druckfläche&)>& inhalt,
+                QString& fehler);
+    QString heute() const;
+
+    const Zellenmodell& m_tabelle;
+    const Arbeitsstand& m_stand;
+    Dateiablage& m_ablage;
+    Meldungen& m_meldungen;
+    QWidget* m_hauptfenster;
+    Brieftext m_brieftext;
+    QPointer<Text> m_text;
+    int m_orientierung = 0; // 0: as the printer comes
+};

@@ -1,0 +1,137 @@
+#include "textfenster.h"
+
+#include "brieftext.h"
+#include "datensatz.h"
+#include "farben.h"
+#include "meldungen.h"
+#include "twips.h"
+
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QStyle>
+#include <QValidator>
+
+namespace
+{
+
+// Refuses what Windows-1252 cannot hold, so that the file never gets a '?' in its place.
+class Zeichenprüfer : public QValidator
+{
+public:
+    using QValidator::QValidator;
+    State validate(QString& text, int&) const override
+    {
+        for (QChar z : text) {
+            if (!Zeichensatz::speicherbar(z))
+                return Invalid;
+        }
+        return Acceptable;
+    }
+};
+
+void platzieren(QWidget* w, int links, int oben, int breite, int höhe)
+{
+    w->setGeometry(Twips::zuPixel(links), Twips::zuPixel(oben), Twips::zuPixel(breite), Twips::zuPixel(höhe));
+}
+
+// The lines the printed letter completes or replaces.
+bool markiert(int n)
+{
+    return n == 3 || n == 4 || n == 5 || n == 6 || n == 10;
+}
+
+} // namespace
+
+Text::Text(Brieftext& datei, Meldungen& meldungen, QWidget* hauptfenster)
+    : QWidget(hauptfenster, Qt::Window), m_datei(datei), m_meldungen(meldungen), m_hauptfenster(hauptfenster)
+{
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowTitle(
+        QStringLiteral("Der Textbaustein für die Versendung der Zuvoranberechnung hat folgenden Inhalt:"));
+    setWindowIcon(style()->standardIcon(QStyle::SP_FileDialogContentsView));
+    setFixedSize(Twips::zuPixel(Breite), Twips::zuPixel(Höhe));
+
+    auto* prüfer = new Zeichenprüfer(this);
+    for (int n = 1; n <= Brieftext::Zeilen; ++n) {
+        auto* box = new QLineEdit(this);
+        box->setObjectName(QStringLiteral("Bescheid%1").arg(n));
+        box->setValidator(prüfer);
+        QFont schrift(QStringLiteral("Arial"));
+        schrift.setPointSizeF(9.75);
+        schrift.setBold(n <= 2);
+        box->setFont(schrift);
+        if (markiert(n)) {
+            QPalette p = box->palette();
+            p.setColor(QPalette::Base, Farben::HellGelb);
+            box->setPalette(p);
+        }
+        platzieren(box, 30, 30 + 270 * (n - 1), 8475, 255);
+        m_bescheid.append(box);
+    }
+    m_speichern = new QPushButton(QStringLiteral("Schließen mit Speichern"), this);
+    platzieren(m_speichern, 30, 8940, 2355, 375);
+    m_command1 = new QPushButton(QStringLiteral("Schließen ohne zu Speichern"), this);
+    platzieren(m_command1, 5460, 8940, 3045, 375);
+    connect(m_speichern, &QPushButton::clicked, this, &Text::Speichern_Click);
+    connect(m_command1, &QPushButton::clicked, this, &Text::Command1_Click);
+
+    // Top to bottom down to line 27, then the closing lines from the signature upwards.
+    QList<QWidget*> reihenfolge(m_bescheid.begin(), m_bescheid.begin() + 27);
+    for (int n = 33; n >= 28; --n)
+        reihenfolge.append(bescheid(n));
+    reihenfolge << m_speichern << m_command1;
+    for (int i = 1; i < reihenfolge.size(); ++i)
+        setTabOrder(reihenfolge[i - 1], reihenfolge[i]);
+}
+
+void Text::zeilenZeigen(const QStringList& zeilen)
+{
+    for (int n = 1; n <= Brieftext::Zeilen; ++n) {
+        bescheid(n)->setText(zeilen.value(n - 1));
+        bescheid(n)->setCursorPosition(0);
+    }
+}
+
+QStringList Text::zeilen() const
+{
+    QStringList z;
+    for (const QLineEdit* box : m_bescheid)
+        z.append(box->text());
+    return z;
+}
+
+void Text::Form_Load()
+{
+    show();
+    if (m_hauptfenster)
+        move(x(), m_hauptfenster->frameGeometry().top());
+    raise();
+    activateWindow();
+    bescheid(1)->setFocus();
+}
+
+void Text::Speichern_Click()
+{
+    const Brieftext::Ergebnis e = m_datei.speichern(zeilen());
+    if (!e.ok) {
+        m_meldungen.fehler(e.meldung);
+        return;
+    }
+    close();
+}
+
+void Text::Command1_Click()
+{
+    close();
+}
+
+void Text::keyPressEvent(QKeyEvent* ereignis)
+{
+    // Escape reaches the window from the boxes and buttons too: none of them uses it.
+    if (ereignis->key() == Qt::Key_Escape) {
+        Command1_Click();
+        return;
+    }
+    QWidget::keyPressEvent(ereignis);
+}

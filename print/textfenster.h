@@ -1,0 +1,50 @@
+#pragma once
+
+#include <QList>
+#include <QStringList>
+#include <QWidget>
+
+class Brieftext;
+class Meldungen;
+class QLineEdit;
+class QPushButton;
+
+// The editor of the letter text: one box per line of "atvi.txt". It is not modal; the
+// main window stays usable while it is open. Boxes accept only characters the file can
+// store.
+class Text : public QWidget
+{
+    Q_OBJECT
+public:
+    static constexpr int Breite = 8535; // client area, twips
+    static constexpr int Höhe = 9315;
+
+    Text(Brieftext& datei, Meldungen& meldungen, QWidget* hauptfenster);
+
+    // Puts the lines into the boxes, each with its trailing blanks.
+    void zeilenZeigen(const QStringList& zeilen);
+    QStringList zeilen() const;
+    // Shows the window with its top edge at the main window's top and box 1 focused.
+    void Form_Load();
+
+    QLineEdit* bescheid(int n) const { return m_bescheid.value(n - 1); }
+    QPushButton* speichernKnopf() const { return m_speichern; }
+    QPushButton* command1() const { return m_command1; }
+
+    // "Schließen mit Speichern": stores the lines and closes; a failed save keeps the
+    // window and the edits.
+    void Speichern_Click();
+    // "Schließen ohne zu Speichern": closes and forgets the edits.
+    void Command1_Click();
+
+protected:
+    void keyPressEvent(class QKeyEvent* ereignis) override;
+
+private:
+    Brieftext& m_datei;
+    Meldungen& m_meldungen;
+    QWidget* m_hauptfenster;
+    QList<QLineEdit*> m_bescheid;
+    QPushButton* m_speichern = nullptr;
+    QPushButton* m_command1 = nullptr;
+};

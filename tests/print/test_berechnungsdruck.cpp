@@ -1,0 +1,93 @@
+#include "berechnungsdruck.h"
+#include "fall.h"
+#include "umriss.h"
+
+#include <gtest/gtest.h>
+
+namespace
+{
+
+struct Ausdruck {
+    Druckaufzeichnung fläche;
+    QStringList u;
+    explicit Ausdruck(Rechenfall& fall, int orientierung = Druckfläche::Hochformat) : fläche(orientierung)
+    {
+        EXPECT_TRUE(Berechnungsdruck(fläche, fall.tabelle.modell(), fall.stand.datensatz, "07.12.2025")
+                        .berechnungdrucken());
+        u = umriss(fläche);
+    }
+    // The printed line of table row `zeile`, found by its year.
+    int jahr(int zeile) const
+    {
+        return int(u.indexOf(QRegularExpression(QStringLiteral("\\d\\|0:%1\\|.*").arg(zeile + 1997))));
+    }
+};
+
+TEST(Berechnungsdruck, EineSeiteBisZeile26)
+{
+    Rechenfall fall(Rechenfall::geburtsjahrFürLetzteZeile(26));
+    Ausdruck a(fall);
+    EXPECT_EQ(a.fläche.orientierung(), Druckfläche::Querformat);
+    EXPECT_EQ(
+        a.u.mid(0, 9),
+        QStringList({"1", "1", "1", "1", "1|*5500:Zuvoranversicherung für Hedwig Wendler",
+                     "1|*5500:Hochrechnung bis zum 65. Lebensjahr|14000:07.12.2025", "1", "1|0:_120", "1"}));
+    EXPECT_TRUE(a.u[9].startsWith("1|0:Jahr|600:Alter|1200:Jahres-|2400:/12 =|3000:Monatliches"));
+    EXPECT_EQ(a.u.mid(12, 2), QStringList({"1|0:_150", "1"}));
+    EXPECT_EQ(a.jahr(4), 14);
+    EXPECT_EQ(a.jahr(26), 36);
+    EXPECT_EQ(a.u.size(), 38);
+    EXPECT_EQ(a.u.last(), "1|0:_120");
+    EXPECT_EQ(a.fläche.zeilen()[5].stücke[0].schrift, "Arial");
+    EXPECT_EQ(a.fläche.zeilen()[5].stücke[0].größe, 12);
+    EXPECT_FALSE(a.u.mid(6).join("").contains('*')) << "nach dem Titel ist nichts fett";
+}
+
+TEST(Berechnungsdruck, AbZeile2002MitZweiLeerzeichenVorAlterUndDurchschnitt)
+{
+    Rechenfall fall;
+    fall.tabelle.modell().setzeText(4, 1, "X");
+    fall.tabelle.modell().setzeText(4, 4, "Y");
+    Ausdruck a(fall);
+    EXPECT_EQ(a.u[a.jahr(4)], "1|0:2001|600:X|3000:Y|12700:0,00|13700:x|13900:4.00|14700:=|14900:0,00");
+    EXPECT_EQ(a.u[a.jahr(5)],
+              "1|0:2002|600:  17|1200:30000,00|2400:/12 =|3000:  2500,00|4400:/|4700:1000,00|5800:="
+              "|6100:2,50000|7300:x|7500:3,10|8300:=|8500:7,75|9300:+|9500:0,00|10400:+|10600:0,00"
+              "|11500:=|11700:7,75|12700:7,75|13700:x|13900:4,00|14700:=|14900:31,00");
+}
+
+class Seitenumbruch : public ::testing::TestWithParam<int>
+{
+};
+
+TEST_P(Seitenumbruch, AbZeile27AllesAufSeite2UnterWiederholtemKopf)
+{
+    const int letzte = GetParam();
+    Rechenfall fall(Rechenfall::geburtsjahrFürLetzteZeile(letzte));
+    Ausdruck a(fall);
+    EXPECT_EQ(a.fläche.seiten(), 2);
+    const int z26 = a.jahr(26);
+    EXPECT_EQ(a.u.mid(z26 + 1, 7),
+              QStringList({"1|0:_120", "1", "1|7000:Forts. Seite 2", "2", "2", "2", "2|7000:Seite 2"}));
+    EXPECT_EQ(a.u.mid(z26 + 8, 3), QStringList({"2", "2|0:_150", "2"}));
+    EXPECT_TRUE(a.u[z26 + 11].startsWith("2|0:Jahr|"));
+    EXPECT_EQ(a.u.mid(z26 + 14, 2), QStringList({"2|0:_150", "2"}));
+    EXPECT_EQ(a.jahr(27), z26 + 16);
+    EXPECT_EQ(a.jahr(letzte), z26 + 16 + letzte - 27);
+    EXPECT_EQ(a.u.mid(a.jahr(letzte) + 1), QStringList({"2|0:_120"}));
+}
+
+INSTANTIATE_TEST_SUITE_P(Tabellenlängen, Seitenumbruch, ::testing::Values(27, 28, 53));
+
+TEST(Berechnungsdruck, OrientierungUndLeereNamen)
+{
+    Datensatz satz = Datensatz::musterfall();
+    satz.vorname = "   ";
+    satz.nachname.clear();
+    Rechenfall fall(1985, satz);
+    for (int vorher : {Druckfläche::Querformat, 0, 3})
+        EXPECT_EQ(Ausdruck(fall, vorher).fläche.orientierung(), vorher);
+    EXPECT_EQ(Ausdruck(fall).u[4], "1|*5500:Zuvoranversicherung für  ");
+}
+
+} // namespace

@@ -1,0 +1,98 @@
+#include "bescheiddruck.h"
+#include "brieftext.h"
+#include "datensatz.h"
+#include "umriss.h"
+
+#include <gtest/gtest.h>
+
+namespace
+{
+
+// The default wording as the file holds it: every line 95 characters wide.
+QStringList gespeicherterText()
+{
+    QStringList z;
+    for (const QString& s : Brieftext::standardtext())
+        z.append(s.leftJustified(Brieftext::Satzlänge, u' '));
+    return z;
+}
+
+// The letter's lines, each trimmed at its end (the records print with their blanks).
+QStringList brief(const Datensatz& satz, const QStringList& text = gespeicherterText(),
+                  const char* rente = "793", QChar trenner = u',')
+{
+    Druckaufzeichnung f;
+    EXPECT_TRUE(
+        Bescheiddruck(f, satz, text, Festkomma::ausText(QString::fromUtf8(rente)), trenner, "07.12.2025")
+            .Bescheiddrucken());
+    EXPECT_EQ(f.zeilen().size(), 56);
+    EXPECT_EQ(f.zeilen().value(15).stücke.value(0).schrift, "Times New Roman");
+    QStringList u = umriss(f);
+    for (QString& z : u) {
+        while (z.endsWith(u' '))
+            z.chop(1);
+    }
+    return u;
+}
+
+TEST(Bescheiddruck, MusterbriefZeileFürZeile)
+{
+    const QStringList u = brief(Datensatz::ausBytes(Datensatz::musterfall().alsBytes()));
+    EXPECT_EQ(u.mid(14, 10),
+              QStringList({"1", "1|1320:Frau", "1|1320:Hedwig Wendler", "1|1320:Ulmenbergstrasse 9",
+                           "1|9480:07.12.2025", "1|1320:12345 Musterort", "1", "1", "1",
+                           "1|*1050:Ihre Zuvoranversicherung nach dem"}));
+    EXPECT_EQ(u.mid(24, 11),
+              QStringList({"1|*1050:Tarifvertrag Altersversorgung (ATV) vom 1. März 2002",
+                           "1|1320:Ihre yVersicherungsnummer: ATV-120366M1234", "1", "1",
+                           "1|1320:Sehr geehrte Frau Wendler,", "1",
+                           "1|1320:Ihre Anwartschaft auf Zuvora wegen Altes wird ab dem 65. Lebenajahr nach",
+                           "1|1320:beiliegender Hochrechnung", "1|*5880:793,00 Euro", "1|1320:betragen.",
+                           "1|1320:"}));
+    EXPECT_EQ(u[37], "1|1320:  - yJahresentgelten,");
+    EXPECT_EQ(u[55], "1|1320:Mit freundlichen Grüßen");
+}
+
+TEST(Bescheiddruck, UngenutzteZeilenErscheinenNieUndKurzerTextGibtLeereZeilen)
+{
+    QStringList text = gespeicherterText();
+    for (int n : {4, 5, 6, 7, 10})
+        text[n - 1] = QStringLiteral("UNGENUTZT");
+    text[0] = "   Kopf eins   ";
+    text[2] = "  Versicherungsnr.:  ";
+    const QStringList u = brief(Datensatz::musterfall(), text);
+    EXPECT_FALSE(u.join("").contains("UNGENUTZT"));
+    EXPECT_EQ(u[23], "1|*1050:Kopf eins");
+    EXPECT_EQ(u[25], "1|1320:Versicherungsnr.: ATV-120366M1234");
+    EXPECT_EQ(u[28], "1|1320:Sehr geehrte Frau Wendler,");
+
+    const QStringList kurz = brief(Datensatz::musterfall(), text.first(2));
+    EXPECT_EQ(kurz[25], "1|1320: ATV-120366M1234");
+    EXPECT_EQ(kurz[55], "1|1320:");
+}
+
+TEST(Bescheiddruck, AnredeNurFrauGenauSoGeschriebenIstWeiblich)
+{
+    const std::pair<const char*, const char*> fälle[] = {{"Frau ", "Sehr geehrte Frau Wendler,"},
+                                                         {"frau", "Sehr geehrter frau Wendler,"},
+                                                         {"Herr ", "Sehr geehrter Herr Wendler,"},
+                                                         {"     ", "Sehr geehrter  Wendler,"}};
+    for (const auto& [anrede, erwartet] : fälle) {
+        Datensatz satz = Datensatz::musterfall();
+        satz.anrede = anrede;
+        EXPECT_EQ(brief(satz)[28], QStringLiteral("1|1320:") + QString::fromUtf8(erwartet));
+    }
+}
+
+TEST(Bescheiddruck, BetragMitZweiStellenUndRegionalemTrenner)
+{
+    const std::tuple<const char*, QChar, const char*> fälle[] = {{"0", u',', "0,00"},
+                                                                 {"1234.5", u',', "1234,50"},
+                                                                 {"12345.005", u',', "12345,01"},
+                                                                 {"793", u'.', "793.00"}};
+    for (const auto& [rente, trenner, erwartet] : fälle)
+        EXPECT_EQ(brief(Datensatz::musterfall(), gespeicherterText(), rente, trenner)[32],
+                  QStringLiteral("1|*5880:%1 Euro").arg(erwartet));
+}
+
+} // namespace

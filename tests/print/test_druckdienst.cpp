@@ -1,0 +1,98 @@
+#include "drucksachen.h"
+#include "fall.h"
+
+#include <QDateTime>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QMap>
+#include <QPrinterInfo>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QThread>
+#include <gtest/gtest.h>
+
+// Prints through the real printer path into a cups-pdf queue, which CI sets up as the
+// default printer. Elsewhere the test skips, so that nobody's real printer gets paper.
+namespace
+{
+
+QString ausführen(const QString& programm, const QStringList& argumente, bool fehlerausgabe = false)
+{
+    QProcess p;
+    p.start(programm, argumente);
+    p.waitForFinished(30000);
+    return QString::fromUtf8(fehlerausgabe ? p.readAllStandardError() : p.readAllStandardOutput());
+}
+
+// cups-pdf names its files after the document, so a file of a kind may be replaced.
+QMap<QString, QDateTime> pdfDateien(const QString& ordner)
+{
+    QMap<QString, QDateTime> s;
+    for (const QFileInfo& info : QDir(ordner).entryInfoList({"*.pdf"}, QDir::Files))
+        s.insert(info.filePath(), info.lastModified());
+    return s;
+}
+
+// Waits until cups-pdf has finished a new or newer file; returns what pdfinfo says of it.
+QString neueDatei(const QString& ordner, const QMap<QString, QDateTime>& vorher, QString& pfad)
+{
+    QElapsedTimer uhr;
+    uhr.start();
+    while (uhr.elapsed() < 60000) {
+        const auto jetzt = pdfDateien(ordner);
+        for (auto it = jetzt.begin(); it != jetzt.end(); ++it) {
+            const QString info =
+                vorher.value(it.key()) == it.value() ? QString() : ausführen("pdfinfo", {it.key()});
+            if (info.contains("Pages:")) {
+                pfad = it.key();
+                return info;
+            }
+        }
+        QThread::msleep(200);
+    }
+    return {};
+}
+
+TEST(Druckdienst, BerechnungUndAnschreibenKommenAlsPdfAn)
+{
+    const QString drucker = QPrinterInfo::defaultPrinterName();
+    if (drucker.isEmpty())
+        GTEST_SKIP() << "Kein Standarddrucker eingerichtet: der Druck über CUPS wird nicht geprüft.";
+    if (!ausführen("lpstat", {"-v", drucker}).contains("cups-pdf:/"))
+        GTEST_SKIP() << "Der Standarddrucker ist keine cups-pdf-Warteschlange: es wird nichts gedruckt.";
+    const QString ausgabe = qEnvironmentVariable("ZUVORA_CUPS_PDF_ORDNER", QDir::homePath() + "/PDF");
+    QTemporaryDir ordner;
+    const QString vorher = QDir::currentPath();
+    ASSERT_TRUE(QDir::setCurrent(ordner.path()));
+
+    for (const auto& [geburtsjahr, seiten] :
+         {std::pair{Rechenfall::geburtsjahrFürLetzteZeile(26), 1}, {1985, 2}}) {
+        SCOPED_TRACE(geburtsjahr);
+        Rechenfall fall(geburtsjahr);
+        Drucksachen drucksachen(fall.tabelle.modell(), fall.stand, fall.ablage, fall.meldungen, nullptr);
+        QString pfad;
+        auto stand = pdfDateien(ausgabe);
+        drucksachen.berechnungdrucken();
+        const QString info = neueDatei(ausgabe, stand, pfad);
+        ASSERT_FALSE(info.isEmpty()) << "Keine PDF-Datei in " << ausgabe.toStdString();
+        EXPECT_TRUE(info.contains(QRegularExpression(QStringLiteral("Pages:\\s+%1\\n").arg(seiten))))
+            << info.toStdString();
+        // cups-pdf turns a landscape page onto a portrait sheet: the ink is then taller than wide.
+        const auto box =
+            QRegularExpression("%%BoundingBox: (\\d+) (\\d+) (\\d+) (\\d+)")
+                .match(ausführen("gs", {"-q", "-dNOPAUSE", "-dBATCH", "-dLastPage=1", "-sDEVICE=bbox", pfad},
+                                 true));
+        ASSERT_TRUE(box.hasMatch());
+        EXPECT_GT(box.captured(4).toInt() - box.captured(2).toInt(),
+                  box.captured(3).toInt() - box.captured(1).toInt());
+
+        stand = pdfDateien(ausgabe);
+        drucksachen.Bescheiddrucken();
+        EXPECT_FALSE(neueDatei(ausgabe, stand, pfad).isEmpty());
+        EXPECT_TRUE(fall.meldungen.protokoll.isEmpty());
+    }
+    QDir::setCurrent(vorher);
+}
+
+} // namespace
