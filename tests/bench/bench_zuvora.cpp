@@ -1,0 +1,127 @@
+// What the user waits for: loading a case, committing a pay edit, choosing a case in the
+// list, and, for comparison, a bare save of the case file's size.
+#include "berechnungsdruck.h"
+#include "druckaufzeichnung.h"
+#include "druckerflaeche.h"
+#include "namensliste.h"
+#include "nachrichten.h"
+#include "tabelleneingabe.h"
+#include "zvk.h"
+
+#include <QApplication>
+#include <QBuffer>
+#include <QPdfWriter>
+#include <QSaveFile>
+#include <QTemporaryDir>
+#include <benchmark/benchmark.h>
+
+namespace {
+
+struct Fenster {
+    QTemporaryDir ordner;
+    ZVK zvk;
+    Fenster()
+    {
+        Nachrichten::nurVorbereiteteAntworten(true);
+        zvk.Form_Load(ordner.filePath(QStringLiteral("atv.txt")));
+        zvk.show();
+        QApplication::processEvents();
+    }
+};
+
+void tippen(Tabelleneingabe& eingabe, const QString& text)
+{
+    for (QChar z : text) {
+        char16_t code = z.unicode();
+        eingabe.Grid_KeyPress(code);
+    }
+}
+
+void BM_FallLaden(benchmark::State& state)
+{
+    Fenster f;
+    for (auto _ : state) {
+        f.zvk.rechentabelle().datensatzholen();
+        f.zvk.rechentabelle().atvberechnen();
+    }
+}
+BENCHMARK(BM_FallLaden)->Unit(benchmark::kMillisecond);
+
+void BM_EntgeltFestschreiben(benchmark::State& state)
+{
+    Fenster f;
+    Rechentabelle& tabelle = f.zvk.rechentabelle();
+    int k = 0;
+    for (auto _ : state) {
+        Nachrichten::setzeNächsteAntwort(QMessageBox::No);
+        tabelle.setzeAktuelleZelle(14, Tabelleneingabe::EntgeltSpalte);
+        f.zvk.eingabe().Grid_Click();
+        tippen(f.zvk.eingabe(), QStringLiteral("4500%1,50\r").arg(k++ % 10));
+    }
+}
+BENCHMARK(BM_EntgeltFestschreiben)->Unit(benchmark::kMillisecond);
+
+void BM_FallWählen(benchmark::State& state)
+{
+    Fenster f;
+    f.zvk.Bediensteter_Click();
+    Namensliste& liste = f.zvk.namensliste();
+    int k = 0;
+    for (auto _ : state) {
+        // A changed name, so that every choice really stores the seven records.
+        liste.modell().setzeText(5, 3, QStringLiteral("Name%1").arg(k++ % 10));
+        liste.setzeAktuelleZelle(3, 0);
+        liste.Namensgrid_Click();
+    }
+}
+BENCHMARK(BM_FallWählen)->Unit(benchmark::kMillisecond);
+
+void BM_BerechnungDrucken(benchmark::State& state)
+{
+    Fenster f;
+    const bool alsPdf = state.range(0) == 1;
+    for (auto _ : state) {
+        if (alsPdf) {
+            QBuffer puffer;
+            puffer.open(QIODevice::WriteOnly);
+            QPdfWriter pdf(&puffer);
+            Druckerfläche fläche(pdf, QStringLiteral("PDF"));
+            Berechnungsdruck(fläche, f.zvk.rechentabelle().modell(), f.zvk.stand().datensatz, QStringLiteral("07.12.2026"))
+                .berechnungdrucken();
+        } else {
+            Druckaufzeichnung fläche;
+            Berechnungsdruck(fläche, f.zvk.rechentabelle().modell(), f.zvk.stand().datensatz, QStringLiteral("07.12.2026"))
+                .berechnungdrucken();
+        }
+    }
+}
+BENCHMARK(BM_BerechnungDrucken)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+
+void BM_BloßesSpeichern(benchmark::State& state)
+{
+    QTemporaryDir ordner;
+    const QString pfad = ordner.filePath(QStringLiteral("atv.txt"));
+    QByteArray bild(12271, ' ');
+    int k = 0;
+    for (auto _ : state) {
+        bild[0] = char('0' + k++ % 10);
+        QSaveFile datei(pfad);
+        datei.open(QIODevice::WriteOnly);
+        datei.write(bild);
+        datei.commit();
+    }
+}
+BENCHMARK(BM_BloßesSpeichern)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
