@@ -26,7 +26,11 @@ constexpr Übersetzung Gründe[] = {
 
 QString systemgrund(const QFileDevice& datei)
 {
-    const QString grund = datei.errorString();
+    return systemgrund(datei.errorString());
+}
+
+QString systemgrund(const QString& grund)
+{
     for (const auto& ü : Gründe) {
         if (grund.contains(QLatin1String(ü.englisch), Qt::CaseInsensitive))
             return QString::fromUtf8(ü.deutsch);
@@ -39,11 +43,14 @@ QString systemgrund(const QFileDevice& datei)
 bool Dateiablage::ersetzen(const QString& pfad, const QByteArray& inhalt, QString& fehler)
 {
     const QString name = QFileInfo(pfad).fileName();
-    QSaveFile datei(pfad);
-    if (!öffnen(datei)) {
-        fehler = QStringLiteral("„%1“ kann nicht gespeichert werden: %2").arg(name, systemgrund(datei));
+    const auto melden = [&](const QString& warum, const char* sonst) {
+        fehler = QStringLiteral("„%1“ kann nicht gespeichert werden: %2")
+                     .arg(name, warum.isEmpty() ? QString::fromUtf8(sonst) : warum);
         return false;
-    }
+    };
+    QSaveFile datei(pfad);
+    if (!öffnen(datei))
+        return melden(grund(datei), "Unbekannter Fehler.");
     qint64 geschrieben = 0;
     while (geschrieben < inhalt.size()) {
         const qint64 n = schreiben(datei, inhalt.constData() + geschrieben, inhalt.size() - geschrieben);
@@ -52,20 +59,24 @@ bool Dateiablage::ersetzen(const QString& pfad, const QByteArray& inhalt, QStrin
         geschrieben += n;
     }
     // QSaveFile buffers: a write can look complete and fail only on flush, so every step is checked.
-    const bool vollständig = geschrieben == inhalt.size() && leeren(datei) && datei.error() == QFileDevice::NoError;
-    if (!vollständig) {
-        const QString grund = datei.error() == QFileDevice::NoError
-                                  ? QStringLiteral("Es konnte nicht alles geschrieben werden.")
-                                  : systemgrund(datei);
+    if (geschrieben != inhalt.size() || !leeren(datei) || datei.error() != QFileDevice::NoError) {
+        const QString warum = grund(datei);
         datei.cancelWriting();
-        fehler = QStringLiteral("„%1“ kann nicht gespeichert werden: %2").arg(name, grund);
-        return false;
+        return melden(warum, "Es konnte nicht alles geschrieben werden.");
     }
     if (!festschreiben(datei)) {
-        fehler = QStringLiteral("„%1“ kann nicht gespeichert werden: %2").arg(name, systemgrund(datei));
-        return false;
+        const QString warum = grund(datei);
+        // A failed commit has removed its temporary file; a commit that never ran leaves it to us.
+        if (datei.isOpen())
+            datei.cancelWriting();
+        return melden(warum, "Unbekannter Fehler.");
     }
     return true;
+}
+
+QString Dateiablage::grund(const QFileDevice& datei) const
+{
+    return datei.error() == QFileDevice::NoError ? QString() : systemgrund(datei);
 }
 
 bool Dateiablage::öffnen(QFileDevice& datei)

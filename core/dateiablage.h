@@ -24,7 +24,11 @@ protected:
     virtual qint64 schreiben(QFileDevice& datei, const char* daten, qint64 länge);
     virtual bool leeren(QFileDevice& datei);
     virtual bool festschreiben(QFileDevice& datei);
+    // Why the last step failed, for the message; the system's own reason by default.
+    virtual QString grund(const QFileDevice& datei) const;
 };
 
 // The system's reason for the last failure on `datei`, in German where it is a known one.
 QString systemgrund(const QFileDevice& datei);
+// The same for a reason as the C library words it ("No space left on device").
+QString systemgrund(const QString& englisch);

@@ -2,7 +2,10 @@
 
 #include "dateiablage.h"
 
+#include "sozialekomponente.h"
+
 #include <QDateTime>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 
@@ -17,35 +20,85 @@ QByteArray Falldatei::neuesAbbild()
     return bild;
 }
 
+namespace {
+
+// Far beyond any file this program writes; reading more would only hold memory for nothing.
+constexpr qint64 GrößteLänge = 16 * 1024 * 1024;
+
+QString ende(const QString& text)
+{
+    return text + QStringLiteral(" Das Programm wird beendet.");
+}
+
+QString angehängt(const QString& bisher, const QString& neu)
+{
+    return bisher.isEmpty() ? neu : bisher + u'\n' + neu;
+}
+
+} // namespace
+
+QList<int> Falldatei::fälleMitUnmöglichenWerten(const QByteArray& abbild)
+{
+    QList<int> fälle;
+    for (int n = 1; n <= AnzahlFälle; ++n) {
+        const qint64 anfang = qint64(n - 1) * Datensatz::Länge;
+        if (anfang >= abbild.size())
+            break;
+        const Datensatz d = Datensatz::ausBytes(QByteArrayView(abbild).sliced(anfang));
+        bool unmöglich = false;
+        for (int i = 1; i <= Jahreswerte<int>::Anzahl && !unmöglich; ++i) {
+            unmöglich = d.kinder1[i] != SozialeKomponente::gültigeAnzahl(d.kinder1[i], SozialeKomponente::MaxKinder) ||
+                        d.kinder2[i] != SozialeKomponente::gültigeAnzahl(d.kinder2[i], SozialeKomponente::MaxKinder) ||
+                        d.monate1[i] != SozialeKomponente::gültigeAnzahl(d.monate1[i], SozialeKomponente::MaxMonate) ||
+                        d.monate2[i] != SozialeKomponente::gültigeAnzahl(d.monate2[i], SozialeKomponente::MaxMonate);
+        }
+        if (unmöglich)
+            fälle.append(n);
+    }
+    return fälle;
+}
+
 Falldatei::Ergebnis Falldatei::öffnen(const QString& pfad)
 {
     m_pfad = pfad;
     m_abbild.clear();
     m_schreibgeschützt = false;
     m_unerwartet = false;
-    const QString name = QFileInfo(pfad).fileName();
+    m_sicherung.clear();
+    const QFileInfo info(pfad);
+    const QString name = info.fileName();
+    const QString ordner = QDir::toNativeSeparators(info.absolutePath());
 
-    QFileInfo info(pfad);
     if (info.isDir())
-        return {false, QStringLiteral("„%1“ ist ein Ordner, keine Datei. Das Programm kann die Fälle "
-                                      "nicht laden und wird beendet.")
-                           .arg(name)};
+        return {false, ende(QStringLiteral("„%1“ ist ein Ordner, keine Datei. Das Programm kann die Fälle "
+                                           "nicht laden.")
+                                .arg(name))};
+    if (info.exists() && !info.isFile())
+        return {false, ende(QStringLiteral("„%1“ ist keine gewöhnliche Datei. Das Programm kann die Fälle "
+                                           "nicht laden.")
+                                .arg(name))};
     if (info.exists()) {
+        if (info.size() > GrößteLänge)
+            return {false, ende(QStringLiteral("„%1“ ist %2 Bytes groß und damit keine Falldatei dieses "
+                                               "Programms (erwartet sind %3 Bytes).")
+                                    .arg(name)
+                                    .arg(info.size())
+                                    .arg(Solllänge))};
         QFile datei(pfad);
         if (!datei.open(QIODevice::ReadOnly))
-            return {false, QStringLiteral("„%1“ kann nicht gelesen werden: %2 Das Programm wird beendet.")
-                               .arg(name, systemgrund(datei))};
-        m_abbild = datei.readAll();
+            return {false, ende(QStringLiteral("„%1“ kann nicht gelesen werden: %2").arg(name, systemgrund(datei)))};
+        m_abbild = datei.read(GrößteLänge);
         if (datei.error() != QFileDevice::NoError)
-            return {false, QStringLiteral("„%1“ kann nicht gelesen werden: %2 Das Programm wird beendet.")
-                               .arg(name, systemgrund(datei))};
+            return {false, ende(QStringLiteral("„%1“ kann nicht gelesen werden: %2").arg(name, systemgrund(datei)))};
     }
 
     if (m_abbild.isEmpty()) {
         QString fehler;
         const QByteArray bild = neuesAbbild();
         if (!m_ablage.ersetzen(pfad, bild, fehler))
-            return {false, fehler + QStringLiteral(" Das Programm wird beendet.")};
+            return {false, ende(QStringLiteral("Die Falldatei „%1“ fehlt oder ist leer und muss im Ordner „%2“ "
+                                               "neu angelegt werden. %3")
+                                    .arg(name, ordner, fehler))};
         m_abbild = bild;
         return {};
     }
@@ -56,25 +109,50 @@ Falldatei::Ergebnis Falldatei::öffnen(const QString& pfad)
         const qint64 ganze = m_abbild.size() / Datensatz::Länge;
         QString was;
         if (m_abbild.size() < Solllänge)
-            was = QStringLiteral("Sie enthält nur %1 vollständige Fälle; fehlende Fälle werden als leere "
-                                 "Fälle gelesen.")
-                      .arg(ganze);
+            was = (ganze == 0   ? QStringLiteral("Sie enthält keinen vollständigen Fall")
+                   : ganze == 1 ? QStringLiteral("Sie enthält nur einen vollständigen Fall")
+                                : QStringLiteral("Sie enthält nur %1 vollständige Fälle").arg(ganze)) +
+                  QStringLiteral("; was fehlt, wird als leer gelesen und erst beim Speichern des betreffenden "
+                                 "Falls angefügt.");
         else
             was = QStringLiteral("Die Bytes nach dem siebten Fall werden nicht verwendet und bleiben "
                                  "unverändert erhalten.");
-        ergebnis.meldung = QStringLiteral("„%1“ ist %2 Bytes lang, erwartet sind %3 Bytes. %4 Vor der ersten "
-                                          "Änderung wird eine unveränderte Kopie daneben gespeichert.")
-                               .arg(name)
-                               .arg(m_abbild.size())
+        const QString länge = m_abbild.size() == 1 ? QStringLiteral("1 Byte")
+                                                    : QStringLiteral("%1 Bytes").arg(m_abbild.size());
+        ergebnis.meldung = QStringLiteral("„%1“ ist %2 lang, erwartet sind %3 Bytes. %4")
+                               .arg(name, länge)
                                .arg(Solllänge)
                                .arg(was);
     }
+    const QList<int> auffällig = fälleMitUnmöglichenWerten(m_abbild);
+    if (!auffällig.isEmpty()) {
+        m_unerwartet = true;
+        QStringList nummern;
+        for (int n : auffällig)
+            nummern.append(QString::number(n));
+        ergebnis.meldung = angehängt(
+            ergebnis.meldung,
+            QStringLiteral("In „%1“ stehen bei Fall %2 Kinder- oder Monatszahlen, die dieses Programm nicht "
+                           "speichert; die Datei stammt vielleicht aus einem anderen Programm oder ist "
+                           "beschädigt. Solche Zahlen werden als 0 gelesen.")
+                .arg(name, nummern.join(QStringLiteral(", "))));
+    }
+    if (m_unerwartet)
+        ergebnis.meldung += QStringLiteral(" Vor der ersten Änderung wird eine unveränderte Kopie daneben gespeichert.");
+
     if (!info.isWritable()) {
         m_schreibgeschützt = true;
-        const QString warnung = QStringLiteral("„%1“ ist schreibgeschützt. Sie können die Fälle ansehen, "
-                                               "Änderungen können aber nicht gespeichert werden.")
-                                    .arg(name);
-        ergebnis.meldung = ergebnis.meldung.isEmpty() ? warnung : ergebnis.meldung + u'\n' + warnung;
+        ergebnis.meldung = angehängt(ergebnis.meldung,
+                                     QStringLiteral("„%1“ ist schreibgeschützt. Sie können die Fälle ansehen, "
+                                                    "Änderungen können aber nicht gespeichert werden.")
+                                         .arg(name));
+    } else if (!QFileInfo(info.absolutePath()).isWritable()) {
+        // A save writes a new file beside the old one and renames it, so the folder must be writable too.
+        m_schreibgeschützt = true;
+        ergebnis.meldung = angehängt(ergebnis.meldung,
+                                     QStringLiteral("Der Ordner „%1“ ist schreibgeschützt. Sie können die Fälle "
+                                                    "ansehen, Änderungen können aber nicht gespeichert werden.")
+                                         .arg(ordner));
     }
     return ergebnis;
 }
@@ -128,16 +206,17 @@ Falldatei::Ergebnis Falldatei::schreiben(const QList<std::pair<int, Datensatz>>&
 
 Falldatei::Ergebnis Falldatei::sichernVorÄnderung()
 {
+    // An earlier copy is never overwritten: it may be the only one of other bytes.
     QString kopie = m_pfad + QStringLiteral(".bak");
-    if (QFileInfo::exists(kopie))
-        kopie = m_pfad + QStringLiteral(".") +
-                QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss")) +
-                QStringLiteral(".bak");
+    const QString zeit = QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss"));
+    for (int k = 1; QFileInfo::exists(kopie) || QFileInfo(kopie).isSymLink(); ++k)
+        kopie = m_pfad + u'.' + zeit + (k > 1 ? u'-' + QString::number(k) : QString()) + QStringLiteral(".bak");
     QString fehler;
     if (!m_ablage.ersetzen(kopie, m_abbild, fehler))
         return {false, QStringLiteral("Vor der Änderung sollte eine Kopie „%1“ angelegt werden. %2 Die "
                                       "Änderung wurde nicht gespeichert.")
                            .arg(QFileInfo(kopie).fileName(), fehler)};
     m_unerwartet = false;
+    m_sicherung = kopie;
     return {};
 }

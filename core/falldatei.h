@@ -26,7 +26,9 @@ public:
     explicit Falldatei(Dateiablage& ablage);
 
     // Opens the file, creating it with the sample case as record 1 and six blank records
-    // when it is missing or empty. A file of any other length is used unchanged.
+    // when it is missing or empty. A file of any other length is used unchanged; an odd
+    // length or impossible values are reported in `meldung`, and the file is copied before
+    // its first change. A file that cannot be written opens for reading only.
     Ergebnis öffnen(const QString& pfad);
 
     // Record n (1..7); a record the file does not hold reads as the blank record.
@@ -39,7 +41,12 @@ public:
     const QString& pfad() const { return m_pfad; }
     bool schreibgeschützt() const { return m_schreibgeschützt; }
 
+    // Where the copy of an unexpected file went before its first change; empty until then.
+    const QString& sicherung() const { return m_sicherung; }
+
     static QByteArray neuesAbbild();
+    // Cases whose children or months lie outside the positions the panel offers.
+    static QList<int> fälleMitUnmöglichenWerten(const QByteArray& abbild);
 
 private:
     Ergebnis sichernVorÄnderung();
@@ -48,5 +55,6 @@ private:
     QString m_pfad;
     QByteArray m_abbild;
     bool m_schreibgeschützt = false;
-    bool m_unerwartet = false; // a length we did not write ourselves: copy it before changing it
+    bool m_unerwartet = false; // bytes we did not write ourselves: copy them before changing them
+    QString m_sicherung;
 };

@@ -2,11 +2,17 @@
 
 #include "rentenberechnung.h"
 
+#include <algorithm>
+#include <climits>
+
 namespace SozialeKomponente {
 
 int zweiteMonate(int monate1, int monate2)
 {
-    return monate1 + monate2 > MaxMonate ? MaxMonate - monate1 : monate2;
+    // In 64 bits, so that no pair of values can overflow.
+    if (std::int64_t(monate1) + monate2 <= MaxMonate)
+        return monate2;
+    return int(std::clamp<std::int64_t>(MaxMonate - std::int64_t(monate1), INT_MIN, INT_MAX));
 }
 
 Rechnung berechnen(int kinder1, int monate1, int kinder2, int monate2, Festkomma altersfaktor)

@@ -14,6 +14,13 @@ struct Rechnung {
     Festkomma betrag1, betrag2, gesamtbetrag, monatsdurchschnitt, wertziffer, punkte;
 };
 
+// A number of children or months as stored in a case record: a position the panel does not
+// offer (the file may come from elsewhere) counts as 0.
+constexpr int gültigeAnzahl(int gespeichert, int größte)
+{
+    return gespeichert >= 0 && gespeichert <= größte ? gespeichert : 0;
+}
+
 // The months of the second line after the check: together with the first line at most 12.
 int zweiteMonate(int monate1, int monate2);
 

@@ -206,6 +206,14 @@ bool ZVK::Form_Load(const QString& falldateipfad)
     m_namensgrid->setzeZeilenhöheTwips(Namensliste::Zählerzeile, Namensliste::Zählerzeilenhöhe);
     m_namensgrid->hide();
 
+    // Before the case file is touched: a second copy of the program must not even create it.
+    const Sperre::Ergebnis gesperrt = m_sperre.nehmen(falldateipfad);
+    if (!gesperrt.ok) {
+        m_nachrichten.fehler(gesperrt.meldung);
+        return false;
+    }
+    if (!gesperrt.meldung.isEmpty())
+        m_nachrichten.hinweis(gesperrt.meldung, QStringLiteral("Zuvora"));
     const Falldatei::Ergebnis geöffnet = m_datei.öffnen(falldateipfad);
     if (!geöffnet.ok) {
         m_nachrichten.fehler(geöffnet.meldung);

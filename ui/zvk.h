@@ -7,6 +7,7 @@
 #include "nachrichten.h"
 #include "namensliste.h"
 #include "rechentabelle.h"
+#include "sperre.h"
 #include "tabelleneingabe.h"
 #include "webseiten.h"
 #include "werkzeugleiste.h"
@@ -121,6 +122,7 @@ private:
     void endeWennKeinFensterMehr();
 
     Nachrichten m_nachrichten;
+    Sperre m_sperre;
     Dateiablage m_ablage;
     Arbeitsstand m_stand;
     Falldatei m_datei;
