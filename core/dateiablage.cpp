@@ -1,6 +1,8 @@
 #include "dateiablage.h"
 
 #include <QFileInfo>
+#include <cerrno>
+#include <cstring>
 #include <QSaveFile>
 
 namespace {
@@ -48,6 +50,7 @@ bool Dateiablage::ersetzen(const QString& pfad, const QByteArray& inhalt, QStrin
                      .arg(name, warum.isEmpty() ? QString::fromUtf8(sonst) : warum);
         return false;
     };
+    m_systemfehler = 0;
     QSaveFile datei(pfad);
     if (!öffnen(datei))
         return melden(grund(datei), "Unbekannter Fehler.");
@@ -76,25 +79,44 @@ bool Dateiablage::ersetzen(const QString& pfad, const QByteArray& inhalt, QStrin
 
 QString Dateiablage::grund(const QFileDevice& datei) const
 {
-    return datei.error() == QFileDevice::NoError ? QString() : systemgrund(datei);
+    const QString qt = datei.error() == QFileDevice::NoError ? QString() : systemgrund(datei);
+    if ((qt.isEmpty() || qt == QLatin1String("Unbekannter Fehler.")) && m_systemfehler != 0)
+        return systemgrund(QString::fromLocal8Bit(std::strerror(m_systemfehler)));
+    return qt;
 }
 
 bool Dateiablage::öffnen(QFileDevice& datei)
 {
-    return datei.open(QIODevice::WriteOnly);
+    errno = 0;
+    const bool ok = datei.open(QIODevice::WriteOnly);
+    if (!ok)
+        m_systemfehler = errno;
+    return ok;
 }
 
 qint64 Dateiablage::schreiben(QFileDevice& datei, const char* daten, qint64 länge)
 {
-    return datei.write(daten, länge);
+    errno = 0;
+    const qint64 n = datei.write(daten, länge);
+    if (n < länge)
+        m_systemfehler = errno;
+    return n;
 }
 
 bool Dateiablage::leeren(QFileDevice& datei)
 {
-    return datei.flush();
+    errno = 0;
+    const bool ok = datei.flush();
+    if (!ok)
+        m_systemfehler = errno;
+    return ok;
 }
 
 bool Dateiablage::festschreiben(QFileDevice& datei)
 {
-    return static_cast<QSaveFile&>(datei).commit();
+    errno = 0;
+    const bool ok = static_cast<QSaveFile&>(datei).commit();
+    if (!ok)
+        m_systemfehler = errno;
+    return ok;
 }

@@ -26,6 +26,10 @@ protected:
     virtual bool festschreiben(QFileDevice& datei);
     // Why the last step failed, for the message; the system's own reason by default.
     virtual QString grund(const QFileDevice& datei) const;
+
+private:
+    // The C library's reason for the last failed step: Qt forgets it when a flush fails.
+    int m_systemfehler = 0;
 };
 
 // The system's reason for the last failure on `datei`, in German where it is a known one.
