@@ -1,0 +1,180 @@
+// Start-up of the main window in a folder as the user may have left it.
+#include "nutzerwechsel.h"
+#include "sperre.h"
+#include "zvk.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+namespace {
+
+QByteArray lies(const QString& pfad)
+{
+    QFile f(pfad);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+void lege(const QString& pfad, const QByteArray& bytes)
+{
+    QFile f(pfad);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(bytes);
+}
+
+QStringList inhalt(const QString& ordner)
+{
+    return QDir(ordner).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden);
+}
+
+// Every box must have been expected; each is answered with OK and recorded.
+void erwarteMeldungen(int anzahl)
+{
+    Nachrichten::nurVorbereiteteAntworten(true);
+    Nachrichten::gezeigte().clear();
+    for (int k = 0; k < anzahl; ++k)
+        Nachrichten::setzeNächsteAntwort(QMessageBox::Ok);
+}
+
+QString gezeigt()
+{
+    QStringList texte;
+    for (const auto& g : Nachrichten::gezeigte())
+        texte.append(g.text);
+    return texte.join(u'\n');
+}
+
+struct Fensterstart {
+    const char* name;
+    std::optional<QByteArray> bytes; // none: no file; empty: a folder of that name
+    bool ordnerStattDatei;
+    bool geht;
+    int meldungen;
+    const char* wort;         // in the messages
+    const char* bediensteter; // the name shown when the window opens
+};
+
+void PrintTo(const Fensterstart& f, std::ostream* os)
+{
+    *os << f.name;
+}
+
+const QByteArray Voll = Falldatei::neuesAbbild();
+
+const Fensterstart Fensterstarts[] = {
+    {"fehlt", std::nullopt, false, true, 0, "", "  Hedwig Wendler"},
+    {"vollstaendig", Voll, false, true, 0, "", "  Hedwig Wendler"},
+    {"kurz", Voll.first(1000), false, true, 1, "1000 Bytes", "  Hedwig Wendler"},
+    {"alles0xFF", QByteArray(12271, '\xff'), false, true, 1, "Kinder- oder Monatszahlen",
+     "  \u00ff\u00ff\u00ff\u00ff\u00ff\u00ff\u00ff\u00ff\u00ff\u00ff\u00ff\u00ff\u00ff\u00ff\u00ff "
+     "\u00ff\u00ff\u00ff\u00ff\u00ff\u00ff\u00ff\u00ff\u00ff\u00ff\u00ff\u00ff\u00ff\u00ff\u00ff\u00ff\u00ff"
+     "\u00ff\u00ff\u00ff"},
+    {"ordner", std::nullopt, true, false, 1, "ist ein Ordner", nullptr},
+};
+
+class FensterStart : public ::testing::TestWithParam<Fensterstart>
+{};
+
+TEST_P(FensterStart, ZeigtFallEinsOderEndetMitMeldung)
+{
+    const Fensterstart& fall = GetParam();
+    QTemporaryDir ordner;
+    const QString pfad = ordner.filePath(QStringLiteral("atv.txt"));
+    if (fall.bytes)
+        lege(pfad, *fall.bytes);
+    if (fall.ordnerStattDatei) {
+        ASSERT_TRUE(QDir(ordner.path()).mkdir(QStringLiteral("atv.txt")));
+    }
+    erwarteMeldungen(fall.meldungen);
+    {
+        ZVK fenster;
+        EXPECT_EQ(fenster.Form_Load(pfad), fall.geht);
+        EXPECT_EQ(Nachrichten::gezeigte().size(), fall.meldungen) << gezeigt().toStdString();
+        EXPECT_TRUE(gezeigt().contains(QString::fromUtf8(fall.wort))) << gezeigt().toStdString();
+        if (fall.geht) {
+            EXPECT_EQ(fenster.bediensteter()->text(), QString::fromUtf8(fall.bediensteter));
+            EXPECT_TRUE(fenster.label2()->text().endsWith(QStringLiteral(" €")));
+            if (fall.bytes) {
+                EXPECT_EQ(lies(pfad), *fall.bytes);
+            }
+        }
+    }
+    // Only the lock was added while the window was open, and it goes with the window.
+    EXPECT_FALSE(QFile::exists(pfad + QStringLiteral(".lock")));
+}
+
+INSTANTIATE_TEST_SUITE_P(ZVK, FensterStart, ::testing::ValuesIn(Fensterstarts),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST(ZweitesFenster, EndetOhneDieDateienZuBerühren)
+{
+    QTemporaryDir ordner;
+    const QString pfad = ordner.filePath(QStringLiteral("atv.txt"));
+    erwarteMeldungen(0);
+    ZVK erstes;
+    ASSERT_TRUE(erstes.Form_Load(pfad));
+    const QStringList vorher = inhalt(ordner.path());
+    const QByteArray bytes = lies(pfad);
+    const QDateTime geändert = QFileInfo(pfad).lastModified();
+
+    erwarteMeldungen(1);
+    {
+        ZVK zweites;
+        EXPECT_FALSE(zweites.Form_Load(pfad));
+    }
+    ASSERT_EQ(Nachrichten::gezeigte().size(), 1);
+    EXPECT_TRUE(gezeigt().contains(QStringLiteral("bereits geöffnet"))) << gezeigt().toStdString();
+    EXPECT_TRUE(gezeigt().contains(QStringLiteral("Prozess %1").arg(QCoreApplication::applicationPid())));
+    EXPECT_EQ(inhalt(ordner.path()), vorher);
+    EXPECT_EQ(lies(pfad), bytes);
+    EXPECT_EQ(QFileInfo(pfad).lastModified(), geändert);
+    // The first window still holds the folder.
+    EXPECT_TRUE(QFile::exists(pfad + QStringLiteral(".lock")));
+}
+
+TEST(ZweitesFenster, LegtKeineFalldateiAn)
+{
+    QTemporaryDir ordner;
+    const QString pfad = ordner.filePath(QStringLiteral("atv.txt"));
+    Sperre anderesProgramm;
+    ASSERT_TRUE(anderesProgramm.nehmen(pfad).ok);
+    erwarteMeldungen(1);
+    ZVK fenster;
+    EXPECT_FALSE(fenster.Form_Load(pfad));
+    EXPECT_EQ(inhalt(ordner.path()), QStringList{QStringLiteral("atv.txt.lock")});
+}
+
+// As an ordinary user in a folder that cannot be written: the cases can be looked at.
+TEST(FensterOhneRechte, SchreibgeschützterOrdnerZeigtDieFälle)
+{
+    const auto prüfen = [](const QString& ordner) {
+        erwarteMeldungen(1);
+        ZVK fenster;
+        EXPECT_TRUE(fenster.Form_Load(ordner + QStringLiteral("/atv.txt")));
+        EXPECT_TRUE(gezeigt().contains(QStringLiteral("Der Ordner"))) << gezeigt().toStdString();
+        EXPECT_EQ(fenster.bediensteter()->text(), QStringLiteral("  Hedwig Wendler"));
+    };
+    if (const QString kind = Nutzerwechsel::kindordner(); !kind.isEmpty())
+        return prüfen(kind);
+    QTemporaryDir platz;
+    ASSERT_TRUE(QFile::setPermissions(platz.path(), QFileDevice::Permissions(0x7755)));
+    const QString ordner = platz.filePath(QStringLiteral("daten"));
+    ASSERT_TRUE(QDir().mkdir(ordner));
+    lege(ordner + QStringLiteral("/atv.txt"), Falldatei::neuesAbbild());
+    ASSERT_EQ(::chmod(QFile::encodeName(ordner + QStringLiteral("/atv.txt")).constData(), 0666), 0);
+    ASSERT_EQ(::chmod(QFile::encodeName(ordner).constData(), 0555), 0);
+    struct Zurück {
+        QString o;
+        ~Zurück() { ::chmod(QFile::encodeName(o).constData(), 0700); }
+    } zurück{ordner};
+    switch (Nutzerwechsel::ausführen(ordner)) {
+    case Nutzerwechsel::Ausgang::Unmöglich: GTEST_SKIP() << "Als root ohne setpriv nicht prüfbar";
+    case Nutzerwechsel::Ausgang::ImKind: return;
+    case Nutzerwechsel::Ausgang::Hier: return prüfen(ordner);
+    }
+}
+
+} // namespace
