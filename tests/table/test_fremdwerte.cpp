@@ -1,0 +1,64 @@
+// The table of a case whose numbers nobody could have typed.
+#include "dateiablage.h"
+#include "falldatei.h"
+#include "rechentabelle.h"
+#include "skriptmeldungen.h"
+
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace {
+
+struct Extremfall {
+    std::int64_t wert;    // every amount and every point value of the case
+    const char* geburtsjahr;
+    int zeilen;
+    const char* kopf;     // the headline; empty: anything that ends in " €"
+};
+
+class Fremdwerte : public ::testing::TestWithParam<Extremfall>
+{};
+
+TEST_P(Fremdwerte, TabelleUndRechnungBleibenDefiniert)
+{
+    const Extremfall& f = GetParam();
+    QTemporaryDir ordner;
+    Dateiablage ablage;
+    Falldatei datei(ablage);
+    ASSERT_TRUE(datei.öffnen(ordner.filePath(QStringLiteral("atv.txt"))).ok);
+    Datensatz d = Datensatz::musterfall();
+    d.geburtsjahr = QString::fromUtf8(f.geburtsjahr);
+    d.startgutschrift = Festkomma::ausRoh(f.wert);
+    d.jahresentgelt.füllen(Festkomma::ausRoh(f.wert));
+    d.elternzeitpunkte.füllen(Festkomma::ausRoh(f.wert));
+    d.bonuspunkte.füllen(Festkomma::ausRoh(f.wert));
+    ASSERT_TRUE(datei.schreiben(1, d).ok);
+
+    Arbeitsstand stand;
+    Skriptmeldungen meldungen;
+    Rechentabelle tabelle(stand, datei, meldungen);
+    tabelle.datensatzholen();
+    tabelle.atvberechnen();
+    EXPECT_EQ(tabelle.modell().rowCount(), f.zeilen);
+    if (*f.kopf) {
+        EXPECT_EQ(tabelle.rentenkopf(), QString::fromUtf8(f.kopf));
+    } else {
+        EXPECT_TRUE(tabelle.rentenkopf().endsWith(QStringLiteral(" €")));
+    }
+    // Loading and computing never write.
+    EXPECT_EQ(datei.lesen(1), d);
+}
+
+const Extremfall Extremfälle[] = {
+    {Festkomma::Größter, "1985", 54, "922337203685477,58 €"},
+    {Festkomma::Kleinster, "1985", 54, "-922337203685477,58 €"},
+    {Festkomma::Größter, "1936", 5, "922337203685477,58 €"},
+    {Festkomma::Kleinster, "1900", 5, "-922337203685477,58 €"},
+    {-1, "1950", 19, ""},
+    {1'000'000'000'000'000, "abcd", 54, ""},
+    {-123'456'789'012'345, "1960", 29, ""},
+};
+
+INSTANTIATE_TEST_SUITE_P(Rechentabelle, Fremdwerte, ::testing::ValuesIn(Extremfälle));
+
+} // namespace
