@@ -81,12 +81,6 @@ QComboBox* auswahl(QWidget* fenster, const char* name, int links, int oben)
     return box;
 }
 
-// The record's positions come from a file and can be anything; a box only has its entries.
-int begrenzt(int wert, int höchstens)
-{
-    return std::clamp(wert, 0, höchstens);
-}
-
 } // namespace
 
 Sozialpanel::Sozialpanel(QWidget* fenster, Rechentabelle& tabelle)
@@ -216,10 +210,11 @@ void Sozialpanel::öffnen(int zeile)
 
     const int i = zeile - Rechentabelle::Startzeile;
     const Datensatz& satz = t.stand().datensatz;
-    m_kinderanzahl1->setCurrentIndex(begrenzt(satz.kinder1[i], SozialeKomponente::MaxKinder));
-    m_kinderanzahl2->setCurrentIndex(begrenzt(satz.kinder2[i], SozialeKomponente::MaxKinder));
-    m_monateanzahl1->setCurrentIndex(begrenzt(satz.monate1[i], SozialeKomponente::MaxMonate));
-    m_monateanzahl2->setCurrentIndex(begrenzt(satz.monate2[i], SozialeKomponente::MaxMonate));
+    // The record's positions come from a file and can be anything; one the boxes do not offer reads as 0.
+    m_kinderanzahl1->setCurrentIndex(SozialeKomponente::gültigeAnzahl(satz.kinder1[i], SozialeKomponente::MaxKinder));
+    m_kinderanzahl2->setCurrentIndex(SozialeKomponente::gültigeAnzahl(satz.kinder2[i], SozialeKomponente::MaxKinder));
+    m_monateanzahl1->setCurrentIndex(SozialeKomponente::gültigeAnzahl(satz.monate1[i], SozialeKomponente::MaxMonate));
+    m_monateanzahl2->setCurrentIndex(SozialeKomponente::gültigeAnzahl(satz.monate2[i], SozialeKomponente::MaxMonate));
     yKomponente();
 }
 

@@ -1,11 +1,13 @@
 // Start-up of the main window in a folder as the user may have left it.
 #include "nutzerwechsel.h"
+#include "sozialpanel.h"
 #include "sperre.h"
 #include "zvk.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QComboBox>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
@@ -145,6 +147,37 @@ TEST(ZweitesFenster, LegtKeineFalldateiAn)
     ZVK fenster;
     EXPECT_FALSE(fenster.Form_Load(pfad));
     EXPECT_EQ(inhalt(ordner.path()), QStringList{QStringLiteral("atv.txt.lock")});
+}
+
+// Children and months the boxes do not offer, from a file written elsewhere: the panel shows
+// 0 for them and the record keeps its bytes until the user transfers the year.
+TEST(FremdeWerte, PanelZeigtUnmöglicheAnzahlenAlsNull)
+{
+    QTemporaryDir ordner;
+    const QString pfad = ordner.filePath(QStringLiteral("atv.txt"));
+    Datensatz d = Datensatz::musterfall();
+    const int i = 6; // 2007, row 10
+    d.kinder1[i] = 9;
+    d.monate1[i] = -3;
+    d.kinder2[i] = 3;
+    d.monate2[i] = 32767;
+    QByteArray bytes = Falldatei::neuesAbbild();
+    bytes.replace(0, Datensatz::Länge, d.alsBytes());
+    lege(pfad, bytes);
+
+    erwarteMeldungen(1);
+    ZVK fenster;
+    ASSERT_TRUE(fenster.Form_Load(pfad));
+    EXPECT_TRUE(gezeigt().contains(QStringLiteral("bei Fall 1 Kinder- oder Monatszahlen"))) << gezeigt().toStdString();
+    Sozialpanel& panel = *fenster.sozialpanel();
+    panel.öffnen(10);
+    ASSERT_TRUE(panel.offen());
+    EXPECT_EQ(panel.kinderanzahl1()->currentIndex(), 0);
+    EXPECT_EQ(panel.monateanzahl1()->currentIndex(), 0);
+    EXPECT_EQ(panel.kinderanzahl2()->currentIndex(), 3);
+    EXPECT_EQ(panel.monateanzahl2()->currentIndex(), 0);
+    panel.Abbrechen_Click();
+    EXPECT_EQ(lies(pfad), bytes);
 }
 
 // As an ordinary user in a folder that cannot be written: the cases can be looked at.
