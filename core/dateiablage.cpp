@@ -1,11 +1,12 @@
 #include "dateiablage.h"
 
 #include <QFileInfo>
+#include <QSaveFile>
 #include <cerrno>
 #include <cstring>
-#include <QSaveFile>
 
-namespace {
+namespace
+{
 
 struct Übersetzung {
     const char* englisch;

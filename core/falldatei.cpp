@@ -1,7 +1,6 @@
 #include "falldatei.h"
 
 #include "dateiablage.h"
-
 #include "sozialekomponente.h"
 
 #include <QDateTime>
@@ -20,7 +19,8 @@ QByteArray Falldatei::neuesAbbild()
     return bild;
 }
 
-namespace {
+namespace
+{
 
 // Far beyond any file this program writes; reading more would only hold memory for nothing.
 constexpr qint64 GrößteLänge = 16 * 1024 * 1024;
@@ -47,10 +47,14 @@ QList<int> Falldatei::fälleMitUnmöglichenWerten(const QByteArray& abbild)
         const Datensatz d = Datensatz::ausBytes(QByteArrayView(abbild).sliced(anfang));
         bool unmöglich = false;
         for (int i = 1; i <= Jahreswerte<int>::Anzahl && !unmöglich; ++i) {
-            unmöglich = d.kinder1[i] != SozialeKomponente::gültigeAnzahl(d.kinder1[i], SozialeKomponente::MaxKinder) ||
-                        d.kinder2[i] != SozialeKomponente::gültigeAnzahl(d.kinder2[i], SozialeKomponente::MaxKinder) ||
-                        d.monate1[i] != SozialeKomponente::gültigeAnzahl(d.monate1[i], SozialeKomponente::MaxMonate) ||
-                        d.monate2[i] != SozialeKomponente::gültigeAnzahl(d.monate2[i], SozialeKomponente::MaxMonate);
+            unmöglich =
+                d.kinder1[i] !=
+                    SozialeKomponente::gültigeAnzahl(d.kinder1[i], SozialeKomponente::MaxKinder) ||
+                d.kinder2[i] !=
+                    SozialeKomponente::gültigeAnzahl(d.kinder2[i], SozialeKomponente::MaxKinder) ||
+                d.monate1[i] !=
+                    SozialeKomponente::gültigeAnzahl(d.monate1[i], SozialeKomponente::MaxMonate) ||
+                d.monate2[i] != SozialeKomponente::gültigeAnzahl(d.monate2[i], SozialeKomponente::MaxMonate);
         }
         if (unmöglich)
             fälle.append(n);
@@ -86,19 +90,22 @@ Falldatei::Ergebnis Falldatei::öffnen(const QString& pfad)
                                     .arg(Solllänge))};
         QFile datei(pfad);
         if (!datei.open(QIODevice::ReadOnly))
-            return {false, ende(QStringLiteral("„%1“ kann nicht gelesen werden: %2").arg(name, systemgrund(datei)))};
+            return {false,
+                    ende(QStringLiteral("„%1“ kann nicht gelesen werden: %2").arg(name, systemgrund(datei)))};
         m_abbild = datei.read(GrößteLänge);
         if (datei.error() != QFileDevice::NoError)
-            return {false, ende(QStringLiteral("„%1“ kann nicht gelesen werden: %2").arg(name, systemgrund(datei)))};
+            return {false,
+                    ende(QStringLiteral("„%1“ kann nicht gelesen werden: %2").arg(name, systemgrund(datei)))};
     }
 
     if (m_abbild.isEmpty()) {
         QString fehler;
         const QByteArray bild = neuesAbbild();
         if (!m_ablage.ersetzen(pfad, bild, fehler))
-            return {false, ende(QStringLiteral("Die Falldatei „%1“ fehlt oder ist leer und muss im Ordner „%2“ "
-                                               "neu angelegt werden. %3")
-                                    .arg(name, ordner, fehler))};
+            return {false,
+                    ende(QStringLiteral("Die Falldatei „%1“ fehlt oder ist leer und muss im Ordner „%2“ "
+                                        "neu angelegt werden. %3")
+                             .arg(name, ordner, fehler))};
         m_abbild = bild;
         return {};
     }
@@ -109,16 +116,17 @@ Falldatei::Ergebnis Falldatei::öffnen(const QString& pfad)
         const qint64 ganze = m_abbild.size() / Datensatz::Länge;
         QString was;
         if (m_abbild.size() < Solllänge)
-            was = (ganze == 0   ? QStringLiteral("Sie enthält keinen vollständigen Fall")
-                   : ganze == 1 ? QStringLiteral("Sie enthält nur einen vollständigen Fall")
-                                : QStringLiteral("Sie enthält nur %1 vollständige Fälle").arg(ganze)) +
-                  QStringLiteral("; was fehlt, wird als leer gelesen und erst beim Speichern des betreffenden "
-                                 "Falls angefügt.");
+            was =
+                (ganze == 0   ? QStringLiteral("Sie enthält keinen vollständigen Fall")
+                 : ganze == 1 ? QStringLiteral("Sie enthält nur einen vollständigen Fall")
+                              : QStringLiteral("Sie enthält nur %1 vollständige Fälle").arg(ganze)) +
+                QStringLiteral("; was fehlt, wird als leer gelesen und erst beim Speichern des betreffenden "
+                               "Falls angefügt.");
         else
             was = QStringLiteral("Die Bytes nach dem siebten Fall werden nicht verwendet und bleiben "
                                  "unverändert erhalten.");
-        const QString länge = m_abbild.size() == 1 ? QStringLiteral("1 Byte")
-                                                    : QStringLiteral("%1 Bytes").arg(m_abbild.size());
+        const QString länge =
+            m_abbild.size() == 1 ? QStringLiteral("1 Byte") : QStringLiteral("%1 Bytes").arg(m_abbild.size());
         ergebnis.meldung = QStringLiteral("„%1“ ist %2 lang, erwartet sind %3 Bytes. %4")
                                .arg(name, länge)
                                .arg(Solllänge)
@@ -138,21 +146,22 @@ Falldatei::Ergebnis Falldatei::öffnen(const QString& pfad)
                 .arg(name, nummern.join(QStringLiteral(", "))));
     }
     if (m_unerwartet)
-        ergebnis.meldung += QStringLiteral(" Vor der ersten Änderung wird eine unveränderte Kopie daneben gespeichert.");
+        ergebnis.meldung +=
+            QStringLiteral(" Vor der ersten Änderung wird eine unveränderte Kopie daneben gespeichert.");
 
     if (!info.isWritable()) {
         m_schreibgeschützt = true;
-        ergebnis.meldung = angehängt(ergebnis.meldung,
-                                     QStringLiteral("„%1“ ist schreibgeschützt. Sie können die Fälle ansehen, "
-                                                    "Änderungen können aber nicht gespeichert werden.")
-                                         .arg(name));
+        ergebnis.meldung = angehängt(
+            ergebnis.meldung, QStringLiteral("„%1“ ist schreibgeschützt. Sie können die Fälle ansehen, "
+                                             "Änderungen können aber nicht gespeichert werden.")
+                                  .arg(name));
     } else if (!QFileInfo(info.absolutePath()).isWritable()) {
         // A save writes a new file beside the old one and renames it, so the folder must be writable too.
         m_schreibgeschützt = true;
-        ergebnis.meldung = angehängt(ergebnis.meldung,
-                                     QStringLiteral("Der Ordner „%1“ ist schreibgeschützt. Sie können die Fälle "
-                                                    "ansehen, Änderungen können aber nicht gespeichert werden.")
-                                         .arg(ordner));
+        ergebnis.meldung = angehängt(
+            ergebnis.meldung, QStringLiteral("Der Ordner „%1“ ist schreibgeschützt. Sie können die Fälle "
+                                             "ansehen, Änderungen können aber nicht gespeichert werden.")
+                                  .arg(ordner));
     }
     return ergebnis;
 }
@@ -176,7 +185,8 @@ Falldatei::Ergebnis Falldatei::schreiben(const QList<std::pair<int, Datensatz>>&
 {
     const QString name = QFileInfo(m_pfad).fileName();
     if (m_schreibgeschützt)
-        return {false, QStringLiteral("„%1“ ist schreibgeschützt: die Änderung wurde nicht gespeichert.").arg(name)};
+        return {false,
+                QStringLiteral("„%1“ ist schreibgeschützt: die Änderung wurde nicht gespeichert.").arg(name)};
     if (m_unerwartet) {
         Ergebnis sicherung = sichernVorÄnderung();
         if (!sicherung.ok)
@@ -210,7 +220,8 @@ Falldatei::Ergebnis Falldatei::sichernVorÄnderung()
     QString kopie = m_pfad + QStringLiteral(".bak");
     const QString zeit = QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss"));
     for (int k = 1; QFileInfo::exists(kopie) || QFileInfo(kopie).isSymLink(); ++k)
-        kopie = m_pfad + u'.' + zeit + (k > 1 ? u'-' + QString::number(k) : QString()) + QStringLiteral(".bak");
+        kopie =
+            m_pfad + u'.' + zeit + (k > 1 ? u'-' + QString::number(k) : QString()) + QStringLiteral(".bak");
     QString fehler;
     if (!m_ablage.ersetzen(kopie, m_abbild, fehler))
         return {false, QStringLiteral("Vor der Änderung sollte eine Kopie „%1“ angelegt werden. %2 Die "

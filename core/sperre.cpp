@@ -33,20 +33,22 @@ Sperre::Ergebnis Sperre::nehmen(const QString& falldateipfad)
             // tells the user so.
             return {};
         case QLockFile::UnknownError:
-            return {true, QStringLiteral("Die Sperrdatei „%1“ kann nicht angelegt werden. Ein zweites Zuvora, "
-                                         "das im selben Ordner gestartet wird, würde nicht bemerkt.")
-                              .arg(name)};
+            return {true,
+                    QStringLiteral("Die Sperrdatei „%1“ kann nicht angelegt werden. Ein zweites Zuvora, "
+                                   "das im selben Ordner gestartet wird, würde nicht bemerkt.")
+                        .arg(name)};
         }
         qint64 prozess = 0;
         QString rechner, programm;
         if (!m_datei->getLockInfo(&prozess, &rechner, &programm))
             continue; // released in the meantime: try again
-        QString text = QStringLiteral("Die Fälle im Ordner „%1“ sind bereits geöffnet: von „%2“ (Prozess %3) auf "
-                                      "dem Rechner „%4“. Zwei Programme würden sich gegenseitig die Änderungen "
-                                      "überschreiben. Bitte arbeiten Sie im bereits geöffneten Programm weiter.")
-                           .arg(QDir::toNativeSeparators(QFileInfo(pfad).absolutePath()), programm)
-                           .arg(prozess)
-                           .arg(rechner);
+        QString text =
+            QStringLiteral("Die Fälle im Ordner „%1“ sind bereits geöffnet: von „%2“ (Prozess %3) auf "
+                           "dem Rechner „%4“. Zwei Programme würden sich gegenseitig die Änderungen "
+                           "überschreiben. Bitte arbeiten Sie im bereits geöffneten Programm weiter.")
+                .arg(QDir::toNativeSeparators(QFileInfo(pfad).absolutePath()), programm)
+                .arg(prozess)
+                .arg(rechner);
         if (!rechner.isEmpty() && rechner != QSysInfo::machineHostName())
             text += QStringLiteral(" Läuft dort kein Zuvora mehr, löschen Sie die Datei „%1“.").arg(name);
         return {false, text + QStringLiteral(" Das Programm wird beendet.")};

@@ -10,7 +10,8 @@
 // Permission tests need an ordinary user: root reads and writes a file whatever its mode.
 // As root, the current test runs again in a child process as "nobody" (setpriv), on the
 // folder the parent prepared; the child finds it in the environment and runs the check.
-namespace Nutzerwechsel {
+namespace Nutzerwechsel
+{
 
 inline const char* Variable = "ZUVORA_TESTORDNER_OHNE_ROOT";
 
@@ -39,10 +40,11 @@ inline Ausgang ausführen(const QString& ordner)
     umgebung.insert(QString::fromLatin1(Variable), ordner);
     kind.setProcessEnvironment(umgebung);
     kind.setProcessChannelMode(QProcess::MergedChannels);
-    kind.start(setpriv, {QStringLiteral("--reuid=nobody"), QStringLiteral("--regid=nogroup"),
-                         QStringLiteral("--clear-groups"), QCoreApplication::applicationFilePath(),
-                         QStringLiteral("--gtest_filter=%1.%2").arg(QString::fromUtf8(info->test_suite_name()),
-                                                                     QString::fromUtf8(info->name()))});
+    kind.start(setpriv,
+               {QStringLiteral("--reuid=nobody"), QStringLiteral("--regid=nogroup"),
+                QStringLiteral("--clear-groups"), QCoreApplication::applicationFilePath(),
+                QStringLiteral("--gtest_filter=%1.%2")
+                    .arg(QString::fromUtf8(info->test_suite_name()), QString::fromUtf8(info->name()))});
     if (!kind.waitForFinished(60000)) {
         kind.kill();
         kind.waitForFinished();

@@ -14,7 +14,8 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-namespace {
+namespace
+{
 
 using Schritt = Störablage::Schritt;
 using Art = Störablage::Art;
@@ -187,7 +188,8 @@ TEST(AbgebrochenesSpeichern, DateiIstImmerDasAlteOderDasNeueAbbild)
     }
     // Temporary files of killed saves may remain beside it; they never replace the file.
     const QStringList rest = inhalt(ordner.path());
-    std::cout << "[ Zahlen  ] Abbrüche beim Speichern: " << abbrüche << ", mitten im Speichern: " << mittendrin
+    std::cout << "[ Zahlen  ] Abbrüche beim Speichern: " << abbrüche
+              << ", mitten im Speichern: " << mittendrin
               << ", liegengebliebene Zwischendateien: " << rest.size() - 1 << std::endl;
     EXPECT_GE(abbrüche, 100);
 }

@@ -13,7 +13,8 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-namespace {
+namespace
+{
 
 class SperreTest : public ::testing::Test
 {
@@ -33,12 +34,14 @@ TEST_F(SperreTest, ZweiterStartErfährtWerDieFälleHält)
     const auto e = zweite.nehmen(pfad());
     EXPECT_FALSE(e.ok);
     EXPECT_FALSE(zweite.gehalten());
-    for (const QString& wort : {QStringLiteral("bereits geöffnet"),
-                                QStringLiteral("Prozess %1").arg(QCoreApplication::applicationPid()),
-                                QStringLiteral("„%1“").arg(QSysInfo::machineHostName()),
-                                QStringLiteral("„%1“").arg(QFileInfo(QCoreApplication::applicationFilePath()).fileName()),
-                                QStringLiteral("beendet")})
-        EXPECT_TRUE(e.meldung.contains(wort)) << wort.toStdString() << " fehlt in " << e.meldung.toStdString();
+    for (const QString& wort :
+         {QStringLiteral("bereits geöffnet"),
+          QStringLiteral("Prozess %1").arg(QCoreApplication::applicationPid()),
+          QStringLiteral("„%1“").arg(QSysInfo::machineHostName()),
+          QStringLiteral("„%1“").arg(QFileInfo(QCoreApplication::applicationFilePath()).fileName()),
+          QStringLiteral("beendet")})
+        EXPECT_TRUE(e.meldung.contains(wort))
+            << wort.toStdString() << " fehlt in " << e.meldung.toStdString();
     // Only this computer's own processes can be checked; no advice to delete the lock here.
     EXPECT_FALSE(e.meldung.contains(QStringLiteral("löschen")));
 }
@@ -125,9 +128,12 @@ TEST(SperreOhneRechte, SchreibgeschützterOrdnerStartetOhneSperre)
         ~Zurück() { ::chmod(QFile::encodeName(o).constData(), 0700); }
     } zurück{ordner};
     switch (Nutzerwechsel::ausführen(ordner)) {
-    case Nutzerwechsel::Ausgang::Unmöglich: GTEST_SKIP() << "Als root ohne setpriv nicht prüfbar";
-    case Nutzerwechsel::Ausgang::ImKind: return;
-    case Nutzerwechsel::Ausgang::Hier: return prüfen(ordner);
+    case Nutzerwechsel::Ausgang::Unmöglich:
+        GTEST_SKIP() << "Als root ohne setpriv nicht prüfbar";
+    case Nutzerwechsel::Ausgang::ImKind:
+        return;
+    case Nutzerwechsel::Ausgang::Hier:
+        return prüfen(ordner);
     }
 }
 

@@ -11,7 +11,8 @@
 #include <optional>
 #include <sys/stat.h>
 
-namespace {
+namespace
+{
 
 constexpr int L = Datensatz::Länge;
 
@@ -21,8 +22,8 @@ struct Startfall {
     const char* name;
     Art art;
     QByteArray bytes;
-    bool geht;            // the program goes on
-    QStringList meldung;  // words the user must read; empty: no message at all
+    bool geht;           // the program goes on
+    QStringList meldung; // words the user must read; empty: no message at all
 };
 
 void PrintTo(const Startfall& f, std::ostream* os)
@@ -77,7 +78,8 @@ void erwarteMeldung(const Falldatei::Ergebnis& e, const QStringList& wörter)
         EXPECT_TRUE(e.meldung.isEmpty()) << e.meldung.toStdString();
     }
     for (const QString& w : wörter)
-        EXPECT_TRUE(e.meldung.contains(w)) << "fehlt: " << w.toStdString() << "\nin: " << e.meldung.toStdString();
+        EXPECT_TRUE(e.meldung.contains(w))
+            << "fehlt: " << w.toStdString() << "\nin: " << e.meldung.toStdString();
 }
 
 const QByteArray Voll = Falldatei::neuesAbbild();
@@ -86,12 +88,23 @@ const Startfall Fälle[] = {
     {"fehlt", Art::Fehlt, {}, true, {}},
     {"leer", Art::Bytes, {}, true, {}},
     {"vollstaendig", Art::Bytes, Voll, true, {}},
-    {"dreiGanzeFaelle", Art::Bytes, Voll.first(3 * L), true, {"5259 Bytes", "nur 3 vollständige Fälle", "Kopie"}},
+    {"dreiGanzeFaelle",
+     Art::Bytes,
+     Voll.first(3 * L),
+     true,
+     {"5259 Bytes", "nur 3 vollständige Fälle", "Kopie"}},
     {"krummeLaenge", Art::Bytes, Voll.first(3 * L + 100), true, {"5359 Bytes", "nur 3 vollständige Fälle"}},
     {"einByte", Art::Bytes, "F", true, {"1 Byte lang", "keinen vollständigen Fall"}},
-    {"laenger", Art::Bytes, Voll + QByteArray("Anhang eines anderen Programms"), true,
+    {"laenger",
+     Art::Bytes,
+     Voll + QByteArray("Anhang eines anderen Programms"),
+     true,
      {"12301 Bytes", "nach dem siebten Fall", "unverändert erhalten", "Kopie"}},
-    {"zufaellig", Art::Bytes, zufall(12271, 7), true, {"Kinder- oder Monatszahlen", "als 0 gelesen", "Kopie"}},
+    {"zufaellig",
+     Art::Bytes,
+     zufall(12271, 7),
+     true,
+     {"Kinder- oder Monatszahlen", "als 0 gelesen", "Kopie"}},
     {"zufaelligeLaenge", Art::Bytes, zufall(5000, 8), true, {"5000 Bytes", "Kinder- oder Monatszahlen"}},
     {"alles0xFF", Art::Bytes, QByteArray(12271, '\xff'), true, {"bei Fall 1, 2, 3, 4, 5, 6, 7 Kinder"}},
     {"ordner", Art::Ordner, {}, false, {"ist ein Ordner", "beendet"}},
@@ -111,10 +124,17 @@ TEST_P(Start, DefinierterAusgangUndKeinByteVerloren)
 {
     const Startfall& fall = GetParam();
     switch (fall.art) {
-    case Art::Bytes: lege(pfad(), fall.bytes); break;
-    case Art::Fehlt: break;
-    case Art::Ordner: ASSERT_TRUE(QDir(ordner.path()).mkdir(QStringLiteral("atv.txt"))); break;
-    case Art::Fifo: ASSERT_EQ(::mkfifo(QFile::encodeName(pfad()).constData(), 0600), 0); break;
+    case Art::Bytes:
+        lege(pfad(), fall.bytes);
+        break;
+    case Art::Fehlt:
+        break;
+    case Art::Ordner:
+        ASSERT_TRUE(QDir(ordner.path()).mkdir(QStringLiteral("atv.txt")));
+        break;
+    case Art::Fifo:
+        ASSERT_EQ(::mkfifo(QFile::encodeName(pfad()).constData(), 0600), 0);
+        break;
     case Art::Riesig: {
         QFile f(pfad());
         ASSERT_TRUE(f.open(QIODevice::WriteOnly));
@@ -199,7 +219,11 @@ const Rechtefall Rechtefälle[] = {
     {"unlesbar", Voll, 0000, 0777, false, {"kann nicht gelesen werden", "Keine Berechtigung", "beendet"}},
     {"schreibgeschuetzteDatei", Voll, 0444, 0777, true, {"„atv.txt“ ist schreibgeschützt", "ansehen"}},
     {"schreibgeschuetzterOrdner", Voll, 0666, 0555, true, {"Der Ordner", "schreibgeschützt", "ansehen"}},
-    {"fehltImSchreibgeschuetztenOrdner", std::nullopt, 0, 0555, false,
+    {"fehltImSchreibgeschuetztenOrdner",
+     std::nullopt,
+     0,
+     0555,
+     false,
      {"fehlt oder ist leer", "Keine Berechtigung", "beendet"}},
     {"leerUndSchreibgeschuetzt", QByteArray(), 0444, 0777, false, {"fehlt oder ist leer", "beendet"}},
     {"kurzImSchreibgeschuetztenOrdner", Voll.first(2 * L), 0666, 0555, true, {"3506 Bytes", "Der Ordner"}},
@@ -211,7 +235,8 @@ void PrintTo(const Rechtefall& f, std::ostream* os)
 }
 
 class StartOhneRechte : public ::testing::TestWithParam<Rechtefall>
-{};
+{
+};
 
 void prüfeOhneRechte(const QString& ordner, const Rechtefall& fall)
 {
@@ -257,9 +282,12 @@ TEST_P(StartOhneRechte, DefinierterAusgang)
             ~Zurück() { ::chmod(QFile::encodeName(o).constData(), 0700); }
         } zurück{ordner};
         switch (Nutzerwechsel::ausführen(ordner)) {
-        case Nutzerwechsel::Ausgang::Unmöglich: GTEST_SKIP() << "Als root ohne setpriv nicht prüfbar";
-        case Nutzerwechsel::Ausgang::ImKind: return;
-        case Nutzerwechsel::Ausgang::Hier: break;
+        case Nutzerwechsel::Ausgang::Unmöglich:
+            GTEST_SKIP() << "Als root ohne setpriv nicht prüfbar";
+        case Nutzerwechsel::Ausgang::ImKind:
+            return;
+        case Nutzerwechsel::Ausgang::Hier:
+            break;
         }
         prüfeOhneRechte(ordner, fall);
         return;

@@ -5,8 +5,8 @@
 #include "dateiablage.h"
 #include "falldatei.h"
 #include "fuzzhilfe.h"
-#include "namensliste.h"
 #include "nachrichten.h"
+#include "namensliste.h"
 #include "sozialpanel.h"
 #include "tabelleneingabe.h"
 #include "zvk.h"
@@ -20,7 +20,8 @@
 #include <cstdint>
 #include <vector>
 
-namespace {
+namespace
+{
 
 QTemporaryDir* ordner = nullptr;
 
@@ -32,8 +33,10 @@ constexpr Bereich Texte[] = {{0, 145}};
 constexpr Bereich Tabellenfelder[] = {{145, 553}, {953, 1353}};
 constexpr Bereich Panelfelder[] = {{553, 953}, {1353, 1753}};
 
-constexpr char16_t Tabellentasten[] = {u'0', u'1', u'2', u'5', u'9', u',', u'.', u'-', u'a', u' ', 13, 8, 27, u'ä'};
-constexpr char16_t Listentasten[] = {u'A', u'z', u'ß', u'é', u'1', u'9', u'0', u' ', u'-', 13, 8, u'€', u'\u0101'};
+constexpr char16_t Tabellentasten[] = {u'0', u'1', u'2', u'5', u'9', u',', u'.',
+                                       u'-', u'a', u' ', 13,   8,    27,   u'ä'};
+constexpr char16_t Listentasten[] = {u'A', u'z', u'ß', u'é', u'1', u'9',     u'0',
+                                     u' ', u'-', 13,   8,    u'€', u'\u0101'};
 
 QByteArray lies(const QString& pfad)
 {
@@ -143,7 +146,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* daten, std::size_t gr�
             } else if (fenster.listeSichtbar()) {
                 const int zeile = liste.aktuelleZeile();
                 switch (art % 5) {
-                case 0: liste.setzeAktuelleZelle(a % Namensliste::Zeilen, b % Namensliste::Spalten); break;
+                case 0:
+                    liste.setzeAktuelleZelle(a % Namensliste::Zeilen, b % Namensliste::Spalten);
+                    break;
                 case 1:
                 case 2:
                     liste.Namensgrid_KeyPress(Listentasten[a % std::size(Listentasten)]);

@@ -10,7 +10,8 @@
 #include <QTemporaryDir>
 #include <cstdint>
 
-namespace {
+namespace
+{
 
 QTemporaryDir* ordner = nullptr;
 

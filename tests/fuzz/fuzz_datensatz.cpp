@@ -23,14 +23,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* daten, std::size_t gr�
     QList<Rentenberechnung::Eingabe> eingaben;
     for (int i = 1; i <= Jahreswerte<int>::Anzahl; ++i) {
         const int alter = 2001 + i - stand.geburtsjahr;
-        eingaben.append({d.jahresentgelt[i], Festkomma::ausRoh(altersfaktor(alter) * 1000), d.elternzeitpunkte[i],
-                         d.bonuspunkte[i]});
+        eingaben.append({d.jahresentgelt[i], Festkomma::ausRoh(altersfaktor(alter) * 1000),
+                         d.elternzeitpunkte[i], d.bonuspunkte[i]});
         // What the table shows reads back as the same value.
         for (Festkomma wert : {d.jahresentgelt[i], d.elternzeitpunkte[i], d.bonuspunkte[i]}) {
             if (wert.roh() != Festkomma::Kleinster)
                 PRÜFEN(Festkomma::ausText(wert.alsText(4)) == wert);
         }
-        SozialeKomponente::berechnen(d.kinder1[i], d.monate1[i], d.kinder2[i], d.monate2[i], d.bonuspunkte[i]);
+        SozialeKomponente::berechnen(d.kinder1[i], d.monate1[i], d.kinder2[i], d.monate2[i],
+                                     d.bonuspunkte[i]);
         const int m1 = SozialeKomponente::gültigeAnzahl(d.monate1[i], SozialeKomponente::MaxMonate);
         const int m2 = SozialeKomponente::gültigeAnzahl(d.monate2[i], SozialeKomponente::MaxMonate);
         const int zweite = SozialeKomponente::zweiteMonate(m1, m2);

@@ -13,7 +13,8 @@
 #include <QTemporaryDir>
 #include <cstdint>
 
-namespace {
+namespace
+{
 
 QTemporaryDir* ordner = nullptr;
 
@@ -58,7 +59,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* daten, std::size_t gr�
     const QByteArray bild = alt.isEmpty() ? Falldatei::neuesAbbild() : alt;
     PRÜFEN(lies(pfad) == bild);
     // A file we did not write ourselves is always reported.
-    const bool erwartet = bild.size() == Falldatei::Solllänge && Falldatei::fälleMitUnmöglichenWerten(bild).isEmpty();
+    const bool erwartet =
+        bild.size() == Falldatei::Solllänge && Falldatei::fälleMitUnmöglichenWerten(bild).isEmpty();
     PRÜFEN(e.meldung.isEmpty() == erwartet);
 
     Arbeitsstand stand;

@@ -12,7 +12,8 @@
 #include <optional>
 #include <sys/stat.h>
 
-namespace {
+namespace
+{
 
 QByteArray lies(const QString& pfad)
 {
@@ -63,7 +64,8 @@ const Brieffall Brieffälle[] = {
 };
 
 class BriefStart : public ::testing::TestWithParam<Brieffall>
-{};
+{
+};
 
 // Reading shows 33 lines of 95 characters holding the file's bytes; saving them unchanged
 // gives the first 3135 bytes back, blank-filled, and an odd file is copied first.
@@ -152,7 +154,8 @@ const Briefrechte Briefrechtefälle[] = {
 };
 
 class BriefOhneRechte : public ::testing::TestWithParam<Briefrechte>
-{};
+{
+};
 
 void prüfeBriefOhneRechte(const QString& ordner, const Briefrechte& fall)
 {
@@ -199,9 +202,12 @@ TEST_P(BriefOhneRechte, MeldetUndÄndertNichts)
         ~Zurück() { ::chmod(QFile::encodeName(o).constData(), 0700); }
     } zurück{ordner};
     switch (Nutzerwechsel::ausführen(ordner)) {
-    case Nutzerwechsel::Ausgang::Unmöglich: GTEST_SKIP() << "Als root ohne setpriv nicht prüfbar";
-    case Nutzerwechsel::Ausgang::ImKind: return;
-    case Nutzerwechsel::Ausgang::Hier: return prüfeBriefOhneRechte(ordner, fall);
+    case Nutzerwechsel::Ausgang::Unmöglich:
+        GTEST_SKIP() << "Als root ohne setpriv nicht prüfbar";
+    case Nutzerwechsel::Ausgang::ImKind:
+        return;
+    case Nutzerwechsel::Ausgang::Hier:
+        return prüfeBriefOhneRechte(ordner, fall);
     }
 }
 

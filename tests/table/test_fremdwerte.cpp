@@ -7,17 +7,19 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
-namespace {
+namespace
+{
 
 struct Extremfall {
-    std::int64_t wert;    // every amount and every point value of the case
+    std::int64_t wert; // every amount and every point value of the case
     const char* geburtsjahr;
     int zeilen;
-    const char* kopf;     // the headline; empty: anything that ends in " €"
+    const char* kopf; // the headline; empty: anything that ends in " €"
 };
 
 class Fremdwerte : public ::testing::TestWithParam<Extremfall>
-{};
+{
+};
 
 TEST_P(Fremdwerte, TabelleUndRechnungBleibenDefiniert)
 {

@@ -4,15 +4,16 @@
 #include "sperre.h"
 #include "zvk.h"
 
+#include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QComboBox>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
-namespace {
+namespace
+{
 
 QByteArray lies(const QString& pfad)
 {
@@ -78,7 +79,8 @@ const Fensterstart Fensterstarts[] = {
 };
 
 class FensterStart : public ::testing::TestWithParam<Fensterstart>
-{};
+{
+};
 
 TEST_P(FensterStart, ZeigtFallEinsOderEndetMitMeldung)
 {
@@ -168,7 +170,8 @@ TEST(FremdeWerte, PanelZeigtUnmöglicheAnzahlenAlsNull)
     erwarteMeldungen(1);
     ZVK fenster;
     ASSERT_TRUE(fenster.Form_Load(pfad));
-    EXPECT_TRUE(gezeigt().contains(QStringLiteral("bei Fall 1 Kinder- oder Monatszahlen"))) << gezeigt().toStdString();
+    EXPECT_TRUE(gezeigt().contains(QStringLiteral("bei Fall 1 Kinder- oder Monatszahlen")))
+        << gezeigt().toStdString();
     Sozialpanel& panel = *fenster.sozialpanel();
     panel.öffnen(10);
     ASSERT_TRUE(panel.offen());
@@ -204,9 +207,12 @@ TEST(FensterOhneRechte, SchreibgeschützterOrdnerZeigtDieFälle)
         ~Zurück() { ::chmod(QFile::encodeName(o).constData(), 0700); }
     } zurück{ordner};
     switch (Nutzerwechsel::ausführen(ordner)) {
-    case Nutzerwechsel::Ausgang::Unmöglich: GTEST_SKIP() << "Als root ohne setpriv nicht prüfbar";
-    case Nutzerwechsel::Ausgang::ImKind: return;
-    case Nutzerwechsel::Ausgang::Hier: return prüfen(ordner);
+    case Nutzerwechsel::Ausgang::Unmöglich:
+        GTEST_SKIP() << "Als root ohne setpriv nicht prüfbar";
+    case Nutzerwechsel::Ausgang::ImKind:
+        return;
+    case Nutzerwechsel::Ausgang::Hier:
+        return prüfen(ordner);
     }
 }
 
