@@ -1,6 +1,7 @@
 #include "festkomma.h"
 
 #include <cmath>
+#include <iterator>
 #include <limits>
 
 namespace {
@@ -175,13 +176,27 @@ QString Festkomma::alsText(int dezimalen, QChar trenner) const
     std::uint64_t einheit = 1;
     for (int k = 0; k < gerundet; ++k)
         einheit *= 10;
-    QString text = QString::number(betrag / einheit);
+    // A recomputed table formats hundreds of numbers: the digits go from the right into a
+    // buffer on the stack, and the text is made once.
+    char16_t puffer[32];
+    char16_t* const ende = std::end(puffer);
+    char16_t* p = ende;
     if (dezimalen > 0) {
-        QString nachkomma = QString::number(betrag % einheit).rightJustified(gerundet, u'0');
-        text += trenner + nachkomma + QString(dezimalen - gerundet, u'0');
+        std::uint64_t nachkomma = betrag % einheit;
+        for (int k = 0; k < gerundet; ++k, nachkomma /= 10)
+            *--p = char16_t(u'0' + nachkomma % 10);
+        *--p = trenner.unicode();
     }
+    std::uint64_t ganz = betrag / einheit;
+    do {
+        *--p = char16_t(u'0' + ganz % 10);
+        ganz /= 10;
+    } while (ganz != 0);
     if (negativ)
-        text.prepend(u'-');
+        *--p = u'-';
+    QString text(reinterpret_cast<const QChar*>(p), ende - p);
+    if (dezimalen > gerundet)
+        text.append(QString(dezimalen - gerundet, u'0'));
     return text;
 }
 

@@ -84,9 +84,17 @@ QComboBox* auswahl(QWidget* fenster, const char* name, int links, int oben)
 } // namespace
 
 Sozialpanel::Sozialpanel(QWidget* fenster, Rechentabelle& tabelle)
-    : QObject(fenster), m_rechentabelle(tabelle)
+    : QObject(fenster), m_fenster(fenster), m_rechentabelle(tabelle)
 {
-    anlegen(fenster);
+}
+
+void Sozialpanel::bereitstellen()
+{
+    if (m_kinderanzahl1)
+        return;
+    anlegen();
+    if (m_listenGefüllt)
+        boxenFüllen();
 }
 
 void Sozialpanel::setzeTabelle(QWidget* tabelle)
@@ -108,8 +116,10 @@ bool Sozialpanel::eventFilter(QObject* objekt, QEvent* ereignis)
     return QObject::eventFilter(objekt, ereignis);
 }
 
-void Sozialpanel::anlegen(QWidget* fenster)
+void Sozialpanel::anlegen()
 {
+    QWidget* fenster = m_fenster;
+    const auto beschriftung = [this](int i) { return m_schrift[std::size_t(i)]; };
     for (const Beschriftung& b : Beschriftungen) {
         auto* label = new QLabel(QString::fromUtf8(b.text), fenster);
         label->setObjectName(QStringLiteral("Schrift%1").arg(b.index));
@@ -119,17 +129,17 @@ void Sozialpanel::anlegen(QWidget* fenster)
     }
     for (int i = 3; i <= 14; ++i) {
         if (i != 13)
-            schrift(i)->setFont(arial(12));
+            beschriftung(i)->setFont(arial(12));
     }
-    schrift(22)->setFont(arial(9.75));
-    schrift(23)->setFont(arial(9));
-    schrift(23)->setWordWrap(true);
-    schrift(23)->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    beschriftung(22)->setFont(arial(9.75));
+    beschriftung(23)->setFont(arial(9));
+    beschriftung(23)->setWordWrap(true);
+    beschriftung(23)->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     for (int i = ErsterWert; i <= LetzterWert; ++i)
-        schrift(i)->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    QPalette rot = schrift(Warnung)->palette();
+        beschriftung(i)->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    QPalette rot = beschriftung(Warnung)->palette();
     rot.setColor(QPalette::WindowText, Farben::Rot);
-    schrift(Warnung)->setPalette(rot);
+    beschriftung(Warnung)->setPalette(rot);
 
     m_kinderanzahl1 = auswahl(fenster, "Kinderanzahl1", 210, 1470);
     m_monateanzahl1 = auswahl(fenster, "Monateanzahl1", 5610, 1470);
@@ -164,6 +174,13 @@ void Sozialpanel::anlegen(QWidget* fenster)
 
 void Sozialpanel::listenFüllen()
 {
+    m_listenGefüllt = true;
+    if (m_kinderanzahl1)
+        boxenFüllen();
+}
+
+void Sozialpanel::boxenFüllen()
+{
     for (QComboBox* box : {m_kinderanzahl1, m_kinderanzahl2}) {
         for (int n = 0; n <= SozialeKomponente::MaxKinder; ++n)
             box->addItem(QStringLiteral("Anspruch für Elternzeit für %1 Kinder").arg(n));
@@ -178,7 +195,7 @@ void Sozialpanel::listenFüllen()
 
 bool Sozialpanel::offen() const
 {
-    return !m_kinderanzahl1->isHidden();
+    return m_kinderanzahl1 && !m_kinderanzahl1->isHidden();
 }
 
 void Sozialpanel::auswahlGeändert()
@@ -190,6 +207,7 @@ void Sozialpanel::auswahlGeändert()
 
 void Sozialpanel::öffnen(int zeile)
 {
+    bereitstellen();
     Rechentabelle& t = m_rechentabelle;
     m_zeile = zeile;
     t.setzeAktuelleZelle(zeile, 0);
@@ -220,6 +238,7 @@ void Sozialpanel::öffnen(int zeile)
 
 void Sozialpanel::yKomponente()
 {
+    bereitstellen();
     const int m1 = m_monateanzahl1->currentIndex();
     const int m2 = m_monateanzahl2->currentIndex();
     if (m1 + m2 > SozialeKomponente::MaxMonate) {
@@ -245,6 +264,7 @@ void Sozialpanel::yKomponente()
 
 void Sozialpanel::Übertragen_Click()
 {
+    bereitstellen();
     Rechentabelle& t = m_rechentabelle;
     Arbeitsstand& stand = t.stand();
     const int i = m_zeile - Rechentabelle::Startzeile;
@@ -282,6 +302,8 @@ void Sozialpanel::einblenden()
 
 void Sozialpanel::schließen()
 {
+    if (!m_kinderanzahl1)
+        return;
     for (QLabel* label : m_schrift)
         label->hide();
     m_line1->hide();

@@ -14,7 +14,8 @@ class Rechentabelle;
 
 // The panel that computes the parental-leave points of one year from the numbers of
 // children and months. Its controls sit on the main window itself, in the area of the
-// table, which is hidden while the panel is open.
+// table, which is hidden while the panel is open. They are made when first needed: most
+// sessions never open the panel.
 class Sozialpanel : public QObject
 {
     Q_OBJECT
@@ -29,7 +30,7 @@ public:
     void setzeTabelle(QWidget* tabelle);
     void setzeFallliste(QWidget* liste);
 
-    // The entries of the four boxes, each with the first entry selected.
+    // The entries of the four boxes, each with the first entry selected (once the boxes exist).
     void listenFüllen();
 
     void öffnen(int zeile);
@@ -42,24 +43,29 @@ public:
 
     bool offen() const;
     int zeile() const { return m_zeile; }
-    QLabel* schrift(int i) const { return m_schrift[std::size_t(i)]; }
-    QComboBox* kinderanzahl1() const { return m_kinderanzahl1; }
-    QComboBox* kinderanzahl2() const { return m_kinderanzahl2; }
-    QComboBox* monateanzahl1() const { return m_monateanzahl1; }
-    QComboBox* monateanzahl2() const { return m_monateanzahl2; }
-    QPushButton* übertragen() const { return m_übertragen; }
-    QPushButton* abbrechen() const { return m_abbrechen; }
-    QWidget* line1() const { return m_line1; }
+    // The controls, made if they are not yet.
+    QLabel* schrift(int i) { return bereitstellen(), m_schrift[std::size_t(i)]; }
+    QComboBox* kinderanzahl1() { return bereitstellen(), m_kinderanzahl1; }
+    QComboBox* kinderanzahl2() { return bereitstellen(), m_kinderanzahl2; }
+    QComboBox* monateanzahl1() { return bereitstellen(), m_monateanzahl1; }
+    QComboBox* monateanzahl2() { return bereitstellen(), m_monateanzahl2; }
+    QPushButton* übertragen() { return bereitstellen(), m_übertragen; }
+    QPushButton* abbrechen() { return bereitstellen(), m_abbrechen; }
+    QWidget* line1() { return bereitstellen(), m_line1; }
 
 protected:
     bool eventFilter(QObject* objekt, QEvent* ereignis) override;
 
 private:
-    void anlegen(QWidget* fenster);
+    void bereitstellen();
+    void anlegen();
+    void boxenFüllen();
     void auswahlGeändert();
     void steuerelementeZeigen(bool sichtbar);
 
+    QWidget* m_fenster;
     Rechentabelle& m_rechentabelle;
+    bool m_listenGefüllt = false;
     std::array<QLabel*, AnzahlSchrift> m_schrift{};
     QComboBox* m_kinderanzahl1 = nullptr;
     QComboBox* m_kinderanzahl2 = nullptr;

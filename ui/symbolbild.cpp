@@ -1,5 +1,7 @@
 #include "symbolbild.h"
 
+#include "symbolpixel.h"
+
 #include <QGuiApplication>
 #include <QMouseEvent>
 #include <QPainter>
@@ -9,8 +11,19 @@ namespace Symbole
 
 QIcon symbol(const QString& name)
 {
-    // QIcon finds the "@2x" drawing by itself where the screen wants it.
-    return QIcon(QStringLiteral(":/zuvora/%1.png").arg(name));
+    // The pixels are part of the program: no image plugin is looked for, nothing decoded.
+    // QIcon picks the drawing at twice the size where the screen wants it.
+    QIcon icon;
+    for (int i = 0; i < Symbolpixel::anzahl; ++i) {
+        const Symbolpixel& s = Symbolpixel::alle[i];
+        if (name != QLatin1String(s.name))
+            continue;
+        QImage bild(reinterpret_cast<const uchar*>(s.pixel), s.breite, s.höhe, s.breite * 4,
+                    QImage::Format_ARGB32_Premultiplied);
+        bild.setDevicePixelRatio(s.stufe);
+        icon.addPixmap(QPixmap::fromImage(bild));
+    }
+    return icon;
 }
 
 QIcon fenstersymbol()

@@ -9,7 +9,8 @@ namespace Symbole
 {
 QIcon symbol(const QString& name); // "info", "atv", ... as in ui/ressourcen
 QIcon fenstersymbol();
-// The pointer over the controls that lead somewhere: the toolbar, the name label.
+// The pointer over the controls that lead somewhere: the toolbar, the name label. Made once
+// by the window and shared: each call draws it anew.
 QCursor zeiger();
 } // namespace Symbole
 

@@ -46,13 +46,10 @@ void Tabellenansicht::setzeModell(Zellenmodell* modell)
     m_modell = modell;
     setModel(modell);
 
-    m_festOben = festenBereichAnlegen();
-    m_festLinks = festenBereichAnlegen();
-    m_festEcke = festenBereichAnlegen();
-    connect(horizontalScrollBar(), &QScrollBar::valueChanged, m_festOben->horizontalScrollBar(),
-            &QScrollBar::setValue);
-    connect(verticalScrollBar(), &QScrollBar::valueChanged, m_festLinks->verticalScrollBar(),
-            &QScrollBar::setValue);
+    // The fixed views are made when the grid first scrolls the way they guard against:
+    // until then the grid shows the fixed cells in their places by itself.
+    connect(horizontalScrollBar(), &QScrollBar::valueChanged, this, &Tabellenansicht::gerollt);
+    connect(verticalScrollBar(), &QScrollBar::valueChanged, this, &Tabellenansicht::gerollt);
     const auto abgleichen = [this] {
         festeBereicheAbgleichen();
         festeBereicheAnordnen();
@@ -68,6 +65,39 @@ void Tabellenansicht::setzeModell(Zellenmodell* modell)
     connect(modell, &QAbstractItemModel::rowsRemoved, this, abgleichen);
     spannenSetzen();
     abgleichen();
+}
+
+void Tabellenansicht::gerollt()
+{
+    if (!m_modell)
+        return;
+    const bool senkrecht = verticalScrollBar()->value() != 0 && m_modell->festeZeilen() > 0;
+    const bool waagrecht = horizontalScrollBar()->value() != 0 && m_modell->festeSpalten() > 0;
+    bool neu = false;
+    // The top rows move away when the grid scrolls down, the left columns when it scrolls
+    // sideways; their corner only once both have happened.
+    if (senkrecht && !m_festOben) {
+        m_festOben = festenBereichAnlegen();
+        neu = true;
+    }
+    if (waagrecht && !m_festLinks) {
+        m_festLinks = festenBereichAnlegen();
+        neu = true;
+    }
+    if (m_festOben && m_festLinks && !m_festEcke) {
+        m_festEcke = festenBereichAnlegen();
+        neu = true;
+    }
+    if (neu) {
+        spannenSetzen();
+        festeBereicheAbgleichen();
+        festeBereicheAnordnen();
+        return;
+    }
+    if (m_festOben)
+        m_festOben->horizontalScrollBar()->setValue(horizontalScrollBar()->value());
+    if (m_festLinks)
+        m_festLinks->verticalScrollBar()->setValue(verticalScrollBar()->value());
 }
 
 QTableView* Tabellenansicht::festenBereichAnlegen()
@@ -90,11 +120,20 @@ QTableView* Tabellenansicht::festenBereichAnlegen()
     return v;
 }
 
+QList<QTableView*> Tabellenansicht::festeBereiche() const
+{
+    QList<QTableView*> bereiche;
+    for (QTableView* v : {m_festOben, m_festLinks, m_festEcke})
+        if (v)
+            bereiche.append(v);
+    return bereiche;
+}
+
 void Tabellenansicht::festeBereicheAbgleichen()
 {
     if (!m_modell)
         return;
-    for (QTableView* v : {m_festOben, m_festLinks, m_festEcke}) {
+    for (QTableView* v : festeBereiche()) {
         v->verticalHeader()->setDefaultSectionSize(verticalHeader()->defaultSectionSize());
         for (int spalte = 0; spalte < m_modell->columnCount(); ++spalte)
             v->setColumnWidth(spalte, columnWidth(spalte));
@@ -102,8 +141,10 @@ void Tabellenansicht::festeBereicheAbgleichen()
             if (v->rowHeight(zeile) != rowHeight(zeile))
                 v->setRowHeight(zeile, rowHeight(zeile));
     }
-    m_festOben->horizontalScrollBar()->setValue(horizontalScrollBar()->value());
-    m_festLinks->verticalScrollBar()->setValue(verticalScrollBar()->value());
+    if (m_festOben)
+        m_festOben->horizontalScrollBar()->setValue(horizontalScrollBar()->value());
+    if (m_festLinks)
+        m_festLinks->verticalScrollBar()->setValue(verticalScrollBar()->value());
 }
 
 int Tabellenansicht::festeHöhe() const
@@ -124,20 +165,19 @@ int Tabellenansicht::festeBreite() const
 
 void Tabellenansicht::festeBereicheAnordnen()
 {
-    if (!m_festOben)
-        return;
     const QRect innen = viewport()->geometry();
     const int höhe = std::min(festeHöhe(), innen.height());
     const int breite = std::min(festeBreite(), innen.width());
-    m_festOben->setGeometry(innen.x(), innen.y(), innen.width(), höhe);
-    m_festLinks->setGeometry(innen.x(), innen.y(), breite, innen.height());
-    m_festEcke->setGeometry(innen.x(), innen.y(), breite, höhe);
-    m_festOben->setVisible(höhe > 0);
-    m_festLinks->setVisible(breite > 0);
-    m_festEcke->setVisible(höhe > 0 && breite > 0);
-    m_festOben->raise();
-    m_festLinks->raise();
-    m_festEcke->raise();
+    const auto anordnen = [](QTableView* v, const QRect& ort) {
+        if (!v)
+            return;
+        v->setGeometry(ort);
+        v->setVisible(!ort.isEmpty());
+        v->raise();
+    };
+    anordnen(m_festOben, QRect(innen.x(), innen.y(), innen.width(), höhe));
+    anordnen(m_festLinks, QRect(innen.x(), innen.y(), breite, innen.height()));
+    anordnen(m_festEcke, QRect(innen.x(), innen.y(), breite, höhe));
 }
 
 void Tabellenansicht::resizeEvent(QResizeEvent* event)
@@ -205,9 +245,9 @@ void Tabellenansicht::setzeZeilenhöheTwips(int zeile, int twips)
 
 void Tabellenansicht::spannenSetzen()
 {
-    for (QTableView* v : {static_cast<QTableView*>(this), m_festOben, m_festLinks, m_festEcke}) {
-        if (!v)
-            continue;
+    QList<QTableView*> ansichten = festeBereiche();
+    ansichten.prepend(this);
+    for (QTableView* v : ansichten) {
         v->clearSpans();
         if (!m_modell)
             continue;

@@ -7,9 +7,10 @@ class Zellenmodell;
 // Shows a Zellenmodell as a plain grid: no header of Qt's own (the model's first rows are
 // the heading), merged cells for the model's joined row, column widths in twips.
 //
-// The model's fixed rows and columns stay in place while the rest scrolls: three views of
-// the same model lie over the top rows, the left columns and their corner. They take no
-// mouse input; the grid itself resolves a point over them to the fixed cell shown there.
+// The model's fixed rows and columns stay in place while the rest scrolls: views of the
+// same model lie over the top rows, the left columns and their corner, each made once the
+// grid has scrolled away from it. They take no mouse input; the grid itself resolves a
+// point over them to the fixed cell shown there.
 class Tabellenansicht : public QTableView
 {
     Q_OBJECT
@@ -51,7 +52,9 @@ private:
     void aktuelleZelleAnwenden();
     int m_zeile = -1;
     int m_spalte = -1;
+    void gerollt();
     QTableView* festenBereichAnlegen();
+    QList<QTableView*> festeBereiche() const;
     void festeBereicheAbgleichen();
     void festeBereicheAnordnen();
 

@@ -9,48 +9,49 @@ namespace
 {
 
 // The captions start with blanks so that the text stands right of the picture.
-QPushButton* knopf(QWidget* fenster, const QString& text, int links, int oben, int breite, int höhe)
+QPushButton* knopf(QWidget* fenster, const QCursor& zeiger, const QString& text, int links, int oben,
+                   int breite, int höhe)
 {
     auto* b = new QPushButton(text, fenster);
     b->setFont(Platzierung::arial(12));
-    b->setCursor(Symbole::zeiger());
+    b->setCursor(zeiger);
     platzieren(b, links, oben, breite, höhe);
     return b;
 }
 
-Symbolbild* bild(QWidget* fenster, const char* name, QSize eigeneGröße, int links, int oben, int breite,
-                 int höhe)
+Symbolbild* bild(QWidget* fenster, const QCursor& zeiger, const char* name, QSize eigeneGröße, int links,
+                 int oben, int breite, int höhe)
 {
     auto* p = new Symbolbild(Symbole::symbol(QString::fromLatin1(name)), eigeneGröße, fenster);
-    p->setCursor(Symbole::zeiger());
+    p->setCursor(zeiger);
     platzieren(p, links, oben, breite, höhe);
     return p;
 }
 
 } // namespace
 
-Werkzeugleiste Werkzeugleiste::anlegen(QWidget* fenster)
+Werkzeugleiste Werkzeugleiste::anlegen(QWidget* fenster, const QCursor& z)
 {
     const QSize symbol(32, 32);
     const QSize kleinesBild(24, 23);
     Werkzeugleiste w;
     // Each picture is made right after its button so that it lies above it.
-    w.info = knopf(fenster, QStringLiteral("        Programm-Info"), 0, 0, 2350, 615);
-    w.picture4 = bild(fenster, "info", symbol, 60, 60, 525, 525);
-    w.atv = knopf(fenster, QStringLiteral("         ATV / ATV-K"), 2370, 0, 2235, 615);
-    w.picture3 = bild(fenster, "atv", symbol, 2490, 90, 525, 465);
-    w.bescheid = knopf(fenster, QStringLiteral("          Anschreiben"), 4620, 0, 2355, 615);
-    w.picture5 = bild(fenster, "anschreiben", kleinesBild, 4920, 90, 435, 405);
-    w.blatt = knopf(fenster, QString(), 6990, 0, 705, 615);
+    w.info = knopf(fenster, z, QStringLiteral("        Programm-Info"), 0, 0, 2350, 615);
+    w.picture4 = bild(fenster, z, "info", symbol, 60, 60, 525, 525);
+    w.atv = knopf(fenster, z, QStringLiteral("         ATV / ATV-K"), 2370, 0, 2235, 615);
+    w.picture3 = bild(fenster, z, "atv", symbol, 2490, 90, 525, 465);
+    w.bescheid = knopf(fenster, z, QStringLiteral("          Anschreiben"), 4620, 0, 2355, 615);
+    w.picture5 = bild(fenster, z, "anschreiben", kleinesBild, 4920, 90, 435, 405);
+    w.blatt = knopf(fenster, z, QString(), 6990, 0, 705, 615);
     w.blatt->unsetCursor();
-    w.picture7 = bild(fenster, "blatt", symbol, 7050, 60, 555, 525);
+    w.picture7 = bild(fenster, z, "blatt", symbol, 7050, 60, 555, 525);
     w.picture7->unsetCursor();
-    w.berechnung = knopf(fenster, QStringLiteral("        Berechnung"), 7710, 0, 2505, 615);
-    w.picture6 = bild(fenster, "berechnung", kleinesBild, 7980, 90, 465, 465);
-    w.hilfe = knopf(fenster, QStringLiteral("        Hilfe"), 10230, 0, 1725, 615);
-    w.picture2 = bild(fenster, "hilfe", symbol, 10320, 30, 615, 525);
-    w.schließen = knopf(fenster, QStringLiteral("     Schließen"), 11970, 0, 2145, 615);
-    w.picture1 = bild(fenster, "schliessen", symbol, 12060, 60, 555, 495);
-    w.verlängern = knopf(fenster, QStringLiteral("Verlängern"), 11940, 615, 2175, 375);
+    w.berechnung = knopf(fenster, z, QStringLiteral("        Berechnung"), 7710, 0, 2505, 615);
+    w.picture6 = bild(fenster, z, "berechnung", kleinesBild, 7980, 90, 465, 465);
+    w.hilfe = knopf(fenster, z, QStringLiteral("        Hilfe"), 10230, 0, 1725, 615);
+    w.picture2 = bild(fenster, z, "hilfe", symbol, 10320, 30, 615, 525);
+    w.schließen = knopf(fenster, z, QStringLiteral("     Schließen"), 11970, 0, 2145, 615);
+    w.picture1 = bild(fenster, z, "schliessen", symbol, 12060, 60, 555, 495);
+    w.verlängern = knopf(fenster, z, QStringLiteral("Verlängern"), 11940, 615, 2175, 375);
     return w;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCursor>
 #include <QPushButton>
 
 class Symbolbild;
@@ -25,5 +26,6 @@ struct Werkzeugleiste {
     Symbolbild* picture6 = nullptr; // on Berechnung
     Symbolbild* picture7 = nullptr; // on Blatt
 
-    static Werkzeugleiste anlegen(QWidget* fenster);
+    // zeiger: the pointer over the buttons and pictures.
+    static Werkzeugleiste anlegen(QWidget* fenster, const QCursor& zeiger);
 };

@@ -82,10 +82,11 @@ ZVK::ZVK(QWidget* parent)
 
 void ZVK::steuerelementeAnlegen()
 {
-    m_leiste = Werkzeugleiste::anlegen(this);
+    const QCursor zeiger = Symbole::zeiger();
+    m_leiste = Werkzeugleiste::anlegen(this, zeiger);
 
     m_bediensteter = umrandetesLabel(this, Farben::Weiß);
-    m_bediensteter->setCursor(Symbole::zeiger());
+    m_bediensteter->setCursor(zeiger);
     platzieren(m_bediensteter, 0, 600, 4605, 405);
 
     m_label1 = umrandetesLabel(this, Farben::Grün);
@@ -103,10 +104,6 @@ void ZVK::steuerelementeAnlegen()
     m_grid = new Tabellenansicht(this);
     m_grid->setzeModell(&m_tabelle.modell());
 
-    // Created after the table so that it lies above it.
-    m_namensgrid = new Namensgrid(m_namensliste, this);
-    m_namensgrid->hide();
-    m_namensgrid->fallGewählt = [this] { tabelleZeigen(); };
     new Klickfilter(m_bediensteter, [this] { Bediensteter_Click(); });
 
     m_erläuterungen = umrandetesLabel(this, Farben::HellGelb);
@@ -116,7 +113,6 @@ void ZVK::steuerelementeAnlegen()
 
     m_sozialpanel = new Sozialpanel(this, m_tabelle);
     m_sozialpanel->setzeTabelle(m_grid);
-    m_sozialpanel->setzeFallliste(m_namensgrid);
     gridVerbinden();
 
     connect(&m_tabelle, &Rechentabelle::bediensteterGesetzt, m_bediensteter, &QLabel::setText);
@@ -136,7 +132,6 @@ void ZVK::steuerelementeAnlegen()
     }
     erklärbarMachen(m_bediensteter);
     erklärbarMachen(m_grid->viewport());
-    erklärbarMachen(m_namensgrid->viewport());
     setMouseTracking(true);
 }
 
@@ -201,10 +196,6 @@ bool ZVK::Form_Load(const QString& falldateipfad)
     m_stand.datensatznummer = 1;
 
     m_namensliste.formatieren();
-    m_namensgrid->setzeSpaltenbreitenTwips(Namensliste::spaltenbreiten());
-    m_namensgrid->setzeZeilenhöheTwips(2, Namensliste::Spaltennummernhöhe);
-    m_namensgrid->setzeZeilenhöheTwips(Namensliste::Zählerzeile, Namensliste::Zählerzeilenhöhe);
-    m_namensgrid->hide();
 
     // Before the case file is touched: a second copy of the program must not even create it.
     const Sperre::Ergebnis gesperrt = m_sperre.nehmen(falldateipfad);
@@ -248,7 +239,23 @@ bool ZVK::tabelleSichtbar() const
 
 bool ZVK::listeSichtbar() const
 {
-    return !m_namensgrid->isHidden();
+    return m_namensgrid && !m_namensgrid->isHidden();
+}
+
+Namensgrid* ZVK::namensgrid()
+{
+    if (m_namensgrid)
+        return m_namensgrid;
+    // Made when first opened, the newest child: it lies above the table.
+    m_namensgrid = new Namensgrid(m_namensliste, this);
+    m_namensgrid->hide();
+    m_namensgrid->fallGewählt = [this] { tabelleZeigen(); };
+    m_namensgrid->setzeSpaltenbreitenTwips(Namensliste::spaltenbreiten());
+    m_namensgrid->setzeZeilenhöheTwips(2, Namensliste::Spaltennummernhöhe);
+    m_namensgrid->setzeZeilenhöheTwips(Namensliste::Zählerzeile, Namensliste::Zählerzeilenhöhe);
+    m_sozialpanel->setzeFallliste(m_namensgrid);
+    erklärbarMachen(m_namensgrid->viewport());
+    return m_namensgrid;
 }
 
 void ZVK::Bediensteter_Click()
@@ -262,7 +269,7 @@ void ZVK::Bediensteter_Click()
 
 void ZVK::namensgridfüllen()
 {
-    m_namensgrid->hide();
+    namensgrid()->hide();
     const QRect tabelle = m_grid->geometry();
     m_namensgrid->setGeometry(0, tabelle.top(), Twips::zuPixel(Namensliste::Listenbreite), tabelle.height());
     m_namensliste.namensgridfüllen();
@@ -273,7 +280,8 @@ void ZVK::namensgridfüllen()
 
 void ZVK::tabelleZeigen()
 {
-    m_namensgrid->hide();
+    if (m_namensgrid)
+        m_namensgrid->hide();
     m_grid->show();
 }
 
@@ -391,7 +399,7 @@ bool ZVK::erläuterungFürMausbewegung(QObject* objekt, const QPointF& position)
     std::optional<QString> text;
     if (objekt == m_grid->viewport())
         text = Erlaeuterungen::rechentabelle(abstandLinks(m_grid));
-    else if (objekt == m_namensgrid->viewport())
+    else if (m_namensgrid && objekt == m_namensgrid->viewport())
         text = Erlaeuterungen::namensgrid(abstandLinks(m_namensgrid));
     else
         return false;

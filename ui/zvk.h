@@ -87,7 +87,8 @@ public:
 
     // --- Case list ---
     Namensliste& namensliste() { return m_namensliste; }
-    Namensgrid* namensgrid() const { return m_namensgrid; }
+    // The list's view, made when first needed: most starts never open it.
+    Namensgrid* namensgrid();
     bool tabelleSichtbar() const;
     bool listeSichtbar() const;
     // Opens the case list in the table's place, freshly read from the case file.

@@ -22,10 +22,12 @@ TEST(Festkomma_format, MusterRundenHalbWegVonNull)
         {33333333, 2, "3333,33"},   {56250, 2, "5,63"},     {50, 2, "0,01"},        {49, 2, "0,00"},
         {-50, 2, "-0,01"},          {-49, 2, "0,00"},       {-56250, 2, "-5,63"},   {5000, 0, "1"},
         {0, 2, "0,00"},             {125, 4, "0,0125"},     {INT64_MAX, 2, "922337203685477,58"},
-        {INT64_MIN, 2, "-922337203685477,58"},
+        {INT64_MIN, 2, "-922337203685477,58"}, {1234567, 1, "123,5"}, {-1234567, 3, "-123,457"},
+        {-7, 6, "-0,000700"},
     };
     for (const auto& f : fälle)
         EXPECT_EQ(Festkomma::ausRoh(f.roh).alsText(f.dezimalen), QString::fromUtf8(f.text)) << f.roh;
+    EXPECT_EQ(Festkomma::ausRoh(-31000).alsText(2, u'.'), "-3.10");
 }
 
 TEST(Festkomma_format, SchlichteForm)
