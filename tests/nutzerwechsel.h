@@ -1,10 +1,14 @@
 #pragma once
 
 #include <QCoreApplication>
+#include <QDir>
+#include <QFile>
 #include <QProcess>
 #include <QProcessEnvironment>
 #include <QStandardPaths>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 // Permission tests need an ordinary user: root reads and writes a file whatever its mode.
@@ -57,6 +61,47 @@ inline Ausgang ausführen(const QString& ordner)
     EXPECT_EQ(kind.exitCode(), 0) << ausgabe.toStdString();
     EXPECT_TRUE(ausgabe.contains(QStringLiteral("[  PASSED  ] 1 test"))) << ausgabe.toStdString();
     return Ausgang::ImKind;
+}
+
+inline void setzeRechte(const QString& pfad, int rechte)
+{
+    ASSERT_EQ(::chmod(QFile::encodeName(pfad).constData(), mode_t(rechte)), 0);
+}
+
+// A folder "daten" that "nobody" can reach, for the test to take rights away from. It gets
+// them back at the end, or it could not be removed.
+class Datenordner
+{
+public:
+    ~Datenordner() { ::chmod(QFile::encodeName(pfad()).constData(), 0700); }
+    void anlegen()
+    {
+        ASSERT_TRUE(QFile::setPermissions(m_platz.path(), QFileDevice::Permissions(0x7755)));
+        ASSERT_TRUE(QDir().mkdir(pfad()));
+    }
+    QString pfad() const { return m_platz.filePath(QStringLiteral("daten")); }
+
+private:
+    QTemporaryDir m_platz;
+};
+
+// The whole round: `vorbereiten` sets up a fresh folder and takes the rights away, `prüfen`
+// checks it as an ordinary user, in this process or in the child.
+template <class Vorbereitung, class Prüfung> void ohneRechte(Vorbereitung vorbereiten, Prüfung prüfen)
+{
+    if (const QString kind = kindordner(); !kind.isEmpty())
+        return prüfen(kind);
+    Datenordner ordner;
+    ASSERT_NO_FATAL_FAILURE(ordner.anlegen());
+    ASSERT_NO_FATAL_FAILURE(vorbereiten(ordner.pfad()));
+    switch (ausführen(ordner.pfad())) {
+    case Ausgang::Unmöglich:
+        GTEST_SKIP() << "Als root ohne setpriv nicht prüfbar";
+    case Ausgang::ImKind:
+        return;
+    case Ausgang::Hier:
+        return prüfen(ordner.pfad());
+    }
 }
 
 } // namespace Nutzerwechsel

@@ -1,6 +1,5 @@
 // Saves that fail at any step, are killed half-way or run out of room.
-#include "dateiablage.h"
-#include "falldatei.h"
+#include "dateihilfen.h"
 #include "stoerablage.h"
 
 #include <QDir>
@@ -19,17 +18,6 @@ namespace
 
 using Schritt = Störablage::Schritt;
 using Art = Störablage::Art;
-
-QByteArray lies(const QString& pfad)
-{
-    QFile f(pfad);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-QStringList inhalt(const QString& ordner)
-{
-    return QDir(ordner).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden);
-}
 
 struct Störung {
     Schritt schritt;
@@ -58,11 +46,8 @@ std::vector<Störung> alleStörungen()
     return liste;
 }
 
-class GestörtesSpeichern : public ::testing::TestWithParam<Störung>
+class GestörtesSpeichern : public ::testing::TestWithParam<Störung>, protected Fallordner
 {
-protected:
-    QTemporaryDir ordner;
-    QString pfad() const { return ordner.filePath(QStringLiteral("atv.txt")); }
 };
 
 TEST_P(GestörtesSpeichern, MeldetFehlerUndLässtDieDateiStehen)
@@ -87,7 +72,7 @@ TEST_P(GestörtesSpeichern, MeldetFehlerUndLässtDieDateiStehen)
         << e.meldung.toStdString();
     EXPECT_TRUE(e.meldung.contains(Störablage::erwarteterGrund(s.art))) << e.meldung.toStdString();
     EXPECT_EQ(lies(pfad()), vorher);
-    EXPECT_EQ(inhalt(ordner.path()), QStringList{QStringLiteral("atv.txt")});
+    EXPECT_EQ(ordnerinhalt(ordner.path()), QStringList{QStringLiteral("atv.txt")});
     EXPECT_EQ(datei.abbild(), vorher);
 
     // The disk recovers: the same change goes through and nothing of the failure remains.
@@ -96,7 +81,7 @@ TEST_P(GestörtesSpeichern, MeldetFehlerUndLässtDieDateiStehen)
     QByteArray erwartet = vorher;
     erwartet.replace(Datensatz::Länge, Datensatz::Länge, d.alsBytes());
     EXPECT_EQ(lies(pfad()), erwartet);
-    EXPECT_EQ(inhalt(ordner.path()), QStringList{QStringLiteral("atv.txt")});
+    EXPECT_EQ(ordnerinhalt(ordner.path()), QStringList{QStringLiteral("atv.txt")});
 }
 
 TEST_P(GestörtesSpeichern, NeueDateiEntstehtNichtHalb)
@@ -108,7 +93,7 @@ TEST_P(GestörtesSpeichern, NeueDateiEntstehtNichtHalb)
     EXPECT_FALSE(e.ok);
     EXPECT_TRUE(e.meldung.contains(Störablage::erwarteterGrund(s.art))) << e.meldung.toStdString();
     EXPECT_TRUE(e.meldung.contains(QStringLiteral("beendet")));
-    EXPECT_EQ(inhalt(ordner.path()), QStringList());
+    EXPECT_EQ(ordnerinhalt(ordner.path()), QStringList());
 }
 
 INSTANTIATE_TEST_SUITE_P(Falldatei, GestörtesSpeichern, ::testing::ValuesIn(alleStörungen()));
@@ -133,7 +118,7 @@ TEST(GestörteSicherung, OhneKopieKeineÄnderung)
     EXPECT_TRUE(e.meldung.contains(QStringLiteral("atv.txt.bak"))) << e.meldung.toStdString();
     EXPECT_TRUE(e.meldung.contains(QStringLiteral("kein Platz mehr frei"))) << e.meldung.toStdString();
     EXPECT_EQ(lies(pfad), kurz);
-    EXPECT_EQ(inhalt(ordner.path()), QStringList{QStringLiteral("atv.txt")});
+    EXPECT_EQ(ordnerinhalt(ordner.path()), QStringList{QStringLiteral("atv.txt")});
     // Once the copy can be written, the change follows it.
     ASSERT_TRUE(datei.schreiben(1, Datensatz::musterfall()).ok);
     EXPECT_EQ(lies(pfad + QStringLiteral(".bak")), kurz);
@@ -187,7 +172,7 @@ TEST(AbgebrochenesSpeichern, DateiIstImmerDasAlteOderDasNeueAbbild)
         ASSERT_TRUE(jetzt == alt || jetzt == neu) << "nach Abbruch " << abbrüche;
     }
     // Temporary files of killed saves may remain beside it; they never replace the file.
-    const QStringList rest = inhalt(ordner.path());
+    const QStringList rest = ordnerinhalt(ordner.path());
     std::cout << "[ Zahlen  ] Abbrüche beim Speichern: " << abbrüche
               << ", mitten im Speichern: " << mittendrin
               << ", liegengebliebene Zwischendateien: " << rest.size() - 1 << std::endl;
@@ -244,10 +229,10 @@ TEST(VolleFestplatte, UlimitLässtDieAlteDateiStehen)
         const QString meldung = QString::fromUtf8(bericht.mid(1));
         EXPECT_TRUE(meldung.contains(QStringLiteral("Die Datei ist zu groß."))) << meldung.toStdString();
         if (neuanlegen) {
-            EXPECT_EQ(inhalt(ordner.path()), QStringList());
+            EXPECT_EQ(ordnerinhalt(ordner.path()), QStringList());
         } else {
             EXPECT_EQ(lies(pfad), alt);
-            EXPECT_EQ(inhalt(ordner.path()), QStringList{QStringLiteral("atv.txt")});
+            EXPECT_EQ(ordnerinhalt(ordner.path()), QStringList{QStringLiteral("atv.txt")});
         }
     }
 }

@@ -1,5 +1,4 @@
-#include "dateiablage.h"
-#include "falldatei.h"
+#include "dateihilfen.h"
 
 #include <QDir>
 #include <QFile>
@@ -7,20 +6,8 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
-namespace {
-
-QByteArray inhalt(const QString& pfad)
+namespace
 {
-    QFile f(pfad);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-void schreibeDatei(const QString& pfad, const QByteArray& bytes)
-{
-    QFile f(pfad);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write(bytes);
-}
 
 // Fails the save at its first write, as a full disk would.
 class VolleAblage : public Dateiablage
@@ -29,12 +16,10 @@ protected:
     qint64 schreiben(QFileDevice&, const char*, qint64) override { return -1; }
 };
 
-class FalldateiTest : public ::testing::Test
+class FalldateiTest : public ::testing::Test, protected Fallordner
 {
 protected:
-    QTemporaryDir ordner;
     Dateiablage ablage;
-    QString pfad() const { return ordner.filePath(QStringLiteral("atv.txt")); }
 };
 
 TEST_F(FalldateiTest, FehlendeUndLeereDateiWerdenAngelegt)
@@ -42,12 +27,12 @@ TEST_F(FalldateiTest, FehlendeUndLeereDateiWerdenAngelegt)
     for (bool leerVorhanden : {false, true}) {
         QFile::remove(pfad());
         if (leerVorhanden)
-            schreibeDatei(pfad(), {});
+            lege(pfad(), {});
         Falldatei datei(ablage);
         const auto e = datei.öffnen(pfad());
         ASSERT_TRUE(e.ok) << e.meldung.toStdString();
         EXPECT_TRUE(e.meldung.isEmpty());
-        const QByteArray b = inhalt(pfad());
+        const QByteArray b = lies(pfad());
         ASSERT_EQ(b.size(), 12271);
         EXPECT_EQ(b.first(1753), Datensatz::musterfall().alsBytes());
         for (int n = 2; n <= 7; ++n)
@@ -62,10 +47,10 @@ TEST_F(FalldateiTest, VorhandeneDateiBleibtUnberührt)
     QByteArray alt;
     for (int n = 1; n <= 7; ++n)
         alt += Datensatz::grundstellung().alsBytes();
-    schreibeDatei(pfad(), alt);
+    lege(pfad(), alt);
     Falldatei datei(ablage);
     ASSERT_TRUE(datei.öffnen(pfad()).ok);
-    EXPECT_EQ(inhalt(pfad()), alt);
+    EXPECT_EQ(lies(pfad()), alt);
 }
 
 TEST_F(FalldateiTest, SchreibenErsetztNurDenEinenSatz)
@@ -75,7 +60,7 @@ TEST_F(FalldateiTest, SchreibenErsetztNurDenEinenSatz)
     Datensatz d = datei.lesen(3);
     d.nachname = QStringLiteral("Beispiel");
     ASSERT_TRUE(datei.schreiben(3, d).ok);
-    const QByteArray b = inhalt(pfad());
+    const QByteArray b = lies(pfad());
     ASSERT_EQ(b.size(), 12271);
     EXPECT_EQ(b.sliced(2 * 1753, 1753), d.alsBytes());
     QByteArray erwartet = Falldatei::neuesAbbild();
@@ -88,7 +73,7 @@ TEST_F(FalldateiTest, FehlgeschlagenesSpeichernLässtDieDateiStehen)
 {
     Falldatei erst(ablage);
     ASSERT_TRUE(erst.öffnen(pfad()).ok);
-    const QByteArray vorher = inhalt(pfad());
+    const QByteArray vorher = lies(pfad());
 
     VolleAblage voll;
     Falldatei datei(voll);
@@ -98,7 +83,7 @@ TEST_F(FalldateiTest, FehlgeschlagenesSpeichernLässtDieDateiStehen)
     const auto e = datei.schreiben(1, d);
     EXPECT_FALSE(e.ok);
     EXPECT_TRUE(e.meldung.contains(QStringLiteral("nicht gespeichert"))) << e.meldung.toStdString();
-    EXPECT_EQ(inhalt(pfad()), vorher);
+    EXPECT_EQ(lies(pfad()), vorher);
     EXPECT_EQ(datei.lesen(1).vorname.trimmed(), QStringLiteral("Hedwig"));
     // No temporary file is left behind.
     EXPECT_EQ(QDir(ordner.path()).entryList(QDir::Files), QStringList{QStringLiteral("atv.txt")});
@@ -107,19 +92,19 @@ TEST_F(FalldateiTest, FehlgeschlagenesSpeichernLässtDieDateiStehen)
 TEST_F(FalldateiTest, KurzeDateiWirdVorDerÄnderungGesichert)
 {
     const QByteArray kurz = Datensatz::musterfall().alsBytes() + QByteArray("abc");
-    schreibeDatei(pfad(), kurz);
+    lege(pfad(), kurz);
     Falldatei datei(ablage);
     const auto e = datei.öffnen(pfad());
     ASSERT_TRUE(e.ok);
     EXPECT_TRUE(e.meldung.contains(QStringLiteral("1756 Bytes"))) << e.meldung.toStdString();
     EXPECT_EQ(datei.lesen(7), Datensatz::grundstellung());
-    EXPECT_EQ(inhalt(pfad()), kurz);
+    EXPECT_EQ(lies(pfad()), kurz);
 
     Datensatz d = Datensatz::grundstellung();
     d.nachname = QStringLiteral("Sieben");
     ASSERT_TRUE(datei.schreiben(7, d).ok);
-    EXPECT_EQ(inhalt(pfad() + QStringLiteral(".bak")), kurz);
-    const QByteArray neu = inhalt(pfad());
+    EXPECT_EQ(lies(pfad() + QStringLiteral(".bak")), kurz);
+    const QByteArray neu = lies(pfad());
     ASSERT_EQ(neu.size(), 12271);
     EXPECT_EQ(neu.first(1756), kurz);
     EXPECT_EQ(datei.lesen(7).alsBytes(), d.alsBytes());

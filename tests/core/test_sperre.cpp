@@ -1,4 +1,5 @@
 // One program per folder.
+#include "dateihilfen.h"
 #include "nutzerwechsel.h"
 #include "sperre.h"
 
@@ -16,11 +17,8 @@
 namespace
 {
 
-class SperreTest : public ::testing::Test
+class SperreTest : public ::testing::Test, protected Fallordner
 {
-protected:
-    QTemporaryDir ordner;
-    QString pfad() const { return ordner.filePath(QStringLiteral("atv.txt")); }
 };
 
 TEST_F(SperreTest, ZweiterStartErfährtWerDieFälleHält)
@@ -116,25 +114,8 @@ TEST(SperreOhneRechte, SchreibgeschützterOrdnerStartetOhneSperre)
         EXPECT_TRUE(e.meldung.isEmpty()) << e.meldung.toStdString();
         EXPECT_FALSE(s.gehalten());
     };
-    if (const QString kind = Nutzerwechsel::kindordner(); !kind.isEmpty())
-        return prüfen(kind);
-    QTemporaryDir platz;
-    ASSERT_TRUE(QFile::setPermissions(platz.path(), QFileDevice::Permissions(0x7755)));
-    const QString ordner = platz.filePath(QStringLiteral("daten"));
-    ASSERT_TRUE(QDir().mkdir(ordner));
-    ASSERT_EQ(::chmod(QFile::encodeName(ordner).constData(), 0555), 0);
-    struct Zurück {
-        QString o;
-        ~Zurück() { ::chmod(QFile::encodeName(o).constData(), 0700); }
-    } zurück{ordner};
-    switch (Nutzerwechsel::ausführen(ordner)) {
-    case Nutzerwechsel::Ausgang::Unmöglich:
-        GTEST_SKIP() << "Als root ohne setpriv nicht prüfbar";
-    case Nutzerwechsel::Ausgang::ImKind:
-        return;
-    case Nutzerwechsel::Ausgang::Hier:
-        return prüfen(ordner);
-    }
+    Nutzerwechsel::ohneRechte([](const QString& ordner) { Nutzerwechsel::setzeRechte(ordner, 0555); },
+                              prüfen);
 }
 
 } // namespace

@@ -1,15 +1,9 @@
 // Opening "atv.txt" whatever lies in the folder under that name.
-#include "dateiablage.h"
-#include "falldatei.h"
+#include "dateihilfen.h"
 #include "nutzerwechsel.h"
 
-#include <QDir>
-#include <QFile>
-#include <QRandomGenerator>
-#include <QTemporaryDir>
 #include <gtest/gtest.h>
 #include <optional>
-#include <sys/stat.h>
 
 namespace
 {
@@ -31,28 +25,6 @@ void PrintTo(const Startfall& f, std::ostream* os)
     *os << f.name;
 }
 
-QByteArray zufall(qsizetype n, quint32 saat)
-{
-    QRandomGenerator g(saat);
-    QByteArray b(n, Qt::Uninitialized);
-    for (char& c : b)
-        c = char(g.bounded(256));
-    return b;
-}
-
-QByteArray lies(const QString& pfad)
-{
-    QFile f(pfad);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-void lege(const QString& pfad, const QByteArray& bytes)
-{
-    QFile f(pfad);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    ASSERT_EQ(f.write(bytes), bytes.size());
-}
-
 // Record n as the file holds it: a short or missing tail reads as the blank record's.
 QByteArray satzAus(const QByteArray& datei, int n)
 {
@@ -67,7 +39,7 @@ QByteArray satzAus(const QByteArray& datei, int n)
 
 QStringList inhaltOhne(const QString& ordner, const QString& außer = {})
 {
-    QStringList namen = QDir(ordner).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden);
+    QStringList namen = ordnerinhalt(ordner);
     namen.removeAll(außer);
     return namen;
 }
@@ -102,10 +74,14 @@ const Startfall Fälle[] = {
      {"12301 Bytes", "nach dem siebten Fall", "unverändert erhalten", "Kopie"}},
     {"zufaellig",
      Art::Bytes,
-     zufall(12271, 7),
+     zufallsbytes(12271, 7),
      true,
      {"Kinder- oder Monatszahlen", "als 0 gelesen", "Kopie"}},
-    {"zufaelligeLaenge", Art::Bytes, zufall(5000, 8), true, {"5000 Bytes", "Kinder- oder Monatszahlen"}},
+    {"zufaelligeLaenge",
+     Art::Bytes,
+     zufallsbytes(5000, 8),
+     true,
+     {"5000 Bytes", "Kinder- oder Monatszahlen"}},
     {"alles0xFF", Art::Bytes, QByteArray(12271, '\xff'), true, {"bei Fall 1, 2, 3, 4, 5, 6, 7 Kinder"}},
     {"ordner", Art::Ordner, {}, false, {"ist ein Ordner", "beendet"}},
     {"fifo", Art::Fifo, {}, false, {"keine gewöhnliche Datei", "beendet"}},
@@ -264,35 +240,16 @@ void prüfeOhneRechte(const QString& ordner, const Rechtefall& fall)
 TEST_P(StartOhneRechte, DefinierterAusgang)
 {
     const Rechtefall& fall = GetParam();
-    QString ordner = Nutzerwechsel::kindordner();
-    std::optional<QTemporaryDir> platz;
-    if (ordner.isEmpty()) {
-        platz.emplace();
-        ASSERT_TRUE(QFile::setPermissions(platz->path(), QFileDevice::Permissions(0x7755)));
-        ordner = platz->filePath(QStringLiteral("daten"));
-        ASSERT_TRUE(QDir().mkdir(ordner));
-        const QString pfad = ordner + QStringLiteral("/atv.txt");
-        if (fall.bytes) {
-            lege(pfad, *fall.bytes);
-            ASSERT_EQ(::chmod(QFile::encodeName(pfad).constData(), mode_t(fall.dateirechte)), 0);
-        }
-        ASSERT_EQ(::chmod(QFile::encodeName(ordner).constData(), mode_t(fall.ordnerrechte)), 0);
-        struct Zurück {
-            QString o;
-            ~Zurück() { ::chmod(QFile::encodeName(o).constData(), 0700); }
-        } zurück{ordner};
-        switch (Nutzerwechsel::ausführen(ordner)) {
-        case Nutzerwechsel::Ausgang::Unmöglich:
-            GTEST_SKIP() << "Als root ohne setpriv nicht prüfbar";
-        case Nutzerwechsel::Ausgang::ImKind:
-            return;
-        case Nutzerwechsel::Ausgang::Hier:
-            break;
-        }
-        prüfeOhneRechte(ordner, fall);
-        return;
-    }
-    prüfeOhneRechte(ordner, fall);
+    Nutzerwechsel::ohneRechte(
+        [&](const QString& ordner) {
+            const QString pfad = ordner + QStringLiteral("/atv.txt");
+            if (fall.bytes) {
+                ASSERT_NO_FATAL_FAILURE(lege(pfad, *fall.bytes));
+                ASSERT_NO_FATAL_FAILURE(Nutzerwechsel::setzeRechte(pfad, fall.dateirechte));
+            }
+            Nutzerwechsel::setzeRechte(ordner, fall.ordnerrechte);
+        },
+        [&](const QString& ordner) { prüfeOhneRechte(ordner, fall); });
 }
 
 INSTANTIATE_TEST_SUITE_P(Falldatei, StartOhneRechte, ::testing::ValuesIn(Rechtefälle),

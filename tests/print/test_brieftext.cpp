@@ -1,4 +1,5 @@
 #include "brieftext.h"
+#include "dateihilfen.h"
 #include "drucksachen.h"
 #include "fall.h"
 #include "nachrichten.h"
@@ -22,13 +23,6 @@ QByteArray inhalt(const QString& pfad)
 {
     QFile f(pfad);
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<fehlt>");
-}
-
-void schreibeDatei(const QString& pfad, const QByteArray& bytes)
-{
-    QFile f(pfad);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write(bytes);
 }
 
 class VolleAblage : public Dateiablage
@@ -77,7 +71,7 @@ protected:
 TEST_F(BrieftextTest, StandardtextByteFürByte)
 {
     Brieftext text(fall.ablage, "atvi.txt");
-    schreibeDatei("atvi.txt", {});
+    lege("atvi.txt", {});
     ASSERT_TRUE(text.checken().ok);
     const QByteArray b = inhalt("atvi.txt");
     ASSERT_EQ(b.size(), 3135);
@@ -102,7 +96,7 @@ TEST_F(BrieftextTest, StandardtextByteFürByte)
 TEST_F(BrieftextTest, KurzeDateiZeigtLeereZeilenUndWirdVorDemSpeichernGesichert)
 {
     const QByteArray kurz = QByteArray("Eigene Zeile").leftJustified(95, ' ') + "angebrochen";
-    schreibeDatei("atvi.txt", kurz);
+    lege("atvi.txt", kurz);
     Text* t = öffnen();
     EXPECT_EQ(inhalt("atvi.txt"), kurz);
     EXPECT_EQ(t->bescheid(1)->text(), QString("Eigene Zeile").leftJustified(95, u' '));

@@ -1,41 +1,14 @@
 // "atvi.txt" in every state the folder may hold it: checked, read and saved.
 #include "brieftext.h"
-#include "dateiablage.h"
+#include "dateihilfen.h"
 #include "nutzerwechsel.h"
 #include "stoerablage.h"
 
-#include <QDir>
-#include <QFile>
-#include <QRandomGenerator>
-#include <QTemporaryDir>
 #include <gtest/gtest.h>
 #include <optional>
-#include <sys/stat.h>
 
 namespace
 {
-
-QByteArray lies(const QString& pfad)
-{
-    QFile f(pfad);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-void lege(const QString& pfad, const QByteArray& bytes)
-{
-    QFile f(pfad);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write(bytes);
-}
-
-QByteArray zufall(qsizetype n)
-{
-    QRandomGenerator g(33);
-    QByteArray b(n, Qt::Uninitialized);
-    for (char& c : b)
-        c = char(g.bounded(256));
-    return b;
-}
 
 const QByteArray Standard = Brieftext::abbild(Brieftext::standardtext());
 
@@ -58,7 +31,7 @@ const Brieffall Brieffälle[] = {
     {"kuerzer", Standard.first(10 * 95), false, true},
     {"krummeLaenge", Standard.first(10 * 95 + 7), false, true},
     {"laenger", Standard + "Anhang", false, true},
-    {"zufaellig", zufall(3135), false, true},
+    {"zufaellig", zufallsbytes(3135, 33), false, true},
     {"alles0xFF", QByteArray(3135, '\xff'), false, true},
     {"ordner", std::nullopt, true, false},
 };
@@ -185,30 +158,16 @@ void prüfeBriefOhneRechte(const QString& ordner, const Briefrechte& fall)
 TEST_P(BriefOhneRechte, MeldetUndÄndertNichts)
 {
     const Briefrechte& fall = GetParam();
-    if (const QString kind = Nutzerwechsel::kindordner(); !kind.isEmpty())
-        return prüfeBriefOhneRechte(kind, fall);
-    QTemporaryDir platz;
-    ASSERT_TRUE(QFile::setPermissions(platz.path(), QFileDevice::Permissions(0x7755)));
-    const QString ordner = platz.filePath(QStringLiteral("daten"));
-    ASSERT_TRUE(QDir().mkdir(ordner));
-    const QString pfad = ordner + QStringLiteral("/atvi.txt");
-    if (fall.bytes) {
-        lege(pfad, *fall.bytes);
-        ASSERT_EQ(::chmod(QFile::encodeName(pfad).constData(), mode_t(fall.dateirechte)), 0);
-    }
-    ASSERT_EQ(::chmod(QFile::encodeName(ordner).constData(), mode_t(fall.ordnerrechte)), 0);
-    struct Zurück {
-        QString o;
-        ~Zurück() { ::chmod(QFile::encodeName(o).constData(), 0700); }
-    } zurück{ordner};
-    switch (Nutzerwechsel::ausführen(ordner)) {
-    case Nutzerwechsel::Ausgang::Unmöglich:
-        GTEST_SKIP() << "Als root ohne setpriv nicht prüfbar";
-    case Nutzerwechsel::Ausgang::ImKind:
-        return;
-    case Nutzerwechsel::Ausgang::Hier:
-        return prüfeBriefOhneRechte(ordner, fall);
-    }
+    Nutzerwechsel::ohneRechte(
+        [&](const QString& ordner) {
+            const QString pfad = ordner + QStringLiteral("/atvi.txt");
+            if (fall.bytes) {
+                ASSERT_NO_FATAL_FAILURE(lege(pfad, *fall.bytes));
+                ASSERT_NO_FATAL_FAILURE(Nutzerwechsel::setzeRechte(pfad, fall.dateirechte));
+            }
+            Nutzerwechsel::setzeRechte(ordner, fall.ordnerrechte);
+        },
+        [&](const QString& ordner) { prüfeBriefOhneRechte(ordner, fall); });
 }
 
 INSTANTIATE_TEST_SUITE_P(Brieftext, BriefOhneRechte, ::testing::ValuesIn(Briefrechtefälle),

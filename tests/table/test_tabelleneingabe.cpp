@@ -1,12 +1,9 @@
-#include "dateiablage.h"
-#include "falldatei.h"
+#include "dateihilfen.h"
 #include "rechentabelle.h"
 #include "skriptmeldungen.h"
 #include "tabelleneingabe.h"
 
-#include <QFile>
 #include <QFileDevice>
-#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 namespace
@@ -28,10 +25,9 @@ protected:
 constexpr int Zeile2010 = 13;
 constexpr int Letzte = 53;
 
-class TabelleneingabeTest : public ::testing::Test
+class TabelleneingabeTest : public ::testing::Test, protected Fallordner
 {
 protected:
-    QTemporaryDir ordner;
     VolleAblage ablage;
     Falldatei datei{ablage};
     Arbeitsstand stand;
@@ -45,7 +41,6 @@ protected:
         tabelle.datensatzholen();
         tabelle.atvberechnen();
     }
-    QString pfad() const { return ordner.filePath(QStringLiteral("atv.txt")); }
     QString t(int zeile, int spalte) const { return tabelle.modell().text(zeile, spalte); }
     const Zellenmodell::Zelle& zelle(int zeile, int spalte) const
     {
@@ -64,20 +59,6 @@ protected:
             char16_t code = z == u'\n' ? 13 : z.unicode();
             eingabe.Grid_KeyPress(code);
         }
-    }
-    // What a new start of the program finds in the file.
-    Datensatz gespeichert() const
-    {
-        Dateiablage frisch;
-        Falldatei neu(frisch);
-        EXPECT_TRUE(neu.öffnen(pfad()).ok);
-        return neu.lesen(1);
-    }
-    QByteArray dateibytes() const
-    {
-        QFile f(pfad());
-        EXPECT_TRUE(f.open(QIODevice::ReadOnly));
-        return f.readAll();
     }
 };
 

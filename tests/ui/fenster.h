@@ -1,20 +1,18 @@
 #pragma once
 
+#include "dateihilfen.h"
 #include "nachrichten.h"
 #include "tabellenansicht.h"
 #include "zvk.h"
 
-#include <QFile>
-#include <QTemporaryDir>
 #include <QTest>
 #include <gtest/gtest.h>
 
 // The main window on a fresh case file, shown offscreen, so that tests can click and type
 // into the real widgets.
-class FensterTest : public ::testing::Test
+class FensterTest : public ::testing::Test, protected Fallordner
 {
 protected:
-    QTemporaryDir ordner;
     ZVK fenster;
 
     void SetUp() override
@@ -27,7 +25,6 @@ protected:
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&fenster));
     }
     void TearDown() override { Nachrichten::nurVorbereiteteAntworten(false); }
-    QString pfad() const { return ordner.filePath(QStringLiteral("atv.txt")); }
     QString t(int zeile, int spalte) { return fenster.rechentabelle().modell().text(zeile, spalte); }
 
     void klick(int zeile, int spalte)
@@ -36,19 +33,5 @@ protected:
         const QModelIndex index = grid->model()->index(zeile, spalte);
         grid->scrollTo(index);
         QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, grid->visualRect(index).center());
-    }
-    // What a new start of the program finds in the file.
-    Datensatz gespeichert() const
-    {
-        Dateiablage ablage;
-        Falldatei neu(ablage);
-        EXPECT_TRUE(neu.öffnen(pfad()).ok);
-        return neu.lesen(1);
-    }
-    QByteArray dateibytes() const
-    {
-        QFile f(pfad());
-        EXPECT_TRUE(f.open(QIODevice::ReadOnly));
-        return f.readAll();
     }
 };

@@ -1,23 +1,21 @@
+#include "dateihilfen.h"
 #include "namensgrid.h"
 #include "twips.h"
 #include "zvk.h"
 
 #include <QApplication>
 #include <QKeyEvent>
-#include <QTemporaryDir>
 #include <QTest>
 #include <gtest/gtest.h>
 
 namespace
 {
 
-class NamensgridTest : public ::testing::Test
+class NamensgridTest : public ::testing::Test, protected Fallordner
 {
 protected:
-    QTemporaryDir ordner;
     std::unique_ptr<ZVK> fenster;
 
-    QString pfad() const { return ordner.filePath(QStringLiteral("atv.txt")); }
     void SetUp() override
     {
         Nachrichten::nurVorbereiteteAntworten(true);

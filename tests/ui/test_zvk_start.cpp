@@ -1,37 +1,16 @@
 // Start-up of the main window in a folder as the user may have left it.
+#include "dateihilfen.h"
 #include "nutzerwechsel.h"
 #include "sozialpanel.h"
 #include "sperre.h"
 #include "zvk.h"
 
 #include <QComboBox>
-#include <QDir>
-#include <QFile>
 #include <QFileInfo>
-#include <QTemporaryDir>
 #include <gtest/gtest.h>
-#include <sys/stat.h>
 
 namespace
 {
-
-QByteArray lies(const QString& pfad)
-{
-    QFile f(pfad);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-void lege(const QString& pfad, const QByteArray& bytes)
-{
-    QFile f(pfad);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write(bytes);
-}
-
-QStringList inhalt(const QString& ordner)
-{
-    return QDir(ordner).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden);
-}
 
 // Every box must have been expected; each is answered with OK and recorded.
 void erwarteMeldungen(int anzahl)
@@ -120,7 +99,7 @@ TEST(ZweitesFenster, EndetOhneDieDateienZuBerühren)
     erwarteMeldungen(0);
     ZVK erstes;
     ASSERT_TRUE(erstes.Form_Load(pfad));
-    const QStringList vorher = inhalt(ordner.path());
+    const QStringList vorher = ordnerinhalt(ordner.path());
     const QByteArray bytes = lies(pfad);
     const QDateTime geändert = QFileInfo(pfad).lastModified();
 
@@ -132,7 +111,7 @@ TEST(ZweitesFenster, EndetOhneDieDateienZuBerühren)
     ASSERT_EQ(Nachrichten::gezeigte().size(), 1);
     EXPECT_TRUE(gezeigt().contains(QStringLiteral("bereits geöffnet"))) << gezeigt().toStdString();
     EXPECT_TRUE(gezeigt().contains(QStringLiteral("Prozess %1").arg(QCoreApplication::applicationPid())));
-    EXPECT_EQ(inhalt(ordner.path()), vorher);
+    EXPECT_EQ(ordnerinhalt(ordner.path()), vorher);
     EXPECT_EQ(lies(pfad), bytes);
     EXPECT_EQ(QFileInfo(pfad).lastModified(), geändert);
     // The first window still holds the folder.
@@ -148,7 +127,7 @@ TEST(ZweitesFenster, LegtKeineFalldateiAn)
     erwarteMeldungen(1);
     ZVK fenster;
     EXPECT_FALSE(fenster.Form_Load(pfad));
-    EXPECT_EQ(inhalt(ordner.path()), QStringList{QStringLiteral("atv.txt.lock")});
+    EXPECT_EQ(ordnerinhalt(ordner.path()), QStringList{QStringLiteral("atv.txt.lock")});
 }
 
 // Children and months the boxes do not offer, from a file written elsewhere: the panel shows
@@ -193,27 +172,12 @@ TEST(FensterOhneRechte, SchreibgeschützterOrdnerZeigtDieFälle)
         EXPECT_TRUE(gezeigt().contains(QStringLiteral("Der Ordner"))) << gezeigt().toStdString();
         EXPECT_EQ(fenster.bediensteter()->text(), QStringLiteral("  Hedwig Wendler"));
     };
-    if (const QString kind = Nutzerwechsel::kindordner(); !kind.isEmpty())
-        return prüfen(kind);
-    QTemporaryDir platz;
-    ASSERT_TRUE(QFile::setPermissions(platz.path(), QFileDevice::Permissions(0x7755)));
-    const QString ordner = platz.filePath(QStringLiteral("daten"));
-    ASSERT_TRUE(QDir().mkdir(ordner));
-    lege(ordner + QStringLiteral("/atv.txt"), Falldatei::neuesAbbild());
-    ASSERT_EQ(::chmod(QFile::encodeName(ordner + QStringLiteral("/atv.txt")).constData(), 0666), 0);
-    ASSERT_EQ(::chmod(QFile::encodeName(ordner).constData(), 0555), 0);
-    struct Zurück {
-        QString o;
-        ~Zurück() { ::chmod(QFile::encodeName(o).constData(), 0700); }
-    } zurück{ordner};
-    switch (Nutzerwechsel::ausführen(ordner)) {
-    case Nutzerwechsel::Ausgang::Unmöglich:
-        GTEST_SKIP() << "Als root ohne setpriv nicht prüfbar";
-    case Nutzerwechsel::Ausgang::ImKind:
-        return;
-    case Nutzerwechsel::Ausgang::Hier:
-        return prüfen(ordner);
-    }
+    const auto vorbereiten = [](const QString& ordner) {
+        ASSERT_NO_FATAL_FAILURE(lege(ordner + QStringLiteral("/atv.txt"), Falldatei::neuesAbbild()));
+        ASSERT_NO_FATAL_FAILURE(Nutzerwechsel::setzeRechte(ordner + QStringLiteral("/atv.txt"), 0666));
+        Nutzerwechsel::setzeRechte(ordner, 0555);
+    };
+    Nutzerwechsel::ohneRechte(vorbereiten, prüfen);
 }
 
 } // namespace

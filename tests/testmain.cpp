@@ -1,0 +1,30 @@
+// One main for every test program; ZUVORA_TEST_APP names the application class it needs.
+#if ZUVORA_TEST_APP == 2
+#include "nachrichten.h"
+
+#include <QApplication>
+using Testanwendung = QApplication;
+#elif ZUVORA_TEST_APP == 1
+#include <QGuiApplication>
+using Testanwendung = QGuiApplication;
+#else
+#include <QCoreApplication>
+using Testanwendung = QCoreApplication;
+#endif
+#include <gtest/gtest.h>
+
+int main(int argc, char** argv)
+{
+#if ZUVORA_TEST_APP >= 1
+    // Tests never need a window system.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+#endif
+    Testanwendung app(argc, argv);
+#if ZUVORA_TEST_APP == 2
+    // A message box nobody prepared an answer for fails the test instead of waiting for a click.
+    Nachrichten::nurVorbereiteteAntworten(true);
+#endif
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
