@@ -40,6 +40,20 @@ inline QByteArray zufallsbytes(qsizetype n, quint32 saat)
     return b;
 }
 
+// A disk that is full: every write of the file layer fails while `voll` is set.
+class VolleAblage : public Dateiablage
+{
+public:
+    explicit VolleAblage(bool anfangsVoll = true) : voll(anfangsVoll) {}
+    bool voll;
+
+protected:
+    qint64 schreiben(QFileDevice& datei, const char* daten, qint64 länge) override
+    {
+        return voll ? -1 : Dateiablage::schreiben(datei, daten, länge);
+    }
+};
+
 // The case file "atv.txt" in a folder of its own that goes with the test. A base of test
 // fixtures, before any member that uses the file, so that it outlives them.
 class Fallordner

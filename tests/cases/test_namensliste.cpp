@@ -1,40 +1,24 @@
-#include "dateiablage.h"
-#include "falldatei.h"
+#include "dateihilfen.h"
 #include "farben.h"
 #include "namensliste.h"
 #include "rechentabelle.h"
 #include "table/skriptmeldungen.h"
 
-#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
-namespace {
-
-// A disk that is full from the moment it is switched on.
-class Ablage : public Dateiablage
+namespace
 {
-public:
-    bool voll = false;
 
-protected:
-    qint64 schreiben(QFileDevice& d, const char* daten, qint64 länge) override
-    {
-        return voll ? -1 : Dateiablage::schreiben(d, daten, länge);
-    }
-};
-
-class NamenslisteTest : public ::testing::Test
+class NamenslisteTest : public ::testing::Test, protected Fallordner
 {
 protected:
-    QTemporaryDir ordner;
-    Ablage ablage;
+    VolleAblage ablage{false};
     Falldatei datei{ablage};
     Arbeitsstand stand;
     Skriptmeldungen meldungen;
     Rechentabelle tabelle{stand, datei, meldungen};
     Namensliste liste{tabelle};
 
-    QString pfad() const { return ordner.filePath(QStringLiteral("atv.txt")); }
     void SetUp() override
     {
         ASSERT_TRUE(datei.öffnen(pfad()).ok);

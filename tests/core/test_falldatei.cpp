@@ -9,13 +9,6 @@
 namespace
 {
 
-// Fails the save at its first write, as a full disk would.
-class VolleAblage : public Dateiablage
-{
-protected:
-    qint64 schreiben(QFileDevice&, const char*, qint64) override { return -1; }
-};
-
 class FalldateiTest : public ::testing::Test, protected Fallordner
 {
 protected:

@@ -25,12 +25,6 @@ QByteArray inhalt(const QString& pfad)
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<fehlt>");
 }
 
-class VolleAblage : public Dateiablage
-{
-protected:
-    qint64 schreiben(QFileDevice&, const char*, qint64) override { return -1; }
-};
-
 // The editor as the main window opens it, in a folder of its own.
 class BrieftextTest : public ::testing::Test
 {

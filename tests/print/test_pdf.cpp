@@ -1,3 +1,4 @@
+#include "dateihilfen.h"
 #include "drucksachen.h"
 #include "fall.h"
 
@@ -21,12 +22,6 @@ public:
 
 protected:
     QString standarddrucker() const override { return drucker; }
-};
-
-class VolleAblage : public Dateiablage
-{
-protected:
-    qint64 schreiben(QFileDevice&, const char*, qint64) override { return -1; }
 };
 
 QString ausführen(const QString& programm, const QStringList& argumente)

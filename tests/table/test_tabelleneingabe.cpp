@@ -9,26 +9,13 @@
 namespace
 {
 
-// A disk that fills up: every write of the file layer fails once `voll` is set.
-class VolleAblage : public Dateiablage
-{
-public:
-    bool voll = false;
-
-protected:
-    qint64 schreiben(QFileDevice& datei, const char* daten, qint64 länge) override
-    {
-        return voll ? -1 : Dateiablage::schreiben(datei, daten, länge);
-    }
-};
-
 constexpr int Zeile2010 = 13;
 constexpr int Letzte = 53;
 
 class TabelleneingabeTest : public ::testing::Test, protected Fallordner
 {
 protected:
-    VolleAblage ablage;
+    VolleAblage ablage{false};
     Falldatei datei{ablage};
     Arbeitsstand stand;
     Skriptmeldungen meldungen;

@@ -162,12 +162,6 @@ namespace
 {
 
 // A disk that is full from the start.
-class VolleAblage : public Dateiablage
-{
-protected:
-    qint64 schreiben(QFileDevice&, const char*, qint64) override { return -1; }
-};
-
 struct Protokoll : Meldungen {
     QStringList fehlermeldungen;
     void hinweis(const QString&, const QString&) override {}
