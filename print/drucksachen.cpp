@@ -57,13 +57,16 @@ void Drucksachen::berechnungdrucken()
     });
 }
 
+Brieftext::Ergebnis Drucksachen::brieftextHolen(QStringList& zeilen)
+{
+    const Brieftext::Ergebnis e = m_brieftext.checken();
+    return e.ok ? m_brieftext.lesen(zeilen) : e;
+}
+
 void Drucksachen::Bescheiddrucken()
 {
-    Brieftext::Ergebnis e = m_brieftext.checken();
     QStringList zeilen;
-    if (e.ok)
-        e = m_brieftext.lesen(zeilen);
-    if (!e.ok) {
+    if (const Brieftext::Ergebnis e = brieftextHolen(zeilen); !e.ok) {
         m_meldungen.fehler(e.meldung + QStringLiteral(" Das Anschreiben wurde nicht gedruckt."));
         return;
     }
@@ -79,11 +82,8 @@ void Drucksachen::Bescheiddrucken()
 
 void Drucksachen::infoladen()
 {
-    Brieftext::Ergebnis e = m_brieftext.checken();
     QStringList zeilen;
-    if (e.ok)
-        e = m_brieftext.lesen(zeilen);
-    if (!e.ok) {
+    if (const Brieftext::Ergebnis e = brieftextHolen(zeilen); !e.ok) {
         m_meldungen.fehler(e.meldung);
         return;
     }
@@ -127,23 +127,30 @@ bool Drucksachen::aufDrucker(const QString& name, const QString& titel,
 {
     // A printer unknown to Qt would quietly turn into another printer or a PDF writer.
     const QPrinterInfo info = QPrinterInfo::printerInfo(name);
+    const QString unerreichbar = QStringLiteral("Der Standarddrucker „%1“ ist nicht erreichbar.").arg(name);
     if (info.isNull()) {
-        fehler = QStringLiteral("Der Standarddrucker „%1“ ist nicht erreichbar.").arg(name);
+        fehler = unerreichbar;
         return false;
     }
     QPrinter drucker(info, QPrinter::HighResolution);
     if (drucker.outputFormat() != QPrinter::NativeFormat || !drucker.isValid() ||
         drucker.printerName() != name) {
-        fehler = QStringLiteral("Der Standarddrucker „%1“ ist nicht erreichbar.").arg(name);
+        fehler = unerreichbar;
         return false;
     }
     drucker.setDocName(titel);
     Druckerfläche fläche(drucker, name);
+    const bool ok = füllen(fläche, inhalt);
+    fehler = fläche.fehler();
+    return ok;
+}
+
+bool Drucksachen::füllen(Druckfläche& fläche, const std::function<bool(Druckfläche&)>& inhalt)
+{
     if (m_orientierung != 0)
         fläche.setzeOrientierung(m_orientierung);
     const bool ok = inhalt(fläche);
     m_orientierung = fläche.orientierung();
-    fehler = fläche.fehler();
     return ok;
 }
 
@@ -163,11 +170,7 @@ bool Drucksachen::alsPdf(const QString& pfad, const QString& titel,
         pdf.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
                                       QMarginsF(6.35, 6.35, 6.35, 6.35), QPageLayout::Millimeter));
         Druckerfläche fläche(pdf, QStringLiteral("PDF"));
-        if (m_orientierung != 0)
-            fläche.setzeOrientierung(m_orientierung);
-        const bool ok = inhalt(fläche);
-        m_orientierung = fläche.orientierung();
-        if (!ok) {
+        if (!füllen(fläche, inhalt)) {
             fehler = fläche.fehler();
             return false;
         }

@@ -52,6 +52,10 @@ private:
                     const std::function<bool(Druckfläche&)>& inhalt, QString& fehler);
     bool alsPdf(const QString& pfad, const QString& titel, const std::function<bool(Druckfläche&)>& inhalt,
                 QString& fehler);
+    // Draws `inhalt` in the orientation the last printout left.
+    bool füllen(Druckfläche& fläche, const std::function<bool(Druckfläche&)>& inhalt);
+    // The letter text as the file holds it, given the default wording first when it is missing.
+    Brieftext::Ergebnis brieftextHolen(QStringList& zeilen);
     QString heute() const;
 
     const Zellenmodell& m_tabelle;
