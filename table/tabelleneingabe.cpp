@@ -127,8 +127,7 @@ void Tabelleneingabe::entgeltFestschreiben()
         t.setzeText(r, EntgeltSpalte, anzeige);
         stand.datensatz.jahresentgelt[r - Rechentabelle::Startzeile] = wert;
     }
-    if (speichern())
-        m_tabelle.atvberechnen();
+    speichernUndRechnen();
 }
 
 void Tabelleneingabe::bonusFestschreiben()
@@ -142,8 +141,7 @@ void Tabelleneingabe::bonusFestschreiben()
     stand.datensatz = m_tabelle.datei().lesen(stand.datensatznummer);
     stand.datensatz.bonuspunkte[zeile - Rechentabelle::Startzeile] =
         Festkomma::ausText(m_tabelle.aktuellerText());
-    if (speichern())
-        m_tabelle.atvberechnen();
+    speichernUndRechnen();
 }
 
 void Tabelleneingabe::startgutschriftFestschreiben()
@@ -160,19 +158,17 @@ void Tabelleneingabe::startgutschriftFestschreiben()
     m_tabelle.setzeAktuelleZelle(Rechentabelle::Startzeile, 23);
     stand.rente[0] = start.mal(Rentenberechnung::Meßbetrag);
     m_tabelle.setzeAktuellenText(stand.rente[0].alsText(2));
-    if (speichern())
-        m_tabelle.atvberechnen();
+    speichernUndRechnen();
 }
 
-bool Tabelleneingabe::speichern()
+void Tabelleneingabe::speichernUndRechnen()
 {
     Arbeitsstand& stand = m_tabelle.stand();
     const Falldatei::Ergebnis ergebnis = m_tabelle.datei().schreiben(stand.datensatznummer, stand.datensatz);
-    if (ergebnis.ok)
-        return true;
-    m_tabelle.meldungen().fehler(ergebnis.meldung);
-    // Nothing may look saved that is not: the case is shown again as the file holds it.
-    m_tabelle.datensatzholen();
+    if (!ergebnis.ok) {
+        m_tabelle.meldungen().fehler(ergebnis.meldung);
+        // Nothing may look saved that is not: the case is shown again as the file holds it.
+        m_tabelle.datensatzholen();
+    }
     m_tabelle.atvberechnen();
-    return false;
 }

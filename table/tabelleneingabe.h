@@ -40,9 +40,10 @@ private:
     void entgeltFestschreiben();
     void bonusFestschreiben();
     void startgutschriftFestschreiben();
-    // Writes the record of the current case. When the file refuses it, the user is told why
-    // and the record and the table go back to what the file holds.
-    bool speichern();
+    // Writes the record of the current case and computes the table again. When the file
+    // refuses it, the user is told why and the record and the table go back to what the
+    // file holds.
+    void speichernUndRechnen();
 
     Rechentabelle& m_tabelle;
 };
