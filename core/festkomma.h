@@ -26,7 +26,6 @@ public:
     static Festkomma ausText(QStringView text);
 
     constexpr std::int64_t roh() const { return m_roh; }
-    double alsDouble() const { return double(m_roh) / double(Skala); }
 
     Festkomma operator+(Festkomma b) const;
     Festkomma operator-(Festkomma b) const;
