@@ -1,5 +1,6 @@
 #include "dateiablage.h"
 
+#include <QDateTime>
 #include <QFileInfo>
 #include <QSaveFile>
 #include <cerrno>
@@ -120,4 +121,13 @@ bool Dateiablage::festschreiben(QFileDevice& datei)
     if (!ok)
         m_systemfehler = errno;
     return ok;
+}
+
+QString freierSicherungsname(const QString& pfad)
+{
+    QString kopie = pfad + QStringLiteral(".bak");
+    const QString zeit = QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss"));
+    for (int k = 1; QFileInfo::exists(kopie) || QFileInfo(kopie).isSymLink(); ++k)
+        kopie = pfad + u'.' + zeit + (k > 1 ? u'-' + QString::number(k) : QString()) + QStringLiteral(".bak");
+    return kopie;
 }

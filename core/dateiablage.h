@@ -32,6 +32,10 @@ private:
     int m_systemfehler = 0;
 };
 
+// A name for a copy of `pfad` kept before a change: "<pfad>.bak", or one with the time
+// when that is taken. An earlier copy is never overwritten: it may be the only one of other bytes.
+QString freierSicherungsname(const QString& pfad);
+
 // The system's reason for the last failure on `datei`, in German where it is a known one.
 QString systemgrund(const QFileDevice& datei);
 // The same for a reason as the C library words it ("No space left on device").

@@ -3,7 +3,6 @@
 #include "dateiablage.h"
 #include "sozialekomponente.h"
 
-#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -216,12 +215,7 @@ Falldatei::Ergebnis Falldatei::schreiben(const QList<std::pair<int, Datensatz>>&
 
 Falldatei::Ergebnis Falldatei::sichernVorÄnderung()
 {
-    // An earlier copy is never overwritten: it may be the only one of other bytes.
-    QString kopie = m_pfad + QStringLiteral(".bak");
-    const QString zeit = QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss"));
-    for (int k = 1; QFileInfo::exists(kopie) || QFileInfo(kopie).isSymLink(); ++k)
-        kopie =
-            m_pfad + u'.' + zeit + (k > 1 ? u'-' + QString::number(k) : QString()) + QStringLiteral(".bak");
+    const QString kopie = freierSicherungsname(m_pfad);
     QString fehler;
     if (!m_ablage.ersetzen(kopie, m_abbild, fehler))
         return {false, QStringLiteral("Vor der Änderung sollte eine Kopie „%1“ angelegt werden. %2 Die "

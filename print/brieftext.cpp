@@ -4,7 +4,6 @@
 #include "datensatz.h"
 #include "webadresse.h"
 
-#include <QDateTime>
 #include <QFile>
 #include <QFileInfo>
 
@@ -99,11 +98,7 @@ Brieftext::Ergebnis Brieftext::speichern(const QStringList& zeilen)
     const QFileInfo info(m_pfad);
     if (info.exists() && info.size() != 0 && info.size() != Solllänge) {
         QFile alt(m_pfad);
-        QString kopie = m_pfad + QStringLiteral(".bak");
-        if (QFileInfo::exists(kopie))
-            kopie = m_pfad + QStringLiteral(".") +
-                    QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss")) +
-                    QStringLiteral(".bak");
+        const QString kopie = freierSicherungsname(m_pfad);
         if (!alt.open(QIODevice::ReadOnly) || !m_ablage.ersetzen(kopie, alt.readAll(), fehler))
             return {false,
                     QStringLiteral("Vor dem Speichern sollte eine Kopie „%1“ des bisherigen Brieftextes "
