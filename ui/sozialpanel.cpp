@@ -3,6 +3,7 @@
 #include "falldatei.h"
 #include "farben.h"
 #include "meldungen.h"
+#include "platzierung.h"
 #include "rechentabelle.h"
 #include "sozialekomponente.h"
 #include "twips.h"
@@ -11,6 +12,9 @@
 #include <QEvent>
 #include <QLabel>
 #include <QPushButton>
+
+using Platzierung::arial;
+using Platzierung::platzieren;
 
 namespace
 {
@@ -58,18 +62,6 @@ constexpr Beschriftung Beschriftungen[Sozialpanel::AnzahlSchrift] = {
 constexpr int ErsterWert = 15;
 constexpr int LetzterWert = 20;
 constexpr int Warnung = 21;
-
-void platzieren(QWidget* w, int links, int oben, int breite, int höhe)
-{
-    w->setGeometry(Twips::zuPixel(links), Twips::zuPixel(oben), Twips::zuPixel(breite), Twips::zuPixel(höhe));
-}
-
-QFont arial(qreal punkte)
-{
-    QFont f(QStringLiteral("Arial"));
-    f.setPointSizeF(punkte);
-    return f;
-}
 
 QComboBox* auswahl(QWidget* fenster, const char* name, int links, int oben)
 {
@@ -229,10 +221,14 @@ void Sozialpanel::öffnen(int zeile)
     const int i = zeile - Rechentabelle::Startzeile;
     const Datensatz& satz = t.stand().datensatz;
     // The record's positions come from a file and can be anything; one the boxes do not offer reads as 0.
-    m_kinderanzahl1->setCurrentIndex(SozialeKomponente::gültigeAnzahl(satz.kinder1[i], SozialeKomponente::MaxKinder));
-    m_kinderanzahl2->setCurrentIndex(SozialeKomponente::gültigeAnzahl(satz.kinder2[i], SozialeKomponente::MaxKinder));
-    m_monateanzahl1->setCurrentIndex(SozialeKomponente::gültigeAnzahl(satz.monate1[i], SozialeKomponente::MaxMonate));
-    m_monateanzahl2->setCurrentIndex(SozialeKomponente::gültigeAnzahl(satz.monate2[i], SozialeKomponente::MaxMonate));
+    m_kinderanzahl1->setCurrentIndex(
+        SozialeKomponente::gültigeAnzahl(satz.kinder1[i], SozialeKomponente::MaxKinder));
+    m_kinderanzahl2->setCurrentIndex(
+        SozialeKomponente::gültigeAnzahl(satz.kinder2[i], SozialeKomponente::MaxKinder));
+    m_monateanzahl1->setCurrentIndex(
+        SozialeKomponente::gültigeAnzahl(satz.monate1[i], SozialeKomponente::MaxMonate));
+    m_monateanzahl2->setCurrentIndex(
+        SozialeKomponente::gültigeAnzahl(satz.monate2[i], SozialeKomponente::MaxMonate));
     yKomponente();
 }
 
