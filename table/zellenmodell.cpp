@@ -54,13 +54,8 @@ QVariant Zellenmodell::data(const QModelIndex& index, int role) const
         if (fest(index.row(), index.column()))
             return QBrush(m_festText);
         return {};
-    case Qt::FontRole: {
-        QFont f = m_schrift;
-        if (z.schriftgröße > 0)
-            f.setPointSizeF(z.schriftgröße);
-        f.setBold(z.fett);
-        return f;
-    }
+    case Qt::FontRole:
+        return zellenschrift(z.schriftgröße, z.fett);
     case Qt::TextAlignmentRole:
         if (z.ausrichtung)
             return int(z.ausrichtung);
@@ -68,6 +63,21 @@ QVariant Zellenmodell::data(const QModelIndex& index, int role) const
     default:
         return {};
     }
+}
+
+const QFont& Zellenmodell::zellenschrift(qreal größe, bool fett) const
+{
+    // A grid has a handful of formats; handing out the same font object for each lets the
+    // painter find the font once per format rather than once per cell.
+    for (const Schriftform& form : m_schriften)
+        if (form.größe == größe && form.fett == fett)
+            return form.schrift;
+    QFont f = m_schrift;
+    if (größe > 0)
+        f.setPointSizeF(größe);
+    f.setBold(fett);
+    m_schriften.append({größe, fett, f});
+    return m_schriften.constLast().schrift;
 }
 
 Qt::ItemFlags Zellenmodell::flags(const QModelIndex& index) const
@@ -93,6 +103,7 @@ void Zellenmodell::setzeFarben(QColor normalHintergrund, QColor festHintergrund,
 void Zellenmodell::setzeSchrift(const QFont& schrift)
 {
     m_schrift = schrift;
+    m_schriften.clear();
 }
 
 void Zellenmodell::setzeZeilenzahl(int zeilen)

@@ -63,6 +63,12 @@ public:
     bool fest(int zeile, int spalte) const { return zeile < m_festeZeilen || spalte < m_festeSpalten; }
 
 private:
+    struct Schriftform {
+        qreal größe;
+        bool fett;
+        QFont schrift;
+    };
+    const QFont& zellenschrift(qreal größe, bool fett) const;
     Zelle& änderbar(int zeile, int spalte);
     void geändert(int zeile, int spalte);
 
@@ -75,6 +81,7 @@ private:
     QColor m_festHintergrund = Qt::lightGray;
     QColor m_festText = Qt::black;
     QFont m_schrift;
+    mutable QList<Schriftform> m_schriften;
     int m_verbundeneZeile = -1;
     int m_sammlung = 0;
 };

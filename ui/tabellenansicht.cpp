@@ -2,6 +2,7 @@
 
 #include "twips.h"
 #include "zellenmodell.h"
+#include "zellenzeichner.h"
 
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -11,6 +12,7 @@ namespace {
 
 void ansichtEinrichten(QTableView* v)
 {
+    v->setItemDelegate(new Zellenzeichner(v));
     v->horizontalHeader()->hide();
     v->verticalHeader()->hide();
     // The narrow operator columns are 15 pixels wide; a hidden header still holds every
