@@ -12,7 +12,7 @@ QPointF textanfang(const QRect& zelle, Qt::Alignment lage, const QFontMetricsF& 
 {
     const int rand = Zellenzeichner::Polster + Zellenzeichner::Textrand;
     const QRect raum = zelle.adjusted(rand, 0, -rand, 0);
-    const int höhe = int(maß.ascent() + maß.descent());
+    const int höhe = qCeil(maß.ascent() + maß.descent());
     const qreal oben = QStyle::alignedRect(Qt::LeftToRight, lage, QSize(raum.width(), höhe), raum).top();
     qreal links = raum.left();
     if (lage & Qt::AlignRight)
