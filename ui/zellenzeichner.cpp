@@ -67,6 +67,8 @@ void Zellenzeichner::paint(QPainter* maler, const QStyleOptionViewItem& option, 
     maler->setClipRect(option.rect);
     maler->setFont(zellenschrift);
     maler->setPen(farbe);
-    maler->drawText(textanfang(option.rect, lage, maß, maß.horizontalAdvance(text)), text);
+    // Only a text that does not start at the left needs its width.
+    const qreal breite = (lage & (Qt::AlignRight | Qt::AlignHCenter)) ? maß.horizontalAdvance(text) : 0;
+    maler->drawText(textanfang(option.rect, lage, maß, breite), text);
     maler->restore();
 }
