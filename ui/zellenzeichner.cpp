@@ -26,9 +26,9 @@ QPointF textanfang(const QRect& zelle, Qt::Alignment lage, const QFontMetricsF& 
 
 void Zellenzeichner::paint(QPainter* maler, const QStyleOptionViewItem& option, const QModelIndex& index) const
 {
-    // The style draws the focus frame only after the keyboard moved the focus; that one cell
-    // is left to it.
-    if ((option.state & QStyle::State_HasFocus) && (option.state & QStyle::State_KeyboardFocusChange)) {
+    // The current cell of a grid with the focus carries the style's focus frame; that one
+    // cell is left to the style.
+    if (option.state & QStyle::State_HasFocus) {
         QStyledItemDelegate::paint(maler, option, index);
         return;
     }

@@ -1,0 +1,85 @@
+#include "tabellenansicht.h"
+#include "zellenmodell.h"
+
+#include <QStyledItemDelegate>
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace
+{
+
+// The grid paints its cells itself rather than through the style; the user must not be
+// able to tell. Each case is one cell format, painted both ways.
+struct Zellenform {
+    const char* name;
+    const char* text;
+    qreal größe;
+    bool fett;
+    Qt::Alignment ausrichtung;
+    QColor hintergrund;
+};
+
+class ZellenzeichnerTest : public ::testing::TestWithParam<Zellenform>
+{
+};
+
+QImage zeichnen(Tabellenansicht& ansicht, QAbstractItemDelegate* zeichner)
+{
+    ansicht.setItemDelegate(zeichner);
+    return ansicht.viewport()->grab().toImage();
+}
+
+TEST_P(ZellenzeichnerTest, SiehtAusWieDerStil)
+{
+    const Zellenform& form = GetParam();
+    Zellenmodell modell(3, 3);
+    modell.setzeFesteBereiche(1, 1);
+    modell.setzeFarben(Qt::white, QColor(255, 255, 192), QColor(0, 128, 0));
+    for (int zeile = 0; zeile < 3; ++zeile) {
+        for (int spalte = 0; spalte < 3; ++spalte) {
+            modell.setzeText(zeile, spalte, QString::fromUtf8(form.text));
+            if (form.größe > 0)
+                modell.setzeSchriftgröße(zeile, spalte, form.größe);
+            modell.setzeFett(zeile, spalte, form.fett);
+            if (form.ausrichtung)
+                modell.setzeAusrichtung(zeile, spalte, form.ausrichtung);
+            if (form.hintergrund.isValid())
+                modell.setzeHintergrund(zeile, spalte, form.hintergrund);
+        }
+    }
+    Tabellenansicht ansicht;
+    ansicht.setzeModell(&modell);
+    ansicht.setzeSpaltenbreitenTwips({600, 900, 1500});
+    ansicht.setzeZeilenhöheTwips(1, 255 * 2);
+    ansicht.resize(220, 120);
+    ansicht.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&ansicht));
+    // The current cell is selected and shows the selection instead of its background; with
+    // the focus it also carries the focus frame.
+    ansicht.aktuelleZelleZeigen(1, 1);
+    QAbstractItemDelegate* eigener = ansicht.itemDelegate();
+    for (const bool fokus : {true, false}) {
+        SCOPED_TRACE(fokus ? "mit Fokus" : "ohne Fokus");
+        if (fokus)
+            ansicht.setFocus();
+        else
+            ansicht.clearFocus();
+        const QImage eigen = zeichnen(ansicht, eigener);
+        const QImage stil = zeichnen(ansicht, new QStyledItemDelegate(&ansicht));
+        EXPECT_EQ(eigen, stil);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Tabellenansicht, ZellenzeichnerTest,
+    ::testing::Values(Zellenform{"Zahl", "30000,00", 0, false, {}, {}},
+                      Zellenform{"Wort", "Jahr", 0, false, {}, {}},
+                      Zellenform{"FettGross", "2500,00", 12, true, {}, QColor(128, 255, 128)},
+                      Zellenform{"KleinZentriertOben", "17", 8, false, Qt::AlignHCenter | Qt::AlignTop, {}},
+                      Zellenform{"ZuBreit", "Versicherungsnummer", 0, false, Qt::AlignHCenter | Qt::AlignTop, {}},
+                      Zellenform{"ZuBreitRechts", "123456789012,00", 0, false, {}, {}},
+                      Zellenform{"HoeherAlsDieZeile", "Datensatz-", 16, false, {}, {}},
+                      Zellenform{"Umlaute", "Größe ÄÖÜ", 0, false, Qt::AlignRight | Qt::AlignVCenter, {}}),
+    [](const ::testing::TestParamInfo<Zellenform>& info) { return std::string(info.param.name); });
+
+} // namespace
