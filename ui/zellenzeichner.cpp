@@ -3,7 +3,8 @@
 #include <QPainter>
 #include <QtMath>
 
-namespace {
+namespace
+{
 
 // Where the text's baseline begins: where the style puts an item text, so that a cell looks
 // the same whichever paints it. The text is aligned within the cell less padding and margin,
@@ -24,7 +25,8 @@ QPointF textanfang(const QRect& zelle, Qt::Alignment lage, const QFontMetricsF& 
 
 } // namespace
 
-void Zellenzeichner::paint(QPainter* maler, const QStyleOptionViewItem& option, const QModelIndex& index) const
+void Zellenzeichner::paint(QPainter* maler, const QStyleOptionViewItem& option,
+                           const QModelIndex& index) const
 {
     // The current cell of a grid with the focus carries the style's focus frame; that one
     // cell is left to the style.
@@ -33,8 +35,8 @@ void Zellenzeichner::paint(QPainter* maler, const QStyleOptionViewItem& option, 
         return;
     }
     const QPalette::ColorGroup gruppe = !(option.state & QStyle::State_Enabled) ? QPalette::Disabled
-                                        : (option.state & QStyle::State_Active)  ? QPalette::Normal
-                                                                                 : QPalette::Inactive;
+                                        : (option.state & QStyle::State_Active) ? QPalette::Normal
+                                                                                : QPalette::Inactive;
     // A selected cell shows the selection colour in place of its own background, as the
     // style paints it; the grids make that colour transparent, so the view's white shows.
     if (option.state & QStyle::State_Selected) {
@@ -54,12 +56,15 @@ void Zellenzeichner::paint(QPainter* maler, const QStyleOptionViewItem& option, 
         farbe = option.palette.color(gruppe, QPalette::HighlightedText);
     } else {
         const QVariant vorne = index.data(Qt::ForegroundRole);
-        farbe = vorne.isValid() ? qvariant_cast<QBrush>(vorne).color() : option.palette.color(gruppe, QPalette::Text);
+        farbe = vorne.isValid() ? qvariant_cast<QBrush>(vorne).color()
+                                : option.palette.color(gruppe, QPalette::Text);
     }
     const QVariant schrift = index.data(Qt::FontRole);
     const QVariant ausrichtung = index.data(Qt::TextAlignmentRole);
-    const Qt::Alignment lage = ausrichtung.isValid() ? Qt::Alignment(ausrichtung.toInt()) : option.displayAlignment;
-    const QFont zellenschrift = schrift.isValid() ? qvariant_cast<QFont>(schrift).resolve(option.font) : option.font;
+    const Qt::Alignment lage =
+        ausrichtung.isValid() ? Qt::Alignment(ausrichtung.toInt()) : option.displayAlignment;
+    const QFont zellenschrift =
+        schrift.isValid() ? qvariant_cast<QFont>(schrift).resolve(option.font) : option.font;
     const QFontMetricsF maß(zellenschrift, maler->device());
 
     maler->save();

@@ -76,7 +76,8 @@ INSTANTIATE_TEST_SUITE_P(
                       Zellenform{"Wort", "Jahr", 0, false, {}, {}},
                       Zellenform{"FettGross", "2500,00", 12, true, {}, QColor(128, 255, 128)},
                       Zellenform{"KleinZentriertOben", "17", 8, false, Qt::AlignHCenter | Qt::AlignTop, {}},
-                      Zellenform{"ZuBreit", "Versicherungsnummer", 0, false, Qt::AlignHCenter | Qt::AlignTop, {}},
+                      Zellenform{
+                          "ZuBreit", "Versicherungsnummer", 0, false, Qt::AlignHCenter | Qt::AlignTop, {}},
                       Zellenform{"ZuBreitRechts", "123456789012,00", 0, false, {}, {}},
                       Zellenform{"HoeherAlsDieZeile", "Datensatz-", 16, false, {}, {}},
                       Zellenform{"Umlaute", "Größe ÄÖÜ", 0, false, Qt::AlignRight | Qt::AlignVCenter, {}}),
