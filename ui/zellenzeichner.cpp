@@ -1,26 +1,31 @@
 #include "zellenzeichner.h"
 
 #include <QPainter>
+#include <QTextLayout>
 #include <QtMath>
 
 namespace
 {
 
-// Where the text's baseline begins: where the style puts an item text, so that a cell looks
-// the same whichever paints it. The text is aligned within the cell less padding and margin,
-// vertically on whole pixels.
-QPointF textanfang(const QRect& zelle, Qt::Alignment lage, const QFontMetricsF& maß, qreal breite)
+// Lays the text out and draws it where the style puts an item text, so that a cell looks the
+// same whichever paints it: on one line as wide as the cell less padding and margin, aligned
+// on it, and vertically on whole pixels of the line's rounded-up height.
+void textZeichnen(QPainter* maler, const QRect& zelle, Qt::Alignment lage, const QFont& schrift,
+                  const QString& text)
 {
     const int rand = Zellenzeichner::Polster + Zellenzeichner::Textrand;
     const QRect raum = zelle.adjusted(rand, 0, -rand, 0);
-    const int höhe = qCeil(maß.ascent() + maß.descent());
-    const qreal oben = QStyle::alignedRect(Qt::LeftToRight, lage, QSize(raum.width(), höhe), raum).top();
-    qreal links = raum.left();
-    if (lage & Qt::AlignRight)
-        links += raum.width() - breite;
-    else if (lage & Qt::AlignHCenter)
-        links += (raum.width() - breite) / 2;
-    return {links, oben + maß.ascent()};
+    QTextOption umbruch(lage);
+    umbruch.setWrapMode(QTextOption::ManualWrap);
+    QTextLayout satz(text, schrift, maler->device());
+    satz.setTextOption(umbruch);
+    satz.beginLayout();
+    QTextLine zeile = satz.createLine();
+    zeile.setLineWidth(raum.width());
+    satz.endLayout();
+    const int höhe = qCeil(zeile.height());
+    const int oben = QStyle::alignedRect(Qt::LeftToRight, lage, QSize(raum.width(), höhe), raum).top();
+    satz.draw(maler, QPointF(raum.left(), oben));
 }
 
 } // namespace
@@ -65,15 +70,11 @@ void Zellenzeichner::paint(QPainter* maler, const QStyleOptionViewItem& option,
         ausrichtung.isValid() ? Qt::Alignment(ausrichtung.toInt()) : option.displayAlignment;
     const QFont zellenschrift =
         schrift.isValid() ? qvariant_cast<QFont>(schrift).resolve(option.font) : option.font;
-    const QFontMetricsF maß(zellenschrift, maler->device());
 
     maler->save();
     // A text too wide for its room runs on to the cell's edges, not further.
     maler->setClipRect(option.rect);
-    maler->setFont(zellenschrift);
     maler->setPen(farbe);
-    // Only a text that does not start at the left needs its width.
-    const qreal breite = (lage & (Qt::AlignRight | Qt::AlignHCenter)) ? maß.horizontalAdvance(text) : 0;
-    maler->drawText(textanfang(option.rect, lage, maß, breite), text);
+    textZeichnen(maler, option.rect, lage, zellenschrift, text);
     maler->restore();
 }
