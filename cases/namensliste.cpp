@@ -49,8 +49,7 @@ bool ziffer(char16_t z)
 
 Namensliste::Namensliste(Rechentabelle& tabelle, QObject* parent)
     : QObject(parent), m_tabelle(tabelle), m_modell(Zeilen, Spalten)
-{
-}
+{}
 
 QVector<int> Namensliste::spaltenbreiten(int listenbreite)
 {

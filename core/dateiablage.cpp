@@ -6,8 +6,7 @@
 #include <cerrno>
 #include <cstring>
 
-namespace
-{
+namespace {
 
 struct Übersetzung {
     const char* englisch;

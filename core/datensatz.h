@@ -33,12 +33,22 @@ struct Datensatz {
     static constexpr int Länge = 1753;
 
     // The nine master-data texts, in file order; the case list shows them in this order.
-    enum Textfeld { Anrede, Vorname, Nachname, Geburtstag, Geburtsmonat, Geburtsjahr,
-                    Versicherungsnummer, Strasse, Wohnort, AnzahlTextfelder };
+    enum Textfeld {
+        Anrede,
+        Vorname,
+        Nachname,
+        Geburtstag,
+        Geburtsmonat,
+        Geburtsjahr,
+        Versicherungsnummer,
+        Strasse,
+        Wohnort,
+        AnzahlTextfelder
+    };
     static constexpr std::array<int, AnzahlTextfelder> Textbreite{5, 15, 20, 2, 9, 4, 30, 30, 30};
 
-    QString anrede, vorname, nachname, geburtstag, geburtsmonat, geburtsjahr, versicherungsnummer,
-        strasse, wohnort;
+    QString anrede, vorname, nachname, geburtstag, geburtsmonat, geburtsjahr, versicherungsnummer, strasse,
+        wohnort;
     Festkomma startgutschrift;
     Jahreswerte<Festkomma> jahresentgelt, elternzeitpunkte, bonuspunkte;
     Jahreswerte<std::int16_t> kinder1, kinder2, monate1, monate2;

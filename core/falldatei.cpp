@@ -18,8 +18,7 @@ QByteArray Falldatei::neuesAbbild()
     return bild;
 }
 
-namespace
-{
+namespace {
 
 // Far beyond any file this program writes; reading more would only hold memory for nothing.
 constexpr qint64 GrößteLänge = 16 * 1024 * 1024;

@@ -26,8 +26,7 @@ Sperre::Ergebnis Sperre::nehmen(const QString& falldateipfad)
             return {};
         switch (m_datei->error()) {
         case QLockFile::NoError:
-        case QLockFile::LockFailedError:
-            break;
+        case QLockFile::LockFailedError: break;
         case QLockFile::PermissionError:
             // Nobody can change the case file in a folder we cannot write; the case file itself
             // tells the user so.

@@ -7,8 +7,7 @@
 Berechnungsdruck::Berechnungsdruck(Druckfläche& fläche, const Zellenmodell& tabelle, const Datensatz& satz,
                                    const QString& datum)
     : m_fläche(fläche), m_tabelle(tabelle), m_satz(satz), m_datum(datum)
-{
-}
+{}
 
 void Berechnungsdruck::linie(int länge)
 {

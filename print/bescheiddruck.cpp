@@ -7,8 +7,7 @@
 Bescheiddruck::Bescheiddruck(Druckfläche& fläche, const Datensatz& satz, const QStringList& zeilen,
                              Festkomma rente, QChar trenner, const QString& datum)
     : m_fläche(fläche), m_satz(satz), m_zeilen(zeilen), m_rente(rente), m_trenner(trenner), m_datum(datum)
-{
-}
+{}
 
 QString Bescheiddruck::satz(int n) const
 {

@@ -21,8 +21,7 @@ Drucksachen::Drucksachen(const Zellenmodell& tabelle, const Arbeitsstand& stand,
                          Meldungen& meldungen, QWidget* hauptfenster)
     : m_tabelle(tabelle), m_stand(stand), m_ablage(ablage), m_meldungen(meldungen),
       m_hauptfenster(hauptfenster), m_brieftext(ablage)
-{
-}
+{}
 
 Drucksachen::~Drucksachen()
 {

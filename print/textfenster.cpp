@@ -12,8 +12,7 @@
 #include <QStyle>
 #include <QValidator>
 
-namespace
-{
+namespace {
 
 // Refuses what Windows-1252 cannot hold, so that the file never gets a '?' in its place.
 class Zeichenprüfer : public QValidator

@@ -11,16 +11,37 @@ constexpr Qt::Alignment Zentriert = Qt::AlignHCenter | Qt::AlignTop;
 
 // The three heading rows, column by column; a single blank stands where a row is blank.
 constexpr std::array<const char*, Rechentabelle::Spalten> Kopf1{
-    "Jahr",     "Alter", "Jahres-", "/12 =", "Monatliches", "/",       "Referenz-", "= ",
-    "Beitrags-", "x",    "Alters-", "=",     "Bei-",        "+",       "Eltern-",   "+",
-    "Bonus- ",  "=",     "Versor-", "Gesamt-", "x",         "Meß-",    "=",         "Renten"};
+    "Jahr",      "Alter", "Jahres-", "/12 =",   "Monatliches", "/",    "Referenz-", "= ",
+    "Beitrags-", "x",     "Alters-", "=",       "Bei-",        "+",    "Eltern-",   "+",
+    "Bonus- ",   "=",     "Versor-", "Gesamt-", "x",           "Meß-", "=",         "Renten"};
 constexpr std::array<const char*, Rechentabelle::Spalten> Kopf2{
-    " ",     " ", "entgelt", " ",     "Entgelt im", " ",     "entgelt", " ",      "wert-", " ", "faktor",
-    " ",     "trags-",       " ",     "zeit-",      " ",     "punkte",  " ",      "gungs", "punkte",
-    " ",     "betrag",       " ",     "anspruch"};
-constexpr std::array<const char*, Rechentabelle::Spalten> Kopf3{
-    " ", " ", "(ATV-pflichtig) ", " ", "Durchschnitt", " ", " ", " ", "ziffer", " ", " ", " ",
-    "punkte", " ", "punkte", " ", " ", " ", "punkte ", "bis hier", " ", "Euro ", " ", "monatlich "};
+    " ",      " ", "entgelt", " ",      "Entgelt im", " ",      "entgelt", " ",
+    "wert-",  " ", "faktor",  " ",      "trags-",     " ",      "zeit-",   " ",
+    "punkte", " ", "gungs",   "punkte", " ",          "betrag", " ",       "anspruch"};
+constexpr std::array<const char*, Rechentabelle::Spalten> Kopf3{" ",
+                                                                " ",
+                                                                "(ATV-pflichtig) ",
+                                                                " ",
+                                                                "Durchschnitt",
+                                                                " ",
+                                                                " ",
+                                                                " ",
+                                                                "ziffer",
+                                                                " ",
+                                                                " ",
+                                                                " ",
+                                                                "punkte",
+                                                                " ",
+                                                                "punkte",
+                                                                " ",
+                                                                " ",
+                                                                " ",
+                                                                "punkte ",
+                                                                "bis hier",
+                                                                " ",
+                                                                "Euro ",
+                                                                " ",
+                                                                "monatlich "};
 
 // Operator and constant columns of every year row.
 constexpr std::array<std::pair<int, const char*>, 11> Festtexte{{{3, "/12 ="},
@@ -38,7 +59,8 @@ constexpr std::array<std::pair<int, const char*>, 11> Festtexte{{{3, "/12 ="},
 } // namespace
 
 Rechentabelle::Rechentabelle(Arbeitsstand& stand, Falldatei& datei, Meldungen& meldungen, QObject* parent)
-    : QObject(parent), m_stand(stand), m_datei(datei), m_meldungen(meldungen), m_modell(Kopfzeilen + 1, Spalten)
+    : QObject(parent), m_stand(stand), m_datei(datei), m_meldungen(meldungen),
+      m_modell(Kopfzeilen + 1, Spalten)
 {
     m_modell.setzeFesteBereiche(Kopfzeilen, 1);
     m_modell.setzeFarben(Farben::Grün, Farben::HellGelb, Farben::DunkelGrün);
@@ -99,13 +121,14 @@ void Rechentabelle::gridfüllen()
     tabellenkopf();
 
     if (!darstellbar)
-        m_meldungen.hinweis(QStringLiteral("Das Geburtsjahr %1 liegt außerhalb des Bereichs von %2 bis %3, für "
-                                           "den die Altersfaktoren gelten. Die Tabelle zeigt nur das Jahr "
-                                           "2001. Bitte korrigieren Sie das Geburtsjahr in der Fallliste.")
-                                .arg(jahr)
-                                .arg(KleinstesGeburtsjahr)
-                                .arg(GrößtesGeburtsjahr),
-                            QStringLiteral("Geburtsjahr"));
+        m_meldungen.hinweis(
+            QStringLiteral("Das Geburtsjahr %1 liegt außerhalb des Bereichs von %2 bis %3, für "
+                           "den die Altersfaktoren gelten. Die Tabelle zeigt nur das Jahr "
+                           "2001. Bitte korrigieren Sie das Geburtsjahr in der Fallliste.")
+                .arg(jahr)
+                .arg(KleinstesGeburtsjahr)
+                .arg(GrößtesGeburtsjahr),
+            QStringLiteral("Geburtsjahr"));
 }
 
 void Rechentabelle::jahreszeileFüllen(int zeile)
@@ -167,7 +190,8 @@ void Rechentabelle::atvberechnen()
         eingaben.append({Festkomma::ausText(t.text(r, 2)), Festkomma::ausText(t.text(r, 10)),
                          Festkomma::ausText(t.text(r, 14)), Festkomma::ausText(t.text(r, 16))});
     }
-    const QList<Rentenberechnung::Jahr> jahre = Rentenberechnung::berechnen(m_stand.gesamtpunkte[0], eingaben);
+    const QList<Rentenberechnung::Jahr> jahre =
+        Rentenberechnung::berechnen(m_stand.gesamtpunkte[0], eingaben);
 
     for (int i = 1; i <= n; ++i) {
         const auto k = std::size_t(i);

@@ -22,8 +22,8 @@ public:
     static constexpr int Startzeile = 4; // the year 2001
     // Shares of the table's width per column; they add up to 0.98.
     static constexpr std::array<double, Spalten> Spaltenanteile{
-        0.036, 0.03, 0.091, 0.038, 0.085, 0.016, 0.065, 0.016, 0.059, 0.016, 0.046, 0.016,
-        0.06,  0.016, 0.053, 0.016, 0.05, 0.016, 0.053, 0.06, 0.016, 0.045, 0.016, 0.065};
+        0.036, 0.03,  0.091, 0.038, 0.085, 0.016, 0.065, 0.016, 0.059, 0.016, 0.046, 0.016,
+        0.06,  0.016, 0.053, 0.016, 0.05,  0.016, 0.053, 0.06,  0.016, 0.045, 0.016, 0.065};
     static constexpr double KopfzeilenHöhe = 0.8; // row 0 against row 4
 
     Rechentabelle(Arbeitsstand& stand, Falldatei& datei, Meldungen& meldungen, QObject* parent = nullptr);

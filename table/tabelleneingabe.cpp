@@ -5,8 +5,7 @@
 #include "rechentabelle.h"
 #include "rentenberechnung.h"
 
-namespace
-{
+namespace {
 
 constexpr char16_t Rücktaste = 8;
 constexpr char16_t Eingabetaste = 13;
@@ -22,8 +21,7 @@ QString Tabelleneingabe::formatVorschrift()
 
 Tabelleneingabe::Tabelleneingabe(Rechentabelle& tabelle, QObject* parent)
     : QObject(parent), m_tabelle(tabelle)
-{
-}
+{}
 
 Tabelleneingabe::Eingabe Tabelleneingabe::eingabezelle() const
 {
@@ -102,8 +100,7 @@ void Tabelleneingabe::zifferAnfügen(Eingabe art, QChar ziffer)
         if (text.trimmed().size() <= 8)
             m_tabelle.setzeAktuellenText(text + ziffer);
         break;
-    case Eingabe::Keine:
-        break;
+    case Eingabe::Keine: break;
     }
 }
 

@@ -27,8 +27,7 @@ bool siehtAusWieZahl(const QString& text)
 
 Zellenmodell::Zellenmodell(int zeilen, int spalten, QObject* parent)
     : QAbstractTableModel(parent), m_zeilen(zeilen), m_spalten(spalten), m_zellen(zeilen * spalten)
-{
-}
+{}
 
 int Zellenmodell::rowCount(const QModelIndex& parent) const
 {
@@ -46,22 +45,18 @@ QVariant Zellenmodell::data(const QModelIndex& index, int role) const
         return {};
     const Zelle& z = zelle(index.row(), index.column());
     switch (role) {
-    case Qt::DisplayRole:
-        return z.text;
-    case Qt::BackgroundRole:
-        return QBrush(hintergrund(index.row(), index.column()));
+    case Qt::DisplayRole: return z.text;
+    case Qt::BackgroundRole: return QBrush(hintergrund(index.row(), index.column()));
     case Qt::ForegroundRole:
         if (fest(index.row(), index.column()))
             return QBrush(m_festText);
         return {};
-    case Qt::FontRole:
-        return zellenschrift(z.schriftgröße, z.fett);
+    case Qt::FontRole: return zellenschrift(z.schriftgröße, z.fett);
     case Qt::TextAlignmentRole:
         if (z.ausrichtung)
             return int(z.ausrichtung);
         return int((siehtAusWieZahl(z.text) ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter);
-    default:
-        return {};
+    default: return {};
     }
 }
 

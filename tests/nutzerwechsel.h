@@ -14,8 +14,7 @@
 // Permission tests need an ordinary user: root reads and writes a file whatever its mode.
 // As root, the current test runs again in a child process as "nobody" (setpriv), on the
 // folder the parent prepared; the child finds it in the environment and runs the check.
-namespace Nutzerwechsel
-{
+namespace Nutzerwechsel {
 
 inline const char* Variable = "ZUVORA_TESTORDNER_OHNE_ROOT";
 
@@ -95,12 +94,9 @@ template <class Vorbereitung, class Prüfung> void ohneRechte(Vorbereitung vorbe
     ASSERT_NO_FATAL_FAILURE(ordner.anlegen());
     ASSERT_NO_FATAL_FAILURE(vorbereiten(ordner.pfad()));
     switch (ausführen(ordner.pfad())) {
-    case Ausgang::Unmöglich:
-        GTEST_SKIP() << "Als root ohne setpriv nicht prüfbar";
-    case Ausgang::ImKind:
-        return;
-    case Ausgang::Hier:
-        return prüfen(ordner.pfad());
+    case Ausgang::Unmöglich: GTEST_SKIP() << "Als root ohne setpriv nicht prüfbar";
+    case Ausgang::ImKind: return;
+    case Ausgang::Hier: return prüfen(ordner.pfad());
     }
 }
 

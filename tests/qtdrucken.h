@@ -12,5 +12,6 @@ inline void PrintTo(const QString& text, std::ostream* aus)
 
 inline void PrintTo(const QByteArray& bytes, std::ostream* aus)
 {
-    *aus << "QByteArray(" << bytes.size() << ") " << bytes.first(std::min<qsizetype>(bytes.size(), 64)).toHex(' ').toStdString();
+    *aus << "QByteArray(" << bytes.size() << ") "
+         << bytes.first(std::min<qsizetype>(bytes.size(), 64)).toHex(' ').toStdString();
 }

@@ -4,11 +4,9 @@
 
 #include <array>
 
-namespace Erlaeuterungen
-{
+namespace Erlaeuterungen {
 
-namespace
-{
+namespace {
 
 struct Bereich {
     int von;
@@ -97,8 +95,7 @@ QString text(Element element)
         return QStringLiteral(
             " Die doppelt vorhandenen Auswahlboxen ermöglichen die Eingabe der Daten, wenn sich "
             "die Anzahl der Kinder während des Jahres geändert hat.");
-    case Element::Hilfe:
-        return QString();
+    case Element::Hilfe: return QString();
     case Element::Info:
         return QStringLiteral("Unter ") + Webadresse::host() +
                QStringLiteral(" finden Sie eine kostenlose Demonstrationsversion des Programms SALVIDOR.");

@@ -6,8 +6,7 @@
 // The one-line explanations the window shows while the pointer moves over its controls.
 // Kept apart from the widgets so that every text and every column range can be checked
 // without a display.
-namespace Erlaeuterungen
-{
+namespace Erlaeuterungen {
 
 // The controls with a fixed explanation; `Form` is the window's own background.
 enum class Element : int {

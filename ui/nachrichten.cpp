@@ -33,8 +33,8 @@ QList<Nachrichten::Gezeigt>& Nachrichten::gezeigte()
     return testantworten().gezeigt;
 }
 
-QMessageBox::StandardButton Nachrichten::zeigen(QMessageBox::Icon symbol, const QString& titel, const QString& text,
-                                                QMessageBox::StandardButtons knöpfe)
+QMessageBox::StandardButton Nachrichten::zeigen(QMessageBox::Icon symbol, const QString& titel,
+                                                const QString& text, QMessageBox::StandardButtons knöpfe)
 {
     Testantworten& t = testantworten();
     if (t.nurVorbereitet || !t.antworten.isEmpty()) {

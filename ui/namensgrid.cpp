@@ -20,30 +20,15 @@ Namensgrid::Namensgrid(Namensliste& liste, QWidget* parent) : Tabellenansicht(pa
 void Namensgrid::keyPressEvent(QKeyEvent* ereignis)
 {
     switch (ereignis->key()) {
-    case Qt::Key_Up:
-        m_liste.bewegen(-1, 0);
-        return;
-    case Qt::Key_Down:
-        m_liste.bewegen(1, 0);
-        return;
-    case Qt::Key_Left:
-        m_liste.bewegen(0, -1);
-        return;
-    case Qt::Key_Right:
-        m_liste.bewegen(0, 1);
-        return;
-    case Qt::Key_Delete:
-        m_liste.Namensgrid_KeyDown(Qt::Key_Delete);
-        return;
+    case Qt::Key_Up: m_liste.bewegen(-1, 0); return;
+    case Qt::Key_Down: m_liste.bewegen(1, 0); return;
+    case Qt::Key_Left: m_liste.bewegen(0, -1); return;
+    case Qt::Key_Right: m_liste.bewegen(0, 1); return;
+    case Qt::Key_Delete: m_liste.Namensgrid_KeyDown(Qt::Key_Delete); return;
     case Qt::Key_Return:
-    case Qt::Key_Enter:
-        m_liste.Namensgrid_KeyPress(Namensliste::Eingabe);
-        return;
-    case Qt::Key_Backspace:
-        m_liste.Namensgrid_KeyPress(Namensliste::Rückschritt);
-        return;
-    default:
-        break;
+    case Qt::Key_Enter: m_liste.Namensgrid_KeyPress(Namensliste::Eingabe); return;
+    case Qt::Key_Backspace: m_liste.Namensgrid_KeyPress(Namensliste::Rückschritt); return;
+    default: break;
     }
     // The key's text, not its key code: on a German keyboard the key code of "ü" is no letter
     // but would pass as one, and shifted keys give their character only through the text.

@@ -6,8 +6,7 @@
 #include <QWidget>
 
 // Places and fonts of the window's controls, given as designed: twips and points.
-namespace Platzierung
-{
+namespace Platzierung {
 
 inline void platzieren(QWidget* w, int links, int oben, int breite, int höhe)
 {

@@ -16,8 +16,7 @@
 using Platzierung::arial;
 using Platzierung::platzieren;
 
-namespace
-{
+namespace {
 
 struct Beschriftung {
     int index;
@@ -77,8 +76,7 @@ QComboBox* auswahl(QWidget* fenster, const char* name, int links, int oben)
 
 Sozialpanel::Sozialpanel(QWidget* fenster, Rechentabelle& tabelle)
     : QObject(fenster), m_fenster(fenster), m_rechentabelle(tabelle)
-{
-}
+{}
 
 void Sozialpanel::bereitstellen()
 {

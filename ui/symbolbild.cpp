@@ -6,8 +6,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 
-namespace Symbole
-{
+namespace Symbole {
 
 QIcon symbol(const QString& name)
 {
@@ -43,8 +42,7 @@ QCursor zeiger()
 
 Symbolbild::Symbolbild(const QIcon& symbol, QSize eigeneGröße, QWidget* parent)
     : QWidget(parent), m_symbol(symbol), m_eigeneGröße(eigeneGröße)
-{
-}
+{}
 
 void Symbolbild::paintEvent(QPaintEvent*)
 {

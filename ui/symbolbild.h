@@ -5,8 +5,7 @@
 #include <QWidget>
 
 // The program's own drawings, shipped as resources.
-namespace Symbole
-{
+namespace Symbole {
 QIcon symbol(const QString& name); // "info", "atv", ... as in ui/ressourcen
 QIcon fenstersymbol();
 // The pointer over the controls that lead somewhere: the toolbar, the name label. Made once

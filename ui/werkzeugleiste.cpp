@@ -5,8 +5,7 @@
 
 using Platzierung::platzieren;
 
-namespace
-{
+namespace {
 
 // The captions start with blanks so that the text stands right of the picture.
 QPushButton* knopf(QWidget* fenster, const QCursor& zeiger, const QString& text, int links, int oben,

@@ -4,8 +4,7 @@
 #include <QTextLayout>
 #include <QtMath>
 
-namespace
-{
+namespace {
 
 // Lays the text out and draws it where the style puts an item text, so that a cell looks the
 // same whichever paints it: on one line as wide as the cell less padding and margin, aligned

@@ -3,8 +3,8 @@
 #include "erlaeuterungen.h"
 #include "farben.h"
 #include "namensgrid.h"
-#include "sozialpanel.h"
 #include "platzierung.h"
+#include "sozialpanel.h"
 #include "symbolbild.h"
 #include "tabellenansicht.h"
 #include "twips.h"
@@ -20,8 +20,7 @@
 using Platzierung::arial;
 using Platzierung::platzieren;
 
-namespace
-{
+namespace {
 
 constexpr int Fensterbreite = 14190; // client area as designed
 // The window heights of the layouts count the caption and border, which the designed
@@ -120,9 +119,15 @@ void ZVK::steuerelementeAnlegen()
 
     using E = Erlaeuterungen::Element;
     const std::pair<QWidget*, E> fest[] = {
-        {m_leiste.atv, E::ATV},       {m_leiste.berechnung, E::Berechnung}, {m_leiste.bescheid, E::Bescheid},
-        {m_leiste.blatt, E::Blatt},   {m_leiste.picture7, E::Blatt},        {m_leiste.hilfe, E::Hilfe},
-        {m_leiste.info, E::Info},     {m_label1, E::Label1},                {m_label2, E::Label2},
+        {m_leiste.atv, E::ATV},
+        {m_leiste.berechnung, E::Berechnung},
+        {m_leiste.bescheid, E::Bescheid},
+        {m_leiste.blatt, E::Blatt},
+        {m_leiste.picture7, E::Blatt},
+        {m_leiste.hilfe, E::Hilfe},
+        {m_leiste.info, E::Info},
+        {m_label1, E::Label1},
+        {m_label2, E::Label2},
         {m_leiste.schließen, E::Schließen},
         {m_leiste.verlängern, E::Verlängern},
     };

@@ -3,8 +3,8 @@
 #include "berechnungsdruck.h"
 #include "druckaufzeichnung.h"
 #include "druckerflaeche.h"
-#include "namensliste.h"
 #include "nachrichten.h"
+#include "namensliste.h"
 #include "tabelleneingabe.h"
 #include "zvk.h"
 
@@ -86,11 +86,13 @@ void BM_BerechnungDrucken(benchmark::State& state)
             puffer.open(QIODevice::WriteOnly);
             QPdfWriter pdf(&puffer);
             Druckerfläche fläche(pdf, QStringLiteral("PDF"));
-            Berechnungsdruck(fläche, f.zvk.rechentabelle().modell(), f.zvk.stand().datensatz, QStringLiteral("07.12.2026"))
+            Berechnungsdruck(fläche, f.zvk.rechentabelle().modell(), f.zvk.stand().datensatz,
+                             QStringLiteral("07.12.2026"))
                 .berechnungdrucken();
         } else {
             Druckaufzeichnung fläche;
-            Berechnungsdruck(fläche, f.zvk.rechentabelle().modell(), f.zvk.stand().datensatz, QStringLiteral("07.12.2026"))
+            Berechnungsdruck(fläche, f.zvk.rechentabelle().modell(), f.zvk.stand().datensatz,
+                             QStringLiteral("07.12.2026"))
                 .berechnungdrucken();
         }
     }

@@ -2,9 +2,9 @@
 // process start to the moment it reports its window shown (a CLOCK_MONOTONIC time in ns on
 // its stdout), and the median peak memory up to then, in one line per program.
 #include <algorithm>
-#include <ctime>
 #include <cstdio>
 #include <cstdlib>
+#include <ctime>
 #include <string>
 #include <sys/resource.h>
 #include <sys/wait.h>

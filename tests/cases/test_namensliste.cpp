@@ -6,8 +6,7 @@
 
 #include <gtest/gtest.h>
 
-namespace
-{
+namespace {
 
 class NamenslisteTest : public ::testing::Test, protected Fallordner
 {

@@ -17,8 +17,7 @@ public:
 
     Störablage(Schritt schritt, Art art, qint64 nachBytes = 0)
         : m_schritt(schritt), m_art(art), m_nachBytes(nachBytes)
-    {
-    }
+    {}
 
     bool ausgelöst() const { return m_ausgelöst; }
 
@@ -26,12 +25,9 @@ public:
     static QString erwarteterGrund(Art art)
     {
         switch (art) {
-        case Art::KurzesSchreiben:
-            return QStringLiteral("nicht alles geschrieben");
-        case Art::EAFehler:
-            return QStringLiteral("Ein-/Ausgabefehler");
-        case Art::PlatteVoll:
-            return QStringLiteral("kein Platz mehr frei");
+        case Art::KurzesSchreiben: return QStringLiteral("nicht alles geschrieben");
+        case Art::EAFehler: return QStringLiteral("Ein-/Ausgabefehler");
+        case Art::PlatteVoll: return QStringLiteral("kein Platz mehr frei");
         }
         return {};
     }
@@ -76,12 +72,9 @@ protected:
             return Dateiablage::grund(datei);
         m_gemeldet = true;
         switch (m_art) {
-        case Art::KurzesSchreiben:
-            return {};
-        case Art::EAFehler:
-            return systemgrund(QString::fromLocal8Bit(std::strerror(EIO)));
-        case Art::PlatteVoll:
-            return systemgrund(QString::fromLocal8Bit(std::strerror(ENOSPC)));
+        case Art::KurzesSchreiben: return {};
+        case Art::EAFehler: return systemgrund(QString::fromLocal8Bit(std::strerror(EIO)));
+        case Art::PlatteVoll: return systemgrund(QString::fromLocal8Bit(std::strerror(ENOSPC)));
         }
         return {};
     }

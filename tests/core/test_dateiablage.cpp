@@ -13,8 +13,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-namespace
-{
+namespace {
 
 using Schritt = Störablage::Schritt;
 using Art = Störablage::Art;
@@ -47,8 +46,7 @@ std::vector<Störung> alleStörungen()
 }
 
 class GestörtesSpeichern : public ::testing::TestWithParam<Störung>, protected Fallordner
-{
-};
+{};
 
 TEST_P(GestörtesSpeichern, MeldetFehlerUndLässtDieDateiStehen)
 {

@@ -85,7 +85,7 @@ TEST(Zeichensatz, SpeicherbareZeichen)
 {
     EXPECT_TRUE(Zeichensatz::speicherbar(u'a'));
     EXPECT_TRUE(Zeichensatz::speicherbar(u'ß'));
-    EXPECT_TRUE(Zeichensatz::speicherbar(QChar(0x20AC))); // euro sign
+    EXPECT_TRUE(Zeichensatz::speicherbar(QChar(0x20AC)));  // euro sign
     EXPECT_FALSE(Zeichensatz::speicherbar(QChar(0x0141))); // Ł
     EXPECT_FALSE(Zeichensatz::speicherbar(QChar(0x4E2D)));
 }

@@ -6,8 +6,7 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
-namespace
-{
+namespace {
 
 class FalldateiTest : public ::testing::Test, protected Fallordner
 {

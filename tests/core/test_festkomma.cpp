@@ -18,11 +18,24 @@ struct Formatfall {
 TEST(Festkomma_format, MusterRundenHalbWegVonNull)
 {
     const Formatfall fälle[] = {
-        {300000000, 2, "30000,00"}, {31000, 2, "3,10"},     {25000, 5, "2,50000"},  {33333, 5, "3,33330"},
-        {33333333, 2, "3333,33"},   {56250, 2, "5,63"},     {50, 2, "0,01"},        {49, 2, "0,00"},
-        {-50, 2, "-0,01"},          {-49, 2, "0,00"},       {-56250, 2, "-5,63"},   {5000, 0, "1"},
-        {0, 2, "0,00"},             {125, 4, "0,0125"},     {INT64_MAX, 2, "922337203685477,58"},
-        {INT64_MIN, 2, "-922337203685477,58"}, {1234567, 1, "123,5"}, {-1234567, 3, "-123,457"},
+        {300000000, 2, "30000,00"},
+        {31000, 2, "3,10"},
+        {25000, 5, "2,50000"},
+        {33333, 5, "3,33330"},
+        {33333333, 2, "3333,33"},
+        {56250, 2, "5,63"},
+        {50, 2, "0,01"},
+        {49, 2, "0,00"},
+        {-50, 2, "-0,01"},
+        {-49, 2, "0,00"},
+        {-56250, 2, "-5,63"},
+        {5000, 0, "1"},
+        {0, 2, "0,00"},
+        {125, 4, "0,0125"},
+        {INT64_MAX, 2, "922337203685477,58"},
+        {INT64_MIN, 2, "-922337203685477,58"},
+        {1234567, 1, "123,5"},
+        {-1234567, 3, "-123,457"},
         {-7, 6, "-0,000700"},
     };
     for (const auto& f : fälle)
@@ -63,10 +76,10 @@ TEST(Festkomma_lesen, Zellentexte)
 
 TEST(Festkomma_op, DivisionUndProduktRundenAufVierStellenZumGeraden)
 {
-    EXPECT_EQ(Festkomma::ausGanzzahl(40000).geteiltDurch(12).roh(), 33333333);  // 3333,3333
-    EXPECT_EQ(Festkomma::ausRoh(33333333).geteiltDurch(1000).roh(), 33333);     // 3,3333
-    EXPECT_EQ(Festkomma::ausRoh(5).geteiltDurch(10).roh(), 0);                  // 0,00005 -> even 0
-    EXPECT_EQ(Festkomma::ausRoh(15).geteiltDurch(10).roh(), 2);                 // 0,00015 -> even 2
+    EXPECT_EQ(Festkomma::ausGanzzahl(40000).geteiltDurch(12).roh(), 33333333); // 3333,3333
+    EXPECT_EQ(Festkomma::ausRoh(33333333).geteiltDurch(1000).roh(), 33333);    // 3,3333
+    EXPECT_EQ(Festkomma::ausRoh(5).geteiltDurch(10).roh(), 0);                 // 0,00005 -> even 0
+    EXPECT_EQ(Festkomma::ausRoh(15).geteiltDurch(10).roh(), 2);                // 0,00015 -> even 2
     EXPECT_EQ(Festkomma::ausRoh(-15).geteiltDurch(10).roh(), -2);
     EXPECT_EQ(Festkomma::ausRoh(417).mal(Festkomma::ausRoh(31000)).roh(), 1293); // 0,1293
     EXPECT_EQ(Festkomma::ausGanzzahl(1).geteiltDurch(0).roh(), 0);
@@ -89,9 +102,8 @@ TEST(Festkomma_op, SummenUndProdukteBleibenIn64Bit)
 TEST(Festkomma_op, PunkteAufZweiStellen)
 {
     const std::pair<std::int64_t, std::int64_t> fälle[] = {
-        {56250, 56300}, {63333, 63300}, {33334, 33300}, {11250, 11300},
-        {67999, 68000}, {73749, 73700}, {1293, 1300},   {100500, 100500},
-        {0, 0},         {49, 0},        {50, 100},      {-56250, -56200},
+        {56250, 56300}, {63333, 63300},   {33334, 33300}, {11250, 11300}, {67999, 68000}, {73749, 73700},
+        {1293, 1300},   {100500, 100500}, {0, 0},         {49, 0},        {50, 100},      {-56250, -56200},
     };
     for (const auto& [x, punkte] : fälle)
         EXPECT_EQ(Festkomma::ausRoh(x).punkteGerundet().roh(), punkte) << x;

@@ -5,8 +5,7 @@
 #include <climits>
 #include <gtest/gtest.h>
 
-namespace
-{
+namespace {
 
 TEST(Fremdwerte, KinderUndMonateAußerhalbDerListeZählenAlsNull)
 {

@@ -14,12 +14,10 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-namespace
-{
+namespace {
 
 class SperreTest : public ::testing::Test, protected Fallordner
-{
-};
+{};
 
 TEST_F(SperreTest, ZweiterStartErfährtWerDieFälleHält)
 {

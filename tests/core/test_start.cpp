@@ -5,8 +5,7 @@
 #include <gtest/gtest.h>
 #include <optional>
 
-namespace
-{
+namespace {
 
 constexpr int L = Datensatz::Länge;
 
@@ -100,17 +99,10 @@ TEST_P(Start, DefinierterAusgangUndKeinByteVerloren)
 {
     const Startfall& fall = GetParam();
     switch (fall.art) {
-    case Art::Bytes:
-        lege(pfad(), fall.bytes);
-        break;
-    case Art::Fehlt:
-        break;
-    case Art::Ordner:
-        ASSERT_TRUE(QDir(ordner.path()).mkdir(QStringLiteral("atv.txt")));
-        break;
-    case Art::Fifo:
-        ASSERT_EQ(::mkfifo(QFile::encodeName(pfad()).constData(), 0600), 0);
-        break;
+    case Art::Bytes: lege(pfad(), fall.bytes); break;
+    case Art::Fehlt: break;
+    case Art::Ordner: ASSERT_TRUE(QDir(ordner.path()).mkdir(QStringLiteral("atv.txt"))); break;
+    case Art::Fifo: ASSERT_EQ(::mkfifo(QFile::encodeName(pfad()).constData(), 0600), 0); break;
     case Art::Riesig: {
         QFile f(pfad());
         ASSERT_TRUE(f.open(QIODevice::WriteOnly));
@@ -211,8 +203,7 @@ void PrintTo(const Rechtefall& f, std::ostream* os)
 }
 
 class StartOhneRechte : public ::testing::TestWithParam<Rechtefall>
-{
-};
+{};
 
 void prüfeOhneRechte(const QString& ordner, const Rechtefall& fall)
 {

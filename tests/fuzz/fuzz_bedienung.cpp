@@ -20,8 +20,7 @@
 #include <cstdint>
 #include <vector>
 
-namespace
-{
+namespace {
 
 QTemporaryDir* ordner = nullptr;
 
@@ -146,9 +145,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* daten, std::size_t gr√
             } else if (fenster.listeSichtbar()) {
                 const int zeile = liste.aktuelleZeile();
                 switch (art % 5) {
-                case 0:
-                    liste.setzeAktuelleZelle(a % Namensliste::Zeilen, b % Namensliste::Spalten);
-                    break;
+                case 0: liste.setzeAktuelleZelle(a % Namensliste::Zeilen, b % Namensliste::Spalten); break;
                 case 1:
                 case 2:
                     liste.Namensgrid_KeyPress(Listentasten[a % std::size(Listentasten)]);

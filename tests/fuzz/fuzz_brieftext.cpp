@@ -10,8 +10,7 @@
 #include <QTemporaryDir>
 #include <cstdint>
 
-namespace
-{
+namespace {
 
 QTemporaryDir* ordner = nullptr;
 

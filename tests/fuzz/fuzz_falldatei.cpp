@@ -13,8 +13,7 @@
 #include <QTemporaryDir>
 #include <cstdint>
 
-namespace
-{
+namespace {
 
 QTemporaryDir* ordner = nullptr;
 

@@ -4,8 +4,7 @@
 
 #include <gtest/gtest.h>
 
-namespace
-{
+namespace {
 
 struct Ausdruck {
     Druckaufzeichnung fläche;
@@ -57,8 +56,7 @@ TEST(Berechnungsdruck, AbZeile2002MitZweiLeerzeichenVorAlterUndDurchschnitt)
 }
 
 class Seitenumbruch : public ::testing::TestWithParam<int>
-{
-};
+{};
 
 TEST_P(Seitenumbruch, AbZeile27AllesAufSeite2UnterWiederholtemKopf)
 {

@@ -5,8 +5,7 @@
 
 #include <gtest/gtest.h>
 
-namespace
-{
+namespace {
 
 // The default wording as the file holds it: every line 95 characters wide.
 QStringList gespeicherterText()

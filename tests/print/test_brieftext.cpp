@@ -16,8 +16,7 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
-namespace
-{
+namespace {
 
 QByteArray inhalt(const QString& pfad)
 {

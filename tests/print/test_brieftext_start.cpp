@@ -7,8 +7,7 @@
 #include <gtest/gtest.h>
 #include <optional>
 
-namespace
-{
+namespace {
 
 const QByteArray Standard = Brieftext::abbild(Brieftext::standardtext());
 
@@ -37,8 +36,7 @@ const Brieffall Brieffälle[] = {
 };
 
 class BriefStart : public ::testing::TestWithParam<Brieffall>
-{
-};
+{};
 
 // Reading shows 33 lines of 95 characters holding the file's bytes; saving them unchanged
 // gives the first 3135 bytes back, blank-filled, and an odd file is copied first.
@@ -127,8 +125,7 @@ const Briefrechte Briefrechtefälle[] = {
 };
 
 class BriefOhneRechte : public ::testing::TestWithParam<Briefrechte>
-{
-};
+{};
 
 void prüfeBriefOhneRechte(const QString& ordner, const Briefrechte& fall)
 {

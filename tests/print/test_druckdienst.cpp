@@ -14,8 +14,7 @@
 
 // Prints through the real printer path into a cups-pdf queue, which CI sets up as the
 // default printer. Elsewhere the test skips, so that nobody's real printer gets paper.
-namespace
-{
+namespace {
 
 QString ausführen(const QString& programm, const QStringList& argumente, bool fehlerausgabe = false)
 {

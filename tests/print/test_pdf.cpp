@@ -10,8 +10,7 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
-namespace
-{
+namespace {
 
 // The print path with a default printer of our choosing: none, or one that is not there.
 class Drucksachenprobe : public Drucksachen

@@ -15,7 +15,10 @@ public:
     QList<Eintrag> protokoll;
     QQueue<bool> antworten;
 
-    void hinweis(const QString& text, const QString& titel) override { protokoll.append({"hinweis", text, titel}); }
+    void hinweis(const QString& text, const QString& titel) override
+    {
+        protokoll.append({"hinweis", text, titel});
+    }
     void fehler(const QString& text) override { protokoll.append({"fehler", text, {}}); }
     bool frage(const QString& text, const QString& titel) override
     {

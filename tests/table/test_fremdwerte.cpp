@@ -7,8 +7,7 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
-namespace
-{
+namespace {
 
 struct Extremfall {
     std::int64_t wert; // every amount and every point value of the case
@@ -18,8 +17,7 @@ struct Extremfall {
 };
 
 class Fremdwerte : public ::testing::TestWithParam<Extremfall>
-{
-};
+{};
 
 TEST_P(Fremdwerte, TabelleUndRechnungBleibenDefiniert)
 {

@@ -6,8 +6,7 @@
 #include <QFileDevice>
 #include <gtest/gtest.h>
 
-namespace
-{
+namespace {
 
 constexpr int Zeile2010 = 13;
 constexpr int Letzte = 53;
@@ -50,8 +49,7 @@ protected:
 };
 
 class EntgeltVortragen : public TabelleneingabeTest, public ::testing::WithParamInterface<bool>
-{
-};
+{};
 
 TEST_P(EntgeltVortragen, StehtInTabelleUndDatei)
 {

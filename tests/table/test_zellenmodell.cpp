@@ -51,7 +51,8 @@ TEST(Zellenmodell, FesteZellenUndAusrichtung)
     EXPECT_EQ(m.hintergrund(2, 2), QColor(Qt::white));
     m.setzeText(1, 1, QStringLiteral("30000,00"));
     m.setzeText(1, 2, QStringLiteral("/12 ="));
-    EXPECT_EQ(m.data(m.index(1, 1), Qt::TextAlignmentRole).toInt() & Qt::AlignHorizontal_Mask, Qt::AlignRight);
+    EXPECT_EQ(m.data(m.index(1, 1), Qt::TextAlignmentRole).toInt() & Qt::AlignHorizontal_Mask,
+              Qt::AlignRight);
     EXPECT_EQ(m.data(m.index(1, 2), Qt::TextAlignmentRole).toInt() & Qt::AlignHorizontal_Mask, Qt::AlignLeft);
     // Cells outside the grid read as empty and ignore writes.
     m.setzeText(7, 7, QStringLiteral("z"));

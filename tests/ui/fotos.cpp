@@ -16,8 +16,7 @@
 #include <QTimer>
 #include <cstdio>
 
-namespace
-{
+namespace {
 
 void warten(int ms)
 {

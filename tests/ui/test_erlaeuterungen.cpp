@@ -3,8 +3,7 @@
 
 #include <gtest/gtest.h>
 
-namespace
-{
+namespace {
 
 using Erlaeuterungen::namensgrid;
 using Erlaeuterungen::rechentabelle;
@@ -20,8 +19,7 @@ void PrintTo(const Bereichsfall& f, std::ostream* aus)
 }
 
 class Rechentabellenbereich : public ::testing::TestWithParam<Bereichsfall>
-{
-};
+{};
 
 TEST_P(Rechentabellenbereich, WähltDenTextNachDemAbstandVomLinkenRand)
 {

@@ -8,8 +8,7 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
-namespace
-{
+namespace {
 
 class NamensgridTest : public ::testing::Test, protected Fallordner
 {

@@ -5,8 +5,7 @@
 #include <QLabel>
 #include <QPushButton>
 
-namespace
-{
+namespace {
 
 class SozialpanelTest : public FensterTest
 {
@@ -158,8 +157,7 @@ TEST_F(SozialpanelTest, Zeile2001OeffnetKeinPanel)
 
 } // namespace
 
-namespace
-{
+namespace {
 
 // A disk that is full from the start.
 struct Protokoll : Meldungen {

@@ -6,8 +6,7 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
-namespace
-{
+namespace {
 
 class FesteZeilenTest : public ::testing::Test
 {

@@ -2,8 +2,7 @@
 
 #include <QLabel>
 
-namespace
-{
+namespace {
 
 constexpr int Zeile2010 = 13;
 constexpr int Letzte = 53;

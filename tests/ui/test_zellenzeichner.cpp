@@ -5,8 +5,7 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
-namespace
-{
+namespace {
 
 // The grid paints its cells itself rather than through the style; the user must not be
 // able to tell. Each case is one cell format, painted both ways.
@@ -20,8 +19,7 @@ struct Zellenform {
 };
 
 class ZellenzeichnerTest : public ::testing::TestWithParam<Zellenform>
-{
-};
+{};
 
 QImage zeichnen(Tabellenansicht& ansicht, QAbstractItemDelegate* zeichner)
 {

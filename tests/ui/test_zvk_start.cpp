@@ -9,8 +9,7 @@
 #include <QFileInfo>
 #include <gtest/gtest.h>
 
-namespace
-{
+namespace {
 
 // Every box must have been expected; each is answered with OK and recorded.
 void erwarteMeldungen(int anzahl)
@@ -58,8 +57,7 @@ const Fensterstart Fensterstarts[] = {
 };
 
 class FensterStart : public ::testing::TestWithParam<Fensterstart>
-{
-};
+{};
 
 TEST_P(FensterStart, ZeigtFallEinsOderEndetMitMeldung)
 {
