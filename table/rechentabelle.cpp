@@ -93,6 +93,22 @@ void Rechentabelle::datensatzholen()
     gridfüllen();
 }
 
+Datensatz& Rechentabelle::aktuellenSatzNeuLesen()
+{
+    m_stand.datensatz = m_datei.lesen(m_stand.datensatznummer);
+    return m_stand.datensatz;
+}
+
+bool Rechentabelle::aktuellenSatzSpeichern()
+{
+    const Falldatei::Ergebnis ergebnis = m_datei.schreiben(m_stand.datensatznummer, m_stand.datensatz);
+    if (ergebnis.ok)
+        return true;
+    aktuellenSatzNeuLesen();
+    m_meldungen.fehler(ergebnis.meldung);
+    return false;
+}
+
 void Rechentabelle::gridfüllen()
 {
     Sammlung sammlung(m_modell);

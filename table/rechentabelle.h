@@ -36,6 +36,12 @@ public:
 
     // Loads case `datensatznummer` from the case file and rebuilds the table.
     void datensatzholen();
+    // Every change of the current case starts from the record as the file holds it, so that
+    // nothing of another case can ride along in the record in memory.
+    Datensatz& aktuellenSatzNeuLesen();
+    // Writes the record in memory as the current case. When the file refuses it, the user is
+    // told why and the record in memory goes back to what the file holds.
+    bool aktuellenSatzSpeichern();
     void gridfüllen();
     void tabellenkopf();
     // Computes every year from the cell texts and shows the pension at 65 in the headline.

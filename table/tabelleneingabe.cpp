@@ -107,10 +107,8 @@ void Tabelleneingabe::zifferAnfügen(Eingabe art, QChar ziffer)
 void Tabelleneingabe::entgeltFestschreiben()
 {
     Zellenmodell& t = m_tabelle.modell();
-    Arbeitsstand& stand = m_tabelle.stand();
     const int zeile = m_tabelle.aktuelleZeile();
-    t.setzeSchriftgröße(zeile, EntgeltSpalte, 12);
-    t.setzeFett(zeile, EntgeltSpalte, true);
+    fettZeigen(zeile, EntgeltSpalte, 12);
     const QString anzeige = Festkomma::ausText(m_tabelle.aktuellerText()).alsText(2);
     m_tabelle.setzeAktuellenText(anzeige);
     // The record holds what the cell shows: the value rounded to two decimals.
@@ -118,11 +116,11 @@ void Tabelleneingabe::entgeltFestschreiben()
 
     const bool vortragen = m_tabelle.meldungen().frage(vortragenFrage(), QStringLiteral("Vortragen?"));
     Sammlung sammlung(t);
-    stand.datensatz = m_tabelle.datei().lesen(stand.datensatznummer);
+    Datensatz& satz = m_tabelle.aktuellenSatzNeuLesen();
     const int bis = vortragen ? m_tabelle.letzteZeile() : zeile;
     for (int r = zeile; r <= bis; ++r) {
         t.setzeText(r, EntgeltSpalte, anzeige);
-        stand.datensatz.jahresentgelt[r - Rechentabelle::Startzeile] = wert;
+        satz.jahresentgelt[r - Rechentabelle::Startzeile] = wert;
     }
     speichernUndRechnen();
 }
@@ -130,13 +128,10 @@ void Tabelleneingabe::entgeltFestschreiben()
 void Tabelleneingabe::bonusFestschreiben()
 {
     Zellenmodell& t = m_tabelle.modell();
-    Arbeitsstand& stand = m_tabelle.stand();
     const int zeile = m_tabelle.aktuelleZeile();
-    t.setzeSchriftgröße(zeile, BonusSpalte, 12);
-    t.setzeFett(zeile, BonusSpalte, true);
+    fettZeigen(zeile, BonusSpalte, 12);
     Sammlung sammlung(t);
-    stand.datensatz = m_tabelle.datei().lesen(stand.datensatznummer);
-    stand.datensatz.bonuspunkte[zeile - Rechentabelle::Startzeile] =
+    m_tabelle.aktuellenSatzNeuLesen().bonuspunkte[zeile - Rechentabelle::Startzeile] =
         Festkomma::ausText(m_tabelle.aktuellerText());
     speichernUndRechnen();
 }
@@ -145,27 +140,29 @@ void Tabelleneingabe::startgutschriftFestschreiben()
 {
     Zellenmodell& t = m_tabelle.modell();
     Arbeitsstand& stand = m_tabelle.stand();
-    t.setzeSchriftgröße(Rechentabelle::Startzeile, StartgutschriftSpalte, 11);
-    t.setzeFett(Rechentabelle::Startzeile, StartgutschriftSpalte, true);
+    fettZeigen(Rechentabelle::Startzeile, StartgutschriftSpalte, 11);
     const Festkomma start = Festkomma::ausText(m_tabelle.aktuellerText());
     Sammlung sammlung(t);
-    stand.datensatz = m_tabelle.datei().lesen(stand.datensatznummer);
+    m_tabelle.aktuellenSatzNeuLesen().startgutschrift = start;
     stand.gesamtpunkte[0] = start;
-    stand.datensatz.startgutschrift = start;
     m_tabelle.setzeAktuelleZelle(Rechentabelle::Startzeile, 23);
     stand.rente[0] = start.mal(Rentenberechnung::Meßbetrag);
     m_tabelle.setzeAktuellenText(stand.rente[0].alsText(2));
     speichernUndRechnen();
 }
 
+void Tabelleneingabe::fettZeigen(int zeile, int spalte, qreal punkte)
+{
+    // Only the cell that took the Enter key shows the committed look.
+    m_tabelle.modell().setzeSchriftgröße(zeile, spalte, punkte);
+    m_tabelle.modell().setzeFett(zeile, spalte, true);
+}
+
 void Tabelleneingabe::speichernUndRechnen()
 {
-    Arbeitsstand& stand = m_tabelle.stand();
-    const Falldatei::Ergebnis ergebnis = m_tabelle.datei().schreiben(stand.datensatznummer, stand.datensatz);
-    if (!ergebnis.ok) {
-        m_tabelle.meldungen().fehler(ergebnis.meldung);
-        // Nothing may look saved that is not: the case is shown again as the file holds it.
+    // Nothing may look saved that is not: after a refused write the case is shown again as
+    // the file holds it.
+    if (!m_tabelle.aktuellenSatzSpeichern())
         m_tabelle.datensatzholen();
-    }
     m_tabelle.atvberechnen();
 }

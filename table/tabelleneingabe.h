@@ -37,6 +37,7 @@ private:
     Eingabe eingabezelle() const;
     void zifferAnfügen(Eingabe art, QChar ziffer);
 
+    void fettZeigen(int zeile, int spalte, qreal punkte);
     void entgeltFestschreiben();
     void bonusFestschreiben();
     void startgutschriftFestschreiben();

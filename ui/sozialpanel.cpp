@@ -260,22 +260,17 @@ void Sozialpanel::Übertragen_Click()
 {
     bereitstellen();
     Rechentabelle& t = m_rechentabelle;
-    Arbeitsstand& stand = t.stand();
     const int i = m_zeile - Rechentabelle::Startzeile;
-    stand.datensatz = t.datei().lesen(stand.datensatznummer);
-    stand.datensatz.kinder1[i] = std::int16_t(m_kinderanzahl1->currentIndex());
-    stand.datensatz.kinder2[i] = std::int16_t(m_kinderanzahl2->currentIndex());
-    stand.datensatz.monate1[i] = std::int16_t(m_monateanzahl1->currentIndex());
-    stand.datensatz.monate2[i] = std::int16_t(m_monateanzahl2->currentIndex());
-    stand.datensatz.elternzeitpunkte[i] = m_punkte;
-    const Falldatei::Ergebnis ergebnis = t.datei().schreiben(stand.datensatznummer, stand.datensatz);
-    if (!ergebnis.ok) {
-        // The panel stays open with the user's choice, so that it can be transferred once
-        // the file takes it again, or dropped with Abbrechen.
-        stand.datensatz = t.datei().lesen(stand.datensatznummer);
-        t.meldungen().fehler(ergebnis.meldung);
+    Datensatz& satz = t.aktuellenSatzNeuLesen();
+    satz.kinder1[i] = std::int16_t(m_kinderanzahl1->currentIndex());
+    satz.kinder2[i] = std::int16_t(m_kinderanzahl2->currentIndex());
+    satz.monate1[i] = std::int16_t(m_monateanzahl1->currentIndex());
+    satz.monate2[i] = std::int16_t(m_monateanzahl2->currentIndex());
+    satz.elternzeitpunkte[i] = m_punkte;
+    // When the file refuses it, the panel stays open with the user's choice, so that it can
+    // be transferred once the file takes it again, or dropped with Abbrechen.
+    if (!t.aktuellenSatzSpeichern())
         return;
-    }
     einblenden();
     t.setzeAktuelleZelle(m_zeile, 14);
     t.setzeAktuellenText(m_punkte.alsText(2));

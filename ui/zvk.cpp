@@ -196,7 +196,6 @@ void ZVK::gridVerbinden()
 
 bool ZVK::Form_Load(const QString& falldateipfad)
 {
-    // Kombinationsfelder
     kombinationsfelderFüllen();
     m_stand.datensatznummer = 1;
 
