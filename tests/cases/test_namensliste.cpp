@@ -1,26 +1,19 @@
-#include "dateihilfen.h"
 #include "farben.h"
 #include "namensliste.h"
-#include "rechentabelle.h"
-#include "table/skriptmeldungen.h"
+#include "table/rechenaufbau.h"
 
 #include <gtest/gtest.h>
 
 namespace {
 
-class NamenslisteTest : public ::testing::Test, protected Fallordner
+class NamenslisteTest : public ::testing::Test, protected Rechenaufbau
 {
 protected:
-    VolleAblage ablage{false};
-    Falldatei datei{ablage};
-    Arbeitsstand stand;
-    Skriptmeldungen meldungen;
-    Rechentabelle tabelle{stand, datei, meldungen};
     Namensliste liste{tabelle};
 
     void SetUp() override
     {
-        ASSERT_TRUE(datei.öffnen(pfad()).ok);
+        dateiÖffnen();
         liste.formatieren();
         liste.namensgridfüllen();
     }

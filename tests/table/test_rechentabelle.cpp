@@ -1,25 +1,14 @@
-#include "dateiablage.h"
-#include "falldatei.h"
 #include "farben.h"
-#include "rechentabelle.h"
-#include "skriptmeldungen.h"
+#include "rechenaufbau.h"
 
-#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 namespace {
 
-class RechentabelleTest : public ::testing::Test
+class RechentabelleTest : public ::testing::Test, protected Rechenaufbau
 {
 protected:
-    QTemporaryDir ordner;
-    Dateiablage ablage;
-    Falldatei datei{ablage};
-    Arbeitsstand stand;
-    Skriptmeldungen meldungen;
-    Rechentabelle tabelle{stand, datei, meldungen};
-
-    void SetUp() override { ASSERT_TRUE(datei.öffnen(ordner.filePath(QStringLiteral("atv.txt"))).ok); }
+    void SetUp() override { dateiÖffnen(); }
 
     // Loads a case built from the sample with another birth year.
     void ladeMitGeburtsjahr(const QString& jahr)

@@ -1,6 +1,4 @@
-#include "dateihilfen.h"
-#include "rechentabelle.h"
-#include "skriptmeldungen.h"
+#include "rechenaufbau.h"
 #include "tabelleneingabe.h"
 
 #include <QFileDevice>
@@ -11,19 +9,14 @@ namespace {
 constexpr int Zeile2010 = 13;
 constexpr int Letzte = 53;
 
-class TabelleneingabeTest : public ::testing::Test, protected Fallordner
+class TabelleneingabeTest : public ::testing::Test, protected Rechenaufbau
 {
 protected:
-    VolleAblage ablage{false};
-    Falldatei datei{ablage};
-    Arbeitsstand stand;
-    Skriptmeldungen meldungen;
-    Rechentabelle tabelle{stand, datei, meldungen};
     Tabelleneingabe eingabe{tabelle};
 
     void SetUp() override
     {
-        ASSERT_TRUE(datei.öffnen(pfad()).ok);
+        dateiÖffnen();
         tabelle.datensatzholen();
         tabelle.atvberechnen();
     }
