@@ -1,4 +1,4 @@
-#include "zvk.h"
+#include "ui/zvk.h"
 
 #include <QApplication>
 

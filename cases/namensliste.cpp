@@ -1,10 +1,10 @@
-#include "namensliste.h"
+#include "cases/namensliste.h"
 
-#include "arbeitsstand.h"
-#include "falldatei.h"
-#include "farben.h"
-#include "meldungen.h"
-#include "rechentabelle.h"
+#include "core/arbeitsstand.h"
+#include "core/falldatei.h"
+#include "core/meldungen.h"
+#include "table/farben.h"
+#include "table/rechentabelle.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "zellenmodell.h"
+#include "table/zellenmodell.h"
 
 #include <QObject>
 #include <QVector>

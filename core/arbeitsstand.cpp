@@ -1,4 +1,4 @@
-#include "arbeitsstand.h"
+#include "core/arbeitsstand.h"
 
 namespace {
 

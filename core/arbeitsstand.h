@@ -1,7 +1,7 @@
 #pragma once
 
-#include "datensatz.h"
-#include "festkomma.h"
+#include "core/datensatz.h"
+#include "core/festkomma.h"
 
 #include <array>
 

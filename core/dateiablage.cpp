@@ -1,4 +1,4 @@
-#include "dateiablage.h"
+#include "core/dateiablage.h"
 
 #include <QDateTime>
 #include <QFileInfo>

@@ -1,7 +1,7 @@
-#include "falldatei.h"
+#include "core/falldatei.h"
 
-#include "dateiablage.h"
-#include "sozialekomponente.h"
+#include "core/dateiablage.h"
+#include "core/sozialekomponente.h"
 
 #include <QDir>
 #include <QFile>

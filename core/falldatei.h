@@ -1,6 +1,6 @@
 #pragma once
 
-#include "datensatz.h"
+#include "core/datensatz.h"
 
 #include <QByteArray>
 #include <QList>

@@ -1,4 +1,4 @@
-#include "festkomma.h"
+#include "core/festkomma.h"
 
 #include <cmath>
 #include <iterator>

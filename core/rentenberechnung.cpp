@@ -1,4 +1,4 @@
-#include "rentenberechnung.h"
+#include "core/rentenberechnung.h"
 
 namespace Rentenberechnung {
 

@@ -1,6 +1,6 @@
-#include "sozialekomponente.h"
+#include "core/sozialekomponente.h"
 
-#include "rentenberechnung.h"
+#include "core/rentenberechnung.h"
 
 #include <algorithm>
 #include <climits>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "festkomma.h"
+#include "core/festkomma.h"
 
 // Parental leave: for every child and full month of leave, the points that a pay of
 // 500 Euro in that month would give.

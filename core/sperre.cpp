@@ -1,4 +1,4 @@
-#include "sperre.h"
+#include "core/sperre.h"
 
 #include <QDir>
 #include <QFileInfo>

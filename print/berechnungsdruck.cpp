@@ -1,8 +1,8 @@
-#include "berechnungsdruck.h"
+#include "print/berechnungsdruck.h"
 
-#include "datensatz.h"
-#include "druckflaeche.h"
-#include "zellenmodell.h"
+#include "core/datensatz.h"
+#include "print/druckflaeche.h"
+#include "table/zellenmodell.h"
 
 Berechnungsdruck::Berechnungsdruck(Druckfläche& fläche, const Zellenmodell& tabelle, const Datensatz& satz,
                                    const QString& datum)

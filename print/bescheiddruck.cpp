@@ -1,8 +1,8 @@
-#include "bescheiddruck.h"
+#include "print/bescheiddruck.h"
 
-#include "brieftext.h"
-#include "datensatz.h"
-#include "druckflaeche.h"
+#include "core/datensatz.h"
+#include "print/brieftext.h"
+#include "print/druckflaeche.h"
 
 Bescheiddruck::Bescheiddruck(Druckfläche& fläche, const Datensatz& satz, const QStringList& zeilen,
                              Festkomma rente, QChar trenner, const QString& datum)

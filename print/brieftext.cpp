@@ -1,8 +1,8 @@
-#include "brieftext.h"
+#include "print/brieftext.h"
 
-#include "dateiablage.h"
-#include "datensatz.h"
-#include "webadresse.h"
+#include "core/dateiablage.h"
+#include "core/datensatz.h"
+#include "core/webadresse.h"
 
 #include <QFile>
 #include <QFileInfo>

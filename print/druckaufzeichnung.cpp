@@ -1,4 +1,4 @@
-#include "druckaufzeichnung.h"
+#include "print/druckaufzeichnung.h"
 
 QString Druckaufzeichnung::Zeile::text() const
 {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "druckflaeche.h"
+#include "print/druckflaeche.h"
 
 #include <QList>
 

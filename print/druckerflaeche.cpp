@@ -1,4 +1,4 @@
-#include "druckerflaeche.h"
+#include "print/druckerflaeche.h"
 
 #include <QFontMetricsF>
 #include <QPageLayout>

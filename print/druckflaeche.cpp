@@ -1,4 +1,4 @@
-#include "druckflaeche.h"
+#include "print/druckflaeche.h"
 
 Druckfläche::Druckfläche()
 {

@@ -1,13 +1,13 @@
-#include "drucksachen.h"
+#include "print/drucksachen.h"
 
-#include "arbeitsstand.h"
-#include "berechnungsdruck.h"
-#include "bescheiddruck.h"
-#include "dateiablage.h"
-#include "druckerflaeche.h"
-#include "meldungen.h"
-#include "textfenster.h"
-#include "zellenmodell.h"
+#include "core/arbeitsstand.h"
+#include "core/dateiablage.h"
+#include "core/meldungen.h"
+#include "print/berechnungsdruck.h"
+#include "print/bescheiddruck.h"
+#include "print/druckerflaeche.h"
+#include "print/textfenster.h"
+#include "table/zellenmodell.h"
 
 #include <QBuffer>
 #include <QDate>

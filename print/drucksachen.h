@@ -1,6 +1,6 @@
 #pragma once
 
-#include "brieftext.h"
+#include "print/brieftext.h"
 
 #include <QPointer>
 #include <QString>

@@ -1,10 +1,10 @@
-#include "textfenster.h"
+#include "print/textfenster.h"
 
-#include "brieftext.h"
-#include "datensatz.h"
-#include "farben.h"
-#include "meldungen.h"
-#include "twips.h"
+#include "core/datensatz.h"
+#include "core/meldungen.h"
+#include "core/twips.h"
+#include "print/brieftext.h"
+#include "table/farben.h"
 
 #include <QKeyEvent>
 #include <QLineEdit>

@@ -1,9 +1,9 @@
-#include "rechentabelle.h"
+#include "table/rechentabelle.h"
 
-#include "falldatei.h"
-#include "farben.h"
-#include "meldungen.h"
-#include "rentenberechnung.h"
+#include "core/falldatei.h"
+#include "core/meldungen.h"
+#include "core/rentenberechnung.h"
+#include "table/farben.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "arbeitsstand.h"
-#include "zellenmodell.h"
+#include "core/arbeitsstand.h"
+#include "table/zellenmodell.h"
 
 #include <QObject>
 #include <QString>

@@ -1,9 +1,9 @@
-#include "tabelleneingabe.h"
+#include "table/tabelleneingabe.h"
 
-#include "falldatei.h"
-#include "meldungen.h"
-#include "rechentabelle.h"
-#include "rentenberechnung.h"
+#include "core/falldatei.h"
+#include "core/meldungen.h"
+#include "core/rentenberechnung.h"
+#include "table/rechentabelle.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "zellenmodell.h"
+#include "table/zellenmodell.h"
 
 #include <QBrush>
 

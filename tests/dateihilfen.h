@@ -1,7 +1,7 @@
 #pragma once
 
-#include "dateiablage.h"
-#include "falldatei.h"
+#include "core/dateiablage.h"
+#include "core/falldatei.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,6 +1,6 @@
 // One main for every test program; ZUVORA_TEST_APP names the application class it needs.
 #if ZUVORA_TEST_APP == 2
-#include "nachrichten.h"
+#include "ui/nachrichten.h"
 
 #include <QApplication>
 using Testanwendung = QApplication;

@@ -1,6 +1,6 @@
-#include "erlaeuterungen.h"
+#include "ui/erlaeuterungen.h"
 
-#include "webadresse.h"
+#include "core/webadresse.h"
 
 #include <array>
 

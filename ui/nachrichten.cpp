@@ -1,4 +1,4 @@
-#include "nachrichten.h"
+#include "ui/nachrichten.h"
 
 #include <QApplication>
 

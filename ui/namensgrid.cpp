@@ -1,7 +1,7 @@
-#include "namensgrid.h"
+#include "ui/namensgrid.h"
 
-#include "namensliste.h"
-#include "twips.h"
+#include "cases/namensliste.h"
+#include "core/twips.h"
 
 #include <QHeaderView>
 #include <QKeyEvent>

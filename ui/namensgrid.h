@@ -1,6 +1,6 @@
 #pragma once
 
-#include "tabellenansicht.h"
+#include "ui/tabellenansicht.h"
 
 #include <QPersistentModelIndex>
 #include <functional>

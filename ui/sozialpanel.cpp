@@ -1,12 +1,12 @@
-#include "sozialpanel.h"
+#include "ui/sozialpanel.h"
 
-#include "falldatei.h"
-#include "farben.h"
-#include "meldungen.h"
-#include "platzierung.h"
-#include "rechentabelle.h"
-#include "sozialekomponente.h"
-#include "twips.h"
+#include "core/falldatei.h"
+#include "core/meldungen.h"
+#include "core/sozialekomponente.h"
+#include "core/twips.h"
+#include "table/farben.h"
+#include "table/rechentabelle.h"
+#include "ui/platzierung.h"
 
 #include <QComboBox>
 #include <QEvent>

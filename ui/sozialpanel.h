@@ -1,6 +1,6 @@
 #pragma once
 
-#include "festkomma.h"
+#include "core/festkomma.h"
 
 #include <QObject>
 #include <QPointer>

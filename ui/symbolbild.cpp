@@ -1,6 +1,6 @@
-#include "symbolbild.h"
+#include "ui/symbolbild.h"
 
-#include "symbolpixel.h"
+#include "ui/symbolpixel.h"
 
 #include <QGuiApplication>
 #include <QMouseEvent>

@@ -19,7 +19,7 @@ int main(int argc, char* argv[])
     }
     QTextStream aus(&ausgabe);
     aus << "// Erzeugt von symbolpixel_erzeugen aus ui/ressourcen; nicht von Hand ändern.\n"
-        << "#include \"symbolpixel.h\"\n\nnamespace\n{\n";
+        << "#include \"ui/symbolpixel.h\"\n\nnamespace\n{\n";
     QString tabelle;
     int nummer = 0;
     for (int a = 2; a < argc; ++a) {

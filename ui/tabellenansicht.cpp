@@ -1,8 +1,8 @@
-#include "tabellenansicht.h"
+#include "ui/tabellenansicht.h"
 
-#include "twips.h"
-#include "zellenmodell.h"
-#include "zellenzeichner.h"
+#include "core/twips.h"
+#include "table/zellenmodell.h"
+#include "ui/zellenzeichner.h"
 
 #include <QHeaderView>
 #include <QKeyEvent>

@@ -1,6 +1,6 @@
-#include "webseiten.h"
+#include "ui/webseiten.h"
 
-#include "webadresse.h"
+#include "core/webadresse.h"
 
 #include <QDesktopServices>
 

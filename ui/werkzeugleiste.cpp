@@ -1,7 +1,7 @@
-#include "werkzeugleiste.h"
+#include "ui/werkzeugleiste.h"
 
-#include "platzierung.h"
-#include "symbolbild.h"
+#include "ui/platzierung.h"
+#include "ui/symbolbild.h"
 
 using Platzierung::platzieren;
 

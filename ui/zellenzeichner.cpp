@@ -1,4 +1,4 @@
-#include "zellenzeichner.h"
+#include "ui/zellenzeichner.h"
 
 #include <QPainter>
 #include <QTextLayout>

@@ -1,13 +1,13 @@
-#include "zvk.h"
+#include "ui/zvk.h"
 
-#include "erlaeuterungen.h"
-#include "farben.h"
-#include "namensgrid.h"
-#include "platzierung.h"
-#include "sozialpanel.h"
-#include "symbolbild.h"
-#include "tabellenansicht.h"
-#include "twips.h"
+#include "core/twips.h"
+#include "table/farben.h"
+#include "ui/erlaeuterungen.h"
+#include "ui/namensgrid.h"
+#include "ui/platzierung.h"
+#include "ui/sozialpanel.h"
+#include "ui/symbolbild.h"
+#include "ui/tabellenansicht.h"
 
 #include <QApplication>
 #include <QHeaderView>

@@ -1,16 +1,16 @@
 #pragma once
 
-#include "arbeitsstand.h"
-#include "dateiablage.h"
-#include "drucksachen.h"
-#include "falldatei.h"
-#include "nachrichten.h"
-#include "namensliste.h"
-#include "rechentabelle.h"
-#include "sperre.h"
-#include "tabelleneingabe.h"
-#include "webseiten.h"
-#include "werkzeugleiste.h"
+#include "cases/namensliste.h"
+#include "core/arbeitsstand.h"
+#include "core/dateiablage.h"
+#include "core/falldatei.h"
+#include "core/sperre.h"
+#include "print/drucksachen.h"
+#include "table/rechentabelle.h"
+#include "table/tabelleneingabe.h"
+#include "ui/nachrichten.h"
+#include "ui/webseiten.h"
+#include "ui/werkzeugleiste.h"
 
 #include <QHash>
 #include <QLabel>

@@ -1,12 +1,12 @@
 // What the user waits for: loading a case, committing a pay edit, choosing a case in the
 // list, and, for comparison, a bare save of the case file's size.
-#include "berechnungsdruck.h"
-#include "druckaufzeichnung.h"
-#include "druckerflaeche.h"
-#include "nachrichten.h"
-#include "namensliste.h"
-#include "tabelleneingabe.h"
-#include "zvk.h"
+#include "cases/namensliste.h"
+#include "print/berechnungsdruck.h"
+#include "print/druckaufzeichnung.h"
+#include "print/druckerflaeche.h"
+#include "table/tabelleneingabe.h"
+#include "ui/nachrichten.h"
+#include "ui/zvk.h"
 
 #include <QApplication>
 #include <QBuffer>

@@ -9,7 +9,7 @@
 #include <ctime>
 
 #ifdef ZUVORA_PROBE_PROGRAMM
-#include "zvk.h"
+#include "ui/zvk.h"
 #endif
 
 namespace {

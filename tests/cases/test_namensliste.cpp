@@ -1,5 +1,5 @@
-#include "farben.h"
-#include "namensliste.h"
+#include "cases/namensliste.h"
+#include "table/farben.h"
 #include "table/rechenaufbau.h"
 
 #include <gtest/gtest.h>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "dateiablage.h"
+#include "core/dateiablage.h"
 
 #include <QFileDevice>
 #include <cerrno>

@@ -1,4 +1,4 @@
-#include "datensatz.h"
+#include "core/datensatz.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "festkomma.h"
+#include "core/festkomma.h"
 
 #include <gtest/gtest.h>
 

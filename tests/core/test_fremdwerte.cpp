@@ -1,6 +1,6 @@
 // Values from a case file that this program did not write.
-#include "arbeitsstand.h"
-#include "sozialekomponente.h"
+#include "core/arbeitsstand.h"
+#include "core/sozialekomponente.h"
 
 #include <climits>
 #include <gtest/gtest.h>

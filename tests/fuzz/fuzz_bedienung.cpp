@@ -2,14 +2,14 @@
 // parental-leave panel of the real main window (offscreen). After every step the case file
 // is 12,271 bytes, reads back without complaint, equals what the program holds in memory,
 // and only the cases and fields that step may change have changed.
-#include "dateiablage.h"
-#include "falldatei.h"
+#include "cases/namensliste.h"
+#include "core/dateiablage.h"
+#include "core/falldatei.h"
 #include "fuzzhilfe.h"
-#include "nachrichten.h"
-#include "namensliste.h"
-#include "sozialpanel.h"
-#include "tabelleneingabe.h"
-#include "zvk.h"
+#include "table/tabelleneingabe.h"
+#include "ui/nachrichten.h"
+#include "ui/sozialpanel.h"
+#include "ui/zvk.h"
 
 #include <QApplication>
 #include <QComboBox>

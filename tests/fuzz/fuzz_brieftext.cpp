@@ -1,8 +1,8 @@
 // Any bytes as "atvi.txt": the editor gets 33 lines of 95 characters holding them, and
 // saving those lines unchanged writes the same bytes back, an odd file copied first.
-#include "brieftext.h"
-#include "dateiablage.h"
+#include "core/dateiablage.h"
 #include "fuzzhilfe.h"
+#include "print/brieftext.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -1,10 +1,10 @@
 // Any bytes as a case record: the codec gives back every byte, and the working set and the
 // calculation take any value without undefined behaviour.
-#include "arbeitsstand.h"
-#include "datensatz.h"
+#include "core/arbeitsstand.h"
+#include "core/datensatz.h"
+#include "core/rentenberechnung.h"
+#include "core/sozialekomponente.h"
 #include "fuzzhilfe.h"
-#include "rentenberechnung.h"
-#include "sozialekomponente.h"
 
 #include <cstdint>
 

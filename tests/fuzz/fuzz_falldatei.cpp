@@ -1,11 +1,11 @@
 // Any bytes as "atv.txt": opening never fails for a plain file, never changes it, shows
 // every case with its bytes intact, computes it, and a change touches only its own case
 // after a byte-identical copy stands beside the file.
-#include "dateiablage.h"
-#include "falldatei.h"
+#include "core/dateiablage.h"
+#include "core/falldatei.h"
 #include "fuzzhilfe.h"
-#include "rechentabelle.h"
 #include "skriptmeldungen.h"
+#include "table/rechentabelle.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "dateiablage.h"
-#include "falldatei.h"
-#include "rechentabelle.h"
+#include "core/dateiablage.h"
+#include "core/falldatei.h"
 #include "skriptmeldungen.h"
+#include "table/rechentabelle.h"
 
 // The sample case with a chosen birth year, loaded and computed, without a case file.
 struct Rechenfall {

@@ -1,5 +1,5 @@
-#include "berechnungsdruck.h"
 #include "fall.h"
+#include "print/berechnungsdruck.h"
 #include "umriss.h"
 
 #include <gtest/gtest.h>

@@ -1,6 +1,6 @@
-#include "bescheiddruck.h"
-#include "brieftext.h"
-#include "datensatz.h"
+#include "core/datensatz.h"
+#include "print/bescheiddruck.h"
+#include "print/brieftext.h"
 #include "umriss.h"
 
 #include <gtest/gtest.h>

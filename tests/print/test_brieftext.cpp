@@ -1,10 +1,10 @@
-#include "brieftext.h"
+#include "core/webadresse.h"
 #include "dateihilfen.h"
-#include "drucksachen.h"
 #include "fall.h"
-#include "nachrichten.h"
-#include "textfenster.h"
-#include "webadresse.h"
+#include "print/brieftext.h"
+#include "print/drucksachen.h"
+#include "print/textfenster.h"
+#include "ui/nachrichten.h"
 
 #include <QApplication>
 #include <QDir>

@@ -1,7 +1,7 @@
 // "atvi.txt" in every state the folder may hold it: checked, read and saved.
-#include "brieftext.h"
 #include "dateihilfen.h"
 #include "nutzerwechsel.h"
+#include "print/brieftext.h"
 #include "stoerablage.h"
 
 #include <gtest/gtest.h>

@@ -1,5 +1,5 @@
-#include "drucksachen.h"
 #include "fall.h"
+#include "print/drucksachen.h"
 
 #include <QDateTime>
 #include <QDir>

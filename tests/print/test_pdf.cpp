@@ -1,6 +1,6 @@
 #include "dateihilfen.h"
-#include "drucksachen.h"
 #include "fall.h"
+#include "print/drucksachen.h"
 
 #include <QDir>
 #include <QLocale>

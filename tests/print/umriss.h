@@ -1,6 +1,6 @@
 #pragma once
 
-#include "druckaufzeichnung.h"
+#include "print/druckaufzeichnung.h"
 
 #include <QRegularExpression>
 #include <QStringList>

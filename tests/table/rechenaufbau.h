@@ -1,8 +1,8 @@
 #pragma once
 
 #include "dateihilfen.h"
-#include "rechentabelle.h"
 #include "skriptmeldungen.h"
+#include "table/rechentabelle.h"
 
 // A calculation table on its own case file in a temporary folder, with scripted messages;
 // `ablage.voll` makes every later save fail.

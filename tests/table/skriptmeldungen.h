@@ -1,6 +1,6 @@
 #pragma once
 
-#include "meldungen.h"
+#include "core/meldungen.h"
 
 #include <QList>
 #include <QQueue>

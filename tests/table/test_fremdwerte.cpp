@@ -1,8 +1,8 @@
 // The table of a case whose numbers nobody could have typed.
-#include "dateiablage.h"
-#include "falldatei.h"
-#include "rechentabelle.h"
+#include "core/dateiablage.h"
+#include "core/falldatei.h"
 #include "skriptmeldungen.h"
+#include "table/rechentabelle.h"
 
 #include <QTemporaryDir>
 #include <gtest/gtest.h>

@@ -1,5 +1,5 @@
-#include "farben.h"
 #include "rechenaufbau.h"
+#include "table/farben.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
 #include "rechenaufbau.h"
-#include "tabelleneingabe.h"
+#include "table/tabelleneingabe.h"
 
 #include <QFileDevice>
 #include <gtest/gtest.h>

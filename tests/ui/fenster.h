@@ -1,9 +1,9 @@
 #pragma once
 
 #include "dateihilfen.h"
-#include "nachrichten.h"
-#include "tabellenansicht.h"
-#include "zvk.h"
+#include "ui/nachrichten.h"
+#include "ui/tabellenansicht.h"
+#include "ui/zvk.h"
 
 #include <QTest>
 #include <gtest/gtest.h>

@@ -1,5 +1,5 @@
-#include "erlaeuterungen.h"
-#include "webadresse.h"
+#include "core/webadresse.h"
+#include "ui/erlaeuterungen.h"
 
 #include <gtest/gtest.h>
 

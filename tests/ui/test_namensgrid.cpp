@@ -1,7 +1,7 @@
+#include "core/twips.h"
 #include "dateihilfen.h"
-#include "namensgrid.h"
-#include "twips.h"
-#include "zvk.h"
+#include "ui/namensgrid.h"
+#include "ui/zvk.h"
 
 #include <QApplication>
 #include <QKeyEvent>

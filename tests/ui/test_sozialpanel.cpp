@@ -1,5 +1,5 @@
 #include "fenster.h"
-#include "sozialpanel.h"
+#include "ui/sozialpanel.h"
 
 #include <QComboBox>
 #include <QLabel>

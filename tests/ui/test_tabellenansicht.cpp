@@ -1,6 +1,6 @@
-#include "rechentabelle.h"
-#include "tabellenansicht.h"
-#include "zvk.h"
+#include "table/rechentabelle.h"
+#include "ui/tabellenansicht.h"
+#include "ui/zvk.h"
 
 #include <QScrollBar>
 #include <QTemporaryDir>

@@ -1,5 +1,5 @@
-#include "tabellenansicht.h"
-#include "zellenmodell.h"
+#include "table/zellenmodell.h"
+#include "ui/tabellenansicht.h"
 
 #include <QStyledItemDelegate>
 #include <QTest>

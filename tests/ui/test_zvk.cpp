@@ -1,9 +1,9 @@
-#include "namensgrid.h"
-#include "symbolbild.h"
-#include "tabellenansicht.h"
-#include "twips.h"
-#include "webadresse.h"
-#include "zvk.h"
+#include "core/twips.h"
+#include "core/webadresse.h"
+#include "ui/namensgrid.h"
+#include "ui/symbolbild.h"
+#include "ui/tabellenansicht.h"
+#include "ui/zvk.h"
 
 #include <QApplication>
 #include <QMouseEvent>

@@ -1,9 +1,9 @@
 // Start-up of the main window in a folder as the user may have left it.
+#include "core/sperre.h"
 #include "dateihilfen.h"
 #include "nutzerwechsel.h"
-#include "sozialpanel.h"
-#include "sperre.h"
-#include "zvk.h"
+#include "ui/sozialpanel.h"
+#include "ui/zvk.h"
 
 #include <QComboBox>
 #include <QFileInfo>
