@@ -5,6 +5,7 @@
 #include "core/meldungen.h"
 #include "table/farben.h"
 #include "table/rechentabelle.h"
+#include "table/tasten.h"
 
 namespace {
 
@@ -23,15 +24,15 @@ constexpr std::array<const char*, Namensliste::Spalten> Kopf0{"Datensatz-",
 constexpr std::array<const char*, Namensliste::Spalten> Kopf1{
     "wahl hier", "Anrede", "Vorname ", "Nachname ", " Tag", " Monat", " Jahr", "nummer", " ", "  "};
 
-// Column c (1..9) shows the record's text field c - 1.
+// The columns after the case number show the record's text fields in their order.
 Datensatz::Textfeld feld(int spalte)
 {
-    return Datensatz::Textfeld(spalte - 1);
+    return Datensatz::Textfeld(spalte - nr(Listenspalte::Anrede));
 }
 
 int breite(int spalte)
 {
-    return Datensatz::Textbreite[std::size_t(spalte - 1)];
+    return Datensatz::Textbreite[std::size_t(feld(spalte))];
 }
 
 // Only ASCII counts: umlauts and ß have no place in these fields.
@@ -80,12 +81,12 @@ void Namensliste::formatieren()
         m.setzeText(1, spalte, QString::fromUtf8(Kopf1[std::size_t(spalte)]));
     }
     for (int zeile = ErsteFallzeile; zeile <= LetzteFallzeile; ++zeile) {
-        m.setzeText(zeile, 0, QString::number(zeile - 2));
-        m.setzeAusrichtung(zeile, 0, ObenZentriert);
-        m.setzeHintergrund(zeile, 0, Farben::HellGelb);
+        m.setzeText(zeile, nr(Listenspalte::Fall), QString::number(fallAusZeile(zeile)));
+        m.setzeAusrichtung(zeile, nr(Listenspalte::Fall), ObenZentriert);
+        m.setzeHintergrund(zeile, nr(Listenspalte::Fall), Farben::HellGelb);
     }
     m.setzeVerbundeneZeile(0);
-    m.setzeText(Zählerzeile, 0, QString());
+    m.setzeText(Zählerzeile, nr(Listenspalte::Fall), QString());
 }
 
 void Namensliste::namensgridfüllen()
@@ -94,16 +95,16 @@ void Namensliste::namensgridfüllen()
         Sammlung sammlung(m_modell);
         for (int fall = 1; fall <= Falldatei::AnzahlFälle; ++fall) {
             const Datensatz satz = m_tabelle.datei().lesen(fall);
-            for (int spalte = 1; spalte < Spalten; ++spalte)
-                m_modell.setzeText(fall + 2, spalte, satz.text(feld(spalte)).trimmed());
+            for (int spalte = nr(Listenspalte::Anrede); spalte < Spalten; ++spalte)
+                m_modell.setzeText(fallzeile(fall), spalte, satz.text(feld(spalte)).trimmed());
         }
     }
-    setzeAktuelleZelle(LetzteFallzeile, Spalten - 1);
+    setzeAktuelleZelle(LetzteFallzeile, nr(Listenspalte::Wohnort));
 }
 
 bool Namensliste::Namensgrid_Click()
 {
-    if (m_spalte != 0 || !inFallzeile())
+    if (m_spalte != nr(Listenspalte::Fall) || !inFallzeile())
         return false;
 
     QList<std::pair<int, Datensatz>> sätze;
@@ -111,9 +112,9 @@ bool Namensliste::Namensgrid_Click()
     for (int fall = 1; fall <= Falldatei::AnzahlFälle; ++fall) {
         const Datensatz gelesen = m_tabelle.datei().lesen(fall);
         Datensatz satz = gelesen;
-        for (int spalte = 1; spalte < Spalten; ++spalte)
+        for (int spalte = nr(Listenspalte::Anrede); spalte < Spalten; ++spalte)
             satz.text(feld(spalte)) =
-                m_modell.text(fall + 2, spalte).leftJustified(breite(spalte), u' ', true);
+                m_modell.text(fallzeile(fall), spalte).leftJustified(breite(spalte), u' ', true);
         geändert = geändert || satz.alsBytes() != gelesen.alsBytes();
         sätze.append({fall, satz});
     }
@@ -126,7 +127,7 @@ bool Namensliste::Namensgrid_Click()
             return false;
         }
     }
-    m_tabelle.stand().datensatznummer = m_zeile - 2;
+    m_tabelle.stand().datensatznummer = fallAusZeile(m_zeile);
     m_tabelle.datensatzholen();
     m_tabelle.atvberechnen();
     return true;
@@ -134,15 +135,15 @@ bool Namensliste::Namensgrid_Click()
 
 void Namensliste::Namensgrid_KeyPress(char16_t zeichen)
 {
-    if (!inFallzeile() || m_spalte == 0)
+    if (!inFallzeile() || m_spalte == nr(Listenspalte::Fall))
         return;
-    if (zeichen == Eingabe) {
+    if (zeichen == Taste::Eingabe) {
         // The list has no column after the town: Enter there leaves the current cell alone.
-        if (m_spalte < Spalten - 1)
+        if (m_spalte < nr(Listenspalte::Wohnort))
             setzeAktuelleZelle(m_zeile, m_spalte + 1);
         return;
     }
-    if (zeichen == Rückschritt) {
+    if (zeichen == Taste::Rückschritt) {
         const QString text = m_modell.text(m_zeile, m_spalte);
         if (!text.isEmpty())
             m_modell.setzeText(m_zeile, m_spalte, text.chopped(1));
@@ -150,22 +151,22 @@ void Namensliste::Namensgrid_KeyPress(char16_t zeichen)
     }
 
     const int w = breite(m_spalte);
-    switch (m_spalte) {
-    case 4:
+    switch (Listenspalte(m_spalte)) {
+    case Listenspalte::Tag:
         if (ziffer(zeichen))
             zifferfeld(zeichen, w, 0, 31);
         break;
-    case 5:
+    case Listenspalte::Monat:
         if (ziffer(zeichen) || buchstabe(zeichen))
             zifferfeld(zeichen, w, 0, 0);
         break;
-    case 6:
+    case Listenspalte::Jahr:
         if (ziffer(zeichen))
             zifferfeld(zeichen, w, 1935, 1990);
         break;
     default: {
         const bool satzzeichen = zeichen == u' ' || zeichen == u',' || zeichen == u'.';
-        const bool ziffernErlaubt = m_spalte >= 7;
+        const bool ziffernErlaubt = m_spalte >= nr(Listenspalte::Versicherungsnummer);
         if (satzzeichen || buchstabe(zeichen) || (ziffernErlaubt && ziffer(zeichen)))
             textzeichen(zeichen, w);
     }
@@ -205,7 +206,7 @@ void Namensliste::zifferfeld(char16_t zeichen, int breite, int kleinster, int gr
 
 void Namensliste::Namensgrid_KeyDown(int taste)
 {
-    if (taste == Qt::Key_Delete && inFallzeile() && m_spalte > 0)
+    if (taste == Qt::Key_Delete && inFallzeile() && m_spalte > nr(Listenspalte::Fall))
         m_modell.setzeText(m_zeile, m_spalte, QString());
 }
 

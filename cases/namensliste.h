@@ -8,6 +8,27 @@
 
 class Rechentabelle;
 
+// The columns of the case list: the case number to choose, then the record's text fields
+// in their order.
+enum class Listenspalte : int {
+    Fall,
+    Anrede,
+    Vorname,
+    Nachname,
+    Tag,
+    Monat,
+    Jahr,
+    Versicherungsnummer,
+    Straße,
+    Wohnort,
+};
+
+// The model's column number.
+constexpr int nr(Listenspalte spalte)
+{
+    return int(spalte);
+}
+
 // The list of the seven cases with their master data. It is an edit buffer of its own:
 // typing changes only its cells, and only choosing a case writes them to the case file.
 // It reads the records into cells, never into the working set's record, so the current
@@ -17,19 +38,18 @@ class Namensliste : public QObject
     Q_OBJECT
 public:
     static constexpr int Zeilen = 11;
-    static constexpr int Spalten = 10;
+    static constexpr int Spalten = nr(Listenspalte::Wohnort) + 1;
     static constexpr int ErsteFallzeile = 3;  // case 1
     static constexpr int LetzteFallzeile = 9; // case 7
     static constexpr int Zählerzeile = 10;
+    static constexpr int fallzeile(int fall) { return ErsteFallzeile + fall - 1; }
+    static constexpr int fallAusZeile(int zeile) { return zeile - ErsteFallzeile + 1; }
     static constexpr int Listenbreite = 14085;     // twips
     static constexpr int Spaltennummernhöhe = 180; // row 2, twips
     static constexpr int Zählerzeilenhöhe = 270;   // row 10, twips
     // Shares of the list's width per column; they add up to 0.995.
     static constexpr std::array<double, Spalten> Spaltenanteile{0.09, 0.06, 0.08, 0.115, 0.05,
                                                                 0.07, 0.05, 0.16, 0.16,  0.16};
-    // Character codes the list reacts to besides printable characters.
-    static constexpr char16_t Eingabe = 13;
-    static constexpr char16_t Rückschritt = 8;
 
     explicit Namensliste(Rechentabelle& tabelle, QObject* parent = nullptr);
 
@@ -67,5 +87,5 @@ private:
     Rechentabelle& m_tabelle;
     Zellenmodell m_modell;
     int m_zeile = LetzteFallzeile;
-    int m_spalte = Spalten - 1;
+    int m_spalte = nr(Listenspalte::Wohnort);
 };

@@ -38,7 +38,7 @@ bool Berechnungsdruck::berechnungdrucken()
 
     const int letzte = m_tabelle.rowCount() - 1;
     for (int zeile = 1; zeile <= letzte; ++zeile) {
-        if (zeile == 4) {
+        if (zeile == Jahreszeile::Erste) {
             linie(150);
             f.zeileDrucken();
         }
@@ -56,7 +56,8 @@ void Berechnungsdruck::yzeilendrucken(int zeile)
     for (int spalte = 0; spalte < spalten; ++spalte) {
         QString text = m_tabelle.gültig(zeile, spalte) ? m_tabelle.text(zeile, spalte) : QString();
         // Age and monthly average of the years stand two blanks in from their column.
-        if (zeile >= 5 && (spalte == 1 || spalte == 4))
+        if (zeile > Jahreszeile::Erste &&
+            (spalte == nr(Spalte::Alter) || spalte == nr(Spalte::Monatsdurchschnitt)))
             text = QStringLiteral("  ") + text;
         m_fläche.setzeX(Spaltenx[std::size_t(spalte)]);
         if (spalte < spalten - 1)

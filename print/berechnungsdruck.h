@@ -1,5 +1,7 @@
 #pragma once
 
+#include "table/tabellenaufbau.h"
+
 #include <QString>
 #include <array>
 
@@ -17,7 +19,7 @@ public:
     static constexpr std::array<int, 24> Spaltenx{0,     600,   1200,  2400,  3000,  4400,  4700,  5800,
                                                   6100,  7300,  7500,  8300,  8500,  9300,  9500,  10400,
                                                   10600, 11500, 11700, 12700, 13700, 13900, 14700, 14900};
-    static constexpr int Umbruchzeile = 27;
+    static constexpr int Umbruchzeile = Jahreszeile::von(2024);
 
     Berechnungsdruck(Druckfläche& fläche, const Zellenmodell& tabelle, const Datensatz& satz,
                      const QString& datum);

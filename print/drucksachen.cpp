@@ -7,6 +7,7 @@
 #include "print/bescheiddruck.h"
 #include "print/druckerflaeche.h"
 #include "print/textfenster.h"
+#include "table/tabellenaufbau.h"
 #include "table/zellenmodell.h"
 
 #include <QBuffer>
@@ -71,7 +72,7 @@ void Drucksachen::Bescheiddrucken()
     }
     // The pension of the last year row; a table without year rows has only the start
     // credit's pension in row 4.
-    const int index = std::clamp(m_tabelle.rowCount() - 5, 0, int(m_stand.rente.size()) - 1);
+    const int index = std::min(Jahreszeile::folgejahre(m_tabelle.rowCount()), int(m_stand.rente.size()) - 1);
     const Festkomma rente = m_stand.rente[std::size_t(index)];
     const QChar trenner = QLocale().decimalPoint().at(0);
     ausgeben(QStringLiteral("Anschreiben"), QStringLiteral("Zuvora-Anschreiben"), [&](Druckfläche& f) {

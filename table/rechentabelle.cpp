@@ -4,6 +4,7 @@
 #include "core/meldungen.h"
 #include "core/rentenberechnung.h"
 #include "table/farben.h"
+#include "table/tabellenaufbau.h"
 
 namespace {
 
@@ -44,17 +45,19 @@ constexpr std::array<const char*, Rechentabelle::Spalten> Kopf3{" ",
                                                                 "monatlich "};
 
 // Operator and constant columns of every year row.
-constexpr std::array<std::pair<int, const char*>, 11> Festtexte{{{3, "/12 ="},
-                                                                 {5, "/"},
-                                                                 {6, "1000,00"},
-                                                                 {7, "="},
-                                                                 {9, "x"},
-                                                                 {11, "="},
-                                                                 {13, "+"},
-                                                                 {15, "+"},
-                                                                 {17, "="},
-                                                                 {20, "x"},
-                                                                 {22, "="}}};
+constexpr std::array<std::pair<Spalte, const char*>, 11> Festtexte{{
+    {Spalte::DurchZwölf, "/12 ="},
+    {Spalte::Durch, "/"},
+    {Spalte::Referenzentgelt, "1000,00"},
+    {Spalte::GleichWertziffer, "="},
+    {Spalte::MalAltersfaktor, "x"},
+    {Spalte::GleichBeitragspunkte, "="},
+    {Spalte::PlusElternzeit, "+"},
+    {Spalte::PlusBonus, "+"},
+    {Spalte::GleichVersorgungspunkte, "="},
+    {Spalte::MalMeßbetrag, "x"},
+    {Spalte::GleichRente, "="},
+}};
 
 } // namespace
 
@@ -121,18 +124,18 @@ void Rechentabelle::gridfüllen()
     const int jahr = m_stand.geburtsjahr;
     const bool darstellbar = jahr >= KleinstesGeburtsjahr && jahr <= GrößtesGeburtsjahr;
     // Outside the birth years the age factors cover, only the heading and 2001 can be shown.
-    t.setzeZeilenzahl(darstellbar ? jahr - 1931 : Startzeile + 1);
+    t.setzeZeilenzahl(darstellbar ? Jahreszeile::von(jahr + 65) + 1 : Jahreszeile::Erste + 1);
 
-    t.setzeText(Startzeile, 19, start.alsText(2));
-    t.setzeText(Startzeile, 20, QStringLiteral("x"));
-    t.setzeText(Startzeile, 21, QStringLiteral("4.00"));
-    t.setzeText(Startzeile, 22, QStringLiteral("="));
+    t.setzeText(Jahreszeile::Erste, nr(Spalte::Gesamtpunkte), start.alsText(2));
+    t.setzeText(Jahreszeile::Erste, nr(Spalte::MalMeßbetrag), QStringLiteral("x"));
+    t.setzeText(Jahreszeile::Erste, nr(Spalte::Meßbetrag), QStringLiteral("4.00"));
+    t.setzeText(Jahreszeile::Erste, nr(Spalte::GleichRente), QStringLiteral("="));
     m_stand.rente[0] = start.mal(Rentenberechnung::Meßbetrag);
-    t.setzeText(Startzeile, 23, m_stand.rente[0].alsText(2));
-    t.setzeText(Startzeile, 0, QStringLiteral("2001"));
-    t.setzeAusrichtung(Startzeile, 0, Zentriert);
+    t.setzeText(Jahreszeile::Erste, nr(Spalte::Rente), m_stand.rente[0].alsText(2));
+    t.setzeText(Jahreszeile::Erste, nr(Spalte::Jahr), QString::number(Jahreszeile::ErstesJahr));
+    t.setzeAusrichtung(Jahreszeile::Erste, nr(Spalte::Jahr), Zentriert);
 
-    for (int zeile = Startzeile + 1; zeile <= letzteZeile(); ++zeile)
+    for (int zeile = Jahreszeile::Erste + 1; zeile <= letzteZeile(); ++zeile)
         jahreszeileFüllen(zeile);
     tabellenkopf();
 
@@ -150,29 +153,30 @@ void Rechentabelle::gridfüllen()
 void Rechentabelle::jahreszeileFüllen(int zeile)
 {
     Zellenmodell& t = m_modell;
-    const std::size_t i = std::size_t(zeile - Startzeile);
-    const int kalenderjahr = zeile + 1997;
+    const std::size_t i = std::size_t(Jahreszeile::index(zeile));
+    const int kalenderjahr = Jahreszeile::jahr(zeile);
     const int alter = kalenderjahr - m_stand.geburtsjahr;
 
-    t.setzeText(zeile, 0, QString::number(kalenderjahr));
-    t.setzeAusrichtung(zeile, 0, Zentriert);
-    t.setzeText(zeile, 1, QString::number(alter));
-    t.setzeAusrichtung(zeile, 1, Zentriert);
-    t.setzeText(zeile, 2, m_stand.entgelt[i].alsText(2));
-    t.setzeText(zeile, 10, Festkomma::ausRoh(altersfaktor(alter) * (Festkomma::Skala / 10)).alsText(2));
-    t.setzeText(zeile, 14, m_stand.elternzeit[i].alsText(2));
-    t.setzeText(zeile, 16, m_stand.bonus[i].alsText(2));
-    t.setzeText(zeile, 21, QStringLiteral("4,00"));
+    t.setzeText(zeile, nr(Spalte::Jahr), QString::number(kalenderjahr));
+    t.setzeAusrichtung(zeile, nr(Spalte::Jahr), Zentriert);
+    t.setzeText(zeile, nr(Spalte::Alter), QString::number(alter));
+    t.setzeAusrichtung(zeile, nr(Spalte::Alter), Zentriert);
+    t.setzeText(zeile, nr(Spalte::Entgelt), m_stand.entgelt[i].alsText(2));
+    t.setzeText(zeile, nr(Spalte::Altersfaktor),
+                Festkomma::ausRoh(altersfaktor(alter) * (Festkomma::Skala / 10)).alsText(2));
+    t.setzeText(zeile, nr(Spalte::Elternzeit), m_stand.elternzeit[i].alsText(2));
+    t.setzeText(zeile, nr(Spalte::Bonus), m_stand.bonus[i].alsText(2));
+    t.setzeText(zeile, nr(Spalte::Meßbetrag), QStringLiteral("4,00"));
     for (const auto& [spalte, text] : Festtexte)
-        t.setzeText(zeile, spalte, QString::fromUtf8(text));
+        t.setzeText(zeile, nr(spalte), QString::fromUtf8(text));
 
     // Every other year row, beginning with 2002, is light green; the input cells are white.
     if (zeile % 2 == 1) {
-        for (int spalte = 1; spalte < Spalten; ++spalte)
+        for (int spalte = nr(Spalte::Alter); spalte < Spalten; ++spalte)
             t.setzeHintergrund(zeile, spalte, Farben::HellGrün);
     }
-    for (int spalte : {2, 14, 16})
-        t.setzeHintergrund(zeile, spalte, Farben::Weiß);
+    for (Spalte spalte : {Spalte::Entgelt, Spalte::Elternzeit, Spalte::Bonus})
+        t.setzeHintergrund(zeile, nr(spalte), Farben::Weiß);
 }
 
 void Rechentabelle::tabellenkopf()
@@ -185,7 +189,7 @@ void Rechentabelle::tabellenkopf()
         t.setzeText(2, spalte, QString::fromUtf8(Kopf2[std::size_t(spalte)]));
         t.setzeText(3, spalte, QString::fromUtf8(Kopf3[std::size_t(spalte)]));
     }
-    t.setzeHintergrund(Startzeile, 19, Farben::Weiß);
+    t.setzeHintergrund(Jahreszeile::Erste, nr(Spalte::Gesamtpunkte), Farben::Weiß);
     for (int spalte = 0; spalte < Spalten; ++spalte) {
         t.setzeSchriftgröße(0, spalte, 8);
         t.setzeText(0, spalte, QString::number(spalte + 1));
@@ -202,9 +206,11 @@ void Rechentabelle::atvberechnen()
     QList<Rentenberechnung::Eingabe> eingaben;
     eingaben.reserve(n);
     for (int i = 1; i <= n; ++i) {
-        const int r = Startzeile + i;
-        eingaben.append({Festkomma::ausText(t.text(r, 2)), Festkomma::ausText(t.text(r, 10)),
-                         Festkomma::ausText(t.text(r, 14)), Festkomma::ausText(t.text(r, 16))});
+        const int r = Jahreszeile::Erste + i;
+        eingaben.append({Festkomma::ausText(t.text(r, nr(Spalte::Entgelt))),
+                         Festkomma::ausText(t.text(r, nr(Spalte::Altersfaktor))),
+                         Festkomma::ausText(t.text(r, nr(Spalte::Elternzeit))),
+                         Festkomma::ausText(t.text(r, nr(Spalte::Bonus)))});
     }
     const QList<Rentenberechnung::Jahr> jahre =
         Rentenberechnung::berechnen(m_stand.gesamtpunkte[0], eingaben);
@@ -221,15 +227,15 @@ void Rechentabelle::atvberechnen()
         m_stand.gesamtpunkte[k] = j.gesamtpunkte;
         m_stand.rente[k] = j.rente;
 
-        const int r = Startzeile + i;
-        t.setzeText(r, 4, j.monatsdurchschnitt.alsText(2));
-        t.setzeText(r, 8, j.wertziffer.alsText(5));
-        t.setzeText(r, 12, j.beitragspunkte.alsText(2));
-        t.setzeText(r, 18, j.versorgungspunkte.alsText(2));
-        t.setzeText(r, 19, j.gesamtpunkte.alsText(2));
-        t.setzeText(r, 23, j.rente.alsText(2));
+        const int r = Jahreszeile::Erste + i;
+        t.setzeText(r, nr(Spalte::Monatsdurchschnitt), j.monatsdurchschnitt.alsText(2));
+        t.setzeText(r, nr(Spalte::Wertziffer), j.wertziffer.alsText(5));
+        t.setzeText(r, nr(Spalte::Beitragspunkte), j.beitragspunkte.alsText(2));
+        t.setzeText(r, nr(Spalte::Versorgungspunkte), j.versorgungspunkte.alsText(2));
+        t.setzeText(r, nr(Spalte::Gesamtpunkte), j.gesamtpunkte.alsText(2));
+        t.setzeText(r, nr(Spalte::Rente), j.rente.alsText(2));
     }
-    setzeAktuelleZelle(Startzeile + n, 23);
+    setzeAktuelleZelle(Jahreszeile::Erste + n, nr(Spalte::Rente));
     m_rentenkopf = aktuellerText() + QStringLiteral(" €");
     emit rentenkopfGesetzt(m_rentenkopf);
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/arbeitsstand.h"
+#include "table/tabellenaufbau.h"
 #include "table/zellenmodell.h"
 
 #include <QObject>
@@ -17,9 +18,8 @@ class Rechentabelle : public QObject
 {
     Q_OBJECT
 public:
-    static constexpr int Spalten = 24;
+    static constexpr int Spalten = nr(Spalte::Rente) + 1;
     static constexpr int Kopfzeilen = 4;
-    static constexpr int Startzeile = 4; // the year 2001
     // Shares of the table's width per column; they add up to 0.98.
     static constexpr std::array<double, Spalten> Spaltenanteile{
         0.036, 0.03,  0.091, 0.038, 0.085, 0.016, 0.065, 0.016, 0.059, 0.016, 0.046, 0.016,
@@ -50,7 +50,7 @@ public:
     static QVector<int> spaltenbreiten(int tabellenbreite);
     int letzteZeile() const { return m_modell.rowCount() - 1; }
     // The number of year rows after 2001.
-    int jahreszeilen() const { return std::max(0, m_modell.rowCount() - 5); }
+    int jahreszeilen() const { return Jahreszeile::folgejahre(m_modell.rowCount()); }
 
     int aktuelleZeile() const { return m_zeile; }
     int aktuelleSpalte() const { return m_spalte; }

@@ -4,15 +4,7 @@
 #include "core/meldungen.h"
 #include "core/rentenberechnung.h"
 #include "table/rechentabelle.h"
-
-namespace {
-
-constexpr char16_t Rücktaste = 8;
-constexpr char16_t Eingabetaste = 13;
-constexpr char16_t Komma = 44;
-constexpr char16_t Punkt = 46;
-
-} // namespace
+#include "table/tasten.h"
 
 QString Tabelleneingabe::formatVorschrift()
 {
@@ -29,11 +21,11 @@ Tabelleneingabe::Eingabe Tabelleneingabe::eingabezelle() const
     const int spalte = m_tabelle.aktuelleSpalte();
     if (zeile > m_tabelle.letzteZeile())
         return Eingabe::Keine;
-    if (zeile > Rechentabelle::Startzeile && spalte == EntgeltSpalte)
+    if (zeile > Jahreszeile::Erste && spalte == nr(Spalte::Entgelt))
         return Eingabe::Entgelt;
-    if (zeile > Rechentabelle::Startzeile && spalte == BonusSpalte)
+    if (zeile > Jahreszeile::Erste && spalte == nr(Spalte::Bonus))
         return Eingabe::Bonus;
-    if (zeile == Rechentabelle::Startzeile && spalte == StartgutschriftSpalte)
+    if (zeile == Jahreszeile::Erste && spalte == nr(Spalte::Gesamtpunkte))
         return Eingabe::Startgutschrift;
     return Eingabe::Keine;
 }
@@ -47,7 +39,7 @@ void Tabelleneingabe::Grid_Click()
     // The panel has values only for the years from 2002 on; the 2001 row and the heading
     // have no parental leave to compute.
     const int zeile = m_tabelle.aktuelleZeile();
-    if (m_tabelle.aktuelleSpalte() == ElternzeitSpalte && zeile > Rechentabelle::Startzeile &&
+    if (m_tabelle.aktuelleSpalte() == nr(Spalte::Elternzeit) && zeile > Jahreszeile::Erste &&
         zeile <= m_tabelle.letzteZeile())
         emit sozialpanelAngefordert(zeile);
 }
@@ -59,18 +51,18 @@ void Tabelleneingabe::Grid_KeyPress(char16_t& code)
         return;
     const QString text = m_tabelle.aktuellerText();
 
-    if (code == Rücktaste) {
+    if (code == Taste::Rückschritt) {
         if (!text.isEmpty())
             m_tabelle.setzeAktuellenText(text.chopped(1));
     } else if (code >= u'0' && code <= u'9') {
         zifferAnfügen(art, QChar(code));
-    } else if (code == Komma) {
+    } else if (code == Taste::Komma) {
         // The decimal separator is held as a point while typing; a second one starts over.
-        code = Punkt;
+        code = Taste::Punkt;
         m_tabelle.setzeAktuellenText(text.contains(u'.') ? QString() : text + u'.');
-    } else if (code == Punkt) {
+    } else if (code == Taste::Punkt) {
         m_tabelle.meldungen().hinweis(formatVorschrift(), QString());
-    } else if (code == Eingabetaste) {
+    } else if (code == Taste::Eingabe) {
         if (!text.contains(u'.')) {
             m_tabelle.meldungen().hinweis(formatVorschrift(), QString());
             m_tabelle.setzeAktuellenText(QString());
@@ -108,7 +100,7 @@ void Tabelleneingabe::entgeltFestschreiben()
 {
     Zellenmodell& t = m_tabelle.modell();
     const int zeile = m_tabelle.aktuelleZeile();
-    fettZeigen(zeile, EntgeltSpalte, 12);
+    fettZeigen(zeile, Spalte::Entgelt, 12);
     const QString anzeige = Festkomma::ausText(m_tabelle.aktuellerText()).alsText(2);
     m_tabelle.setzeAktuellenText(anzeige);
     // The record holds what the cell shows: the value rounded to two decimals.
@@ -119,8 +111,8 @@ void Tabelleneingabe::entgeltFestschreiben()
     Datensatz& satz = m_tabelle.aktuellenSatzNeuLesen();
     const int bis = vortragen ? m_tabelle.letzteZeile() : zeile;
     for (int r = zeile; r <= bis; ++r) {
-        t.setzeText(r, EntgeltSpalte, anzeige);
-        satz.jahresentgelt[r - Rechentabelle::Startzeile] = wert;
+        t.setzeText(r, nr(Spalte::Entgelt), anzeige);
+        satz.jahresentgelt[Jahreszeile::index(r)] = wert;
     }
     speichernUndRechnen();
 }
@@ -129,9 +121,9 @@ void Tabelleneingabe::bonusFestschreiben()
 {
     Zellenmodell& t = m_tabelle.modell();
     const int zeile = m_tabelle.aktuelleZeile();
-    fettZeigen(zeile, BonusSpalte, 12);
+    fettZeigen(zeile, Spalte::Bonus, 12);
     Sammlung sammlung(t);
-    m_tabelle.aktuellenSatzNeuLesen().bonuspunkte[zeile - Rechentabelle::Startzeile] =
+    m_tabelle.aktuellenSatzNeuLesen().bonuspunkte[Jahreszeile::index(zeile)] =
         Festkomma::ausText(m_tabelle.aktuellerText());
     speichernUndRechnen();
 }
@@ -140,22 +132,22 @@ void Tabelleneingabe::startgutschriftFestschreiben()
 {
     Zellenmodell& t = m_tabelle.modell();
     Arbeitsstand& stand = m_tabelle.stand();
-    fettZeigen(Rechentabelle::Startzeile, StartgutschriftSpalte, 11);
+    fettZeigen(Jahreszeile::Erste, Spalte::Gesamtpunkte, 11);
     const Festkomma start = Festkomma::ausText(m_tabelle.aktuellerText());
     Sammlung sammlung(t);
     m_tabelle.aktuellenSatzNeuLesen().startgutschrift = start;
     stand.gesamtpunkte[0] = start;
-    m_tabelle.setzeAktuelleZelle(Rechentabelle::Startzeile, 23);
+    m_tabelle.setzeAktuelleZelle(Jahreszeile::Erste, nr(Spalte::Rente));
     stand.rente[0] = start.mal(Rentenberechnung::Meßbetrag);
     m_tabelle.setzeAktuellenText(stand.rente[0].alsText(2));
     speichernUndRechnen();
 }
 
-void Tabelleneingabe::fettZeigen(int zeile, int spalte, qreal punkte)
+void Tabelleneingabe::fettZeigen(int zeile, Spalte spalte, qreal punkte)
 {
     // Only the cell that took the Enter key shows the committed look.
-    m_tabelle.modell().setzeSchriftgröße(zeile, spalte, punkte);
-    m_tabelle.modell().setzeFett(zeile, spalte, true);
+    m_tabelle.modell().setzeSchriftgröße(zeile, nr(spalte), punkte);
+    m_tabelle.modell().setzeFett(zeile, nr(spalte), true);
 }
 
 void Tabelleneingabe::speichernUndRechnen()

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "table/tabellenaufbau.h"
+
 #include <QObject>
 #include <QString>
 
@@ -12,12 +14,6 @@ class Tabelleneingabe : public QObject
 {
     Q_OBJECT
 public:
-    // Column indices of the cells that take input.
-    static constexpr int EntgeltSpalte = 2;
-    static constexpr int ElternzeitSpalte = 14;
-    static constexpr int BonusSpalte = 16;
-    static constexpr int StartgutschriftSpalte = 19;
-
     static QString formatVorschrift();
     static QString vortragenFrage() { return QStringLiteral("In alle Folgemonate vortragen?"); }
 
@@ -37,7 +33,7 @@ private:
     Eingabe eingabezelle() const;
     void zifferAnfügen(Eingabe art, QChar ziffer);
 
-    void fettZeigen(int zeile, int spalte, qreal punkte);
+    void fettZeigen(int zeile, Spalte spalte, qreal punkte);
     void entgeltFestschreiben();
     void bonusFestschreiben();
     void startgutschriftFestschreiben();

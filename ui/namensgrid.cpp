@@ -2,6 +2,7 @@
 
 #include "cases/namensliste.h"
 #include "core/twips.h"
+#include "table/tasten.h"
 
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -26,8 +27,8 @@ void Namensgrid::keyPressEvent(QKeyEvent* ereignis)
     case Qt::Key_Right: m_liste.bewegen(0, 1); return;
     case Qt::Key_Delete: m_liste.Namensgrid_KeyDown(Qt::Key_Delete); return;
     case Qt::Key_Return:
-    case Qt::Key_Enter: m_liste.Namensgrid_KeyPress(Namensliste::Eingabe); return;
-    case Qt::Key_Backspace: m_liste.Namensgrid_KeyPress(Namensliste::Rückschritt); return;
+    case Qt::Key_Enter: m_liste.Namensgrid_KeyPress(Taste::Eingabe); return;
+    case Qt::Key_Backspace: m_liste.Namensgrid_KeyPress(Taste::Rückschritt); return;
     default: break;
     }
     // The key's text, not its key code: on a German keyboard the key code of "ü" is no letter

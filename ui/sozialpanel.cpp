@@ -200,9 +200,9 @@ void Sozialpanel::öffnen(int zeile)
     bereitstellen();
     Rechentabelle& t = m_rechentabelle;
     m_zeile = zeile;
-    t.setzeAktuelleZelle(zeile, 0);
+    t.setzeAktuelleZelle(zeile, nr(Spalte::Jahr));
     schrift(1)->setText(t.aktuellerText());
-    t.setzeAktuelleZelle(zeile, 10);
+    t.setzeAktuelleZelle(zeile, nr(Spalte::Altersfaktor));
     schrift(13)->setText(t.aktuellerText());
     for (int i = ErsterWert; i <= LetzterWert; ++i)
         schrift(i)->setText(QStringLiteral("0"));
@@ -216,7 +216,7 @@ void Sozialpanel::öffnen(int zeile)
         m_fallliste->hide();
     steuerelementeZeigen(true);
 
-    const int i = zeile - Rechentabelle::Startzeile;
+    const int i = Jahreszeile::index(zeile);
     const Datensatz& satz = t.stand().datensatz;
     // The record's positions come from a file and can be anything; one the boxes do not offer reads as 0.
     m_kinderanzahl1->setCurrentIndex(
@@ -260,7 +260,7 @@ void Sozialpanel::Übertragen_Click()
 {
     bereitstellen();
     Rechentabelle& t = m_rechentabelle;
-    const int i = m_zeile - Rechentabelle::Startzeile;
+    const int i = Jahreszeile::index(m_zeile);
     Datensatz& satz = t.aktuellenSatzNeuLesen();
     satz.kinder1[i] = std::int16_t(m_kinderanzahl1->currentIndex());
     satz.kinder2[i] = std::int16_t(m_kinderanzahl2->currentIndex());
@@ -272,7 +272,7 @@ void Sozialpanel::Übertragen_Click()
     if (!t.aktuellenSatzSpeichern())
         return;
     einblenden();
-    t.setzeAktuelleZelle(m_zeile, 14);
+    t.setzeAktuelleZelle(m_zeile, nr(Spalte::Elternzeit));
     t.setzeAktuellenText(m_punkte.alsText(2));
     t.atvberechnen();
 }

@@ -1,6 +1,7 @@
 #include "ui/tabellenansicht.h"
 
 #include "core/twips.h"
+#include "table/tasten.h"
 #include "table/zellenmodell.h"
 #include "ui/zellenzeichner.h"
 
@@ -292,9 +293,9 @@ void Tabellenansicht::keyPressEvent(QKeyEvent* ereignis)
 {
     int code = 0;
     if (ereignis->key() == Qt::Key_Return || ereignis->key() == Qt::Key_Enter)
-        code = 13;
+        code = Taste::Eingabe;
     else if (ereignis->key() == Qt::Key_Backspace)
-        code = 8;
+        code = Taste::Rückschritt;
     else if (!ereignis->text().isEmpty() && ereignis->text().front().isPrint())
         code = ereignis->text().front().unicode();
     if (code == 0) {

@@ -35,7 +35,7 @@ public:
     int festeBreite() const;
 
 signals:
-    // Every key that carries a character, as its code; Enter is 13, Backspace 8.
+    // Every key that carries a character, as its code; Enter and Backspace as in Taste.
     void tasteGedrueckt(int code);
     // The user moved the current cell (mouse or arrow keys).
     void zelleGewechselt(int zeile, int spalte);

@@ -54,7 +54,7 @@ void BM_EntgeltFestschreiben(benchmark::State& state)
     int k = 0;
     for (auto _ : state) {
         Nachrichten::setzeNächsteAntwort(QMessageBox::No);
-        tabelle.setzeAktuelleZelle(14, Tabelleneingabe::EntgeltSpalte);
+        tabelle.setzeAktuelleZelle(Jahreszeile::von(2011), nr(Spalte::Entgelt));
         f.zvk.eingabe().Grid_Click();
         tippen(f.zvk.eingabe(), QStringLiteral("4500%1,50\r").arg(k++ % 10));
     }
@@ -69,8 +69,8 @@ void BM_FallWählen(benchmark::State& state)
     int k = 0;
     for (auto _ : state) {
         // A changed name, so that every choice really stores the seven records.
-        liste.modell().setzeText(5, 3, QStringLiteral("Name%1").arg(k++ % 10));
-        liste.setzeAktuelleZelle(3, 0);
+        liste.modell().setzeText(5, nr(Listenspalte::Nachname), QStringLiteral("Name%1").arg(k++ % 10));
+        liste.setzeAktuelleZelle(3, nr(Listenspalte::Fall));
         liste.Namensgrid_Click();
     }
 }

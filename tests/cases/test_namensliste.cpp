@@ -1,6 +1,7 @@
 #include "cases/namensliste.h"
 #include "table/farben.h"
 #include "table/rechenaufbau.h"
+#include "table/tasten.h"
 
 #include <gtest/gtest.h>
 
@@ -26,13 +27,13 @@ protected:
     QString t(int zeile, int spalte) const { return liste.modell().text(zeile, spalte); }
     bool wählen(int fall)
     {
-        liste.setzeAktuelleZelle(fall + 2, 0);
+        liste.setzeAktuelleZelle(fall + 2, nr(Listenspalte::Fall));
         return liste.Namensgrid_Click();
     }
 };
 
 struct Tastenfall {
-    int spalte;
+    Listenspalte spalte;
     const char* getippt;
     const char* text;
     const char* zähler;
@@ -43,59 +44,60 @@ TEST_F(NamenslisteTest, TastenregelnJeSpalte)
     const QString a20(20, u'a');
     const QString z30(30, u'7');
     const Tastenfall fälle[] = {
-        {4, "45", "", "2"},
-        {4, "31", "31", "0"},
-        {4, "00", "00", "0"},
-        {4, "1x23", "12", "0"},
-        {6, "1934", "", "4"},
-        {6, "1935", "1935", "0"},
-        {6, "1990", "1990", "0"},
-        {6, "2000", "", "4"},
-        {6, "19", "19", "2"},
-        {5, "Septembers", "September", "0"},
-        {5, "13.", "13", "7"},
-        {3, "Müller", "Mller", "15"},
-        {2, "Anne-Marie", "AnneMarie", "6"},
-        {2, "Max  B", "Max B", "10"},
-        {2, "  Jo", "Jo", "13"},
-        {1, "Dr.,7", "Dr.,", "1"},
-        {7, "ATV-12/3 ß", "ATV123 ", "23"},
+        {Listenspalte::Tag, "45", "", "2"},
+        {Listenspalte::Tag, "31", "31", "0"},
+        {Listenspalte::Tag, "00", "00", "0"},
+        {Listenspalte::Tag, "1x23", "12", "0"},
+        {Listenspalte::Jahr, "1934", "", "4"},
+        {Listenspalte::Jahr, "1935", "1935", "0"},
+        {Listenspalte::Jahr, "1990", "1990", "0"},
+        {Listenspalte::Jahr, "2000", "", "4"},
+        {Listenspalte::Jahr, "19", "19", "2"},
+        {Listenspalte::Monat, "Septembers", "September", "0"},
+        {Listenspalte::Monat, "13.", "13", "7"},
+        {Listenspalte::Nachname, "Müller", "Mller", "15"},
+        {Listenspalte::Vorname, "Anne-Marie", "AnneMarie", "6"},
+        {Listenspalte::Vorname, "Max  B", "Max B", "10"},
+        {Listenspalte::Vorname, "  Jo", "Jo", "13"},
+        {Listenspalte::Anrede, "Dr.,7", "Dr.,", "1"},
+        {Listenspalte::Versicherungsnummer, "ATV-12/3 ß", "ATV123 ", "23"},
     };
     for (const auto& f : fälle) {
-        liste.modell().setzeText(4, f.spalte, QString());
-        liste.modell().setzeText(Namensliste::Zählerzeile, f.spalte, QString());
-        tippen(4, f.spalte, QString::fromUtf8(f.getippt));
-        EXPECT_EQ(t(4, f.spalte), QString::fromUtf8(f.text)) << f.getippt;
-        EXPECT_EQ(t(Namensliste::Zählerzeile, f.spalte), QString::fromUtf8(f.zähler)) << f.getippt;
+        const int spalte = nr(f.spalte);
+        liste.modell().setzeText(4, spalte, QString());
+        liste.modell().setzeText(Namensliste::Zählerzeile, spalte, QString());
+        tippen(4, spalte, QString::fromUtf8(f.getippt));
+        EXPECT_EQ(t(4, spalte), QString::fromUtf8(f.text)) << f.getippt;
+        EXPECT_EQ(t(Namensliste::Zählerzeile, spalte), QString::fromUtf8(f.zähler)) << f.getippt;
     }
-    tippen(5, 3, a20 + u'b');
-    EXPECT_EQ(t(5, 3), a20);
-    EXPECT_EQ(t(Namensliste::Zählerzeile, 3), "0");
-    tippen(5, 9, z30 + u'8');
-    EXPECT_EQ(t(5, 9), z30);
+    tippen(5, nr(Listenspalte::Nachname), a20 + u'b');
+    EXPECT_EQ(t(5, nr(Listenspalte::Nachname)), a20);
+    EXPECT_EQ(t(Namensliste::Zählerzeile, nr(Listenspalte::Nachname)), "0");
+    tippen(5, nr(Listenspalte::Wohnort), z30 + u'8');
+    EXPECT_EQ(t(5, nr(Listenspalte::Wohnort)), z30);
 }
 
 TEST_F(NamenslisteTest, TastenOhneWirkungUndSteuertasten)
 {
-    const QString vorher = t(3, 3);
-    tippen(Namensliste::Zählerzeile, 3, QStringLiteral("abc"));
-    EXPECT_EQ(t(Namensliste::Zählerzeile, 3), "");
-    tippen(3, 0, QString(QChar(Namensliste::Rückschritt)) + u'9');
+    const QString vorher = t(3, nr(Listenspalte::Nachname));
+    tippen(Namensliste::Zählerzeile, nr(Listenspalte::Nachname), QStringLiteral("abc"));
+    EXPECT_EQ(t(Namensliste::Zählerzeile, nr(Listenspalte::Nachname)), "");
+    tippen(3, nr(Listenspalte::Fall), QString(QChar(Taste::Rückschritt)) + u'9');
     liste.Namensgrid_KeyDown(Qt::Key_Delete);
-    EXPECT_EQ(t(3, 0), "1");
+    EXPECT_EQ(t(3, nr(Listenspalte::Fall)), "1");
 
     // Backspace and Delete leave the counter as it was.
-    tippen(3, 3, QString(QChar(Namensliste::Rückschritt)));
-    EXPECT_EQ(t(3, 3), vorher.chopped(1));
-    EXPECT_EQ(t(Namensliste::Zählerzeile, 3), "");
+    tippen(3, nr(Listenspalte::Nachname), QString(QChar(Taste::Rückschritt)));
+    EXPECT_EQ(t(3, nr(Listenspalte::Nachname)), vorher.chopped(1));
+    EXPECT_EQ(t(Namensliste::Zählerzeile, nr(Listenspalte::Nachname)), "");
     liste.Namensgrid_KeyDown(Qt::Key_Delete);
-    EXPECT_EQ(t(3, 3), "");
-    EXPECT_EQ(t(Namensliste::Zählerzeile, 3), "");
+    EXPECT_EQ(t(3, nr(Listenspalte::Nachname)), "");
+    EXPECT_EQ(t(Namensliste::Zählerzeile, nr(Listenspalte::Nachname)), "");
 
-    tippen(3, 8, QString(QChar(Namensliste::Eingabe)));
-    EXPECT_EQ(liste.aktuelleSpalte(), 9);
-    tippen(3, 9, QString(QChar(Namensliste::Eingabe)));
-    EXPECT_EQ(liste.aktuelleSpalte(), 9);
+    tippen(3, nr(Listenspalte::Straße), QString(QChar(Taste::Eingabe)));
+    EXPECT_EQ(liste.aktuelleSpalte(), nr(Listenspalte::Wohnort));
+    tippen(3, nr(Listenspalte::Wohnort), QString(QChar(Taste::Eingabe)));
+    EXPECT_EQ(liste.aktuelleSpalte(), nr(Listenspalte::Wohnort));
     EXPECT_EQ(liste.aktuelleZeile(), 3);
     // Header rows never become the current cell.
     liste.bewegen(-5, 0);
@@ -113,11 +115,11 @@ TEST_F(NamenslisteTest, AufbauUndFüllen)
         EXPECT_EQ(m.zelle(2, s).schriftgröße, 6);
         EXPECT_EQ(m.hintergrund(Namensliste::Zählerzeile, s), Farben::HellGelb);
     }
-    EXPECT_EQ(t(0, 3), "Name des Bediensteten");
-    EXPECT_EQ(t(0, 4), "G e b u r t s t a g");
+    EXPECT_EQ(t(0, nr(Listenspalte::Nachname)), "Name des Bediensteten");
+    EXPECT_EQ(t(0, nr(Listenspalte::Tag)), "G e b u r t s t a g");
     EXPECT_EQ(m.verbundeneZeile(), 0);
-    EXPECT_EQ(m.hintergrund(3, 0), Farben::HellGelb);
-    EXPECT_EQ(m.hintergrund(9, 9), Farben::HellGrün);
+    EXPECT_EQ(m.hintergrund(3, nr(Listenspalte::Fall)), Farben::HellGelb);
+    EXPECT_EQ(m.hintergrund(9, nr(Listenspalte::Wohnort)), Farben::HellGrün);
     EXPECT_EQ(Namensliste::spaltenbreiten(),
               (QVector<int>{1268, 845, 1127, 1620, 704, 986, 704, 2254, 2254, 2254}));
 
@@ -134,12 +136,12 @@ TEST_F(NamenslisteTest, AufbauUndFüllen)
     for (int s = 0; s < Namensliste::Spalten; ++s)
         EXPECT_EQ(t(3, s), QString::fromUtf8(muster[s]));
     EXPECT_EQ(liste.aktuelleZeile(), 9);
-    EXPECT_EQ(liste.aktuelleSpalte(), 9);
+    EXPECT_EQ(liste.aktuelleSpalte(), nr(Listenspalte::Wohnort));
 
     // Filling again shows what is stored, not what was typed.
-    tippen(3, 3, QStringLiteral("x"));
+    tippen(3, nr(Listenspalte::Nachname), QStringLiteral("x"));
     liste.namensgridfüllen();
-    EXPECT_EQ(t(3, 3), "Wendler");
+    EXPECT_EQ(t(3, nr(Listenspalte::Nachname)), "Wendler");
     EXPECT_TRUE(meldungen.protokoll.isEmpty());
 }
 
@@ -149,11 +151,11 @@ TEST_F(NamenslisteTest, WählenSpeichertAlleZeilen)
     drei.bonuspunkte[4] = Festkomma::ausText(u"2,5");
     ASSERT_TRUE(datei.schreiben(3, drei).ok);
     liste.namensgridfüllen();
-    tippen(5, 3, QStringLiteral("Neumann"));
+    tippen(5, nr(Listenspalte::Nachname), QStringLiteral("Neumann"));
 
     // A click outside column 0 chooses nothing and stores nothing.
     const QByteArray vorher = datei.abbild();
-    liste.setzeAktuelleZelle(4, 3);
+    liste.setzeAktuelleZelle(4, nr(Listenspalte::Nachname));
     EXPECT_FALSE(liste.Namensgrid_Click());
     EXPECT_EQ(datei.abbild(), vorher);
 
@@ -167,11 +169,11 @@ TEST_F(NamenslisteTest, WählenSpeichertAlleZeilen)
 
 TEST_F(NamenslisteTest, NeuePersonWirdGerechnetUndBleibt)
 {
-    liste.setzeAktuelleZelle(4, 1);
+    liste.setzeAktuelleZelle(4, nr(Listenspalte::Anrede));
     for (const char* feld : {"Herr", "Max", "Beispiel", "12", "3", "1970"}) {
         for (QChar z : QString::fromUtf8(feld))
             liste.Namensgrid_KeyPress(z.unicode());
-        liste.Namensgrid_KeyPress(Namensliste::Eingabe);
+        liste.Namensgrid_KeyPress(Taste::Eingabe);
     }
     ASSERT_TRUE(wählen(2));
     EXPECT_EQ(stand.geburtsjahr, 1970);
@@ -202,7 +204,7 @@ TEST_F(NamenslisteTest, FehlgeschlagenesSpeichernVerliertNichts)
     tabelle.datensatzholen();
 
     liste.namensgridfüllen();
-    tippen(6, 2, QStringLiteral("Eva"));
+    tippen(6, nr(Listenspalte::Vorname), QStringLiteral("Eva"));
     EXPECT_FALSE(wählen(4));
     ASSERT_EQ(meldungen.protokoll.size(), 1);
     EXPECT_EQ(meldungen.protokoll[0].art, "fehler");
@@ -210,7 +212,7 @@ TEST_F(NamenslisteTest, FehlgeschlagenesSpeichernVerliertNichts)
     EXPECT_EQ(stand.datensatznummer, 1);
     EXPECT_EQ(stand.datensatz, geladen);
     EXPECT_EQ(datei.abbild(), vorher);
-    EXPECT_EQ(t(6, 2), "Eva");
+    EXPECT_EQ(t(6, nr(Listenspalte::Vorname)), "Eva");
 
     ablage.voll = false;
     ASSERT_TRUE(wählen(4));
@@ -232,7 +234,7 @@ TEST_F(NamenslisteTest, TabelleneingabeNachDerListeTrifftNurDenAktuellenFall)
     const QByteArray vorher = datei.abbild();
 
     liste.namensgridfüllen();
-    tippen(8, 3, QStringLiteral("x")); // an edit that is never chosen
+    tippen(8, nr(Listenspalte::Nachname), QStringLiteral("x")); // an edit that is never chosen
     stand.datensatz.startgutschrift = Festkomma::ausText(u"7,5");
     ASSERT_TRUE(datei.schreiben(stand.datensatznummer, stand.datensatz).ok);
 

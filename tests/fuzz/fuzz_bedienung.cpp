@@ -162,7 +162,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* daten, std::size_t gr√
                         fenster.tabelleZeigen();
                         break;
                     }
-                    liste.setzeAktuelleZelle(Namensliste::ErsteFallzeile + a % 7, 0);
+                    liste.setzeAktuelleZelle(Namensliste::ErsteFallzeile + a % 7, nr(Listenspalte::Fall));
                     d√ºrfen = getippt;
                     bereiche = {Texte[0]};
                     if (liste.Namensgrid_Click())

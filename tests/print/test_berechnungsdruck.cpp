@@ -45,8 +45,8 @@ TEST(Berechnungsdruck, EineSeiteBisZeile26)
 TEST(Berechnungsdruck, AbZeile2002MitZweiLeerzeichenVorAlterUndDurchschnitt)
 {
     Rechenfall fall;
-    fall.tabelle.modell().setzeText(4, 1, "X");
-    fall.tabelle.modell().setzeText(4, 4, "Y");
+    fall.tabelle.modell().setzeText(4, nr(Spalte::Alter), "X");
+    fall.tabelle.modell().setzeText(4, nr(Spalte::Monatsdurchschnitt), "Y");
     Ausdruck a(fall);
     EXPECT_EQ(a.u[a.jahr(4)], "1|0:2001|600:X|3000:Y|12700:0,00|13700:x|13900:4.00|14700:=|14900:0,00");
     EXPECT_EQ(a.u[a.jahr(5)],

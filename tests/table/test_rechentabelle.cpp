@@ -31,10 +31,10 @@ TEST_F(RechentabelleTest, MusterfallZeigtSeineRente)
     EXPECT_EQ(tabelle.bediensteter(), QStringLiteral("  Hedwig Wendler"));
     EXPECT_EQ(kopf, QStringLiteral("793,00 €"));
     EXPECT_EQ(tabelle.modell().rowCount(), 54);
-    EXPECT_EQ(t(5, 4), "2500,00");
-    EXPECT_EQ(t(5, 8), "2,50000");
-    EXPECT_EQ(t(5, 12), "7,75");
-    EXPECT_EQ(t(53, 23), "793,00");
+    EXPECT_EQ(t(5, nr(Spalte::Monatsdurchschnitt)), "2500,00");
+    EXPECT_EQ(t(5, nr(Spalte::Wertziffer)), "2,50000");
+    EXPECT_EQ(t(5, nr(Spalte::Beitragspunkte)), "7,75");
+    EXPECT_EQ(t(53, nr(Spalte::Rente)), "793,00");
     EXPECT_EQ(tabelle.aktuelleZeile(), 53);
     EXPECT_EQ(tabelle.aktuelleSpalte(), 23);
     EXPECT_EQ(stand.rente[49].alsText(2), "793,00");
@@ -61,12 +61,12 @@ TEST_F(RechentabelleTest, ZeilenAlterUndFaktorenJeGeburtsjahr)
         ladeMitGeburtsjahr(QString::fromUtf8(f.geburtsjahr));
         const int letzte = f.zeilen - 1;
         ASSERT_EQ(tabelle.modell().rowCount(), f.zeilen) << f.geburtsjahr;
-        EXPECT_EQ(t(4, 0), "2001");
-        EXPECT_EQ(t(letzte, 0), QString::number(f.letztesJahr));
-        EXPECT_EQ(t(letzte, 1), "65");
-        EXPECT_EQ(t(letzte, 10), "0,80");
-        EXPECT_EQ(t(5, 1), QString::fromUtf8(f.alter2002));
-        EXPECT_EQ(t(5, 10), QString::fromUtf8(f.faktor2002));
+        EXPECT_EQ(t(4, nr(Spalte::Jahr)), "2001");
+        EXPECT_EQ(t(letzte, nr(Spalte::Jahr)), QString::number(f.letztesJahr));
+        EXPECT_EQ(t(letzte, nr(Spalte::Alter)), "65");
+        EXPECT_EQ(t(letzte, nr(Spalte::Altersfaktor)), "0,80");
+        EXPECT_EQ(t(5, nr(Spalte::Alter)), QString::fromUtf8(f.alter2002));
+        EXPECT_EQ(t(5, nr(Spalte::Altersfaktor)), QString::fromUtf8(f.faktor2002));
     }
     EXPECT_EQ(stand.geburtsjahr, 1937);
 }
@@ -77,20 +77,20 @@ TEST_F(RechentabelleTest, FarbenUndFesteTexte)
     const Zellenmodell& m = tabelle.modell();
     for (int zeile = 5; zeile <= 53; ++zeile) {
         const QColor streifen = zeile % 2 == 1 ? Farben::HellGrün : Farben::Grün;
-        EXPECT_EQ(m.hintergrund(zeile, 1), streifen) << zeile;
-        EXPECT_EQ(m.hintergrund(zeile, 23), streifen) << zeile;
-        for (int spalte : {2, 14, 16})
-            EXPECT_EQ(m.hintergrund(zeile, spalte), Farben::Weiß) << zeile;
-        EXPECT_EQ(m.hintergrund(zeile, 0), Farben::HellGelb);
+        EXPECT_EQ(m.hintergrund(zeile, nr(Spalte::Alter)), streifen) << zeile;
+        EXPECT_EQ(m.hintergrund(zeile, nr(Spalte::Rente)), streifen) << zeile;
+        for (Spalte spalte : {Spalte::Entgelt, Spalte::Elternzeit, Spalte::Bonus})
+            EXPECT_EQ(m.hintergrund(zeile, nr(spalte)), Farben::Weiß) << zeile;
+        EXPECT_EQ(m.hintergrund(zeile, nr(Spalte::Jahr)), Farben::HellGelb);
     }
-    EXPECT_EQ(m.hintergrund(4, 19), Farben::Weiß);
-    EXPECT_EQ(m.hintergrund(4, 23), Farben::Grün);
-    EXPECT_EQ(t(5, 3), "/12 =");
-    EXPECT_EQ(t(5, 6), "1000,00");
-    EXPECT_EQ(t(5, 21), "4,00");
-    EXPECT_EQ(t(4, 21), "4.00");
-    EXPECT_EQ(t(4, 1), "");
-    EXPECT_EQ(t(4, 2), "");
+    EXPECT_EQ(m.hintergrund(4, nr(Spalte::Gesamtpunkte)), Farben::Weiß);
+    EXPECT_EQ(m.hintergrund(4, nr(Spalte::Rente)), Farben::Grün);
+    EXPECT_EQ(t(5, nr(Spalte::DurchZwölf)), "/12 =");
+    EXPECT_EQ(t(5, nr(Spalte::Referenzentgelt)), "1000,00");
+    EXPECT_EQ(t(5, nr(Spalte::Meßbetrag)), "4,00");
+    EXPECT_EQ(t(4, nr(Spalte::Meßbetrag)), "4.00");
+    EXPECT_EQ(t(4, nr(Spalte::Alter)), "");
+    EXPECT_EQ(t(4, nr(Spalte::Entgelt)), "");
 }
 
 TEST_F(RechentabelleTest, KopfMitSeinenLeerzeichen)
@@ -100,14 +100,14 @@ TEST_F(RechentabelleTest, KopfMitSeinenLeerzeichen)
         EXPECT_EQ(t(0, spalte), QString::number(spalte + 1));
         EXPECT_EQ(tabelle.modell().zelle(0, spalte).schriftgröße, 8);
     }
-    EXPECT_EQ(t(1, 7), "= ");
-    EXPECT_EQ(t(1, 16), "Bonus- ");
-    EXPECT_EQ(t(3, 2), "(ATV-pflichtig) ");
-    EXPECT_EQ(t(3, 18), "punkte ");
-    EXPECT_EQ(t(3, 21), "Euro ");
-    EXPECT_EQ(t(3, 23), "monatlich ");
-    EXPECT_EQ(t(2, 0), " ");
-    EXPECT_EQ(t(1, 21), QStringLiteral("Meß-"));
+    EXPECT_EQ(t(1, nr(Spalte::GleichWertziffer)), "= ");
+    EXPECT_EQ(t(1, nr(Spalte::Bonus)), "Bonus- ");
+    EXPECT_EQ(t(3, nr(Spalte::Entgelt)), "(ATV-pflichtig) ");
+    EXPECT_EQ(t(3, nr(Spalte::Versorgungspunkte)), "punkte ");
+    EXPECT_EQ(t(3, nr(Spalte::Meßbetrag)), "Euro ");
+    EXPECT_EQ(t(3, nr(Spalte::Rente)), "monatlich ");
+    EXPECT_EQ(t(2, nr(Spalte::Jahr)), " ");
+    EXPECT_EQ(t(1, nr(Spalte::Meßbetrag)), QStringLiteral("Meß-"));
 }
 
 TEST_F(RechentabelleTest, StartgutschriftUndLeereEntgeltzelle)
@@ -116,16 +116,16 @@ TEST_F(RechentabelleTest, StartgutschriftUndLeereEntgeltzelle)
     d.startgutschrift = Festkomma::ausText(u"12,5");
     ASSERT_TRUE(datei.schreiben(1, d).ok);
     tabelle.datensatzholen();
-    EXPECT_EQ(t(4, 19), "12,50");
-    EXPECT_EQ(t(4, 23), "50,00");
+    EXPECT_EQ(t(4, nr(Spalte::Gesamtpunkte)), "12,50");
+    EXPECT_EQ(t(4, nr(Spalte::Rente)), "50,00");
     tabelle.atvberechnen();
     EXPECT_EQ(tabelle.rentenkopf(), QStringLiteral("843,00 €"));
 
     // A pay cell left blank counts as 0 until the table is filled again.
-    tabelle.modell().setzeText(5, 2, QStringLiteral(" "));
+    tabelle.modell().setzeText(5, nr(Spalte::Entgelt), QStringLiteral(" "));
     tabelle.atvberechnen();
-    EXPECT_EQ(t(5, 12), "0,00");
-    EXPECT_EQ(t(5, 19), "12,50");
+    EXPECT_EQ(t(5, nr(Spalte::Beitragspunkte)), "0,00");
+    EXPECT_EQ(t(5, nr(Spalte::Gesamtpunkte)), "12,50");
     EXPECT_EQ(tabelle.rentenkopf(), QStringLiteral("812,00 €"));
     EXPECT_EQ(datei.lesen(1).jahresentgelt[1].alsText(2), "30000,00");
 }
@@ -138,8 +138,8 @@ TEST_F(RechentabelleTest, GeburtsjahrAußerhalbDesBereichs)
         ladeMitGeburtsjahr(QString::fromUtf8(jahr));
         tabelle.atvberechnen();
         EXPECT_EQ(tabelle.modell().rowCount(), 5) << jahr;
-        EXPECT_EQ(t(4, 0), "2001");
-        EXPECT_EQ(t(1, 0), "Jahr");
+        EXPECT_EQ(t(4, nr(Spalte::Jahr)), "2001");
+        EXPECT_EQ(t(1, nr(Spalte::Jahr)), "Jahr");
         EXPECT_EQ(tabelle.rentenkopf(), QStringLiteral("0,00 €"));
         ASSERT_EQ(meldungen.protokoll.size(), 1) << jahr;
         EXPECT_TRUE(meldungen.protokoll[0].text.contains(QString::fromUtf8(jahr)));

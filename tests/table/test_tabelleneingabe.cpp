@@ -1,13 +1,12 @@
+#include "jahreszeilen.h"
 #include "rechenaufbau.h"
 #include "table/tabelleneingabe.h"
+#include "table/tasten.h"
 
 #include <QFileDevice>
 #include <gtest/gtest.h>
 
 namespace {
-
-constexpr int Zeile2010 = 13;
-constexpr int Letzte = 53;
 
 class TabelleneingabeTest : public ::testing::Test, protected Rechenaufbau
 {
@@ -35,7 +34,7 @@ protected:
     void tippen(const QString& tasten)
     {
         for (QChar z : tasten) {
-            char16_t code = z == u'\n' ? 13 : z.unicode();
+            char16_t code = z == u'\n' ? Taste::Eingabe : z.unicode();
             eingabe.Grid_KeyPress(code);
         }
     }
@@ -48,30 +47,30 @@ TEST_P(EntgeltVortragen, StehtInTabelleUndDatei)
 {
     const bool ja = GetParam();
     meldungen.antworten.enqueue(ja);
-    klick(Zeile2010, 2);
-    EXPECT_EQ(t(Zeile2010, 2), " ");
+    klick(Zeile2010, nr(Spalte::Entgelt));
+    EXPECT_EQ(t(Zeile2010, nr(Spalte::Entgelt)), " ");
     tippen(QStringLiteral("45000,50"));
-    EXPECT_EQ(t(Zeile2010, 2), " 45000.50");
+    EXPECT_EQ(t(Zeile2010, nr(Spalte::Entgelt)), " 45000.50");
     tippen(QStringLiteral("\n"));
 
     ASSERT_EQ(meldungen.protokoll.size(), 1);
     EXPECT_EQ(meldungen.protokoll[0].art, "frage");
     EXPECT_EQ(meldungen.protokoll[0].text, "In alle Folgemonate vortragen?");
     EXPECT_EQ(meldungen.protokoll[0].titel, "Vortragen?");
-    EXPECT_EQ(zelle(Zeile2010, 2).schriftgröße, 12);
-    EXPECT_TRUE(zelle(Zeile2010, 2).fett);
-    EXPECT_FALSE(zelle(Zeile2010 + 1, 2).fett);
+    EXPECT_EQ(zelle(Zeile2010, nr(Spalte::Entgelt)).schriftgröße, 12);
+    EXPECT_TRUE(zelle(Zeile2010, nr(Spalte::Entgelt)).fett);
+    EXPECT_FALSE(zelle(Zeile2010 + 1, nr(Spalte::Entgelt)).fett);
 
     const Datensatz satz = gespeichert();
     const Festkomma neu = Festkomma::ausText(u"45000,5");
     const Festkomma alt = Festkomma::ausGanzzahl(30000);
-    EXPECT_EQ(t(Zeile2010 - 1, 2), "30000,00");
+    EXPECT_EQ(t(Zeile2010 - 1, nr(Spalte::Entgelt)), "30000,00");
     EXPECT_EQ(satz.jahresentgelt[8], alt);
     for (int zeile = Zeile2010; zeile <= Letzte; ++zeile) {
         const bool geändert = ja || zeile == Zeile2010;
-        EXPECT_EQ(t(zeile, 2), geändert ? "45000,50" : "30000,00") << zeile;
+        EXPECT_EQ(t(zeile, nr(Spalte::Entgelt)), geändert ? "45000,50" : "30000,00") << zeile;
         EXPECT_EQ(satz.jahresentgelt[zeile - 4], geändert ? neu : alt) << zeile;
-        EXPECT_EQ(t(zeile, 4), geändert ? "3750,04" : "2500,00") << zeile;
+        EXPECT_EQ(t(zeile, nr(Spalte::Monatsdurchschnitt)), geändert ? "3750,04" : "2500,00") << zeile;
     }
     EXPECT_EQ(satz, stand.datensatz);
     EXPECT_EQ(tabelle.aktuelleZeile(), Letzte);
@@ -90,20 +89,20 @@ struct Tippfall {
 TEST_F(TabelleneingabeTest, TastenregelnJeSpalte)
 {
     const Tippfall fälle[] = {
-        {Zeile2010, 2, "123456789", " 12345678", 0},  // eight characters after the click
-        {Zeile2010, 2, "12345,679", " 12345.67", 0},  // 12345,67 fits exactly
-        {Zeile2010, 2, "12345678,", " 12345678.", 0}, // the comma is not limited
-        {Zeile2010, 2, "1,2,", "", 0},                // a second comma empties
-        {Zeile2010, 2, "12.", " 12", 1},              // a point is refused
-        {Zeile2010, 2, "\b\b\b\b", "", 0},            // Backspace stops at empty
-        {Zeile2010, 2, "12\b3", " 13", 0},
-        {Zeile2010, 2, "4500\n", "", 1}, // Enter without a separator
-        {Zeile2010, 2, "ab -+", " ", 0}, // other keys do nothing
-        {Zeile2010, 16, "1,25", " 1.25", 0},
-        {Zeile2010, 16, "1,253", "", 0},        // a fifth character empties
-        {Zeile2010, 16, "1,2534", "4", 0},      // and typing starts over
-        {4, 19, "1234567890", " 123456789", 0}, // nine: the blank does not count
-        {4, 19, "12345678,9", " 12345678.", 0},
+        {Zeile2010, nr(Spalte::Entgelt), "123456789", " 12345678", 0},  // eight characters after the click
+        {Zeile2010, nr(Spalte::Entgelt), "12345,679", " 12345.67", 0},  // 12345,67 fits exactly
+        {Zeile2010, nr(Spalte::Entgelt), "12345678,", " 12345678.", 0}, // the comma is not limited
+        {Zeile2010, nr(Spalte::Entgelt), "1,2,", "", 0},                // a second comma empties
+        {Zeile2010, nr(Spalte::Entgelt), "12.", " 12", 1},              // a point is refused
+        {Zeile2010, nr(Spalte::Entgelt), "\b\b\b\b", "", 0},            // Backspace stops at empty
+        {Zeile2010, nr(Spalte::Entgelt), "12\b3", " 13", 0},
+        {Zeile2010, nr(Spalte::Entgelt), "4500\n", "", 1}, // Enter without a separator
+        {Zeile2010, nr(Spalte::Entgelt), "ab -+", " ", 0}, // other keys do nothing
+        {Zeile2010, nr(Spalte::Bonus), "1,25", " 1.25", 0},
+        {Zeile2010, nr(Spalte::Bonus), "1,253", "", 0},               // a fifth character empties
+        {Zeile2010, nr(Spalte::Bonus), "1,2534", "4", 0},             // and typing starts over
+        {4, nr(Spalte::Gesamtpunkte), "1234567890", " 123456789", 0}, // nine: the blank does not count
+        {4, nr(Spalte::Gesamtpunkte), "12345678,9", " 12345678.", 0},
     };
     for (const auto& f : fälle) {
         SCOPED_TRACE(f.tasten);
@@ -123,9 +122,15 @@ TEST_F(TabelleneingabeTest, TastenregelnJeSpalte)
 
 TEST_F(TabelleneingabeTest, TastenAusserhalbDerEingabezellenWirkenNicht)
 {
-    const std::pair<int, int> zellen[] = {{4, 2},          {4, 16},        {Zeile2010, 19},
-                                          {Zeile2010, 14}, {Zeile2010, 3}, {Zeile2010, 0},
-                                          {2, 2},          {Letzte, 23},   {Letzte + 1, 2}};
+    const std::pair<int, int> zellen[] = {{4, nr(Spalte::Entgelt)},
+                                          {4, nr(Spalte::Bonus)},
+                                          {Zeile2010, nr(Spalte::Gesamtpunkte)},
+                                          {Zeile2010, nr(Spalte::Elternzeit)},
+                                          {Zeile2010, nr(Spalte::DurchZwölf)},
+                                          {Zeile2010, nr(Spalte::Jahr)},
+                                          {2, nr(Spalte::Entgelt)},
+                                          {Letzte, nr(Spalte::Rente)},
+                                          {Letzte + 1, nr(Spalte::Entgelt)}};
     const QByteArray vorher = dateibytes();
     for (const auto& [zeile, spalte] : zellen) {
         SCOPED_TRACE(zeile * 100 + spalte);
@@ -143,23 +148,24 @@ TEST_F(TabelleneingabeTest, KlickAufElternzeitNurInJahreszeilen)
     QList<int> angefordert;
     QObject::connect(&eingabe, &Tabelleneingabe::sozialpanelAngefordert,
                      [&](int z) { angefordert.append(z); });
-    for (int zeile : {0, 3, 4, 5, Zeile2010, Letzte})
-        klick(zeile, 14);
+    for (int zeile : {0, nr(Spalte::DurchZwölf), 4, 5, Zeile2010, Letzte})
+        klick(zeile, nr(Spalte::Elternzeit));
     EXPECT_EQ(angefordert, (QList<int>{5, Zeile2010, Letzte}));
-    EXPECT_EQ(t(Zeile2010, 14), "0,00");
-    klick(Zeile2010, 3);
-    EXPECT_EQ(t(Zeile2010, 3), "/12 =");
+    EXPECT_EQ(t(Zeile2010, nr(Spalte::Elternzeit)), "0,00");
+    klick(Zeile2010, nr(Spalte::DurchZwölf));
+    EXPECT_EQ(t(Zeile2010, nr(Spalte::DurchZwölf)), "/12 =");
 }
 
 TEST_F(TabelleneingabeTest, BonusBleibtWieGetipptUndZaehlt)
 {
-    const QString vorher = t(Zeile2010, 18);
-    klick(Zeile2010, 16);
+    const QString vorher = t(Zeile2010, nr(Spalte::Versorgungspunkte));
+    klick(Zeile2010, nr(Spalte::Bonus));
     tippen(QStringLiteral("1,25\n"));
-    EXPECT_EQ(t(Zeile2010, 16), " 1.25");
-    EXPECT_EQ(zelle(Zeile2010, 16).schriftgröße, 12);
-    EXPECT_TRUE(zelle(Zeile2010, 16).fett);
-    EXPECT_EQ(Festkomma::ausText(t(Zeile2010, 18)) - Festkomma::ausText(vorher), Festkomma::ausText(u"1.25"));
+    EXPECT_EQ(t(Zeile2010, nr(Spalte::Bonus)), " 1.25");
+    EXPECT_EQ(zelle(Zeile2010, nr(Spalte::Bonus)).schriftgröße, 12);
+    EXPECT_TRUE(zelle(Zeile2010, nr(Spalte::Bonus)).fett);
+    EXPECT_EQ(Festkomma::ausText(t(Zeile2010, nr(Spalte::Versorgungspunkte))) - Festkomma::ausText(vorher),
+              Festkomma::ausText(u"1.25"));
     EXPECT_EQ(gespeichert().bonuspunkte[9], Festkomma::ausText(u"1.25"));
     EXPECT_TRUE(meldungen.protokoll.isEmpty());
 }
@@ -168,15 +174,16 @@ TEST_F(TabelleneingabeTest, StartgutschriftHebtAlleSummen)
 {
     QStringList vorher;
     for (int zeile = 5; zeile <= Letzte; ++zeile)
-        vorher.append(t(zeile, 19));
-    klick(4, 19);
+        vorher.append(t(zeile, nr(Spalte::Gesamtpunkte)));
+    klick(4, nr(Spalte::Gesamtpunkte));
     tippen(QStringLiteral("12,5\n"));
-    EXPECT_EQ(t(4, 19), " 12.5");
-    EXPECT_EQ(zelle(4, 19).schriftgröße, 11);
-    EXPECT_TRUE(zelle(4, 19).fett);
-    EXPECT_EQ(t(4, 23), "50,00");
+    EXPECT_EQ(t(4, nr(Spalte::Gesamtpunkte)), " 12.5");
+    EXPECT_EQ(zelle(4, nr(Spalte::Gesamtpunkte)).schriftgröße, 11);
+    EXPECT_TRUE(zelle(4, nr(Spalte::Gesamtpunkte)).fett);
+    EXPECT_EQ(t(4, nr(Spalte::Rente)), "50,00");
     for (int zeile = 5; zeile <= Letzte; ++zeile)
-        EXPECT_EQ(Festkomma::ausText(t(zeile, 19)) - Festkomma::ausText(vorher[zeile - 5]),
+        EXPECT_EQ(Festkomma::ausText(t(zeile, nr(Spalte::Gesamtpunkte))) -
+                      Festkomma::ausText(vorher[zeile - 5]),
                   Festkomma::ausText(u"12.5"))
             << zeile;
     EXPECT_EQ(gespeichert().startgutschrift, Festkomma::ausText(u"12.5"));
@@ -185,11 +192,11 @@ TEST_F(TabelleneingabeTest, StartgutschriftHebtAlleSummen)
 TEST_F(TabelleneingabeTest, NachNeustartStehtAllesDa)
 {
     meldungen.antworten.enqueue(false);
-    klick(Zeile2010, 2);
+    klick(Zeile2010, nr(Spalte::Entgelt));
     tippen(QStringLiteral("45000,50\n"));
-    klick(Zeile2010 + 1, 16);
+    klick(Zeile2010 + 1, nr(Spalte::Bonus));
     tippen(QStringLiteral("2,5\n"));
-    klick(4, 19);
+    klick(4, nr(Spalte::Gesamtpunkte));
     tippen(QStringLiteral("12,5\n"));
     const QString rente = tabelle.rentenkopf();
 
@@ -200,10 +207,10 @@ TEST_F(TabelleneingabeTest, NachNeustartStehtAllesDa)
     Rechentabelle neueTabelle(neuerStand, neu, meldungen);
     neueTabelle.datensatzholen();
     neueTabelle.atvberechnen();
-    EXPECT_EQ(neueTabelle.modell().text(Zeile2010, 2), "45000,50");
-    EXPECT_EQ(neueTabelle.modell().text(Zeile2010 + 1, 2), "30000,00");
-    EXPECT_EQ(neueTabelle.modell().text(Zeile2010 + 1, 16), "2,50");
-    EXPECT_EQ(neueTabelle.modell().text(4, 19), "12,50");
+    EXPECT_EQ(neueTabelle.modell().text(Zeile2010, nr(Spalte::Entgelt)), "45000,50");
+    EXPECT_EQ(neueTabelle.modell().text(Zeile2010 + 1, nr(Spalte::Entgelt)), "30000,00");
+    EXPECT_EQ(neueTabelle.modell().text(Zeile2010 + 1, nr(Spalte::Bonus)), "2,50");
+    EXPECT_EQ(neueTabelle.modell().text(4, nr(Spalte::Gesamtpunkte)), "12,50");
     EXPECT_EQ(neueTabelle.rentenkopf(), rente);
 }
 
@@ -213,11 +220,11 @@ TEST_F(TabelleneingabeTest, GescheiterteSpeicherungLaesstNichtsGespeichertAusseh
     const QString rentenkopf = tabelle.rentenkopf();
     ablage.voll = true;
     meldungen.antworten.enqueue(true);
-    klick(Zeile2010, 2);
+    klick(Zeile2010, nr(Spalte::Entgelt));
     tippen(QStringLiteral("45000,50\n"));
-    klick(Zeile2010, 16);
+    klick(Zeile2010, nr(Spalte::Bonus));
     tippen(QStringLiteral("1,25\n"));
-    klick(4, 19);
+    klick(4, nr(Spalte::Gesamtpunkte));
     tippen(QStringLiteral("12,5\n"));
 
     ASSERT_EQ(meldungen.protokoll.size(), 4);
@@ -230,17 +237,17 @@ TEST_F(TabelleneingabeTest, GescheiterteSpeicherungLaesstNichtsGespeichertAusseh
     EXPECT_EQ(stand.datensatz, Datensatz::musterfall());
     EXPECT_EQ(stand.gesamtpunkte[0], Festkomma());
     for (int zeile : {Zeile2010, Letzte}) {
-        EXPECT_EQ(t(zeile, 2), "30000,00");
-        EXPECT_FALSE(zelle(zeile, 2).fett);
+        EXPECT_EQ(t(zeile, nr(Spalte::Entgelt)), "30000,00");
+        EXPECT_FALSE(zelle(zeile, nr(Spalte::Entgelt)).fett);
     }
-    EXPECT_EQ(t(Zeile2010, 16), "0,00");
-    EXPECT_EQ(t(4, 19), "0,00");
-    EXPECT_EQ(t(4, 23), "0,00");
+    EXPECT_EQ(t(Zeile2010, nr(Spalte::Bonus)), "0,00");
+    EXPECT_EQ(t(4, nr(Spalte::Gesamtpunkte)), "0,00");
+    EXPECT_EQ(t(4, nr(Spalte::Rente)), "0,00");
     EXPECT_EQ(tabelle.rentenkopf(), rentenkopf);
 
     // Once the disk has room again, the same typing is saved.
     ablage.voll = false;
-    klick(Zeile2010, 16);
+    klick(Zeile2010, nr(Spalte::Bonus));
     tippen(QStringLiteral("1,25\n"));
     EXPECT_EQ(gespeichert().bonuspunkte[9], Festkomma::ausText(u"1.25"));
 }

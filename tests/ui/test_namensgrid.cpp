@@ -62,42 +62,42 @@ TEST_F(NamensgridTest, StartUndÖffnen)
     EXPECT_FALSE(fenster->tabelleSichtbar());
     EXPECT_EQ(grid()->y(), fenster->grid()->y());
     EXPECT_EQ(grid()->height(), Twips::zuPixel(3380));
-    EXPECT_EQ(t(3, 3), "Wendler");
+    EXPECT_EQ(t(3, nr(Listenspalte::Nachname)), "Wendler");
     // Every row fits the short layout.
     EXPECT_LE(grid()->rowViewportPosition(10) + grid()->rowHeight(10), grid()->viewport()->height());
     EXPECT_EQ(grid()->rowHeight(2), Twips::zuPixel(180));
 
     // Opening again from the list keeps the size and discards what was typed.
     fenster->layoutSetzen(9100, 7380);
-    eintragen(3, 3, QStringLiteral("Meier"));
-    EXPECT_EQ(t(3, 3), "Meier");
+    eintragen(3, nr(Listenspalte::Nachname), QStringLiteral("Meier"));
+    EXPECT_EQ(t(3, nr(Listenspalte::Nachname)), "Meier");
     listeÖffnen();
     EXPECT_EQ(grid()->height(), Twips::zuPixel(7380));
-    EXPECT_EQ(t(3, 3), "Wendler");
+    EXPECT_EQ(t(3, nr(Listenspalte::Nachname)), "Wendler");
 }
 
 TEST_F(NamensgridTest, TastaturUndKlicks)
 {
     listeÖffnen();
-    klicken(4, 3);
+    klicken(4, nr(Listenspalte::Nachname));
     // A German keyboard's ü key: its key code lies in the letter range, its text does not.
     for (QChar z : QStringLiteral("Müller")) {
         const int taste = z == u'ü' ? int(Qt::Key_Udiaeresis) : int(z.toUpper().unicode());
         QKeyEvent drücken(QEvent::KeyPress, taste, Qt::NoModifier, QString(z));
         QApplication::sendEvent(grid(), &drücken);
     }
-    EXPECT_EQ(t(4, 3), "Mller");
-    EXPECT_EQ(t(10, 3), "15");
+    EXPECT_EQ(t(4, nr(Listenspalte::Nachname)), "Mller");
+    EXPECT_EQ(t(10, nr(Listenspalte::Nachname)), "15");
     QTest::keyClick(grid(), Qt::Key_Backspace);
-    EXPECT_EQ(t(4, 3), "Mlle");
+    EXPECT_EQ(t(4, nr(Listenspalte::Nachname)), "Mlle");
     QTest::keyClick(grid(), Qt::Key_Left);
     QTest::keyClick(grid(), Qt::Key_Up);
     EXPECT_EQ(fenster->namensliste().aktuelleZeile(), 3);
     EXPECT_EQ(fenster->namensliste().aktuelleSpalte(), 2);
-    EXPECT_EQ(grid()->currentIndex(), grid()->model()->index(3, 2));
+    EXPECT_EQ(grid()->currentIndex(), grid()->model()->index(3, nr(Listenspalte::Vorname)));
     // A click in columns 1 to 9 selects without choosing, a header click does nothing.
-    klicken(6, 7);
-    klicken(0, 0);
+    klicken(6, nr(Listenspalte::Versicherungsnummer));
+    klicken(0, nr(Listenspalte::Fall));
     EXPECT_TRUE(fenster->listeSichtbar());
     EXPECT_EQ(fenster->namensliste().aktuelleZeile(), 6);
 }
@@ -105,12 +105,12 @@ TEST_F(NamensgridTest, TastaturUndKlicks)
 TEST_F(NamensgridTest, NeuePersonWählenUndNeustart)
 {
     listeÖffnen();
-    klicken(4, 1);
+    klicken(4, nr(Listenspalte::Anrede));
     for (const char* feld : {"Herr", "Max", "Beispiel", "12", "3", "1970"}) {
         QTest::keyClicks(grid(), QString::fromUtf8(feld));
         QTest::keyClick(grid(), Qt::Key_Return);
     }
-    klicken(4, 0);
+    klicken(4, nr(Listenspalte::Fall));
     EXPECT_TRUE(fenster->tabelleSichtbar());
     EXPECT_FALSE(fenster->listeSichtbar());
     EXPECT_EQ(fenster->bediensteter()->text(), QStringLiteral("  Max Beispiel"));
@@ -120,8 +120,8 @@ TEST_F(NamensgridTest, NeuePersonWählenUndNeustart)
     starten();
     EXPECT_EQ(fenster->bediensteter()->text(), QStringLiteral("  Hedwig Wendler"));
     listeÖffnen();
-    EXPECT_EQ(t(4, 3), "Beispiel");
-    EXPECT_EQ(t(4, 6), "1970");
+    EXPECT_EQ(t(4, nr(Listenspalte::Nachname)), "Beispiel");
+    EXPECT_EQ(t(4, nr(Listenspalte::Jahr)), "1970");
     EXPECT_TRUE(Nachrichten::gezeigte().isEmpty());
 }
 
@@ -129,9 +129,9 @@ TEST_F(NamensgridTest, NeuePersonWählenUndNeustart)
 TEST_F(NamensgridTest, GeburtsjahrAußerhalbDerTabelleKorrigieren)
 {
     listeÖffnen();
-    eintragen(3, 6, QStringLiteral("1988"));
+    eintragen(3, nr(Listenspalte::Jahr), QStringLiteral("1988"));
     Nachrichten::setzeNächsteAntwort(QMessageBox::Ok);
-    klicken(3, 0);
+    klicken(3, nr(Listenspalte::Fall));
     ASSERT_EQ(Nachrichten::gezeigte().size(), 1);
     EXPECT_TRUE(Nachrichten::gezeigte()[0].text.contains(QStringLiteral("1988")));
     EXPECT_TRUE(Nachrichten::gezeigte()[0].text.contains(QStringLiteral("1936 bis 1985")));
@@ -139,9 +139,9 @@ TEST_F(NamensgridTest, GeburtsjahrAußerhalbDerTabelleKorrigieren)
     EXPECT_EQ(fenster->rechentabelle().modell().rowCount(), 5);
 
     listeÖffnen();
-    EXPECT_EQ(t(3, 6), "1988");
-    eintragen(3, 6, QStringLiteral("1970"));
-    klicken(3, 0);
+    EXPECT_EQ(t(3, nr(Listenspalte::Jahr)), "1988");
+    eintragen(3, nr(Listenspalte::Jahr), QStringLiteral("1970"));
+    klicken(3, nr(Listenspalte::Fall));
     EXPECT_EQ(fenster->rechentabelle().modell().rowCount(), 39);
     EXPECT_EQ(Nachrichten::gezeigte().size(), 1);
 }
@@ -150,7 +150,7 @@ TEST_F(NamensgridTest, ZurückOhneWählenSpeichertNichts)
 {
     const QByteArray vorher = fenster->falldatei().abbild();
     listeÖffnen();
-    eintragen(3, 2, QStringLiteral("Anna"));
+    eintragen(3, nr(Listenspalte::Vorname), QStringLiteral("Anna"));
     fenster->tabelleZeigen();
     EXPECT_TRUE(fenster->tabelleSichtbar());
     EXPECT_FALSE(fenster->listeSichtbar());

@@ -61,8 +61,8 @@ TEST_F(SozialpanelTest, RechnetUndUebertraegt)
     };
     for (const Beispiel& b : beispiele) {
         SCOPED_TRACE(b.jahr);
-        const QString vorher = t(b.zeile, 18);
-        klick(b.zeile, 14);
+        const QString vorher = t(b.zeile, nr(Spalte::Versorgungspunkte));
+        klick(b.zeile, nr(Spalte::Elternzeit));
         ASSERT_TRUE(panel().offen());
         EXPECT_TRUE(fenster.grid()->isHidden());
         EXPECT_EQ(wert(1), b.jahr);
@@ -75,8 +75,8 @@ TEST_F(SozialpanelTest, RechnetUndUebertraegt)
         QTest::mouseClick(panel().übertragen(), Qt::LeftButton);
         EXPECT_FALSE(panel().offen());
         EXPECT_FALSE(fenster.grid()->isHidden());
-        EXPECT_EQ(t(b.zeile, 14), b.spalte14);
-        EXPECT_EQ(Festkomma::ausText(t(b.zeile, 18)) - Festkomma::ausText(vorher),
+        EXPECT_EQ(t(b.zeile, nr(Spalte::Elternzeit)), b.spalte14);
+        EXPECT_EQ(Festkomma::ausText(t(b.zeile, nr(Spalte::Versorgungspunkte))) - Festkomma::ausText(vorher),
                   Festkomma::ausText(QString::fromUtf8(b.spalte14)));
 
         const Datensatz satz = gespeichert();
@@ -90,7 +90,7 @@ TEST_F(SozialpanelTest, RechnetUndUebertraegt)
     EXPECT_TRUE(Nachrichten::gezeigte().isEmpty());
 
     // Opening again shows the stored choice: children and months of 2009.
-    klick(12, 14);
+    klick(12, nr(Spalte::Elternzeit));
     EXPECT_EQ(panel().kinderanzahl1()->currentIndex(), 6);
     EXPECT_EQ(panel().monateanzahl2()->currentIndex(), 2);
     EXPECT_EQ(wert(20), "6,8");
@@ -98,7 +98,7 @@ TEST_F(SozialpanelTest, RechnetUndUebertraegt)
 
 TEST_F(SozialpanelTest, ZuVieleMonateWerdenKorrigiert)
 {
-    klick(10, 14);
+    klick(10, nr(Spalte::Elternzeit));
     wählen(1, 8, 1, 0);
     EXPECT_TRUE(panel().schrift(21)->isHidden());
     panel().monateanzahl2()->setCurrentIndex(7);
@@ -117,14 +117,14 @@ TEST_F(SozialpanelTest, AbbrechenAendertNichts)
 {
     const QByteArray vorher = dateibytes();
     const QString rente = fenster.label2()->text();
-    klick(5, 14); // 2002, the highest age factor: the most points a year can have
+    klick(5, nr(Spalte::Elternzeit)); // 2002, the highest age factor: the most points a year can have
     wählen(6, 12, 0, 0);
     EXPECT_EQ(wert(20), "9,3");
     QTest::mouseClick(panel().abbrechen(), Qt::LeftButton);
     EXPECT_FALSE(panel().offen());
     EXPECT_FALSE(fenster.grid()->isHidden());
     EXPECT_TRUE(panel().schrift(0)->isHidden());
-    EXPECT_EQ(t(5, 14), "0,00");
+    EXPECT_EQ(t(5, nr(Spalte::Elternzeit)), "0,00");
     EXPECT_EQ(fenster.label2()->text(), rente);
     EXPECT_EQ(dateibytes(), vorher);
     EXPECT_EQ(fenster.stand().datensatz, gespeichert());
@@ -136,7 +136,7 @@ TEST_F(SozialpanelTest, AbbrechenAendertNichts)
 
 TEST_F(SozialpanelTest, FalllisteSchliesstDasPanel)
 {
-    klick(10, 14);
+    klick(10, nr(Spalte::Elternzeit));
     wählen(1, 12, 0, 0);
     QTest::mouseClick(fenster.bediensteter(), Qt::LeftButton);
     EXPECT_TRUE(fenster.listeSichtbar());
@@ -145,12 +145,12 @@ TEST_F(SozialpanelTest, FalllisteSchliesstDasPanel)
     EXPECT_TRUE(panel().schrift(20)->isHidden());
     fenster.tabelleZeigen();
     EXPECT_FALSE(panel().offen());
-    EXPECT_EQ(t(10, 14), "0,00");
+    EXPECT_EQ(t(10, nr(Spalte::Elternzeit)), "0,00");
 }
 
 TEST_F(SozialpanelTest, Zeile2001OeffnetKeinPanel)
 {
-    klick(4, 14);
+    klick(4, nr(Spalte::Elternzeit));
     EXPECT_FALSE(panel().offen());
     EXPECT_FALSE(fenster.grid()->isHidden());
 }
@@ -197,7 +197,7 @@ TEST(SozialpanelOhneSpeicherplatz, BleibtOffenUndBehauptetNichts)
     EXPECT_TRUE(meldungen.fehlermeldungen[0].contains(u"nicht gespeichert"))
         << meldungen.fehlermeldungen[0].toStdString();
     EXPECT_TRUE(panel.offen());
-    EXPECT_EQ(tabelle.modell().text(10, 14), "0,00");
+    EXPECT_EQ(tabelle.modell().text(10, nr(Spalte::Elternzeit)), "0,00");
     EXPECT_EQ(stand.datensatz, datei.lesen(1));
     f.seek(0);
     EXPECT_EQ(f.readAll(), vorher);

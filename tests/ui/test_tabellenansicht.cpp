@@ -33,8 +33,8 @@ TEST_F(FesteZeilenTest, KopfzeilenBleibenBeimBlätternStehen)
 {
     const QImage vorher = kopfstreifen();
     // Moving the current cell to the last year scrolls the grid, but not the heading.
-    grid()->setCurrentIndex(fenster.rechentabelle().modell().index(5, 2));
-    grid()->setCurrentIndex(fenster.rechentabelle().modell().index(53, 23));
+    grid()->setCurrentIndex(fenster.rechentabelle().modell().index(5, nr(Spalte::Entgelt)));
+    grid()->setCurrentIndex(fenster.rechentabelle().modell().index(53, nr(Spalte::Rente)));
     ASSERT_EQ(grid()->verticalScrollBar()->value(), grid()->verticalScrollBar()->maximum());
     ASSERT_GT(grid()->verticalScrollBar()->maximum(), 0) << "54 rows do not fit the normal layout";
     EXPECT_EQ(kopfstreifen(), vorher);
@@ -50,7 +50,7 @@ TEST_F(FesteZeilenTest, KopfzeilenBleibenBeimBlätternStehen)
 TEST_F(FesteZeilenTest, AngesteuerteZeileKommtUnterDenKopfzeilenHervor)
 {
     grid()->verticalScrollBar()->setValue(grid()->verticalScrollBar()->maximum());
-    const QModelIndex ziel = fenster.rechentabelle().modell().index(6, 4);
+    const QModelIndex ziel = fenster.rechentabelle().modell().index(6, nr(Spalte::Monatsdurchschnitt));
     grid()->scrollTo(ziel);
     EXPECT_GE(grid()->rowViewportPosition(6), grid()->festeHöhe());
     EXPECT_EQ(

@@ -1,20 +1,18 @@
 #include "fenster.h"
+#include "jahreszeilen.h"
 
 #include <QLabel>
 
 namespace {
 
-constexpr int Zeile2010 = 13;
-constexpr int Letzte = 53;
-
 using GridTest = FensterTest;
 
 TEST_F(GridTest, EntgeltTippenUndVortragen)
 {
-    klick(Zeile2010, 2);
-    EXPECT_EQ(t(Zeile2010, 2), " ");
+    klick(Zeile2010, nr(Spalte::Entgelt));
+    EXPECT_EQ(t(Zeile2010, nr(Spalte::Entgelt)), " ");
     QTest::keyClicks(fenster.grid(), QStringLiteral("4500x0,5\b50"));
-    EXPECT_EQ(t(Zeile2010, 2), " 45000.50");
+    EXPECT_EQ(t(Zeile2010, nr(Spalte::Entgelt)), " 45000.50");
 
     Nachrichten::setzeNächsteAntwort(QMessageBox::Yes);
     QTest::keyClick(fenster.grid(), Qt::Key_Return);
@@ -23,39 +21,40 @@ TEST_F(GridTest, EntgeltTippenUndVortragen)
     EXPECT_EQ(Nachrichten::gezeigte()[0].text, "In alle Folgemonate vortragen?");
 
     for (int zeile : {Zeile2010, Zeile2010 + 1, Letzte})
-        EXPECT_EQ(t(zeile, 2), "45000,50");
-    EXPECT_EQ(t(Zeile2010 - 1, 2), "30000,00");
-    const QFont schrift = fenster.grid()->model()->index(Zeile2010, 2).data(Qt::FontRole).value<QFont>();
+        EXPECT_EQ(t(zeile, nr(Spalte::Entgelt)), "45000,50");
+    EXPECT_EQ(t(Zeile2010 - 1, nr(Spalte::Entgelt)), "30000,00");
+    const QFont schrift =
+        fenster.grid()->model()->index(Zeile2010, nr(Spalte::Entgelt)).data(Qt::FontRole).value<QFont>();
     EXPECT_TRUE(schrift.bold());
     EXPECT_EQ(schrift.pointSizeF(), 12);
     EXPECT_EQ(gespeichert().jahresentgelt[Letzte - 4], Festkomma::ausText(u"45000,5"));
     EXPECT_EQ(fenster.label2()->text(), fenster.rechentabelle().rentenkopf());
     EXPECT_NE(fenster.label2()->text(), "793,00 €");
     // The view shows the cell where the calculation left the current one.
-    EXPECT_EQ(fenster.grid()->currentIndex(), fenster.grid()->model()->index(Letzte, 23));
+    EXPECT_EQ(fenster.grid()->currentIndex(), fenster.grid()->model()->index(Letzte, nr(Spalte::Rente)));
 }
 
 TEST_F(GridTest, PunktZeigtDieFormatvorschrift)
 {
-    klick(Zeile2010, 16);
+    klick(Zeile2010, nr(Spalte::Bonus));
     Nachrichten::setzeNächsteAntwort(QMessageBox::Ok);
     QTest::keyClicks(fenster.grid(), QStringLiteral("1."));
     ASSERT_EQ(Nachrichten::gezeigte().size(), 1);
     EXPECT_EQ(Nachrichten::gezeigte()[0].titel, "");
     EXPECT_EQ(Nachrichten::gezeigte()[0].text, "Format-Vorschrift: ######,##\n(mit Komma und 2 Dezimalen)");
-    EXPECT_EQ(t(Zeile2010, 16), " 1");
+    EXPECT_EQ(t(Zeile2010, nr(Spalte::Bonus)), " 1");
     QTest::keyClick(fenster.grid(), Qt::Key_Backspace);
-    EXPECT_EQ(t(Zeile2010, 16), " ");
+    EXPECT_EQ(t(Zeile2010, nr(Spalte::Bonus)), " ");
 }
 
 TEST_F(GridTest, PfeiltastenBewegenDieAktuelleZelle)
 {
-    klick(Zeile2010, 3);
+    klick(Zeile2010, nr(Spalte::DurchZwölf));
     QTest::keyClick(fenster.grid(), Qt::Key_Left);
     EXPECT_EQ(fenster.rechentabelle().aktuelleZeile(), Zeile2010);
     EXPECT_EQ(fenster.rechentabelle().aktuelleSpalte(), 2);
     QTest::keyClicks(fenster.grid(), QStringLiteral("7"));
-    EXPECT_EQ(t(Zeile2010, 2), "30000,007"); // no click, no blank: typed onto the text
+    EXPECT_EQ(t(Zeile2010, nr(Spalte::Entgelt)), "30000,007"); // no click, no blank: typed onto the text
 }
 
 } // namespace

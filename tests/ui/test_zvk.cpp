@@ -92,7 +92,8 @@ TEST_F(ZVKTest, VerlängernHoltDieTabelleAusDerListeOhneZuSpeichern)
     ASSERT_TRUE(fenster.listeSichtbar());
     EXPECT_EQ(fenster.fensterhöheTwips(), 5100);
     // An edit in the list that is never chosen.
-    fenster.namensliste().modell().setzeText(Namensliste::ErsteFallzeile, 3, QStringLiteral("Geändert"));
+    fenster.namensliste().modell().setzeText(Namensliste::ErsteFallzeile, nr(Listenspalte::Nachname),
+                                             QStringLiteral("Geändert"));
 
     leiste().verlängern->click();
     EXPECT_FALSE(fenster.listeSichtbar());
