@@ -24,6 +24,11 @@ constexpr std::array<const char*, Namensliste::Spalten> Kopf0{"Datensatz-",
 constexpr std::array<const char*, Namensliste::Spalten> Kopf1{
     "wahl hier", "Anrede", "Vorname ", "Nachname ", " Tag", " Monat", " Jahr", "nummer", " ", "  "};
 
+// The two heading rows read as one, for a screen reader.
+constexpr std::array<const char*, Namensliste::Spalten> Überschriften{
+    "Datensatzwahl",       "Anrede",  "Vorname", "Nachname", "Geburtstag", "Geburtsmonat", "Geburtsjahr",
+    "Versicherungsnummer", "Strasse", "Wohnort"};
+
 // The columns after the case number show the record's text fields in their order.
 Datensatz::Textfeld feld(int spalte)
 {
@@ -35,10 +40,19 @@ int breite(int spalte)
     return Datensatz::Textbreite[std::size_t(feld(spalte))];
 }
 
-// Only ASCII counts: umlauts and ß have no place in these fields.
+// Every letter the case file can hold, so that names and places are written as people
+// write them ("Jürgen", "Çelik"); a letter the file has no place for ("Ł") is refused.
 bool buchstabe(char16_t z)
 {
-    return (z >= u'A' && z <= u'Z') || (z >= u'a' && z <= u'z');
+    const QChar zeichen(z);
+    return zeichen.isLetter() && Zeichensatz::speicherbar(zeichen);
+}
+
+// Within names and addresses: "Müller-Lüdenscheidt", "O'Brien", "Dr. Weiß", "Str. 5, App. 2";
+// the typographic apostrophe as well, which some keyboards give.
+bool satzzeichen(char16_t z)
+{
+    return z == u' ' || z == u',' || z == u'.' || z == u'-' || z == u'\'' || z == u'\u2019';
 }
 
 bool ziffer(char16_t z)
@@ -87,6 +101,16 @@ void Namensliste::formatieren()
     }
     m.setzeVerbundeneZeile(0);
     m.setzeText(Zählerzeile, nr(Listenspalte::Fall), QString());
+
+    Zellenmodell::Vorlesen vorlesen;
+    for (const char* überschrift : Überschriften)
+        vorlesen.überschriften.append(QString::fromUtf8(überschrift));
+    vorlesen.ersteZeile = ErsteFallzeile;
+    vorlesen.zeilenname = [](int zeile) {
+        return zeile == Zählerzeile ? QStringLiteral("Noch frei")
+                                    : QStringLiteral("Fall %1").arg(fallAusZeile(zeile));
+    };
+    m.setzeVorlesen(std::move(vorlesen));
 }
 
 void Namensliste::namensgridfüllen()
@@ -165,9 +189,10 @@ void Namensliste::Namensgrid_KeyPress(char16_t zeichen)
             zifferfeld(zeichen, w, 1935, 1990);
         break;
     default: {
-        const bool satzzeichen = zeichen == u' ' || zeichen == u',' || zeichen == u'.';
+        // Insurance number, street and town take digits, and with them the slash ("12/3").
         const bool ziffernErlaubt = m_spalte >= nr(Listenspalte::Versicherungsnummer);
-        if (satzzeichen || buchstabe(zeichen) || (ziffernErlaubt && ziffer(zeichen)))
+        if (satzzeichen(zeichen) || buchstabe(zeichen) ||
+            (ziffernErlaubt && (ziffer(zeichen) || zeichen == u'/')))
             textzeichen(zeichen, w);
     }
     }

@@ -44,6 +44,32 @@ constexpr std::array<const char*, Rechentabelle::Spalten> Kopf3{" ",
                                                                 " ",
                                                                 "monatlich "};
 
+// The three heading rows read as one, for a screen reader; the operators in words.
+constexpr std::array<const char*, Rechentabelle::Spalten> Überschriften{"Jahr",
+                                                                        "Alter",
+                                                                        "Jahresentgelt (ATV-pflichtig)",
+                                                                        "geteilt durch 12 gleich",
+                                                                        "Monatliches Entgelt im Durchschnitt",
+                                                                        "geteilt durch",
+                                                                        "Referenzentgelt",
+                                                                        "gleich",
+                                                                        "Beitragswertziffer",
+                                                                        "mal",
+                                                                        "Altersfaktor",
+                                                                        "gleich",
+                                                                        "Beitragspunkte",
+                                                                        "plus",
+                                                                        "Elternzeitpunkte",
+                                                                        "plus",
+                                                                        "Bonuspunkte",
+                                                                        "gleich",
+                                                                        "Versorgungspunkte",
+                                                                        "Gesamtpunkte bis hier",
+                                                                        "mal",
+                                                                        "Meßbetrag Euro",
+                                                                        "gleich",
+                                                                        "Rentenanspruch monatlich"};
+
 // Operator and constant columns of every year row.
 constexpr std::array<std::pair<Spalte, const char*>, 11> Festtexte{{
     {Spalte::DurchZwölf, "/12 ="},
@@ -70,6 +96,12 @@ Rechentabelle::Rechentabelle(Arbeitsstand& stand, Falldatei& datei, Meldungen& m
     QFont schrift(QStringLiteral("Arial"));
     schrift.setPointSizeF(9.75);
     m_modell.setzeSchrift(schrift);
+    Zellenmodell::Vorlesen vorlesen;
+    for (const char* überschrift : Überschriften)
+        vorlesen.überschriften.append(QString::fromUtf8(überschrift));
+    vorlesen.ersteZeile = Jahreszeile::Erste;
+    vorlesen.zeilenname = [this](int zeile) { return m_modell.text(zeile, 0).trimmed(); };
+    m_modell.setzeVorlesen(std::move(vorlesen));
 }
 
 QVector<int> Rechentabelle::spaltenbreiten(int tabellenbreite)

@@ -13,7 +13,12 @@ QString Tabelleneingabe::formatVorschrift()
 
 Tabelleneingabe::Tabelleneingabe(Rechentabelle& tabelle, QObject* parent)
     : QObject(parent), m_tabelle(tabelle)
-{}
+{
+    connect(&tabelle.modell(), &QAbstractItemModel::modelReset, this, [this] {
+        m_begonneneZeile = -1;
+        m_begonneneSpalte = -1;
+    });
+}
 
 Tabelleneingabe::Eingabe Tabelleneingabe::eingabezelle() const
 {
@@ -33,9 +38,32 @@ Tabelleneingabe::Eingabe Tabelleneingabe::eingabezelle() const
 void Tabelleneingabe::Grid_Click()
 {
     if (eingabezelle() != Eingabe::Keine) {
-        m_tabelle.setzeAktuellenText(QStringLiteral(" "));
+        beginnen();
         return;
     }
+    elternzeitÖffnen();
+}
+
+void Tabelleneingabe::beginnen()
+{
+    m_tabelle.setzeAktuellenText(QStringLiteral(" "));
+    m_begonneneZeile = m_tabelle.aktuelleZeile();
+    m_begonneneSpalte = m_tabelle.aktuelleSpalte();
+}
+
+bool Tabelleneingabe::begonnen() const
+{
+    return m_begonneneZeile == m_tabelle.aktuelleZeile() && m_begonneneSpalte == m_tabelle.aktuelleSpalte();
+}
+
+void Tabelleneingabe::Grid_KeyDown(int taste)
+{
+    if (taste == Qt::Key_F2 && eingabezelle() == Eingabe::Keine)
+        elternzeitÖffnen();
+}
+
+void Tabelleneingabe::elternzeitÖffnen()
+{
     // The panel has values only for the years from 2002 on; the 2001 row and the heading
     // have no parental leave to compute.
     const int zeile = m_tabelle.aktuelleZeile();
@@ -47,8 +75,15 @@ void Tabelleneingabe::Grid_Click()
 void Tabelleneingabe::Grid_KeyPress(char16_t& code)
 {
     const Eingabe art = eingabezelle();
-    if (art == Eingabe::Keine)
+    if (art == Eingabe::Keine) {
+        if (code == Taste::Eingabe || code == Taste::Leertaste)
+            elternzeitÖffnen();
         return;
+    }
+    // Appending to the value shown would turn 30000,00 into 30000,004.
+    const bool tippt = code == Taste::Rückschritt || code == Taste::Komma || (code >= u'0' && code <= u'9');
+    if (tippt && !begonnen())
+        beginnen();
     const QString text = m_tabelle.aktuellerText();
 
     if (code == Taste::Rückschritt) {

@@ -22,7 +22,12 @@ public:
     // Acts on the table's current cell, which the click has just made current.
     void Grid_Click();
     // One key as its character code; the code may be changed (a comma becomes a point).
+    // A pay, bonus or start-credit cell reached by the keyboard starts a new value with the
+    // first digit, comma or Backspace, as if it had been clicked; Enter or Space on a
+    // parental-leave cell opens the panel, as the click does.
     void Grid_KeyPress(char16_t& code);
+    // Keys without a character, as Qt's key code: F2 opens the panel as Enter does.
+    void Grid_KeyDown(int taste);
 
 signals:
     // A click on the parental-leave column of a year row: the window opens its panel.
@@ -31,6 +36,9 @@ signals:
 private:
     enum class Eingabe { Keine, Entgelt, Bonus, Startgutschrift };
     Eingabe eingabezelle() const;
+    void elternzeitÖffnen();
+    void beginnen();
+    bool begonnen() const;
     void zifferAnfügen(Eingabe art, QChar ziffer);
 
     void fettZeigen(int zeile, Spalte spalte, qreal punkte);
@@ -43,4 +51,8 @@ private:
     void speichernUndRechnen();
 
     Rechentabelle& m_tabelle;
+    // The input cell the user started typing into (a click, or the first key); -1 for none.
+    // Any rewrite of the table forgets it.
+    int m_begonneneZeile = -1;
+    int m_begonneneSpalte = -1;
 };

@@ -56,8 +56,34 @@ QVariant Zellenmodell::data(const QModelIndex& index, int role) const
         if (z.ausrichtung)
             return int(z.ausrichtung);
         return int((siehtAusWieZahl(z.text) ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter);
+    case Qt::AccessibleTextRole: return vorlesetext(index.row(), index.column());
+    case Qt::AccessibleDescriptionRole: return m_vorlesen.beschreibungen.value(index.column());
     default: return {};
     }
+}
+
+QString Zellenmodell::vorlesetext(int zeile, int spalte) const
+{
+    const QString text = this->text(zeile, spalte).trimmed();
+    if (zeile < m_vorlesen.ersteZeile || !m_vorlesen.zeilenname || spalte >= m_vorlesen.überschriften.size())
+        return text;
+    QString überschrift = m_vorlesen.überschriften[spalte];
+    if (const qsizetype klammer = überschrift.indexOf(QStringLiteral(" ("), 1); klammer > 0)
+        überschrift.truncate(klammer);
+    return QStringLiteral("%1, %2: %3")
+        .arg(m_vorlesen.zeilenname(zeile), überschrift, text.isEmpty() ? QStringLiteral("leer") : text);
+}
+
+QVariant Zellenmodell::headerData(int abschnitt, Qt::Orientation richtung, int role) const
+{
+    if (role != Qt::DisplayRole)
+        return QAbstractTableModel::headerData(abschnitt, richtung, role);
+    if (richtung == Qt::Horizontal && abschnitt >= 0 && abschnitt < m_vorlesen.überschriften.size())
+        return m_vorlesen.überschriften[abschnitt];
+    if (richtung == Qt::Vertical && m_vorlesen.zeilenname && abschnitt >= m_vorlesen.ersteZeile &&
+        abschnitt < m_zeilen)
+        return m_vorlesen.zeilenname(abschnitt);
+    return QAbstractTableModel::headerData(abschnitt, richtung, role);
 }
 
 const QFont& Zellenmodell::zellenschrift(qreal größe, bool fett) const

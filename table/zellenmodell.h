@@ -5,6 +5,8 @@
 #include <QFont>
 #include <QList>
 #include <QString>
+#include <QStringList>
+#include <functional>
 
 // A grid of text cells with their own background, font size, boldness and alignment, as
 // the calculation table and the case list need them. The first rows and columns can be
@@ -27,6 +29,22 @@ public:
     int columnCount(const QModelIndex& parent = {}) const override;
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
     Qt::ItemFlags flags(const QModelIndex& index) const override;
+    QVariant headerData(int abschnitt, Qt::Orientation richtung, int role = Qt::DisplayRole) const override;
+
+    // What a screen reader hears. The headings are the columns' headers; a cell from row
+    // `ersteZeile` on reads as its row's name, its heading without a remark in brackets and
+    // its text: "2002, Jahresentgelt: 30000,00". A column's description explains it.
+    struct Vorlesen {
+        QStringList überschriften;
+        int ersteZeile = 0;
+        std::function<QString(int zeile)> zeilenname;
+        QStringList beschreibungen;
+    };
+    void setzeVorlesen(Vorlesen vorlesen) { m_vorlesen = std::move(vorlesen); }
+    void setzeSpaltenbeschreibungen(const QStringList& beschreibungen)
+    {
+        m_vorlesen.beschreibungen = beschreibungen;
+    }
 
     // The grid's own properties.
     void setzeFesteBereiche(int zeilen, int spalten);
@@ -84,6 +102,8 @@ private:
     mutable QList<Schriftform> m_schriften;
     int m_verbundeneZeile = -1;
     int m_sammlung = 0;
+    Vorlesen m_vorlesen;
+    QString vorlesetext(int zeile, int spalte) const;
 };
 
 // Sammelt changes of a Zellenmodell for the length of a scope.

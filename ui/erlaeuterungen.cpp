@@ -120,11 +120,12 @@ QString text(Element element)
 
 QString bediensteter(bool tabelleSichtbar)
 {
+    // The keys are named too: the name label is no button to the eye.
     if (tabelleSichtbar)
-        return QStringLiteral("Hier können Sie bis zu 7 Versicherungsfälle anlegen.");
+        return QStringLiteral("Hier können Sie bis zu 7 Versicherungsfälle anlegen (Tastatur: Alt+F).");
     return QStringLiteral(
-        " Klicken sie in Spalte 1 den gewünschten Fall an. Sie können in den hellgrünen Zellen "
-        "bis zu sieben Personalfälle anlegen.");
+        " Klicken sie in Spalte 1 den gewünschten Fall an (Tastatur: Eingabetaste). Sie können in den "
+        "hellgrünen Zellen bis zu sieben Personalfälle anlegen.");
 }
 
 std::optional<QString> rechentabelle(double xTwips)

@@ -27,7 +27,15 @@ void Namensgrid::keyPressEvent(QKeyEvent* ereignis)
     case Qt::Key_Right: m_liste.bewegen(0, 1); return;
     case Qt::Key_Delete: m_liste.Namensgrid_KeyDown(Qt::Key_Delete); return;
     case Qt::Key_Return:
-    case Qt::Key_Enter: m_liste.Namensgrid_KeyPress(Taste::Eingabe); return;
+    case Qt::Key_Enter:
+        // In the case-number column Enter chooses the case, as a click does.
+        if (m_liste.aktuelleSpalte() == nr(Listenspalte::Fall)) {
+            if (m_liste.Namensgrid_Click() && fallGewählt)
+                fallGewählt();
+            return;
+        }
+        m_liste.Namensgrid_KeyPress(Taste::Eingabe);
+        return;
     case Qt::Key_Backspace: m_liste.Namensgrid_KeyPress(Taste::Rückschritt); return;
     default: break;
     }

@@ -15,7 +15,7 @@ class Namensgrid : public Tabellenansicht
 public:
     Namensgrid(Namensliste& liste, QWidget* parent = nullptr);
 
-    // Called after a click has chosen a case and it is loaded.
+    // Called after a click or Enter has chosen a case and it is loaded.
     std::function<void()> fallGewählt;
 
 protected:

@@ -291,6 +291,11 @@ void Tabellenansicht::aktuelleZelleAnwenden()
 
 void Tabellenansicht::keyPressEvent(QKeyEvent* ereignis)
 {
+    if (ereignis->key() == Qt::Key_F2) {
+        ereignis->accept();
+        emit funktionstasteGedrueckt(ereignis->key());
+        return;
+    }
     int code = 0;
     if (ereignis->key() == Qt::Key_Return || ereignis->key() == Qt::Key_Enter)
         code = Taste::Eingabe;

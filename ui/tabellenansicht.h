@@ -37,6 +37,8 @@ public:
 signals:
     // Every key that carries a character, as its code; Enter and Backspace as in Taste.
     void tasteGedrueckt(int code);
+    // F2, which carries no character, as Qt's key code.
+    void funktionstasteGedrueckt(int taste);
     // The user moved the current cell (mouse or arrow keys).
     void zelleGewechselt(int zeile, int spalte);
 

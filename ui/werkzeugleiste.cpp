@@ -2,6 +2,7 @@
 
 #include "ui/platzierung.h"
 #include "ui/symbolbild.h"
+#include "ui/zugang.h"
 
 using Platzierung::platzieren;
 
@@ -11,7 +12,10 @@ namespace {
 QPushButton* knopf(QWidget* fenster, const QCursor& zeiger, const QString& text, int links, int oben,
                    int breite, int höhe)
 {
-    auto* b = new QPushButton(text, fenster);
+    auto* b = new QPushButton(fenster);
+    Werkzeugleiste::beschriften(b, text);
+    // Enter presses the button with the focus, as Space does.
+    b->setAutoDefault(true);
     b->setFont(Platzierung::arial(12));
     b->setCursor(zeiger);
     platzieren(b, links, oben, breite, höhe);
@@ -24,6 +28,7 @@ Symbolbild* bild(QWidget* fenster, const QCursor& zeiger, const char* name, QSiz
     auto* p = new Symbolbild(Symbole::symbol(QString::fromLatin1(name)), eigeneGröße, fenster);
     p->setCursor(zeiger);
     platzieren(p, links, oben, breite, höhe);
+    Zugang::alsSchmuck(p);
     return p;
 }
 
@@ -35,22 +40,31 @@ Werkzeugleiste Werkzeugleiste::anlegen(QWidget* fenster, const QCursor& z)
     const QSize kleinesBild(24, 23);
     Werkzeugleiste w;
     // Each picture is made right after its button so that it lies above it.
-    w.info = knopf(fenster, z, QStringLiteral("        Programm-Info"), 0, 0, 2350, 615);
+    w.info = knopf(fenster, z, QStringLiteral("        Programm-&Info"), 0, 0, 2350, 615);
     w.picture4 = bild(fenster, z, "info", symbol, 60, 60, 525, 525);
-    w.atv = knopf(fenster, z, QStringLiteral("         ATV / ATV-K"), 2370, 0, 2235, 615);
+    w.atv = knopf(fenster, z, QStringLiteral("         &ATV / ATV-K"), 2370, 0, 2235, 615);
     w.picture3 = bild(fenster, z, "atv", symbol, 2490, 90, 525, 465);
-    w.bescheid = knopf(fenster, z, QStringLiteral("          Anschreiben"), 4620, 0, 2355, 615);
+    w.bescheid = knopf(fenster, z, QStringLiteral("          A&nschreiben"), 4620, 0, 2355, 615);
     w.picture5 = bild(fenster, z, "anschreiben", kleinesBild, 4920, 90, 435, 405);
     w.blatt = knopf(fenster, z, QString(), 6990, 0, 705, 615);
     w.blatt->unsetCursor();
+    // The button has a picture and no caption: its name and key are its own.
+    w.blatt->setAccessibleName(QStringLiteral("Anschreibentext bearbeiten"));
+    w.blatt->setShortcut(QKeySequence(Qt::ALT | Qt::Key_T));
     w.picture7 = bild(fenster, z, "blatt", symbol, 7050, 60, 555, 525);
     w.picture7->unsetCursor();
-    w.berechnung = knopf(fenster, z, QStringLiteral("        Berechnung"), 7710, 0, 2505, 615);
+    w.berechnung = knopf(fenster, z, QStringLiteral("        &Berechnung"), 7710, 0, 2505, 615);
     w.picture6 = bild(fenster, z, "berechnung", kleinesBild, 7980, 90, 465, 465);
-    w.hilfe = knopf(fenster, z, QStringLiteral("        Hilfe"), 10230, 0, 1725, 615);
+    w.hilfe = knopf(fenster, z, QStringLiteral("        &Hilfe"), 10230, 0, 1725, 615);
     w.picture2 = bild(fenster, z, "hilfe", symbol, 10320, 30, 615, 525);
-    w.schließen = knopf(fenster, z, QStringLiteral("     Schließen"), 11970, 0, 2145, 615);
+    w.schließen = knopf(fenster, z, QStringLiteral("     &Schließen"), 11970, 0, 2145, 615);
     w.picture1 = bild(fenster, z, "schliessen", symbol, 12060, 60, 555, 495);
-    w.verlängern = knopf(fenster, z, QStringLiteral("Verlängern"), 11940, 615, 2175, 375);
+    w.verlängern = knopf(fenster, z, QStringLiteral("&Verlängern"), 11940, 615, 2175, 375);
     return w;
+}
+
+void Werkzeugleiste::beschriften(QPushButton* knopf, const QString& text)
+{
+    knopf->setText(text);
+    knopf->setAccessibleName(Zugang::nameAusBeschriftung(text));
 }

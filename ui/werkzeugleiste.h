@@ -28,4 +28,7 @@ struct Werkzeugleiste {
 
     // zeiger: the pointer over the buttons and pictures.
     static Werkzeugleiste anlegen(QWidget* fenster, const QCursor& zeiger);
+    // A caption with its Alt key marked by '&'; screen readers hear it without the blanks
+    // that make room for the picture.
+    static void beschriften(QPushButton* knopf, const QString& text);
 };

@@ -32,12 +32,6 @@ void textZeichnen(QPainter* maler, const QRect& zelle, Qt::Alignment lage, const
 void Zellenzeichner::paint(QPainter* maler, const QStyleOptionViewItem& option,
                            const QModelIndex& index) const
 {
-    // The current cell of a grid with the focus carries the style's focus frame; that one
-    // cell is left to the style.
-    if (option.state & QStyle::State_HasFocus) {
-        QStyledItemDelegate::paint(maler, option, index);
-        return;
-    }
     const QPalette::ColorGroup gruppe = !(option.state & QStyle::State_Enabled) ? QPalette::Disabled
                                         : (option.state & QStyle::State_Active) ? QPalette::Normal
                                                                                 : QPalette::Inactive;
@@ -52,9 +46,26 @@ void Zellenzeichner::paint(QPainter* maler, const QStyleOptionViewItem& option,
     }
 
     const QString text = index.data(Qt::DisplayRole).toString();
-    if (text.isEmpty())
-        return;
+    if (!text.isEmpty())
+        textMitFormZeichnen(maler, option, index, gruppe, text);
+    // The current cell of the grid with the focus: the style's dotted mark is lost on the
+    // coloured cells, a frame in the text colour is not.
+    if (option.state & QStyle::State_HasFocus) {
+        maler->save();
+        QPen stift(option.palette.color(gruppe, QPalette::Text), Fokusbreite);
+        stift.setJoinStyle(Qt::MiterJoin);
+        maler->setPen(stift);
+        maler->setBrush(Qt::NoBrush);
+        const qreal rand = Fokusbreite / 2.0;
+        maler->drawRect(QRectF(option.rect).adjusted(rand, rand, -rand, -rand));
+        maler->restore();
+    }
+}
 
+void Zellenzeichner::textMitFormZeichnen(QPainter* maler, const QStyleOptionViewItem& option,
+                                         const QModelIndex& index, QPalette::ColorGroup gruppe,
+                                         const QString& text) const
+{
     QColor farbe;
     if (option.state & QStyle::State_Selected) {
         farbe = option.palette.color(gruppe, QPalette::HighlightedText);

@@ -3,8 +3,8 @@
 #include <QStyledItemDelegate>
 
 // Paints a grid cell straight onto the view: its background, then its text in the cell's
-// font, colour and alignment, clipped to the cell and never shortened. The style's general
-// item painting costs many times as much per cell and adds nothing a grid shows.
+// font, colour and alignment, clipped to the cell and never shortened, and the focus frame. The style's
+// general item painting costs many times as much per cell and adds nothing a grid shows.
 class Zellenzeichner : public QStyledItemDelegate
 {
 public:
@@ -16,4 +16,10 @@ public:
     // and right, in pixels.
     static constexpr int Polster = 1;
     static constexpr int Textrand = 2;
+    // The frame of the current cell while its grid has the focus, in pixels.
+    static constexpr int Fokusbreite = 2;
+
+private:
+    void textMitFormZeichnen(QPainter* maler, const QStyleOptionViewItem& option, const QModelIndex& index,
+                             QPalette::ColorGroup gruppe, const QString& text) const;
 };

@@ -8,6 +8,7 @@
 #include "ui/sozialpanel.h"
 #include "ui/symbolbild.h"
 #include "ui/tabellenansicht.h"
+#include "ui/zugang.h"
 
 #include <QApplication>
 #include <QHeaderView>
@@ -30,9 +31,9 @@ constexpr int Normalhöhe = 9100;
 constexpr int Tabellenoben = 1005;
 constexpr int NormaleTabellenhöhe = 7380;
 
-QLabel* umrandetesLabel(QWidget* eltern, const QColor& hintergrund)
+template <class Label = QLabel> Label* umrandetesLabel(QWidget* eltern, const QColor& hintergrund)
 {
-    auto* label = new QLabel(eltern);
+    auto* label = new Label(eltern);
     label->setFrameStyle(QFrame::Box | QFrame::Plain);
     label->setTextFormat(Qt::PlainText);
     label->setAutoFillBackground(true);
@@ -68,6 +69,7 @@ ZVK::ZVK(QWidget* parent)
     p.setColor(QPalette::Window, Farben::HellGelb);
     setPalette(p);
     setFont(arial(14.25));
+    Zugang::einrichten();
     steuerelementeAnlegen();
     befehleVerbinden();
     anschlüsseVerbinden();
@@ -84,7 +86,7 @@ void ZVK::steuerelementeAnlegen()
     const QCursor zeiger = Symbole::zeiger();
     m_leiste = Werkzeugleiste::anlegen(this, zeiger);
 
-    m_bediensteter = umrandetesLabel(this, Farben::Weiß);
+    m_bediensteter = umrandetesLabel<Namensfeld>(this, Farben::Weiß);
     m_bediensteter->setCursor(zeiger);
     platzieren(m_bediensteter, 0, 600, 4605, 405);
 
@@ -138,6 +140,7 @@ void ZVK::steuerelementeAnlegen()
     erklärbarMachen(m_bediensteter);
     erklärbarMachen(m_grid->viewport());
     setMouseTracking(true);
+    bedienungEinrichten();
 }
 
 void ZVK::befehleVerbinden()
@@ -191,6 +194,7 @@ void ZVK::gridVerbinden()
         char16_t taste = char16_t(code);
         m_eingabe.Grid_KeyPress(taste);
     });
+    connect(m_grid, &Tabellenansicht::funktionstasteGedrueckt, &m_eingabe, &Tabelleneingabe::Grid_KeyDown);
     connect(&m_eingabe, &Tabelleneingabe::sozialpanelAngefordert, m_sozialpanel, &Sozialpanel::öffnen);
 }
 
@@ -259,6 +263,7 @@ Namensgrid* ZVK::namensgrid()
     m_namensgrid->setzeZeilenhöheTwips(Namensliste::Zählerzeile, Namensliste::Zählerzeilenhöhe);
     m_sozialpanel->setzeFallliste(m_namensgrid);
     erklärbarMachen(m_namensgrid->viewport());
+    fallistenZugang();
     return m_namensgrid;
 }
 
@@ -284,9 +289,13 @@ void ZVK::namensgridfüllen()
 
 void ZVK::tabelleZeigen()
 {
+    const bool fokus = m_namensgrid && m_namensgrid->hasFocus();
+    m_grid->show();
     if (m_namensgrid)
         m_namensgrid->hide();
-    m_grid->show();
+    // A case chosen from the keyboard: typing goes on in the table.
+    if (fokus)
+        m_grid->setFocus();
 }
 
 // --- end case list ---
@@ -294,13 +303,13 @@ void ZVK::tabelleZeigen()
 void ZVK::normalesLayout()
 {
     layoutSetzen(Normalhöhe, NormaleTabellenhöhe);
-    m_leiste.verlängern->setText(QStringLiteral("Verlängern"));
+    m_leiste.beschriften(m_leiste.verlängern, QStringLiteral("&Verlängern"));
 }
 
 void ZVK::kurzesLayout()
 {
     layoutSetzen(5100, 3380);
-    m_leiste.verlängern->setText(QStringLiteral("Verlängern"));
+    m_leiste.beschriften(m_leiste.verlängern, QStringLiteral("&Verlängern"));
 }
 
 void ZVK::langesLayout()
@@ -310,7 +319,7 @@ void ZVK::langesLayout()
     const int fensterhöhe = std::max(m_bildschirmhöhe() - 500, Normalhöhe);
     move(x(), 0);
     layoutSetzen(fensterhöhe, fensterhöhe - 1400, false);
-    m_leiste.verlängern->setText(QStringLiteral("Verkürzen"));
+    m_leiste.beschriften(m_leiste.verlängern, QStringLiteral("&Verkürzen"));
 }
 
 void ZVK::layoutSetzen(int fensterhöheTwips, int tabellenhöheTwips, bool erläuterungenVerschieben)
@@ -327,7 +336,7 @@ void ZVK::layoutSetzen(int fensterhöheTwips, int tabellenhöheTwips, bool erlä
 
 void ZVK::Verlängern_Click()
 {
-    if (m_leiste.verlängern->text() != QStringLiteral("Verlängern")) {
+    if (m_leiste.verlängern->text() != QStringLiteral("&Verlängern")) {
         // Whichever of table and case list is in view stays in view.
         normalesLayout();
         return;

@@ -9,6 +9,7 @@
 #include "table/rechentabelle.h"
 #include "table/tabelleneingabe.h"
 #include "ui/nachrichten.h"
+#include "ui/namensfeld.h"
 #include "ui/webseiten.h"
 #include "ui/werkzeugleiste.h"
 
@@ -18,6 +19,7 @@
 #include <functional>
 
 class Namensgrid;
+class QFocusFrame;
 class Sozialpanel;
 class Tabellenansicht;
 
@@ -43,7 +45,7 @@ public:
     Tabelleneingabe& eingabe() { return m_eingabe; }
     Sozialpanel* sozialpanel() const { return m_sozialpanel; }
     Tabellenansicht* grid() const { return m_grid; }
-    QLabel* bediensteter() const { return m_bediensteter; }
+    Namensfeld* bediensteter() const { return m_bediensteter; }
     QLabel* label2() const { return m_label2; }
     QLabel* erläuterungen() const { return m_erläuterungen; }
     QLabel* label1() const { return m_label1; }
@@ -113,6 +115,9 @@ protected:
 
 private:
     void steuerelementeAnlegen();
+    // Keys, tab order, focus frame and what screen readers hear (zvk_bedienung.cpp).
+    void bedienungEinrichten();
+    void fallistenZugang();
     void kombinationsfelderFüllen();
     void gridVerbinden();
     void befehleVerbinden();
@@ -132,7 +137,8 @@ private:
     Tabelleneingabe m_eingabe{m_tabelle};
     Drucksachen m_drucksachen;
 
-    QLabel* m_bediensteter = nullptr;
+    Namensfeld* m_bediensteter = nullptr;
+    QFocusFrame* m_fokusrahmen = nullptr;
     QLabel* m_label1 = nullptr;
     QLabel* m_label2 = nullptr;
     Tabellenansicht* m_grid = nullptr;

@@ -55,12 +55,20 @@ TEST_F(NamenslisteTest, TastenregelnJeSpalte)
         {Listenspalte::Jahr, "19", "19", "2"},
         {Listenspalte::Monat, "Septembers", "September", "0"},
         {Listenspalte::Monat, "13.", "13", "7"},
-        {Listenspalte::Nachname, "Müller", "Mller", "15"},
-        {Listenspalte::Vorname, "Anne-Marie", "AnneMarie", "6"},
+        {Listenspalte::Monat, "März", "März", "5"},
+        {Listenspalte::Nachname, "Müller-Lüdenscheidt", "Müller-Lüdenscheidt", "1"},
+        {Listenspalte::Vorname, "Anne-Marie", "Anne-Marie", "5"},
+        {Listenspalte::Nachname, "O'Brien d’Arc", "O'Brien d’Arc", "7"},
+        {Listenspalte::Vorname, "Œuvre Ñoño Ç", "Œuvre Ñoño Ç", "3"},
+        // Letters outside the file's code page, signs that are no letters, digits and the
+        // slash in a name.
+        {Listenspalte::Nachname, "Łukasz €1/2", "ukasz ", "14"},
         {Listenspalte::Vorname, "Max  B", "Max B", "10"},
         {Listenspalte::Vorname, "  Jo", "Jo", "13"},
         {Listenspalte::Anrede, "Dr.,7", "Dr.,", "1"},
-        {Listenspalte::Versicherungsnummer, "ATV-12/3 ß", "ATV123 ", "23"},
+        {Listenspalte::Versicherungsnummer, "ATV-12/3 ß", "ATV-12/3 ß", "20"},
+        {Listenspalte::Straße, "Königsallee 12a", "Königsallee 12a", "15"},
+        {Listenspalte::Wohnort, "40212 Düsseldorf", "40212 Düsseldorf", "14"},
     };
     for (const auto& f : fälle) {
         const int spalte = nr(f.spalte);

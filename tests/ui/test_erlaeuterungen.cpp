@@ -77,7 +77,7 @@ TEST(Erläuterungstexte, NennenDieWebadresseAusEinerHand)
 TEST(Erläuterungstexte, BediensteterHängtVonDerTabelleAb)
 {
     EXPECT_EQ(Erlaeuterungen::bediensteter(true),
-              QStringLiteral("Hier können Sie bis zu 7 Versicherungsfälle anlegen."));
+              QStringLiteral("Hier können Sie bis zu 7 Versicherungsfälle anlegen (Tastatur: Alt+F)."));
     EXPECT_TRUE(Erlaeuterungen::bediensteter(false).startsWith(QStringLiteral(" Klicken sie in Spalte 1")));
 }
 

@@ -1,5 +1,6 @@
 #include "fenster.h"
 #include "jahreszeilen.h"
+#include "ui/sozialpanel.h"
 
 #include <QLabel>
 
@@ -53,8 +54,40 @@ TEST_F(GridTest, PfeiltastenBewegenDieAktuelleZelle)
     QTest::keyClick(fenster.grid(), Qt::Key_Left);
     EXPECT_EQ(fenster.rechentabelle().aktuelleZeile(), Zeile2010);
     EXPECT_EQ(fenster.rechentabelle().aktuelleSpalte(), 2);
-    QTest::keyClicks(fenster.grid(), QStringLiteral("7"));
-    EXPECT_EQ(t(Zeile2010, nr(Spalte::Entgelt)), "30000,007"); // no click, no blank: typed onto the text
+    // Reached by the keyboard, the cell starts a new value as after a click, and keeps it
+    // while the user types on; coming back to it starts again.
+    QTest::keyClicks(fenster.grid(), QStringLiteral("75"));
+    EXPECT_EQ(t(Zeile2010, nr(Spalte::Entgelt)), " 75");
+    QTest::keyClick(fenster.grid(), Qt::Key_Down);
+    QTest::keyClick(fenster.grid(), Qt::Key_Backspace);
+    EXPECT_EQ(t(Zeile2010 + 1, nr(Spalte::Entgelt)), "");
+    QTest::keyClick(fenster.grid(), Qt::Key_Up);
+    QTest::keyClicks(fenster.grid(), QStringLiteral(",5"));
+    EXPECT_EQ(t(Zeile2010, nr(Spalte::Entgelt)), " .5");
+    // A click still blanks the cell once, and typing goes on after it.
+    klick(Zeile2010, nr(Spalte::Bonus));
+    QTest::keyClicks(fenster.grid(), QStringLiteral("1,2"));
+    EXPECT_EQ(t(Zeile2010, nr(Spalte::Bonus)), " 1.2");
+}
+
+TEST_F(GridTest, TastenÖffnenDasElternzeitpanel)
+{
+    for (const Qt::Key taste : {Qt::Key_Return, Qt::Key_Space, Qt::Key_F2}) {
+        SCOPED_TRACE(taste);
+        klick(Zeile2010, nr(Spalte::Bonus));
+        fenster.grid()->setFocus();
+        QTest::keyClick(fenster.grid(), Qt::Key_Left);
+        QTest::keyClick(fenster.grid(), Qt::Key_Left);
+        QTest::keyClick(fenster.grid(), taste);
+        ASSERT_TRUE(fenster.sozialpanel()->offen());
+        EXPECT_EQ(fenster.sozialpanel()->zeile(), Zeile2010);
+        fenster.sozialpanel()->Abbrechen_Click();
+    }
+    // Elsewhere the keys open nothing.
+    klick(Zeile2010, nr(Spalte::Beitragspunkte));
+    for (const Qt::Key taste : {Qt::Key_Return, Qt::Key_Space, Qt::Key_F2})
+        QTest::keyClick(fenster.grid(), taste);
+    EXPECT_FALSE(fenster.sozialpanel()->offen());
 }
 
 } // namespace

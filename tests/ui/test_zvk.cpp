@@ -49,21 +49,21 @@ protected:
 TEST_F(ZVKTest, VerlängernWechseltZwischenNormalUndLang)
 {
     QPushButton* verlängern = leiste().verlängern;
-    EXPECT_EQ(verlängern->text(), QStringLiteral("Verlängern"));
+    EXPECT_EQ(verlängern->text(), QStringLiteral("&Verlängern"));
     EXPECT_EQ(fenster.fensterhöheTwips(), 9100);
     EXPECT_EQ(fenster.grid()->height(), px(7380));
     EXPECT_EQ(fenster.erläuterungen()->y(), px(8385));
 
     fenster.move(40, 120);
     verlängern->click();
-    EXPECT_EQ(verlängern->text(), QStringLiteral("Verkürzen"));
+    EXPECT_EQ(verlängern->text(), QStringLiteral("&Verkürzen"));
     EXPECT_EQ(fenster.fensterhöheTwips(), 11020);
     EXPECT_EQ(fenster.grid()->height(), px(9620));
     EXPECT_EQ(fenster.y(), 0);
     EXPECT_EQ(fenster.erläuterungen()->y(), px(8385)) << "the long table reaches over the line";
 
     verlängern->click();
-    EXPECT_EQ(verlängern->text(), QStringLiteral("Verlängern"));
+    EXPECT_EQ(verlängern->text(), QStringLiteral("&Verlängern"));
     EXPECT_EQ(fenster.fensterhöheTwips(), 9100);
     EXPECT_EQ(fenster.grid()->height(), px(7380));
     EXPECT_EQ(fenster.erläuterungen()->y(), fenster.grid()->geometry().bottom() + 1);
@@ -81,7 +81,7 @@ TEST_F(ZVKTest, KurzesLayoutStelltVerlängernZurück)
 {
     leiste().verlängern->click();
     fenster.kurzesLayout();
-    EXPECT_EQ(leiste().verlängern->text(), QStringLiteral("Verlängern"));
+    EXPECT_EQ(leiste().verlängern->text(), QStringLiteral("&Verlängern"));
     EXPECT_EQ(fenster.fensterhöheTwips(), 5100);
     EXPECT_EQ(fenster.erläuterungen()->y(), px(4385));
 }
@@ -202,11 +202,11 @@ TEST_F(ZVKTest, HilfeLeertDieZeileUndIhrSymbolLässtSieLeer)
 TEST_F(ZVKTest, BediensteterErklärtJeNachAnsicht)
 {
     bewegen(fenster.bediensteter());
-    EXPECT_EQ(erläuterung(), QStringLiteral("Hier können Sie bis zu 7 Versicherungsfälle anlegen."));
+    EXPECT_EQ(erläuterung(),
+              QStringLiteral("Hier können Sie bis zu 7 Versicherungsfälle anlegen (Tastatur: Alt+F)."));
     fenster.grid()->hide();
     bewegen(fenster.bediensteter());
-    EXPECT_TRUE(
-        erläuterung().startsWith(QStringLiteral(" Klicken sie in Spalte 1 den gewünschten Fall an.")));
+    EXPECT_TRUE(erläuterung().startsWith(QStringLiteral(" Klicken sie in Spalte 1 den gewünschten Fall an")));
 }
 
 TEST_F(ZVKTest, KnöpfeUndSymboleÖffnenIhreSeiten)
