@@ -10,7 +10,7 @@
 #include <QDir>
 #include <QEventLoop>
 #include <QMouseEvent>
-#include <QProcess>
+#include <QScreen>
 #include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -54,8 +54,8 @@ int main(int argc, char* argv[])
     const auto foto = [&](const char* name) {
         warten(500);
         const QString datei = ziel.filePath(QString::fromLatin1(name) + QStringLiteral(".png"));
-        if (QProcess::execute(QStringLiteral("import"),
-                              {QStringLiteral("-window"), QStringLiteral("root"), datei}) != 0)
+        // The whole screen, as the X server shows it, window frame included.
+        if (!QGuiApplication::primaryScreen()->grabWindow(0).save(datei))
             ++fehler;
         std::printf("%s\n", qPrintable(datei));
     };
@@ -84,5 +84,14 @@ int main(int argc, char* argv[])
     zeigerBewegen(&fenster, QPoint(5, 400));
     foto("panel");
     fenster.sozialpanel()->Abbrechen_Click();
+    // The focus frame on a toolbar button, on the name label and on a green cell.
+    fenster.activateWindow();
+    fenster.werkzeugleiste().bescheid->setFocus(Qt::TabFocusReason);
+    foto("fokus_knopf");
+    fenster.bediensteter()->setFocus(Qt::TabFocusReason);
+    foto("fokus_name");
+    fenster.grid()->setFocus(Qt::TabFocusReason);
+    fenster.rechentabelle().setzeAktuelleZelle(8, 14);
+    foto("fokus_zelle");
     return fehler == 0 ? 0 : 1;
 }

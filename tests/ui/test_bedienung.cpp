@@ -1,0 +1,162 @@
+#include "core/datensatz.h"
+#include "fenster.h"
+#include "print/bescheiddruck.h"
+#include "print/brieftext.h"
+#include "print/druckaufzeichnung.h"
+#include "ui/namensgrid.h"
+
+#include <QApplication>
+#include <QUrl>
+
+namespace {
+
+// The window driven by keys alone, each sent to whatever has the focus, as a keyboard does.
+class BedienungTest : public FensterTest
+{
+protected:
+    QStringList geschehen;
+
+    void SetUp() override
+    {
+        FensterTest::SetUp();
+        fenster.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&fenster));
+        fenster.webseiten().setzeÖffner([this](const QUrl& adresse) { geschehen << adresse.path(); });
+        fenster.anschlüsse().bescheid = [this] { geschehen << "Anschreiben"; };
+        fenster.anschlüsse().blatt = [this] { geschehen << "Anschreibentext"; };
+        fenster.anschlüsse().berechnung = [this] { geschehen << "Berechnung"; };
+        fenster.setzeProgrammende([] {});
+    }
+    QWidget* fokus() const { return QApplication::focusWidget(); }
+    void taste(int taste, Qt::KeyboardModifiers mit = Qt::NoModifier)
+    {
+        ASSERT_TRUE(fokus());
+        QTest::keyClick(fokus(), Qt::Key(taste), mit);
+    }
+    void tasten(int taste, int anzahl)
+    {
+        for (int i = 0; i < anzahl; ++i)
+            this->taste(taste);
+    }
+    // A German keyboard's keys: the key code of a Latin-1 letter is its capital's code.
+    void tippen(const QString& text)
+    {
+        for (const QChar z : text) {
+            ASSERT_TRUE(fokus());
+            const Qt::KeyboardModifiers mit = z.isUpper() ? Qt::ShiftModifier : Qt::NoModifier;
+            QTest::sendKeyEvent(QTest::Click, fokus(), Qt::Key(z.toUpper().unicode()), QString(z), mit);
+        }
+    }
+};
+
+TEST_F(BedienungTest, TabFolgtDerSichtbarenReihenfolge)
+{
+    const Werkzeugleiste& l = fenster.werkzeugleiste();
+    l.info->setFocus(Qt::TabFocusReason);
+    const QList<QWidget*> erwartet{
+        l.atv,        l.bescheid,     l.blatt, l.berechnung, l.hilfe, l.schließen, fenster.bediensteter(),
+        l.verlängern, fenster.grid(), l.info};
+    for (QWidget* nächstes : erwartet) {
+        taste(Qt::Key_Tab);
+        EXPECT_EQ(fokus(), nächstes) << (fokus() ? fokus()->metaObject()->className() : "nichts");
+    }
+    // Enter presses the button with the focus, as Space does.
+    l.hilfe->setFocus(Qt::TabFocusReason);
+    taste(Qt::Key_Return);
+    taste(Qt::Key_Space);
+    EXPECT_EQ(geschehen, (QStringList{"/Zuvora/Beschreibung.htm", "/Zuvora/Beschreibung.htm"}));
+
+    // The name label opens the list with Enter or Space.
+    for (const int t : {int(Qt::Key_Return), int(Qt::Key_Space)}) {
+        fenster.tabelleZeigen();
+        fenster.bediensteter()->setFocus(Qt::TabFocusReason);
+        taste(t);
+        EXPECT_TRUE(fenster.listeSichtbar());
+        EXPECT_EQ(fokus(), fenster.namensgrid());
+    }
+}
+
+TEST_F(BedienungTest, AltBuchstabenUndKürzel)
+{
+    struct Fall {
+        Qt::Key taste;
+        const char* geschieht;
+    };
+    const Fall fälle[] = {
+        {Qt::Key_I, "/Zuvora/Index.htm"}, {Qt::Key_A, "/Tarifvertrag/ATV/Index.htm"},
+        {Qt::Key_N, "Anschreiben"},       {Qt::Key_T, "Anschreibentext"},
+        {Qt::Key_B, "Berechnung"},        {Qt::Key_H, "/Zuvora/Beschreibung.htm"},
+    };
+    // A button's Alt key presses it the way a click looks: a moment later.
+    for (const Fall& f : fälle) {
+        geschehen.clear();
+        fenster.grid()->setFocus(Qt::TabFocusReason);
+        taste(f.taste, Qt::AltModifier);
+        EXPECT_TRUE(QTest::qWaitFor([&] { return !geschehen.isEmpty(); })) << f.geschieht;
+        EXPECT_EQ(geschehen, QStringList{QString::fromUtf8(f.geschieht)}) << f.geschieht;
+    }
+    QPushButton* verlängern = fenster.werkzeugleiste().verlängern;
+    taste(Qt::Key_V, Qt::AltModifier);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return verlängern->text() == "&Verkürzen"; }));
+    taste(Qt::Key_V, Qt::AltModifier);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return verlängern->text() == "&Verlängern"; }));
+    taste(Qt::Key_F, Qt::AltModifier);
+    EXPECT_TRUE(fenster.listeSichtbar());
+    taste(Qt::Key_S, Qt::AltModifier);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !fenster.isVisible(); }));
+}
+
+// From the first key to the printed letter without the mouse, with a name, a street and a
+// town as people write them.
+TEST_F(BedienungTest, FallMitUmlautenAnlegenWählenUndDrucken)
+{
+    Druckaufzeichnung brief;
+    fenster.anschlüsse().bescheid = [&] {
+        QStringList zeilen;
+        for (const QString& z : Brieftext::standardtext())
+            zeilen.append(z.leftJustified(Brieftext::Satzlänge, u' '));
+        const Festkomma rente = Festkomma::ausText(fenster.label2()->text().chopped(2));
+        ASSERT_TRUE(Bescheiddruck(brief, fenster.stand().datensatz, zeilen, rente, u',', "07.12.2026")
+                        .Bescheiddrucken());
+    };
+    taste(Qt::Key_F, Qt::AltModifier);
+    ASSERT_TRUE(fenster.listeSichtbar());
+    // The list opens at the town of case 7; case 2 is five rows up, its salutation eight
+    // columns to the left.
+    tasten(Qt::Key_Up, 5);
+    tasten(Qt::Key_Left, 8);
+    for (const char* feld :
+         {"Herr", "Jürgen", "Müller-Lüdenscheidt", "15", "3", "1970", "ATV-12/3", "Königsallee 12a"}) {
+        tippen(QString::fromUtf8(feld));
+        taste(Qt::Key_Return);
+    }
+    tippen(QStringLiteral("40212 Düsseldorf"));
+    tasten(Qt::Key_Left, 9);
+    taste(Qt::Key_Return);
+
+    ASSERT_TRUE(fenster.tabelleSichtbar());
+    EXPECT_EQ(fokus(), fenster.grid());
+    EXPECT_EQ(fenster.stand().datensatznummer, 2);
+    EXPECT_EQ(fenster.bediensteter()->text(), QStringLiteral("  Jürgen Müller-Lüdenscheidt"));
+    // The case file holds the names in its code page.
+    const Datensatz gespeichert = fenster.falldatei().lesen(2);
+    EXPECT_EQ(Zeichensatz::kodieren(gespeichert.strasse.trimmed()), QByteArray("K\xF6nigsallee 12a"));
+
+    taste(Qt::Key_N, Qt::AltModifier);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !brief.zeilen().isEmpty(); }));
+    QStringList texte;
+    for (const auto& zeile : brief.zeilen()) {
+        QString text;
+        for (const auto& stück : zeile.stücke)
+            text += stück.text;
+        texte << text.simplified();
+    }
+    for (const char* erwartet : {"Herr", "Jürgen Müller-Lüdenscheidt", "Königsallee 12a", "40212 Düsseldorf",
+                                 "Sehr geehrter Herr Müller-Lüdenscheidt,"})
+        EXPECT_TRUE(texte.contains(QString::fromUtf8(erwartet)))
+            << erwartet << "\n"
+            << texte.mid(0, 20).join(u'\n').toStdString();
+    EXPECT_TRUE(Nachrichten::gezeigte().isEmpty());
+}
+
+} // namespace
