@@ -1,0 +1,130 @@
+#include "fenster.h"
+#include "ui/namensgrid.h"
+#include "ui/symbolbild.h"
+
+#include <QAccessible>
+#include <QAccessibleActionInterface>
+#include <QAccessibleTableInterface>
+
+namespace {
+
+// What a screen reader learns through Qt's accessibility interfaces, one table per window.
+class ZugangTest : public FensterTest
+{
+protected:
+    static QAccessibleInterface* zugang(QObject* o) { return QAccessible::queryAccessibleInterface(o); }
+    QList<QObject*> kinder(QObject* o) const
+    {
+        QList<QObject*> liste;
+        QAccessibleInterface* i = zugang(o);
+        for (int k = 0; i && k < i->childCount(); ++k)
+            liste.append(i->child(k)->object());
+        return liste;
+    }
+};
+
+struct Erwartung {
+    QWidget* steuerelement;
+    QAccessible::Role rolle;
+    const char* name;
+    const char* beschreibung; // its beginning
+};
+
+TEST_F(ZugangTest, HauptfensterNenntJedesSteuerelement)
+{
+    const Werkzeugleiste& l = fenster.werkzeugleiste();
+    const Erwartung erwartet[] = {
+        {l.info, QAccessible::Button, "Programm-Info", "Unter "},
+        {l.atv, QAccessible::Button, "ATV / ATV-K", "Die Datei mit den Tarifverträgen"},
+        {l.bescheid, QAccessible::Button, "Anschreiben",
+         "Es wird ohne vorgeschaltetes Druckmenü das Titelblatt"},
+        {l.blatt, QAccessible::Button, "Anschreibentext bearbeiten", "Sie können den Text des Anschreibens"},
+        {l.berechnung, QAccessible::Button, "Berechnung",
+         "Es wird ohne vorgeschaltetes Druckmenü ein Ausdruck"},
+        {l.hilfe, QAccessible::Button, "Hilfe", ""},
+        {l.schließen, QAccessible::Button, "Schließen", "Besuchen Sie die Internetseite"},
+        {l.verlängern, QAccessible::Button, "Verlängern", "Sie können hier den sichtbaren Teil"},
+        {fenster.bediensteter(), QAccessible::Button, "Bediensteter: Hedwig Wendler",
+         "Hier können Sie bis zu 7 Versicherungsfälle anlegen (Tastatur: Alt+F)."},
+        {fenster.label2(), QAccessible::StaticText, "Voraussichtliche Zuvora: 793,00 €",
+         "Der angezeigte Wert"},
+        {fenster.grid(), QAccessible::Table, "Berechnungstabelle", ""},
+    };
+    const QList<QObject*> imFenster = kinder(&fenster);
+    for (const Erwartung& e : erwartet) {
+        SCOPED_TRACE(e.name);
+        QAccessibleInterface* i = zugang(e.steuerelement);
+        ASSERT_TRUE(i);
+        EXPECT_EQ(i->role(), e.rolle);
+        EXPECT_EQ(i->text(QAccessible::Name), QString::fromUtf8(e.name));
+        const QString beschreibung = QString::fromUtf8(e.beschreibung);
+        EXPECT_EQ(i->text(QAccessible::Description).left(beschreibung.size()), beschreibung);
+        EXPECT_TRUE(imFenster.contains(e.steuerelement));
+    }
+    // The pictures and the headline's caption are not heard on their own.
+    for (QObject* o : imFenster)
+        EXPECT_FALSE(qobject_cast<Symbolbild*>(o));
+    EXPECT_FALSE(imFenster.contains(fenster.label1()));
+
+    // The name label is pressed like a button; a button's key is its Alt letter.
+    QAccessibleActionInterface* aktion = zugang(fenster.bediensteter())->actionInterface();
+    ASSERT_TRUE(aktion);
+    EXPECT_EQ(aktion->keyBindingsForAction(QAccessibleActionInterface::pressAction()), QStringList{"Alt+F"});
+    aktion->doAction(QAccessibleActionInterface::pressAction());
+    EXPECT_TRUE(fenster.listeSichtbar());
+    EXPECT_EQ(zugang(fenster.bediensteter())->text(QAccessible::Description),
+              "Klicken sie in Spalte 1 den gewünschten Fall an (Tastatur: Eingabetaste). Sie können in den "
+              "hellgrünen Zellen bis zu sieben Personalfälle anlegen.");
+    EXPECT_EQ(zugang(l.berechnung)->text(QAccessible::Accelerator), "Alt+B");
+}
+
+struct Zelle {
+    int zeile, spalte;
+    const char* name;
+};
+
+TEST_F(ZugangTest, BerechnungstabelleMitÜberschriftenUndZellen)
+{
+    QAccessibleTableInterface* tabelle = zugang(fenster.grid())->tableInterface();
+    ASSERT_TRUE(tabelle);
+    EXPECT_EQ(tabelle->columnDescription(2), "Jahresentgelt (ATV-pflichtig)");
+    EXPECT_EQ(tabelle->columnDescription(4), "Monatliches Entgelt im Durchschnitt");
+    EXPECT_EQ(tabelle->columnDescription(23), "Rentenanspruch monatlich");
+    const Zelle zellen[] = {
+        {5, 2, "2002, Jahresentgelt: 30000,00"},
+        {5, 14, "2002, Elternzeitpunkte: 0,00"},
+        {4, 2, "2001, Jahresentgelt: leer"},
+        {1, 2, "Jahres-"},
+    };
+    for (const Zelle& z : zellen) {
+        QAccessibleInterface* zelle = tabelle->cellAt(z.zeile, z.spalte);
+        ASSERT_TRUE(zelle) << z.name;
+        EXPECT_EQ(zelle->text(QAccessible::Name), QString::fromUtf8(z.name));
+    }
+    QAccessibleTableCellInterface* entgelt = tabelle->cellAt(5, 2)->tableCellInterface();
+    ASSERT_TRUE(entgelt);
+    ASSERT_EQ(entgelt->columnHeaderCells().size(), 1);
+    EXPECT_EQ(entgelt->columnHeaderCells()[0]->text(QAccessible::Name), "Jahresentgelt (ATV-pflichtig)");
+    EXPECT_TRUE(tabelle->cellAt(5, 14)->text(QAccessible::Description).startsWith("Klicken Sie Spalte 15"));
+}
+
+TEST_F(ZugangTest, FalllisteMitÜberschriftenUndZellen)
+{
+    fenster.Bediensteter_Click();
+    QAccessibleInterface* liste = zugang(fenster.namensgrid());
+    EXPECT_EQ(liste->text(QAccessible::Name), "Fallliste");
+    QAccessibleTableInterface* tabelle = liste->tableInterface();
+    ASSERT_TRUE(tabelle);
+    const Zelle zellen[] = {
+        {3, 3, "Fall 1, Nachname: Wendler"},
+        {4, 2, "Fall 2, Vorname: leer"},
+        {3, 0, "Fall 1, Datensatzwahl: 1"},
+        {0, 1, "Name des Bediensteten"},
+    };
+    for (const Zelle& z : zellen)
+        EXPECT_EQ(tabelle->cellAt(z.zeile, z.spalte)->text(QAccessible::Name), QString::fromUtf8(z.name));
+    EXPECT_EQ(tabelle->columnDescription(7), "Versicherungsnummer");
+    EXPECT_TRUE(tabelle->cellAt(3, 6)->text(QAccessible::Description).startsWith("Geburtsjahr"));
+}
+
+} // namespace
