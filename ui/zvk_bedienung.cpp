@@ -60,6 +60,10 @@ void ZVK::bedienungEinrichten()
         return Erlaeuterungen::bediensteter(tabelleSichtbar()).trimmed();
     };
 
+    // Every text of the explanation line reaches screen readers as a description above;
+    // the line itself, empty until the pointer moves, would be a nameless label.
+    Zugang::alsSchmuck(m_erläuterungen);
+
     // The headline is one sentence: the caption becomes part of the amount's name.
     Zugang::alsSchmuck(m_label1);
     const auto kopfNennen = [this](const QString& rente) {

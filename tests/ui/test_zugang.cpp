@@ -65,6 +65,13 @@ TEST_F(ZugangTest, HauptfensterNenntJedesSteuerelement)
     for (QObject* o : imFenster)
         EXPECT_FALSE(qobject_cast<Symbolbild*>(o));
     EXPECT_FALSE(imFenster.contains(fenster.label1()));
+    // The explanation line, nameless until the pointer moves, tells its texts as descriptions.
+    EXPECT_FALSE(imFenster.contains(fenster.erläuterungen()));
+    for (QObject* o : imFenster) {
+        if (static_cast<QWidget*>(o)->isVisible()) {
+            EXPECT_FALSE(zugang(o)->text(QAccessible::Name).isEmpty()) << o->metaObject()->className();
+        }
+    }
 
     // The name label is pressed like a button; a button's key is its Alt letter.
     QAccessibleActionInterface* aktion = zugang(fenster.bediensteter())->actionInterface();
