@@ -1,15 +1,21 @@
 // What the user waits for: loading a case, committing a pay edit, choosing a case in the
-// list, and, for comparison, a bare save of the case file's size.
+// list, printing, and, for comparison, a bare save of the case file's size. Two run from the
+// user's action to what the user sees: a click on "Berechnung" to the finished PDF, and an
+// Enter in a pay cell to the repainted table.
 #include "cases/namensliste.h"
 #include "print/berechnungsdruck.h"
 #include "print/druckaufzeichnung.h"
 #include "print/druckerflaeche.h"
 #include "table/tabelleneingabe.h"
 #include "ui/nachrichten.h"
+#include "ui/tabellenansicht.h"
 #include "ui/zvk.h"
 
 #include <QApplication>
 #include <QBuffer>
+#include <QDir>
+#include <QFileInfo>
+#include <QKeyEvent>
 #include <QPdfWriter>
 #include <QSaveFile>
 #include <QTemporaryDir>
@@ -99,6 +105,66 @@ void BM_BerechnungDrucken(benchmark::State& state)
 }
 BENCHMARK(BM_BerechnungDrucken)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
+// Counts the paint events of a widget, so that a benchmark can tell it really repainted.
+class Zeichenzähler : public QObject
+{
+public:
+    int anzahl = 0;
+    bool eventFilter(QObject* objekt, QEvent* ereignis) override
+    {
+        if (ereignis->type() == QEvent::Paint)
+            ++anzahl;
+        return QObject::eventFilter(objekt, ereignis);
+    }
+};
+
+void BM_EnterBisNeugezeichnet(benchmark::State& state)
+{
+    Fenster f;
+    Zeichenzähler zähler;
+    f.zvk.grid()->viewport()->installEventFilter(&zähler);
+    int k = 0;
+    for (auto _ : state) {
+        state.PauseTiming();
+        f.zvk.rechentabelle().setzeAktuelleZelle(Jahreszeile::von(2011), nr(Spalte::Entgelt));
+        f.zvk.eingabe().Grid_Click();
+        tippen(f.zvk.eingabe(), QStringLiteral("4500%1,50").arg(k++ % 10));
+        QApplication::processEvents();
+        Nachrichten::setzeNächsteAntwort(QMessageBox::No);
+        zähler.anzahl = 0;
+        state.ResumeTiming();
+        QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, QStringLiteral("\r"));
+        QApplication::sendEvent(f.zvk.grid(), &enter);
+        QApplication::processEvents();
+        if (zähler.anzahl == 0)
+            state.SkipWithError("Die Tabelle wurde nicht neu gezeichnet");
+    }
+    Nachrichten::gezeigte().clear();
+}
+BENCHMARK(BM_EnterBisNeugezeichnet)->Unit(benchmark::kMillisecond);
+
+// Without a printer (main() hides it) the printout is saved as a PDF file in the current folder.
+void BM_BerechnungKlickBisPdf(benchmark::State& state)
+{
+    Fenster f;
+    const QString vorher = QDir::currentPath();
+    QDir::setCurrent(f.ordner.path());
+    QDir ordner(f.ordner.path());
+    for (auto _ : state) {
+        Nachrichten::setzeNächsteAntwort(QMessageBox::Ok); // the note where the PDF went
+        f.zvk.werkzeugleiste().berechnung->click();
+        state.PauseTiming();
+        const QStringList pdf = ordner.entryList({QStringLiteral("*.pdf")});
+        if (pdf.size() != 1 || QFileInfo(ordner.filePath(pdf.front())).size() == 0)
+            state.SkipWithError("Keine PDF-Datei");
+        QFile::remove(ordner.filePath(pdf.value(0)));
+        state.ResumeTiming();
+    }
+    Nachrichten::gezeigte().clear();
+    QDir::setCurrent(vorher);
+}
+BENCHMARK(BM_BerechnungKlickBisPdf)->Unit(benchmark::kMillisecond);
+
 void BM_BloßesSpeichern(benchmark::State& state)
 {
     QTemporaryDir ordner;
@@ -121,6 +187,8 @@ int main(int argc, char** argv)
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    // No printer, whatever the machine has: the printouts go into PDF files.
+    qputenv("CUPS_SERVER", "/nonexistent/zuvora-bench-cups.sock");
     QApplication app(argc, argv);
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();

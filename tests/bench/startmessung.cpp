@@ -1,9 +1,11 @@
-// Runs two programs alternately, several times, and prints for each the median time from
-// process start to the moment it reports its window shown (a CLOCK_MONOTONIC time in ns on
-// its stdout), and the median peak memory up to then, in one line per program.
+// Runs programs in turns, several times, and prints for each the median time from process
+// start to the moment it reports its window shown (a CLOCK_MONOTONIC time in ns on its
+// stdout), and the median peak memory up to then, in one line per program:
+//   <name> <ms> ms <KiB> KiB        (name: the file name without "startprobe_")
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <ctime>
 #include <string>
 #include <sys/resource.h>
@@ -50,6 +52,15 @@ Lauf starten(const char* programm)
     return {double(gezeigt - start) / 1e9, nutzung.ru_maxrss};
 }
 
+// "startprobe_boden" -> "boden"
+std::string name(const char* pfad)
+{
+    std::string n = pfad;
+    n = n.substr(n.find_last_of('/') + 1);
+    const std::string vorsilbe = "startprobe_";
+    return n.rfind(vorsilbe, 0) == 0 ? n.substr(vorsilbe.size()) : n;
+}
+
 template <typename T> T median(std::vector<T> werte)
 {
     std::sort(werte.begin(), werte.end());
@@ -60,24 +71,31 @@ template <typename T> T median(std::vector<T> werte)
 
 int main(int argc, char* argv[])
 {
-    if (argc < 3) {
-        std::fprintf(stderr, "Aufruf: startmessung PROGRAMM VERGLEICH [LÄUFE]\n");
+    // The last argument is the number of runs when it is a number.
+    int programme = argc - 1;
+    int läufe = 15;
+    if (programme > 1 && std::strspn(argv[argc - 1], "0123456789") == std::strlen(argv[argc - 1])) {
+        läufe = std::atoi(argv[argc - 1]);
+        --programme;
+    }
+    if (programme < 1 || läufe < 1) {
+        std::fprintf(stderr, "Aufruf: startmessung PROGRAMM [VERGLEICH...] [LÄUFE]\n");
         return 2;
     }
-    const int läufe = argc > 3 ? std::atoi(argv[3]) : 15;
-    std::vector<double> zeit[2];
-    std::vector<long> speicher[2];
-    starten(argv[1]); // warm the file cache for both
-    starten(argv[2]);
+    std::vector<std::vector<double>> zeit(programme);
+    std::vector<std::vector<long>> speicher(programme);
+    for (int p = 0; p < programme; ++p)
+        starten(argv[1 + p]); // warms the file cache for each
+    // In turns, so that a slower stretch of the machine hits every program alike.
     for (int k = 0; k < läufe; ++k) {
-        for (int p = 0; p < 2; ++p) {
+        for (int p = 0; p < programme; ++p) {
             const Lauf l = starten(argv[1 + p]);
             zeit[p].push_back(l.sekunden);
             speicher[p].push_back(l.kilobytes);
         }
     }
-    for (int p = 0; p < 2; ++p)
-        std::printf("%s %.2f ms %ld KiB\n", p == 0 ? "programm" : "vergleich", median(zeit[p]) * 1000.0,
+    for (int p = 0; p < programme; ++p)
+        std::printf("%s %.2f ms %ld KiB\n", name(argv[1 + p]).c_str(), median(zeit[p]) * 1000.0,
                     median(speicher[p]));
     return 0;
 }
