@@ -10,6 +10,11 @@ constexpr std::int64_t BetragJeKindUndMonat = 500;
 constexpr int MaxKinder = 6;
 constexpr int MaxMonate = 12;
 
+// The panel's choice for one year: two lines of children and months.
+struct Auswahl {
+    int kinder1 = 0, monate1 = 0, kinder2 = 0, monate2 = 0;
+};
+
 struct Rechnung {
     Festkomma betrag1, betrag2, gesamtbetrag, monatsdurchschnitt, wertziffer, punkte;
 };

@@ -109,3 +109,9 @@ Brieftext::Ergebnis Brieftext::speichern(const QStringList& zeilen)
         return {false, fehler + QStringLiteral(" Der Brieftext bleibt, wie er war.")};
     return {};
 }
+
+Brieftext::Ergebnis Brieftext::holen(QStringList& zeilen)
+{
+    const Ergebnis e = checken();
+    return e.ok ? lesen(zeilen) : e;
+}

@@ -32,6 +32,8 @@ public:
     Ergebnis checken();
     // The 33 lines, each 95 characters wide; lines the file does not hold are blank.
     Ergebnis lesen(QStringList& zeilen) const;
+    // checken, then lesen: the text as the file holds it, the default wording first when it is missing.
+    Ergebnis holen(QStringList& zeilen);
     // Stores the lines, each cut or filled to 95 characters, as the whole file.
     Ergebnis speichern(const QStringList& zeilen);
 

@@ -6,7 +6,6 @@
 #include "print/berechnungsdruck.h"
 #include "print/bescheiddruck.h"
 #include "print/druckerflaeche.h"
-#include "print/textfenster.h"
 #include "table/tabellenaufbau.h"
 #include "table/zellenmodell.h"
 
@@ -19,20 +18,11 @@
 #include <QPrinterInfo>
 
 Drucksachen::Drucksachen(const Zellenmodell& tabelle, const Arbeitsstand& stand, Dateiablage& ablage,
-                         Meldungen& meldungen, QWidget* hauptfenster)
-    : m_tabelle(tabelle), m_stand(stand), m_ablage(ablage), m_meldungen(meldungen),
-      m_hauptfenster(hauptfenster), m_brieftext(ablage)
+                         Meldungen& meldungen)
+    : m_tabelle(tabelle), m_stand(stand), m_ablage(ablage), m_meldungen(meldungen), m_brieftext(ablage)
 {}
 
-Drucksachen::~Drucksachen()
-{
-    delete m_text.data();
-}
-
-Text* Drucksachen::textfenster() const
-{
-    return m_text.data();
-}
+Drucksachen::~Drucksachen() = default;
 
 QString Drucksachen::standarddrucker() const
 {
@@ -59,8 +49,7 @@ void Drucksachen::berechnungdrucken()
 
 Brieftext::Ergebnis Drucksachen::brieftextHolen(QStringList& zeilen)
 {
-    const Brieftext::Ergebnis e = m_brieftext.checken();
-    return e.ok ? m_brieftext.lesen(zeilen) : e;
+    return m_brieftext.holen(zeilen);
 }
 
 void Drucksachen::Bescheiddrucken()
@@ -78,25 +67,6 @@ void Drucksachen::Bescheiddrucken()
     ausgeben(QStringLiteral("Anschreiben"), QStringLiteral("Zuvora-Anschreiben"), [&](Druckfläche& f) {
         return Bescheiddruck(f, m_stand.datensatz, zeilen, rente, trenner, heute()).Bescheiddrucken();
     });
-}
-
-void Drucksachen::infoladen()
-{
-    QStringList zeilen;
-    if (const Brieftext::Ergebnis e = brieftextHolen(zeilen); !e.ok) {
-        m_meldungen.fehler(e.meldung);
-        return;
-    }
-    if (!m_text)
-        m_text = new Text(m_brieftext, m_meldungen, m_hauptfenster);
-    m_text->zeilenZeigen(zeilen);
-    m_text->Form_Load();
-}
-
-void Drucksachen::textSchließen()
-{
-    if (m_text)
-        m_text->Command1_Click();
 }
 
 void Drucksachen::ausgeben(const QString& art, const QString& titel,

@@ -2,15 +2,12 @@
 
 #include "print/brieftext.h"
 
-#include <QPointer>
 #include <QString>
 #include <functional>
 
 class Druckfläche;
 class Dateiablage;
 class Meldungen;
-class Text;
-class QWidget;
 class Zellenmodell;
 struct Arbeitsstand;
 
@@ -25,17 +22,11 @@ class Drucksachen
 {
 public:
     Drucksachen(const Zellenmodell& tabelle, const Arbeitsstand& stand, Dateiablage& ablage,
-                Meldungen& meldungen, QWidget* hauptfenster);
+                Meldungen& meldungen);
     virtual ~Drucksachen();
 
     void berechnungdrucken();
     void Bescheiddrucken();
-    // Opens the letter-text editor, or reloads and raises it when it is open.
-    void infoladen();
-    // Closes the editor without saving, if it is open.
-    void textSchließen();
-    Text* textfenster() const;
-
     Brieftext& brieftext() { return m_brieftext; }
     // The PDF file a printout goes to when there is no printer.
     QString pdfPfad(const QString& art) const;
@@ -62,8 +53,6 @@ private:
     const Arbeitsstand& m_stand;
     Dateiablage& m_ablage;
     Meldungen& m_meldungen;
-    QWidget* m_hauptfenster;
     Brieftext m_brieftext;
-    QPointer<Text> m_text;
     int m_orientierung = 0; // 0: as the printer comes
 };

@@ -85,6 +85,12 @@ constexpr std::array<std::pair<Spalte, const char*>, 11> Festtexte{{
     {Spalte::GleichRente, "="},
 }};
 
+// The age factor as a number with two decimals.
+Festkomma faktorwert(int alter)
+{
+    return Festkomma::ausRoh(altersfaktor(alter) * (Festkomma::Skala / 10));
+}
+
 } // namespace
 
 Rechentabelle::Rechentabelle(Arbeitsstand& stand, Falldatei& datei, Meldungen& meldungen, QObject* parent)
@@ -100,7 +106,7 @@ Rechentabelle::Rechentabelle(Arbeitsstand& stand, Falldatei& datei, Meldungen& m
     for (const char* überschrift : Überschriften)
         vorlesen.überschriften.append(QString::fromUtf8(überschrift));
     vorlesen.ersteZeile = Jahreszeile::Erste;
-    vorlesen.zeilenname = [this](int zeile) { return m_modell.text(zeile, 0).trimmed(); };
+    vorlesen.zeilenname = [this](int zeile) { return m_modell.text(zeile, nr(Spalte::Jahr)).trimmed(); };
     m_modell.setzeVorlesen(std::move(vorlesen));
 }
 
@@ -142,6 +148,28 @@ bool Rechentabelle::aktuellenSatzSpeichern()
     aktuellenSatzNeuLesen();
     m_meldungen.fehler(ergebnis.meldung);
     return false;
+}
+
+bool Rechentabelle::elternzeitEintragen(int zeile, const SozialeKomponente::Auswahl& wahl, Festkomma punkte)
+{
+    const int i = Jahreszeile::index(zeile);
+    Datensatz& satz = aktuellenSatzNeuLesen();
+    satz.kinder1[i] = std::int16_t(wahl.kinder1);
+    satz.kinder2[i] = std::int16_t(wahl.kinder2);
+    satz.monate1[i] = std::int16_t(wahl.monate1);
+    satz.monate2[i] = std::int16_t(wahl.monate2);
+    satz.elternzeitpunkte[i] = punkte;
+    if (!aktuellenSatzSpeichern())
+        return false;
+    setzeAktuelleZelle(zeile, nr(Spalte::Elternzeit));
+    setzeAktuellenText(punkte.alsText(2));
+    atvberechnen();
+    return true;
+}
+
+Festkomma Rechentabelle::altersfaktorIn(int zeile) const
+{
+    return faktorwert(Jahreszeile::jahr(zeile) - m_stand.geburtsjahr);
 }
 
 void Rechentabelle::gridfüllen()
@@ -194,8 +222,7 @@ void Rechentabelle::jahreszeileFüllen(int zeile)
     t.setzeText(zeile, nr(Spalte::Alter), QString::number(alter));
     t.setzeAusrichtung(zeile, nr(Spalte::Alter), Zentriert);
     t.setzeText(zeile, nr(Spalte::Entgelt), m_stand.entgelt[i].alsText(2));
-    t.setzeText(zeile, nr(Spalte::Altersfaktor),
-                Festkomma::ausRoh(altersfaktor(alter) * (Festkomma::Skala / 10)).alsText(2));
+    t.setzeText(zeile, nr(Spalte::Altersfaktor), faktorwert(alter).alsText(2));
     t.setzeText(zeile, nr(Spalte::Elternzeit), m_stand.elternzeit[i].alsText(2));
     t.setzeText(zeile, nr(Spalte::Bonus), m_stand.bonus[i].alsText(2));
     t.setzeText(zeile, nr(Spalte::Meßbetrag), QStringLiteral("4,00"));

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/arbeitsstand.h"
+#include "core/sozialekomponente.h"
 #include "table/tabellenaufbau.h"
 #include "table/zellenmodell.h"
 
@@ -42,12 +43,18 @@ public:
     // Writes the record in memory as the current case. When the file refuses it, the user is
     // told why and the record in memory goes back to what the file holds.
     bool aktuellenSatzSpeichern();
+    // Stores the parental-leave choice and points of the year in row `zeile` in the current
+    // case's record, shows the points and computes again. False when the file refused it (the
+    // user has been told; table and record are as before).
+    bool elternzeitEintragen(int zeile, const SozialeKomponente::Auswahl& wahl, Festkomma punkte);
     void gridfüllen();
     void tabellenkopf();
     // Computes every year from the cell texts and shows the pension at 65 in the headline.
     void atvberechnen();
 
     static QVector<int> spaltenbreiten(int tabellenbreite);
+    // The age factor of the year in row `zeile`, as its cell shows it.
+    Festkomma altersfaktorIn(int zeile) const;
     int letzteZeile() const { return m_modell.rowCount() - 1; }
     // The number of year rows after 2001.
     int jahreszeilen() const { return Jahreszeile::folgejahre(m_modell.rowCount()); }

@@ -30,8 +30,8 @@ void Namensgrid::keyPressEvent(QKeyEvent* ereignis)
     case Qt::Key_Enter:
         // In the case-number column Enter chooses the case, as a click does.
         if (m_liste.aktuelleSpalte() == nr(Listenspalte::Fall)) {
-            if (m_liste.Namensgrid_Click() && fallGewählt)
-                fallGewählt();
+            if (m_liste.Namensgrid_Click())
+                emit fallGewaehlt();
             return;
         }
         m_liste.Namensgrid_KeyPress(Taste::Eingabe);
@@ -66,8 +66,8 @@ void Namensgrid::mouseReleaseEvent(QMouseEvent* ereignis)
     const QModelIndex index = indexAt(ereignis->position().toPoint());
     const bool klick = m_gedrückt.isValid() && index == QModelIndex(m_gedrückt);
     m_gedrückt = QPersistentModelIndex();
-    if (klick && m_liste.Namensgrid_Click() && fallGewählt)
-        fallGewählt();
+    if (klick && m_liste.Namensgrid_Click())
+        emit fallGewaehlt();
 }
 
 void Namensgrid::mouseDoubleClickEvent(QMouseEvent* ereignis)

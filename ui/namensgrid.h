@@ -15,8 +15,9 @@ class Namensgrid : public Tabellenansicht
 public:
     Namensgrid(Namensliste& liste, QWidget* parent = nullptr);
 
-    // Called after a click or Enter has chosen a case and it is loaded.
-    std::function<void()> fallGewählt;
+signals:
+    // A click or Enter has chosen a case and it is loaded.
+    void fallGewaehlt();
 
 protected:
     void keyPressEvent(QKeyEvent* ereignis) override;

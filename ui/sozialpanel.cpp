@@ -9,12 +9,10 @@
 #include "ui/platzierung.h"
 
 #include <QComboBox>
-#include <QEvent>
 #include <QLabel>
 #include <QPushButton>
 
 using Platzierung::arial;
-using Platzierung::platzieren;
 
 namespace {
 
@@ -60,23 +58,30 @@ constexpr Beschriftung Beschriftungen[Sozialpanel::AnzahlSchrift] = {
 
 constexpr int ErsterWert = 15;
 constexpr int LetzterWert = 20;
-constexpr int Warnung = 21;
-
-QComboBox* auswahl(QWidget* fenster, const char* name, int links, int oben)
-{
-    auto* box = new QComboBox(fenster);
-    box->setObjectName(QString::fromLatin1(name));
-    box->setFont(arial(9.75));
-    platzieren(box, links, oben, links < 5000 ? 5235 : 2600, 360);
-    box->hide();
-    return box;
-}
 
 } // namespace
 
-Sozialpanel::Sozialpanel(QWidget* fenster, Rechentabelle& tabelle)
-    : QObject(fenster), m_fenster(fenster), m_rechentabelle(tabelle)
+Sozialpanel::Sozialpanel(QWidget* parent, Rechentabelle& tabelle, QPoint ursprungTwips)
+    : QWidget(parent), m_rechentabelle(tabelle), m_ursprung(ursprungTwips)
 {}
+
+void Sozialpanel::platzieren(QWidget* w, int links, int oben, int breite, int höhe) const
+{
+    // Converted as the window's own controls are, so that every control lands on the pixel
+    // it has in the window.
+    w->setGeometry(Twips::zuPixel(links) - Twips::zuPixel(m_ursprung.x()),
+                   Twips::zuPixel(oben) - Twips::zuPixel(m_ursprung.y()), Twips::zuPixel(breite),
+                   Twips::zuPixel(höhe));
+}
+
+QComboBox* Sozialpanel::auswahl(const char* name, int links, int oben)
+{
+    auto* box = new QComboBox(this);
+    box->setObjectName(QString::fromLatin1(name));
+    box->setFont(arial(9.75));
+    platzieren(box, links, oben, links < 5000 ? 5235 : 2600, 360);
+    return box;
+}
 
 void Sozialpanel::bereitstellen()
 {
@@ -87,38 +92,26 @@ void Sozialpanel::bereitstellen()
         boxenFüllen();
 }
 
-void Sozialpanel::setzeTabelle(QWidget* tabelle)
-{
-    m_tabellenansicht = tabelle;
-    tabelle->installEventFilter(this);
-}
-
-void Sozialpanel::setzeFallliste(QWidget* liste)
-{
-    m_fallliste = liste;
-    liste->installEventFilter(this);
-}
-
-bool Sozialpanel::eventFilter(QObject* objekt, QEvent* ereignis)
-{
-    if (ereignis->type() == QEvent::Show && offen())
-        schließen();
-    return QObject::eventFilter(objekt, ereignis);
-}
-
 void Sozialpanel::anlegen()
 {
-    QWidget* fenster = m_fenster;
-    const auto beschriftung = [this](int i) { return m_schrift[std::size_t(i)]; };
     for (const Beschriftung& b : Beschriftungen) {
-        auto* label = new QLabel(QString::fromUtf8(b.text), fenster);
+        auto* label = new QLabel(QString::fromUtf8(b.text), this);
         label->setObjectName(QStringLiteral("Schrift%1").arg(b.index));
         platzieren(label, b.links, b.oben, b.breite, b.höhe);
-        label->hide();
         m_schrift[std::size_t(b.index)] = label;
     }
+    const auto beschriftung = [this](int i) { return m_schrift[std::size_t(i)]; };
+    m_jahr = beschriftung(1);
+    m_altersfaktor = beschriftung(13);
+    m_betrag1 = beschriftung(15);
+    m_betrag2 = beschriftung(16);
+    m_gesamtbetrag = beschriftung(17);
+    m_monatsdurchschnitt = beschriftung(18);
+    m_wertziffer = beschriftung(19);
+    m_punkte = beschriftung(20);
+    m_warnung = beschriftung(21);
     for (int i = 3; i <= 14; ++i) {
-        if (i != 13)
+        if (beschriftung(i) != m_altersfaktor)
             beschriftung(i)->setFont(arial(12));
     }
     beschriftung(22)->setFont(arial(9.75));
@@ -127,37 +120,36 @@ void Sozialpanel::anlegen()
     beschriftung(23)->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     for (int i = ErsterWert; i <= LetzterWert; ++i)
         beschriftung(i)->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    QPalette rot = beschriftung(Warnung)->palette();
+    QPalette rot = m_warnung->palette();
     rot.setColor(QPalette::WindowText, Farben::Rot);
-    beschriftung(Warnung)->setPalette(rot);
+    m_warnung->setPalette(rot);
 
-    m_kinderanzahl1 = auswahl(fenster, "Kinderanzahl1", 210, 1470);
-    m_monateanzahl1 = auswahl(fenster, "Monateanzahl1", 5610, 1470);
-    m_kinderanzahl2 = auswahl(fenster, "Kinderanzahl2", 210, 1920);
-    m_monateanzahl2 = auswahl(fenster, "Monateanzahl2", 5610, 1920);
+    m_kinderanzahl1 = auswahl("Kinderanzahl1", 210, 1470);
+    m_monateanzahl1 = auswahl("Monateanzahl1", 5610, 1470);
+    m_kinderanzahl2 = auswahl("Kinderanzahl2", 210, 1920);
+    m_monateanzahl2 = auswahl("Monateanzahl2", 5610, 1920);
     for (QComboBox* box : {m_kinderanzahl1, m_kinderanzahl2, m_monateanzahl1, m_monateanzahl2})
         connect(box, &QComboBox::currentIndexChanged, this, &Sozialpanel::auswahlGeändert);
 
     // The rule under the two amounts, from x 8310 to x 11250 at y 2280.
-    m_line1 = new QWidget(fenster);
+    m_line1 = new QWidget(this);
     m_line1->setObjectName(QStringLiteral("Line1"));
     m_line1->setAutoFillBackground(true);
     QPalette schwarz = m_line1->palette();
     schwarz.setColor(QPalette::Window, Qt::black);
     m_line1->setPalette(schwarz);
-    m_line1->setGeometry(Twips::zuPixel(8310), Twips::zuPixel(2280), Twips::zuPixel(11250 - 8310), 1);
-    m_line1->hide();
+    m_line1->setGeometry(Twips::zuPixel(8310) - Twips::zuPixel(m_ursprung.x()),
+                         Twips::zuPixel(2280) - Twips::zuPixel(m_ursprung.y()), Twips::zuPixel(11250 - 8310),
+                         1);
 
-    m_übertragen = new QPushButton(QStringLiteral("Übertragen"), fenster);
+    m_übertragen = new QPushButton(QStringLiteral("Übertragen"), this);
     m_übertragen->setObjectName(QStringLiteral("Übertragen"));
     platzieren(m_übertragen, 8250, 3810, 1995, 375);
-    m_abbrechen = new QPushButton(QStringLiteral("Abbrechen"), fenster);
+    m_abbrechen = new QPushButton(QStringLiteral("Abbrechen"), this);
     m_abbrechen->setObjectName(QStringLiteral("Abbrechen"));
     platzieren(m_abbrechen, 10320, 3810, 1665, 375);
-    for (QPushButton* knopf : {m_übertragen, m_abbrechen}) {
+    for (QPushButton* knopf : {m_übertragen, m_abbrechen})
         knopf->setAutoDefault(false);
-        knopf->hide();
-    }
     connect(m_übertragen, &QPushButton::clicked, this, &Sozialpanel::Übertragen_Click);
     connect(m_abbrechen, &QPushButton::clicked, this, &Sozialpanel::Abbrechen_Click);
 }
@@ -183,11 +175,6 @@ void Sozialpanel::boxenFüllen()
     }
 }
 
-bool Sozialpanel::offen() const
-{
-    return m_kinderanzahl1 && !m_kinderanzahl1->isHidden();
-}
-
 void Sozialpanel::auswahlGeändert()
 {
     // A selection the program makes while the panel is closed must not compute.
@@ -200,21 +187,13 @@ void Sozialpanel::öffnen(int zeile)
     bereitstellen();
     Rechentabelle& t = m_rechentabelle;
     m_zeile = zeile;
-    t.setzeAktuelleZelle(zeile, nr(Spalte::Jahr));
-    schrift(1)->setText(t.aktuellerText());
-    t.setzeAktuelleZelle(zeile, nr(Spalte::Altersfaktor));
-    schrift(13)->setText(t.aktuellerText());
+    m_faktor = t.altersfaktorIn(zeile);
+    m_jahr->setText(QString::number(Jahreszeile::jahr(zeile)));
+    m_altersfaktor->setText(m_faktor.alsText(2));
     for (int i = ErsterWert; i <= LetzterWert; ++i)
-        schrift(i)->setText(QStringLiteral("0"));
-    for (QLabel* label : m_schrift)
-        label->show();
-    m_line1->show();
-
-    if (m_tabellenansicht)
-        m_tabellenansicht->hide();
-    if (m_fallliste)
-        m_fallliste->hide();
-    steuerelementeZeigen(true);
+        m_schrift[std::size_t(i)]->setText(QStringLiteral("0"));
+    m_offen = true;
+    emit geoeffnet();
 
     const int i = Jahreszeile::index(zeile);
     const Datensatz& satz = t.stand().datensatz;
@@ -238,70 +217,43 @@ void Sozialpanel::yKomponente()
     if (m1 + m2 > SozialeKomponente::MaxMonate) {
         // Selecting recomputes at once and hides the warning; it is shown after that.
         m_monateanzahl2->setCurrentIndex(SozialeKomponente::zweiteMonate(m1, m2));
-        schrift(Warnung)->show();
+        m_warnung->show();
     } else {
-        schrift(Warnung)->hide();
+        m_warnung->hide();
     }
 
-    const Festkomma faktor = Festkomma::ausText(schrift(13)->text());
     const SozialeKomponente::Rechnung r = SozialeKomponente::berechnen(
         m_kinderanzahl1->currentIndex(), m_monateanzahl1->currentIndex(), m_kinderanzahl2->currentIndex(),
-        m_monateanzahl2->currentIndex(), faktor);
-    schrift(15)->setText(r.betrag1.alsSchlichtText());
-    schrift(16)->setText(r.betrag2.alsSchlichtText());
-    schrift(17)->setText(r.gesamtbetrag.alsSchlichtText());
-    schrift(18)->setText(r.monatsdurchschnitt.alsSchlichtText());
-    schrift(19)->setText(r.wertziffer.alsSchlichtText());
-    schrift(20)->setText(r.punkte.alsSchlichtText());
-    m_punkte = r.punkte;
+        m_monateanzahl2->currentIndex(), m_faktor);
+    m_betrag1->setText(r.betrag1.alsSchlichtText());
+    m_betrag2->setText(r.betrag2.alsSchlichtText());
+    m_gesamtbetrag->setText(r.gesamtbetrag.alsSchlichtText());
+    m_monatsdurchschnitt->setText(r.monatsdurchschnitt.alsSchlichtText());
+    m_wertziffer->setText(r.wertziffer.alsSchlichtText());
+    m_punkte->setText(r.punkte.alsSchlichtText());
+    m_punkteWert = r.punkte;
 }
 
 void Sozialpanel::Übertragen_Click()
 {
     bereitstellen();
-    Rechentabelle& t = m_rechentabelle;
-    const int i = Jahreszeile::index(m_zeile);
-    Datensatz& satz = t.aktuellenSatzNeuLesen();
-    satz.kinder1[i] = std::int16_t(m_kinderanzahl1->currentIndex());
-    satz.kinder2[i] = std::int16_t(m_kinderanzahl2->currentIndex());
-    satz.monate1[i] = std::int16_t(m_monateanzahl1->currentIndex());
-    satz.monate2[i] = std::int16_t(m_monateanzahl2->currentIndex());
-    satz.elternzeitpunkte[i] = m_punkte;
+    const SozialeKomponente::Auswahl wahl{m_kinderanzahl1->currentIndex(), m_monateanzahl1->currentIndex(),
+                                          m_kinderanzahl2->currentIndex(), m_monateanzahl2->currentIndex()};
     // When the file refuses it, the panel stays open with the user's choice, so that it can
     // be transferred once the file takes it again, or dropped with Abbrechen.
-    if (!t.aktuellenSatzSpeichern())
+    if (!m_rechentabelle.elternzeitEintragen(m_zeile, wahl, m_punkteWert))
         return;
-    einblenden();
-    t.setzeAktuelleZelle(m_zeile, nr(Spalte::Elternzeit));
-    t.setzeAktuellenText(m_punkte.alsText(2));
-    t.atvberechnen();
+    m_offen = false;
+    emit beendet();
 }
 
 void Sozialpanel::Abbrechen_Click()
 {
-    einblenden();
-}
-
-void Sozialpanel::einblenden()
-{
-    schließen();
-    if (m_tabellenansicht)
-        m_tabellenansicht->show();
+    m_offen = false;
+    emit beendet();
 }
 
 void Sozialpanel::schließen()
 {
-    if (!m_kinderanzahl1)
-        return;
-    for (QLabel* label : m_schrift)
-        label->hide();
-    m_line1->hide();
-    steuerelementeZeigen(false);
-}
-
-void Sozialpanel::steuerelementeZeigen(bool sichtbar)
-{
-    for (QWidget* w : std::initializer_list<QWidget*>{m_kinderanzahl1, m_kinderanzahl2, m_monateanzahl1,
-                                                      m_monateanzahl2, m_übertragen, m_abbrechen})
-        w->setVisible(sichtbar);
+    m_offen = false;
 }

@@ -2,46 +2,39 @@
 
 #include "core/festkomma.h"
 
-#include <QObject>
-#include <QPointer>
+#include <QPoint>
+#include <QWidget>
 #include <array>
 
 class QComboBox;
 class QLabel;
 class QPushButton;
-class QWidget;
 class Rechentabelle;
 
-// The panel that computes the parental-leave points of one year from the numbers of
-// children and months. Its controls sit on the main window itself, in the area of the
-// table, which is hidden while the panel is open. They are made when first needed: most
+// The page that computes the parental-leave points of one year from the numbers of
+// children and months, in the table's place. Its controls keep their places in the window:
+// `ursprungTwips` is where the page lies in it. They are made when first needed: most
 // sessions never open the panel.
-class Sozialpanel : public QObject
+class Sozialpanel : public QWidget
 {
     Q_OBJECT
 public:
     static constexpr int AnzahlSchrift = 24;
 
-    Sozialpanel(QWidget* fenster, Rechentabelle& tabelle);
-
-    // The widgets hidden while the panel is open; einblenden shows only the table again.
-    // Whoever shows one of them while the panel is open closes the panel without a transfer,
-    // so that the panel's controls never stand over the table or the list.
-    void setzeTabelle(QWidget* tabelle);
-    void setzeFallliste(QWidget* liste);
+    Sozialpanel(QWidget* parent, Rechentabelle& tabelle, QPoint ursprungTwips = {});
 
     // The entries of the four boxes, each with the first entry selected (once the boxes exist).
     void listenFüllen();
 
+    // Shows the choice stored for the year of table row `zeile` and asks to be shown.
     void öffnen(int zeile);
     void yKomponente();
     void Übertragen_Click();
     void Abbrechen_Click();
-    void einblenden();
-    // Hides the panel's controls and leaves the rest of the window as it is.
+    // Ends the panel without a transfer; the window shows another page.
     void schließen();
 
-    bool offen() const;
+    bool offen() const { return m_offen; }
     int zeile() const { return m_zeile; }
     // The controls, made if they are not yet.
     QLabel* schrift(int i) { return bereitstellen(), m_schrift[std::size_t(i)]; }
@@ -53,20 +46,35 @@ public:
     QPushButton* abbrechen() { return bereitstellen(), m_abbrechen; }
     QWidget* line1() { return bereitstellen(), m_line1; }
 
-protected:
-    bool eventFilter(QObject* objekt, QEvent* ereignis) override;
+signals:
+    // The panel wants to be the page in view.
+    void geoeffnet();
+    // Transferred or cancelled: the table comes back.
+    void beendet();
 
 private:
     void bereitstellen();
     void anlegen();
     void boxenFüllen();
     void auswahlGeändert();
-    void steuerelementeZeigen(bool sichtbar);
+    void platzieren(QWidget* w, int links, int oben, int breite, int höhe) const;
+    QComboBox* auswahl(const char* name, int links, int oben);
 
-    QWidget* m_fenster;
     Rechentabelle& m_rechentabelle;
+    QPoint m_ursprung; // twips
     bool m_listenGefüllt = false;
+    bool m_offen = false;
     std::array<QLabel*, AnzahlSchrift> m_schrift{};
+    // The labels the panel writes.
+    QLabel* m_jahr = nullptr;
+    QLabel* m_altersfaktor = nullptr;
+    QLabel* m_betrag1 = nullptr;
+    QLabel* m_betrag2 = nullptr;
+    QLabel* m_gesamtbetrag = nullptr;
+    QLabel* m_monatsdurchschnitt = nullptr;
+    QLabel* m_wertziffer = nullptr;
+    QLabel* m_punkte = nullptr;
+    QLabel* m_warnung = nullptr;
     QComboBox* m_kinderanzahl1 = nullptr;
     QComboBox* m_kinderanzahl2 = nullptr;
     QComboBox* m_monateanzahl1 = nullptr;
@@ -74,9 +82,8 @@ private:
     QPushButton* m_übertragen = nullptr;
     QPushButton* m_abbrechen = nullptr;
     QWidget* m_line1 = nullptr;
-    QPointer<QWidget> m_tabellenansicht;
-    QPointer<QWidget> m_fallliste;
 
     int m_zeile = 0;
-    Festkomma m_punkte; // the points last computed, for the transfer
+    Festkomma m_faktor;     // the age factor of the year
+    Festkomma m_punkteWert; // the points last computed, for the transfer
 };

@@ -57,7 +57,8 @@ ZVK::ZVK(QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                           Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
       m_nachrichten(this), m_datei(m_ablage), m_tabelle(m_stand, m_datei, m_nachrichten),
-      m_namensliste(m_tabelle), m_drucksachen(m_tabelle.modell(), m_stand, m_ablage, m_nachrichten, this),
+      m_namensliste(m_tabelle), m_drucksachen(m_tabelle.modell(), m_stand, m_ablage, m_nachrichten),
+      m_textbearbeitung(m_drucksachen.brieftext(), m_nachrichten, this),
       m_bildschirmhöhe([this] { return bildschirmhöheTwips(this); }),
       m_programmende([] { QCoreApplication::quit(); })
 {
@@ -72,7 +73,7 @@ ZVK::ZVK(QWidget* parent)
     Zugang::einrichten();
     steuerelementeAnlegen();
     befehleVerbinden();
-    anschlüsseVerbinden();
+    seitenVerbinden();
     // Esc closes the window wherever the focus is: the window looks at every key first.
     qApp->installEventFilter(this);
     // The program ends when its last window closes, the letter-text window included. Qt
@@ -112,8 +113,11 @@ void ZVK::steuerelementeAnlegen()
     // The lengthened table reaches over the explanation line.
     m_erläuterungen->stackUnder(m_grid);
 
-    m_sozialpanel = new Sozialpanel(this, m_tabelle);
-    m_sozialpanel->setzeTabelle(m_grid);
+    // The panel lies in the short table's place, clear of the explanation line in every layout.
+    m_sozialpanel = new Sozialpanel(this, m_tabelle, QPoint(0, Tabellenoben));
+    platzieren(m_sozialpanel, 0, Tabellenoben, Fensterbreite - 60, 3380);
+    m_seiten.hinzufügen(m_grid);
+    m_seiten.hinzufügen(m_sozialpanel);
     gridVerbinden();
 
     connect(&m_tabelle, &Rechentabelle::bediensteterGesetzt, m_bediensteter, &QLabel::setText);
@@ -151,15 +155,10 @@ void ZVK::befehleVerbinden()
     connect(l.hilfe, &QPushButton::clicked, this, &ZVK::Hilfe_Click);
     connect(l.schließen, &QPushButton::clicked, this, &ZVK::Schließen_Click);
     connect(l.verlängern, &QPushButton::clicked, this, &ZVK::Verlängern_Click);
-    const auto anschluss = [this](std::function<void()> Anschlüsse::*befehl) {
-        return [this, befehl] {
-            if (m_anschlüsse.*befehl)
-                (m_anschlüsse.*befehl)();
-        };
-    };
-    connect(l.bescheid, &QPushButton::clicked, this, anschluss(&Anschlüsse::bescheid));
-    connect(l.blatt, &QPushButton::clicked, this, anschluss(&Anschlüsse::blatt));
-    connect(l.berechnung, &QPushButton::clicked, this, anschluss(&Anschlüsse::berechnung));
+    connect(l.bescheid, &QPushButton::clicked, this, &ZVK::Bescheid_Click);
+    connect(l.blatt, &QPushButton::clicked, this, &ZVK::Blatt_Click);
+    connect(l.berechnung, &QPushButton::clicked, this, &ZVK::Berechnung_Click);
+    connect(this, &ZVK::alleSchliessen, this, &ZVK::textfensterSchließen);
 
     // A picture does what its button does, with one exception: the one on Schließen
     // closes only this window.
@@ -172,13 +171,16 @@ void ZVK::befehleVerbinden()
     connect(l.picture1, &Symbolbild::geklickt, this, &ZVK::Picture1_Click);
 }
 
-// ---- The one place where the parts other than the window's own are plugged in.
-void ZVK::anschlüsseVerbinden()
+// Table, case list and panel take turns. Whatever page takes the panel's place ends the
+// panel without a transfer, so that its choice never stands beside the table or the list.
+void ZVK::seitenVerbinden()
 {
-    m_anschlüsse.berechnung = [this] { Berechnung_Click(); };
-    m_anschlüsse.bescheid = [this] { Bescheid_Click(); };
-    m_anschlüsse.blatt = [this] { Blatt_Click(); };
-    m_anschlüsse.textfensterSchließen = [this] { textfensterSchließen(); };
+    connect(m_sozialpanel, &Sozialpanel::geoeffnet, this, [this] { m_seiten.zeigen(m_sozialpanel); });
+    connect(m_sozialpanel, &Sozialpanel::beendet, this, &ZVK::tabelleZeigen);
+    connect(&m_seiten, &Seiten::gewechselt, this, [this](QWidget*, QWidget* vorher) {
+        if (vorher == m_sozialpanel)
+            m_sozialpanel->schließen();
+    });
 }
 
 void ZVK::gridVerbinden()
@@ -256,12 +258,11 @@ Namensgrid* ZVK::namensgrid()
         return m_namensgrid;
     // Made when first opened, the newest child: it lies above the table.
     m_namensgrid = new Namensgrid(m_namensliste, this);
-    m_namensgrid->hide();
-    m_namensgrid->fallGewählt = [this] { tabelleZeigen(); };
+    m_seiten.hinzufügen(m_namensgrid);
+    connect(m_namensgrid, &Namensgrid::fallGewaehlt, this, &ZVK::tabelleZeigen);
     m_namensgrid->setzeSpaltenbreitenTwips(Namensliste::spaltenbreiten());
     m_namensgrid->setzeZeilenhöheTwips(2, Namensliste::Spaltennummernhöhe);
     m_namensgrid->setzeZeilenhöheTwips(Namensliste::Zählerzeile, Namensliste::Zählerzeilenhöhe);
-    m_sozialpanel->setzeFallliste(m_namensgrid);
     erklärbarMachen(m_namensgrid->viewport());
     fallistenZugang();
     return m_namensgrid;
@@ -273,7 +274,6 @@ void ZVK::Bediensteter_Click()
     if (tabelleSichtbar())
         kurzesLayout();
     namensgridfüllen();
-    m_grid->hide();
 }
 
 void ZVK::namensgridfüllen()
@@ -282,7 +282,7 @@ void ZVK::namensgridfüllen()
     const QRect tabelle = m_grid->geometry();
     m_namensgrid->setGeometry(0, tabelle.top(), Twips::zuPixel(Namensliste::Listenbreite), tabelle.height());
     m_namensliste.namensgridfüllen();
-    m_namensgrid->show();
+    m_seiten.zeigen(m_namensgrid);
     m_namensgrid->raise();
     m_namensgrid->setFocus();
 }
@@ -290,9 +290,7 @@ void ZVK::namensgridfüllen()
 void ZVK::tabelleZeigen()
 {
     const bool fokus = m_namensgrid && m_namensgrid->hasFocus();
-    m_grid->show();
-    if (m_namensgrid)
-        m_namensgrid->hide();
+    m_seiten.zeigen(m_grid);
     // A case chosen from the keyboard: typing goes on in the table.
     if (fokus)
         m_grid->setFocus();
@@ -351,8 +349,7 @@ void ZVK::Verlängern_Click()
 void ZVK::Schließen_Click()
 {
     close();
-    if (m_anschlüsse.textfensterSchließen)
-        m_anschlüsse.textfensterSchließen();
+    emit alleSchliessen();
 }
 
 void ZVK::Picture1_Click()
@@ -432,8 +429,9 @@ void ZVK::endeWennKeinFensterMehr()
 void ZVK::mouseMoveEvent(QMouseEvent* ereignis)
 {
     // Moves over controls without an explanation of their own arrive here as well; only
-    // the bare background has one.
-    if (!childAt(ereignis->position().toPoint()))
+    // the bare background, and the panel's page around its controls, have one.
+    const QWidget* darunter = childAt(ereignis->position().toPoint());
+    if (!darunter || darunter == m_sozialpanel)
         erläutern(Erlaeuterungen::text(Erlaeuterungen::Element::Form));
     QWidget::mouseMoveEvent(ereignis);
 }

@@ -10,6 +10,8 @@
 #include "table/tabelleneingabe.h"
 #include "ui/nachrichten.h"
 #include "ui/namensfeld.h"
+#include "ui/seiten.h"
+#include "ui/textfenster.h"
 #include "ui/webseiten.h"
 #include "ui/werkzeugleiste.h"
 
@@ -72,18 +74,6 @@ public:
     void ATV_Click() { m_webseiten.öffnen(Webseiten::atvPfad()); }
     void Hilfe_Click() { m_webseiten.öffnen(Webseiten::hilfePfad()); }
 
-    // ---- Hooks for the views and windows other parts of the program provide; they are
-    // ---- set in one place, anschlüsseVerbinden() in zvk.cpp.
-    struct Anschlüsse {
-        // Closes the letter-text window if it is open.
-        std::function<void()> textfensterSchließen;
-        // The printing and editing commands of the toolbar.
-        std::function<void()> bescheid;
-        std::function<void()> blatt;
-        std::function<void()> berechnung;
-    };
-    Anschlüsse& anschlüsse() { return m_anschlüsse; }
-
     // What happens when no window of the program is left; tests watch it.
     void setzeProgrammende(std::function<void()> ende) { m_programmende = std::move(ende); }
 
@@ -103,11 +93,17 @@ public:
     // --- Printouts and letter text ---
     void Berechnung_Click() { m_drucksachen.berechnungdrucken(); }
     void Bescheid_Click() { m_drucksachen.Bescheiddrucken(); }
-    void Blatt_Click() { m_drucksachen.infoladen(); }
+    void Blatt_Click() { m_textbearbeitung.infoladen(); }
     // Closes the letter-text editor without saving, as its own close button does.
-    void textfensterSchließen() { m_drucksachen.textSchließen(); }
+    void textfensterSchließen() { m_textbearbeitung.textSchließen(); }
     Drucksachen& drucksachen() { return m_drucksachen; }
+    Textbearbeitung& textbearbeitung() { return m_textbearbeitung; }
     // --- end printouts ---
+
+signals:
+    // Schließen was clicked: this window has closed, and every other window of the program
+    // closes with it (the letter-text window without saving).
+    void alleSchliessen();
 
 protected:
     bool eventFilter(QObject* objekt, QEvent* ereignis) override;
@@ -121,7 +117,7 @@ private:
     void kombinationsfelderFüllen();
     void gridVerbinden();
     void befehleVerbinden();
-    void anschlüsseVerbinden();
+    void seitenVerbinden();
     void erklärbarMachen(QWidget* steuerelement);
     void erläutern(const QString& text);
     bool erläuterungFürMausbewegung(QObject* objekt, const QPointF& position);
@@ -136,6 +132,8 @@ private:
     Namensliste m_namensliste;
     Tabelleneingabe m_eingabe{m_tabelle};
     Drucksachen m_drucksachen;
+    Textbearbeitung m_textbearbeitung;
+    Seiten m_seiten;
 
     Namensfeld* m_bediensteter = nullptr;
     QFocusFrame* m_fokusrahmen = nullptr;
@@ -149,7 +147,6 @@ private:
 
     Werkzeugleiste m_leiste;
     Webseiten m_webseiten;
-    Anschlüsse m_anschlüsse;
     std::function<int()> m_bildschirmhöhe;
     int m_fensterhöhe = 0;
     std::function<void()> m_programmende;

@@ -3,8 +3,8 @@
 #include "fall.h"
 #include "print/brieftext.h"
 #include "print/drucksachen.h"
-#include "print/textfenster.h"
 #include "ui/nachrichten.h"
+#include "ui/textfenster.h"
 
 #include <QApplication>
 #include <QDir>
@@ -34,30 +34,33 @@ protected:
     QWidget haupt;
     Nachrichten nachrichten{&haupt};
     std::unique_ptr<Drucksachen> drucksachen;
+    std::unique_ptr<Textbearbeitung> bearbeitung;
 
     void SetUp() override
     {
         ASSERT_TRUE(QDir::setCurrent(ordner.path()));
-        drucksachen = std::make_unique<Drucksachen>(fall.tabelle.modell(), fall.stand, fall.ablage,
-                                                    nachrichten, &haupt);
+        drucksachen =
+            std::make_unique<Drucksachen>(fall.tabelle.modell(), fall.stand, fall.ablage, nachrichten);
+        bearbeitung = std::make_unique<Textbearbeitung>(drucksachen->brieftext(), nachrichten, &haupt);
         haupt.setGeometry(40, 120, 600, 400);
         haupt.show();
     }
     void TearDown() override
     {
+        bearbeitung.reset();
         drucksachen.reset();
         QDir::setCurrent(vorher);
         Nachrichten::gezeigte().clear();
     }
     Text* öffnen()
     {
-        drucksachen->infoladen();
-        return drucksachen->textfenster();
+        bearbeitung->infoladen();
+        return bearbeitung->textfenster();
     }
     bool offen()
     {
         QApplication::processEvents();
-        return drucksachen->textfenster() != nullptr;
+        return bearbeitung->textfenster() != nullptr;
     }
 };
 
@@ -150,7 +153,7 @@ TEST_F(BrieftextTest, OhneSpeichernEscapeUndZweitesÖffnenVerwerfenÄnderungen)
     QTest::keyClick(t->bescheid(8), Qt::Key_Escape);
     EXPECT_FALSE(offen());
     öffnen();
-    drucksachen->textSchließen();
+    bearbeitung->textSchließen();
     EXPECT_FALSE(offen());
     EXPECT_EQ(inhalt("atvi.txt"), vorher);
 }

@@ -69,7 +69,7 @@ TEST(Druckdienst, BerechnungUndAnschreibenKommenAlsPdfAn)
          {std::pair{Rechenfall::geburtsjahrFürLetzteZeile(26), 1}, {1985, 2}}) {
         SCOPED_TRACE(geburtsjahr);
         Rechenfall fall(geburtsjahr);
-        Drucksachen drucksachen(fall.tabelle.modell(), fall.stand, fall.ablage, fall.meldungen, nullptr);
+        Drucksachen drucksachen(fall.tabelle.modell(), fall.stand, fall.ablage, fall.meldungen);
         QString pfad;
         auto stand = pdfDateien(ausgabe);
         drucksachen.berechnungdrucken();

@@ -57,7 +57,7 @@ TEST_F(PdfTest, OhneDruckerEntstehenBeidePdfDateien)
     if (QStandardPaths::findExecutable("pdftotext").isEmpty() ||
         QStandardPaths::findExecutable("pdfinfo").isEmpty())
         GTEST_SKIP() << "pdftotext/pdfinfo (poppler-utils) fehlen";
-    Drucksachenprobe d(fall.tabelle.modell(), fall.stand, fall.ablage, fall.meldungen, nullptr);
+    Drucksachenprobe d(fall.tabelle.modell(), fall.stand, fall.ablage, fall.meldungen);
     fall.stand.datensatznummer = 3;
     d.berechnungdrucken();
     d.Bescheiddrucken();
@@ -87,11 +87,11 @@ TEST_F(PdfTest, OhneDruckerEntstehenBeidePdfDateien)
 
 TEST_F(PdfTest, EinFehlenderDruckerOderEineVollePlatteSagenEsUndÄndernNichts)
 {
-    Drucksachenprobe d(fall.tabelle.modell(), fall.stand, fall.ablage, fall.meldungen, nullptr);
+    Drucksachenprobe d(fall.tabelle.modell(), fall.stand, fall.ablage, fall.meldungen);
     d.drucker = "Zuvora-Testdrucker-den-es-nicht-gibt";
     d.berechnungdrucken();
     VolleAblage voll;
-    Drucksachenprobe ohnePlatz(fall.tabelle.modell(), fall.stand, voll, fall.meldungen, nullptr);
+    Drucksachenprobe ohnePlatz(fall.tabelle.modell(), fall.stand, voll, fall.meldungen);
     ohnePlatz.berechnungdrucken();
     ohnePlatz.Bescheiddrucken();
 

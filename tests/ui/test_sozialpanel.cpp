@@ -30,14 +30,14 @@ TEST_F(SozialpanelTest, ListenNachDemStart)
     for (const auto& [box, anzahl] : boxen) {
         EXPECT_EQ(box->count(), anzahl);
         EXPECT_EQ(box->currentIndex(), 0);
-        EXPECT_TRUE(box->isHidden());
+        EXPECT_FALSE(box->isVisible());
     }
     EXPECT_EQ(panel().kinderanzahl1()->itemText(0), "Anspruch für Elternzeit für 0 Kinder");
     EXPECT_EQ(panel().kinderanzahl2()->itemText(6), "Anspruch für Elternzeit für 6 Kinder");
     EXPECT_EQ(panel().monateanzahl1()->itemText(0), "für 0 Monate");
     EXPECT_EQ(panel().monateanzahl2()->itemText(12), "für 12 Monate");
     for (int i = 0; i < Sozialpanel::AnzahlSchrift; ++i)
-        EXPECT_TRUE(panel().schrift(i)->isHidden()) << i;
+        EXPECT_FALSE(panel().schrift(i)->isVisible()) << i;
 }
 
 struct Beispiel {
@@ -123,7 +123,7 @@ TEST_F(SozialpanelTest, AbbrechenAendertNichts)
     QTest::mouseClick(panel().abbrechen(), Qt::LeftButton);
     EXPECT_FALSE(panel().offen());
     EXPECT_FALSE(fenster.grid()->isHidden());
-    EXPECT_TRUE(panel().schrift(0)->isHidden());
+    EXPECT_FALSE(panel().schrift(0)->isVisible());
     EXPECT_EQ(t(5, nr(Spalte::Elternzeit)), "0,00");
     EXPECT_EQ(fenster.label2()->text(), rente);
     EXPECT_EQ(dateibytes(), vorher);
@@ -141,8 +141,8 @@ TEST_F(SozialpanelTest, FalllisteSchliesstDasPanel)
     QTest::mouseClick(fenster.bediensteter(), Qt::LeftButton);
     EXPECT_TRUE(fenster.listeSichtbar());
     EXPECT_FALSE(panel().offen());
-    EXPECT_TRUE(panel().übertragen()->isHidden());
-    EXPECT_TRUE(panel().schrift(20)->isHidden());
+    EXPECT_FALSE(panel().übertragen()->isVisible());
+    EXPECT_FALSE(panel().schrift(20)->isVisible());
     fenster.tabelleZeigen();
     EXPECT_FALSE(panel().offen());
     EXPECT_EQ(t(10, nr(Spalte::Elternzeit)), "0,00");

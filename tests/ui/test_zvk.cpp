@@ -123,7 +123,7 @@ protected:
     {
         ZVKTest::SetUp();
         textfenster.show();
-        fenster.anschlüsse().textfensterSchließen = [this] { textfenster.close(); };
+        QObject::connect(&fenster, &ZVK::alleSchliessen, &textfenster, &QWidget::close);
         fenster.setzeProgrammende([this] { ++programmende; });
     }
     void ereignisseAbarbeiten() { QCoreApplication::processEvents(); }
@@ -234,10 +234,14 @@ TEST_F(ZVKTest, KnöpfeUndSymboleÖffnenIhreSeiten)
 TEST_F(ZVKTest, SymboleRufenDieDruckbefehleIhrerKnöpfe)
 {
     QStringList gerufen;
-    auto& a = fenster.anschlüsse();
-    a.bescheid = [&] { gerufen << QStringLiteral("Bescheid"); };
-    a.blatt = [&] { gerufen << QStringLiteral("Blatt"); };
-    a.berechnung = [&] { gerufen << QStringLiteral("Berechnung"); };
+    const Werkzeugleiste& l = leiste();
+    for (auto [knopf, name] :
+         {std::pair{l.bescheid, "Bescheid"}, {l.blatt, "Blatt"}, {l.berechnung, "Berechnung"}}) {
+        // The commands themselves would print: each button only reports here.
+        QObject::disconnect(knopf, &QPushButton::clicked, &fenster, nullptr);
+        QObject::connect(knopf, &QPushButton::clicked, &fenster,
+                         [&gerufen, name] { gerufen << QString::fromUtf8(name); });
+    }
     QTest::mouseClick(leiste().picture5, Qt::LeftButton);
     QTest::mouseClick(leiste().picture7, Qt::LeftButton);
     QTest::mouseClick(leiste().picture6, Qt::LeftButton);

@@ -1,10 +1,11 @@
-#include "print/textfenster.h"
+#include "ui/textfenster.h"
 
 #include "core/datensatz.h"
 #include "core/meldungen.h"
 #include "core/twips.h"
 #include "print/brieftext.h"
 #include "table/farben.h"
+#include "ui/platzierung.h"
 
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -29,11 +30,6 @@ public:
     }
 };
 
-void platzieren(QWidget* w, int links, int oben, int breite, int höhe)
-{
-    w->setGeometry(Twips::zuPixel(links), Twips::zuPixel(oben), Twips::zuPixel(breite), Twips::zuPixel(höhe));
-}
-
 // The lines the printed letter completes or replaces.
 bool markiert(int n)
 {
@@ -41,6 +37,8 @@ bool markiert(int n)
 }
 
 } // namespace
+
+using Platzierung::platzieren;
 
 Text::Text(Brieftext& datei, Meldungen& meldungen, QWidget* hauptfenster)
     : QWidget(hauptfenster, Qt::Window), m_datei(datei), m_meldungen(meldungen), m_hauptfenster(hauptfenster)
@@ -133,4 +131,32 @@ void Text::keyPressEvent(QKeyEvent* ereignis)
         return;
     }
     QWidget::keyPressEvent(ereignis);
+}
+
+Textbearbeitung::Textbearbeitung(Brieftext& datei, Meldungen& meldungen, QWidget* hauptfenster)
+    : m_datei(datei), m_meldungen(meldungen), m_hauptfenster(hauptfenster)
+{}
+
+Textbearbeitung::~Textbearbeitung()
+{
+    delete m_text.data();
+}
+
+void Textbearbeitung::infoladen()
+{
+    QStringList zeilen;
+    if (const Brieftext::Ergebnis e = m_datei.holen(zeilen); !e.ok) {
+        m_meldungen.fehler(e.meldung);
+        return;
+    }
+    if (!m_text)
+        m_text = new Text(m_datei, m_meldungen, m_hauptfenster);
+    m_text->zeilenZeigen(zeilen);
+    m_text->Form_Load();
+}
+
+void Textbearbeitung::textSchließen()
+{
+    if (m_text)
+        m_text->Command1_Click();
 }

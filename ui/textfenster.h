@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QList>
+#include <QPointer>
 #include <QStringList>
 #include <QWidget>
 
@@ -47,4 +48,24 @@ private:
     QList<QLineEdit*> m_bescheid;
     QPushButton* m_speichern = nullptr;
     QPushButton* m_command1 = nullptr;
+};
+
+// Opens the editor for the main window and keeps it: one editor at a time.
+class Textbearbeitung
+{
+public:
+    Textbearbeitung(Brieftext& datei, Meldungen& meldungen, QWidget* hauptfenster);
+    ~Textbearbeitung();
+
+    // Opens the letter-text editor, or reloads and raises it when it is open.
+    void infoladen();
+    // Closes the editor without saving, if it is open.
+    void textSchließen();
+    Text* textfenster() const { return m_text.data(); }
+
+private:
+    Brieftext& m_datei;
+    Meldungen& m_meldungen;
+    QWidget* m_hauptfenster;
+    QPointer<Text> m_text;
 };
