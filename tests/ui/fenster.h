@@ -5,6 +5,7 @@
 #include "ui/tabellenansicht.h"
 #include "ui/zvk.h"
 
+#include <QPushButton>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -26,6 +27,13 @@ protected:
     }
     void TearDown() override { Nachrichten::nurVorbereiteteAntworten(false); }
     QString t(int zeile, int spalte) { return fenster.rechentabelle().modell().text(zeile, spalte); }
+
+    // A toolbar command does `stattdessen` instead of printing or opening a window.
+    void befehlErsetzen(QPushButton* knopf, std::function<void()> stattdessen)
+    {
+        QObject::disconnect(knopf, &QPushButton::clicked, &fenster, nullptr);
+        QObject::connect(knopf, &QPushButton::clicked, &fenster, std::move(stattdessen));
+    }
 
     void klick(int zeile, int spalte)
     {

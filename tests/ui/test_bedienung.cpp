@@ -22,9 +22,10 @@ protected:
         fenster.activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(&fenster));
         fenster.webseiten().setzeÖffner([this](const QUrl& adresse) { geschehen << adresse.path(); });
-        fenster.anschlüsse().bescheid = [this] { geschehen << "Anschreiben"; };
-        fenster.anschlüsse().blatt = [this] { geschehen << "Anschreibentext"; };
-        fenster.anschlüsse().berechnung = [this] { geschehen << "Berechnung"; };
+        const Werkzeugleiste& l = fenster.werkzeugleiste();
+        befehlErsetzen(l.bescheid, [this] { geschehen << "Anschreiben"; });
+        befehlErsetzen(l.blatt, [this] { geschehen << "Anschreibentext"; });
+        befehlErsetzen(l.berechnung, [this] { geschehen << "Berechnung"; });
         fenster.setzeProgrammende([] {});
     }
     QWidget* fokus() const { return QApplication::focusWidget(); }
@@ -111,14 +112,14 @@ TEST_F(BedienungTest, AltBuchstabenUndKürzel)
 TEST_F(BedienungTest, FallMitUmlautenAnlegenWählenUndDrucken)
 {
     Druckaufzeichnung brief;
-    fenster.anschlüsse().bescheid = [&] {
+    befehlErsetzen(fenster.werkzeugleiste().bescheid, [&] {
         QStringList zeilen;
         for (const QString& z : Brieftext::standardtext())
             zeilen.append(z.leftJustified(Brieftext::Satzlänge, u' '));
         const Festkomma rente = Festkomma::ausText(fenster.label2()->text().chopped(2));
         ASSERT_TRUE(Bescheiddruck(brief, fenster.stand().datensatz, zeilen, rente, u',', "07.12.2026")
                         .Bescheiddrucken());
-    };
+    });
     taste(Qt::Key_F, Qt::AltModifier);
     ASSERT_TRUE(fenster.listeSichtbar());
     // The list opens at the town of case 7; case 2 is five rows up, its salutation eight
