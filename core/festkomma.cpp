@@ -6,19 +6,6 @@
 
 namespace {
 
-std::int64_t begrenzt(double wert)
-{
-    // 2^63 is exactly representable; anything at or beyond it is clamped.
-    constexpr double grenze = 9223372036854775808.0;
-    if (std::isnan(wert))
-        return 0;
-    if (wert >= grenze)
-        return Festkomma::Größter;
-    if (wert < -grenze)
-        return Festkomma::Kleinster;
-    return static_cast<std::int64_t>(wert);
-}
-
 std::int64_t summeBegrenzt(std::int64_t a, std::int64_t b)
 {
     std::int64_t s;
@@ -33,6 +20,48 @@ std::int64_t produktBegrenzt(std::int64_t a, std::int64_t b)
     if (__builtin_mul_overflow(a, b, &p))
         return ((a < 0) != (b < 0)) ? Festkomma::Kleinster : Festkomma::Größter;
     return p;
+}
+
+// The exact value of `wert` x 10,000, rounded to a whole number, a tie going to the even one.
+// A double is m x 2^e with a 53-bit integer m, so m x 10,000 fits in 128 bits and the
+// rounding works on that exact product; `wert * 10000.0` would round once more before.
+std::int64_t zehntausendstelGerundet(double wert)
+{
+    if (std::isnan(wert))
+        return 0;
+    if (std::isinf(wert))
+        return wert > 0 ? Festkomma::Größter : Festkomma::Kleinster;
+    int exponent = 0;
+    const double bruch = std::frexp(std::fabs(wert), &exponent);
+    const auto mantisse = static_cast<std::uint64_t>(std::ldexp(bruch, 53));
+    exponent -= 53;
+    const unsigned __int128 produkt = static_cast<unsigned __int128>(mantisse) * Festkomma::Skala;
+    constexpr unsigned __int128 grenze = static_cast<unsigned __int128>(1) << 63;
+    unsigned __int128 betrag;
+    if (exponent >= 0) {
+        // produkt < 2^67: a shift by 60 or more leaves 64 bits whenever produkt is not zero.
+        betrag = exponent >= 60 ? (produkt != 0 ? grenze : 0) : produkt << exponent;
+    } else if (-exponent >= 100) {
+        betrag = 0; // below 2^-33, far under half a unit
+    } else {
+        const int s = -exponent;
+        const unsigned __int128 eins = 1;
+        betrag = produkt >> s;
+        const unsigned __int128 rest = produkt & ((eins << s) - 1);
+        const unsigned __int128 hälfte = eins << (s - 1);
+        if (rest > hälfte || (rest == hälfte && (betrag & 1) != 0))
+            ++betrag;
+    }
+    if (wert < 0)
+        return betrag >= grenze ? Festkomma::Kleinster : -static_cast<std::int64_t>(betrag);
+    return betrag >= grenze ? Festkomma::Größter : static_cast<std::int64_t>(betrag);
+}
+
+// The double nearest to the decimal value: one correctly rounded division of two exact doubles
+// for every value below 2^53 / 10,000 (about 900 billion).
+double alsDouble(std::int64_t roh)
+{
+    return double(roh) / double(Festkomma::Skala);
 }
 
 // Divides by a power of ten, rounding half away from zero; works on the integer digits.
@@ -56,7 +85,7 @@ Festkomma Festkomma::ausGanzzahl(std::int64_t ganz)
 
 Festkomma Festkomma::ausDouble(double wert)
 {
-    return Festkomma(begrenzt(std::nearbyint(wert * double(Skala))));
+    return Festkomma(zehntausendstelGerundet(wert));
 }
 
 Festkomma Festkomma::ausText(QStringView text)
@@ -139,12 +168,12 @@ Festkomma Festkomma::geteiltDurch(std::int64_t teiler) const
 {
     if (teiler == 0)
         return {};
-    return Festkomma(begrenzt(std::nearbyint(double(m_roh) / double(teiler))));
+    return ausDouble(alsDouble(m_roh) / double(teiler));
 }
 
 Festkomma Festkomma::mal(Festkomma faktor) const
 {
-    return Festkomma(begrenzt(std::nearbyint(double(m_roh) * double(faktor.m_roh) / double(Skala))));
+    return ausDouble(alsDouble(m_roh) * alsDouble(faktor.m_roh));
 }
 
 Festkomma Festkomma::punkteGerundet() const

@@ -18,7 +18,8 @@ public:
     constexpr Festkomma() = default;
     static constexpr Festkomma ausRoh(std::int64_t roh) { return Festkomma(roh); }
     static Festkomma ausGanzzahl(std::int64_t ganz);
-    // Rounds value x 10,000 to the nearest whole unit, a tie going to the even one.
+    // Rounds the double's exact value to four decimals, a tie going to the even last digit
+    // (0.0001 x 0.5 exactly is a tie; the double nearest 1,62495 lies below it and is not).
     static Festkomma ausDouble(double wert);
     // The reading rule for a cell text: blanks before the number are skipped, a comma or
     // a point is the decimal separator, the number ends at the first character that cannot
@@ -32,8 +33,9 @@ public:
     Festkomma& operator+=(Festkomma b) { return *this = *this + b; }
     // Exact product with a whole number.
     Festkomma mal(std::int64_t ganz) const;
-    // Division and non-whole multiplication go through double and are rounded to
-    // four decimals once, ties to even.
+    // Division and non-whole multiplication: the operands as the doubles nearest their
+    // decimal values, the result computed in double, then rounded by ausDouble. So
+    // 1,0833 x 1,5 is 1,6249 (the double product lies just below 1,62495), not 1,6250.
     Festkomma geteiltDurch(std::int64_t teiler) const;
     Festkomma mal(Festkomma faktor) const;
     // The points rule: cut to three decimals, a third decimal of 5..9 adds 0.01.
