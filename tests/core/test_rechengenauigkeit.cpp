@@ -1,6 +1,6 @@
-#include "arbeitsstand.h"
-#include "rentenberechnung.h"
-#include "sozialekomponente.h"
+#include "core/arbeitsstand.h"
+#include "core/rentenberechnung.h"
+#include "core/sozialekomponente.h"
 
 #include <algorithm>
 #include <cmath>
