@@ -49,6 +49,8 @@ void ZVK::bedienungEinrichten()
     m_fokusrahmen = new QFocusFrame(this);
     connect(qApp, &QApplication::focusChanged, m_fokusrahmen, [this](QWidget*, QWidget* neu) {
         m_fokusrahmen->setWidget(neu && neu->window() == this ? neu : nullptr);
+        // Above the neighbours, which overlap the name label's edges by design.
+        m_fokusrahmen->raise();
     });
 
     // What the explanation line shows under the pointer is told to screen readers as the
