@@ -6,9 +6,12 @@
 #include "core/twips.h"
 #include "table/farben.h"
 #include "table/rechentabelle.h"
+#include "ui/erlaeuterungen.h"
 #include "ui/platzierung.h"
+#include "ui/zugang.h"
 
 #include <QComboBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 
@@ -148,8 +151,10 @@ void Sozialpanel::anlegen()
     m_abbrechen = new QPushButton(QStringLiteral("Abbrechen"), this);
     m_abbrechen->setObjectName(QStringLiteral("Abbrechen"));
     platzieren(m_abbrechen, 10320, 3810, 1665, 375);
+    // Enter on a button presses that one; elsewhere in the panel it transfers.
     for (QPushButton* knopf : {m_übertragen, m_abbrechen})
-        knopf->setAutoDefault(false);
+        knopf->setAutoDefault(true);
+    zugangEinrichten();
     connect(m_übertragen, &QPushButton::clicked, this, &Sozialpanel::Übertragen_Click);
     connect(m_abbrechen, &QPushButton::clicked, this, &Sozialpanel::Abbrechen_Click);
 }
@@ -194,6 +199,8 @@ void Sozialpanel::öffnen(int zeile)
         m_schrift[std::size_t(i)]->setText(QStringLiteral("0"));
     m_offen = true;
     emit geoeffnet();
+    setAccessibleName(m_schrift[0]->text() + u' ' + m_jahr->text());
+    m_kinderanzahl1->setFocus(Qt::OtherFocusReason);
 
     const int i = Jahreszeile::index(zeile);
     const Datensatz& satz = t.stand().datensatz;
@@ -251,6 +258,41 @@ void Sozialpanel::Abbrechen_Click()
 {
     m_offen = false;
     emit beendet();
+}
+
+void Sozialpanel::zugangEinrichten()
+{
+    // The boxes have no caption on screen. Screen readers take a box's name from the label
+    // that names it as its buddy, so each has one that is never shown, saying what the box
+    // counts and on which line. The rule is decoration.
+    const std::pair<QComboBox*, const char*> namen[] = {{m_kinderanzahl1, "Kinder, erste Zeile"},
+                                                        {m_monateanzahl1, "Monate, erste Zeile"},
+                                                        {m_kinderanzahl2, "Kinder, zweite Zeile"},
+                                                        {m_monateanzahl2, "Monate, zweite Zeile"}};
+    for (const auto& [box, name] : namen) {
+        auto* label = new QLabel(QString::fromUtf8(name), this);
+        label->setBuddy(box);
+        label->hide();
+        box->setAccessibleName(label->text());
+    }
+    // What the explanation line and the panel's own text say, heard with the focus.
+    const QString regel = m_schrift[23]->text();
+    const QString zweiteZeile = Erlaeuterungen::text(Erlaeuterungen::Element::Form).trimmed();
+    for (QComboBox* box : {m_kinderanzahl1, m_monateanzahl1})
+        box->setAccessibleDescription(regel);
+    for (QComboBox* box : {m_kinderanzahl2, m_monateanzahl2})
+        box->setAccessibleDescription(zweiteZeile);
+    Zugang::alsSchmuck(m_line1);
+}
+
+void Sozialpanel::keyPressEvent(QKeyEvent* ereignis)
+{
+    switch (ereignis->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter: Übertragen_Click(); return;
+    case Qt::Key_Escape: Abbrechen_Click(); return;
+    default: QWidget::keyPressEvent(ereignis);
+    }
 }
 
 void Sozialpanel::schließen()

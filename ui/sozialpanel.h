@@ -52,11 +52,16 @@ signals:
     // Transferred or cancelled: the table comes back.
     void beendet();
 
+protected:
+    // Enter transfers, Esc cancels, wherever the focus is in the panel.
+    void keyPressEvent(QKeyEvent* ereignis) override;
+
 private:
     void bereitstellen();
     void anlegen();
     void boxenFüllen();
     void auswahlGeändert();
+    void zugangEinrichten();
     void platzieren(QWidget* w, int links, int oben, int breite, int höhe) const;
     QComboBox* auswahl(const char* name, int links, int oben);
 

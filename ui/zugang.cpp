@@ -85,7 +85,9 @@ QAccessibleInterface* fabrik(const QString& klasse, QObject* objekt)
         return new NamensfeldZugang(static_cast<Namensfeld*>(w));
     if (klasse == QLatin1String("ZVK"))
         return new Behälter(w, QAccessible::Window);
-    // Plain containers (pages of a view): the decoration on them is left out as well.
+    if (klasse == QLatin1String("Sozialpanel"))
+        return new Behälter(w, QAccessible::Pane);
+    // Plain containers: the decoration on them is left out as well.
     if (klasse == QLatin1String("QWidget") && w->metaObject() == &QWidget::staticMetaObject)
         return new Behälter(w, w->isWindow() ? QAccessible::Window : QAccessible::Client);
     return nullptr;

@@ -289,9 +289,10 @@ void ZVK::namensgridfüllen()
 
 void ZVK::tabelleZeigen()
 {
-    const bool fokus = m_namensgrid && m_namensgrid->hasFocus();
+    const bool fokus = (m_namensgrid && m_namensgrid->hasFocus()) ||
+                       m_sozialpanel->isAncestorOf(QApplication::focusWidget());
     m_seiten.zeigen(m_grid);
-    // A case chosen from the keyboard: typing goes on in the table.
+    // A case chosen or a panel ended from the keyboard: typing goes on in the table.
     if (fokus)
         m_grid->setFocus();
 }
@@ -373,7 +374,8 @@ bool ZVK::eventFilter(QObject* objekt, QEvent* ereignis)
 {
     if (ereignis->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(ereignis)->key() == Qt::Key_Escape) {
         auto* w = qobject_cast<QWidget*>(objekt);
-        if (w && w->window() == this && isVisible()) {
+        // In the parental-leave panel Esc cancels the panel, not the window.
+        if (w && w->window() == this && isVisible() && !m_sozialpanel->isAncestorOf(w)) {
             close();
             return true;
         }

@@ -1,11 +1,14 @@
 #include "core/datensatz.h"
 #include "fenster.h"
+#include "jahreszeilen.h"
 #include "print/bescheiddruck.h"
 #include "print/brieftext.h"
 #include "print/druckaufzeichnung.h"
 #include "ui/namensgrid.h"
+#include "ui/sozialpanel.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QUrl>
 
 namespace {
@@ -105,6 +108,52 @@ TEST_F(BedienungTest, AltBuchstabenUndKürzel)
     EXPECT_TRUE(fenster.listeSichtbar());
     taste(Qt::Key_S, Qt::AltModifier);
     EXPECT_TRUE(QTest::qWaitFor([&] { return !fenster.isVisible(); }));
+}
+
+TEST_F(BedienungTest, ElternzeitpanelMitTastatur)
+{
+    Sozialpanel* panel = fenster.sozialpanel();
+    const int elternzeit = nr(Spalte::Elternzeit);
+    fenster.grid()->setFocus(Qt::TabFocusReason);
+    fenster.rechentabelle().setzeAktuelleZelle(Zeile2010, elternzeit);
+    taste(Qt::Key_Return);
+    ASSERT_TRUE(panel->offen());
+    // Every box and both buttons in the order they stand.
+    const QList<QWidget*> reihe{panel->kinderanzahl1(), panel->monateanzahl1(), panel->kinderanzahl2(),
+                                panel->monateanzahl2(), panel->übertragen(),    panel->abbrechen()};
+    EXPECT_EQ(fokus(), reihe[0]);
+    for (QWidget* nächstes : reihe.mid(1)) {
+        taste(Qt::Key_Tab);
+        EXPECT_EQ(fokus(), nächstes);
+    }
+    // One child for twelve months at the age factor 2,40, transferred with Enter from a box.
+    panel->kinderanzahl1()->setFocus(Qt::BacktabFocusReason);
+    taste(Qt::Key_Down);
+    taste(Qt::Key_Tab);
+    taste(Qt::Key_End);
+    EXPECT_EQ(panel->monateanzahl1()->currentIndex(), 12);
+    taste(Qt::Key_Return);
+    EXPECT_FALSE(panel->offen());
+    EXPECT_EQ(t(Zeile2010, elternzeit), "1,20");
+    EXPECT_EQ(fokus(), fenster.grid());
+
+    // Esc in the panel cancels it and leaves the window open; Enter on Abbrechen cancels too.
+    // (The calculation has left the current cell at the end of the table.)
+    fenster.rechentabelle().setzeAktuelleZelle(Zeile2010, elternzeit);
+    taste(Qt::Key_F2);
+    ASSERT_TRUE(panel->offen());
+    taste(Qt::Key_Up);
+    taste(Qt::Key_Escape);
+    EXPECT_FALSE(panel->offen());
+    EXPECT_TRUE(fenster.isVisible());
+    taste(Qt::Key_Space);
+    ASSERT_TRUE(panel->offen());
+    taste(Qt::Key_Up);
+    panel->abbrechen()->setFocus(Qt::TabFocusReason);
+    taste(Qt::Key_Return);
+    EXPECT_FALSE(panel->offen());
+    EXPECT_EQ(t(Zeile2010, elternzeit), "1,20");
+    EXPECT_EQ(fenster.falldatei().lesen(1).kinder1[Jahreszeile::index(Zeile2010)], 1);
 }
 
 // From the first key to the printed letter without the mouse, with a name, a street and a

@@ -1,10 +1,14 @@
 #include "fenster.h"
+#include "jahreszeilen.h"
 #include "ui/namensgrid.h"
+#include "ui/sozialpanel.h"
 #include "ui/symbolbild.h"
 
 #include <QAccessible>
 #include <QAccessibleActionInterface>
 #include <QAccessibleTableInterface>
+#include <QComboBox>
+#include <QPushButton>
 
 namespace {
 
@@ -83,6 +87,41 @@ TEST_F(ZugangTest, HauptfensterNenntJedesSteuerelement)
               "Klicken sie in Spalte 1 den gewünschten Fall an (Tastatur: Eingabetaste). Sie können in den "
               "hellgrünen Zellen bis zu sieben Personalfälle anlegen.");
     EXPECT_EQ(zugang(l.berechnung)->text(QAccessible::Accelerator), "Alt+B");
+}
+
+TEST_F(ZugangTest, ElternzeitpanelNenntSeineAuswahlfelder)
+{
+    Sozialpanel* panel = fenster.sozialpanel();
+    panel->öffnen(Zeile2010);
+    EXPECT_EQ(zugang(panel)->text(QAccessible::Name), "Berechnung der sozialen Komponente für das Jahr 2010");
+    EXPECT_TRUE(kinder(&fenster).contains(panel));
+    const Erwartung erwartet[] = {
+        {panel->kinderanzahl1(), QAccessible::ComboBox, "Kinder, erste Zeile",
+         "Für jeden vollen Kalendermonat"},
+        {panel->monateanzahl1(), QAccessible::ComboBox, "Monate, erste Zeile",
+         "Für jeden vollen Kalendermonat"},
+        {panel->kinderanzahl2(), QAccessible::ComboBox, "Kinder, zweite Zeile", "Die doppelt vorhandenen"},
+        {panel->monateanzahl2(), QAccessible::ComboBox, "Monate, zweite Zeile", "Die doppelt vorhandenen"},
+        {panel->übertragen(), QAccessible::Button, "Übertragen", ""},
+        {panel->abbrechen(), QAccessible::Button, "Abbrechen", ""},
+    };
+    const QList<QObject*> imPanel = kinder(panel);
+    for (const Erwartung& e : erwartet) {
+        SCOPED_TRACE(e.name);
+        QAccessibleInterface* i = zugang(e.steuerelement);
+        EXPECT_EQ(i->role(), e.rolle);
+        // A box is named by its label (on Linux Qt gives the box's text as its name).
+        const auto labels = i->relations(QAccessible::Label);
+        const QString name =
+            labels.isEmpty() ? i->text(QAccessible::Name) : labels[0].first->text(QAccessible::Name);
+        EXPECT_EQ(name, QString::fromUtf8(e.name));
+        const QString beschreibung = QString::fromUtf8(e.beschreibung);
+        EXPECT_EQ(i->text(QAccessible::Description).left(beschreibung.size()), beschreibung);
+        EXPECT_TRUE(imPanel.contains(e.steuerelement));
+    }
+    EXPECT_EQ(zugang(panel->kinderanzahl1())->text(QAccessible::Value),
+              "Anspruch für Elternzeit für 0 Kinder");
+    EXPECT_FALSE(imPanel.contains(panel->line1()));
 }
 
 struct Zelle {
