@@ -239,6 +239,11 @@ void Sozialpanel::yKomponente()
     m_wertziffer->setText(r.wertziffer.alsSchlichtText());
     m_punkte->setText(r.punkte.alsSchlichtText());
     m_punkteWert = r.punkte;
+    // The result stands in labels the focus never reaches; the button that takes it over
+    // tells it.
+    m_übertragen->setAccessibleDescription(
+        QStringLiteral("Ergebnis: %1 Punkte").arg(r.punkte.alsSchlichtText()) +
+        (m_warnung->isHidden() ? QString() : QStringLiteral(". ") + m_warnung->text()));
 }
 
 void Sozialpanel::Übertragen_Click()

@@ -102,7 +102,7 @@ TEST_F(ZugangTest, ElternzeitpanelNenntSeineAuswahlfelder)
          "Für jeden vollen Kalendermonat"},
         {panel->kinderanzahl2(), QAccessible::ComboBox, "Kinder, zweite Zeile", "Die doppelt vorhandenen"},
         {panel->monateanzahl2(), QAccessible::ComboBox, "Monate, zweite Zeile", "Die doppelt vorhandenen"},
-        {panel->übertragen(), QAccessible::Button, "Übertragen", ""},
+        {panel->übertragen(), QAccessible::Button, "Übertragen", "Ergebnis: 0 Punkte"},
         {panel->abbrechen(), QAccessible::Button, "Abbrechen", ""},
     };
     const QList<QObject*> imPanel = kinder(panel);
@@ -122,6 +122,13 @@ TEST_F(ZugangTest, ElternzeitpanelNenntSeineAuswahlfelder)
     EXPECT_EQ(zugang(panel->kinderanzahl1())->text(QAccessible::Value),
               "Anspruch für Elternzeit für 0 Kinder");
     EXPECT_FALSE(imPanel.contains(panel->line1()));
+    // The result, heard at the button that takes it over: 8 + 7 months are corrected to 8 + 4.
+    panel->kinderanzahl1()->setCurrentIndex(1);
+    panel->monateanzahl1()->setCurrentIndex(8);
+    panel->kinderanzahl2()->setCurrentIndex(1);
+    panel->monateanzahl2()->setCurrentIndex(7);
+    EXPECT_EQ(zugang(panel->übertragen())->text(QAccessible::Description),
+              "Ergebnis: 1,2 Punkte. Korrigierte Monate");
 }
 
 struct Zelle {
