@@ -106,8 +106,6 @@ void ZVK::steuerelementeAnlegen()
     m_grid = new Tabellenansicht(this);
     m_grid->setzeModell(&m_tabelle.modell());
 
-    new Klickfilter(m_bediensteter, [this] { Bediensteter_Click(); });
-
     m_erläuterungen = umrandetesLabel(this, Farben::HellGelb);
     m_erläuterungen->setFont(arial(11.25));
     // The lengthened table reaches over the explanation line.

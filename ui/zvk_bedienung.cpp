@@ -40,6 +40,8 @@ void ZVK::bedienungEinrichten()
     for (qsizetype i = 0; i + 1 < reihe.size(); ++i)
         setTabOrder(reihe[i], reihe[i + 1]);
 
+    // The name label opens the case list on a click, with Enter or Space, and with Alt+F.
+    new Klickfilter(m_bediensteter, [this] { Bediensteter_Click(); });
     connect(m_bediensteter, &Namensfeld::aktiviert, this, &ZVK::Bediensteter_Click);
     auto* liste = new QShortcut(QKeySequence(Qt::ALT | Qt::Key_F), this);
     connect(liste, &QShortcut::activated, this, &ZVK::Bediensteter_Click);
