@@ -16,8 +16,9 @@ struct Arbeitsstand {
     int geburtsjahr = 0;
     Datensatz datensatz = Datensatz::grundstellung();
 
-    Jahresreihe entgelt{}, monatsdurchschnitt{}, wertziffer{}, beitragspunkte{}, elternzeit{}, bonus{},
-        versorgungspunkte{}, gesamtpunkte{}, rente{};
+    // The inputs of the years as the table shows them, and the running total and pension it
+    // computes from them.
+    Jahresreihe entgelt{}, elternzeit{}, bonus{}, gesamtpunkte{}, rente{};
 
     // Copies a record into the working set: birth year, start credit and the 50 years of
     // pay, parental-leave and bonus points. Elements 51..55 are left as they are.

@@ -229,6 +229,18 @@ QString Festkomma::alsText(int dezimalen, QChar trenner) const
     return text;
 }
 
+Festkomma Festkomma::wieAngezeigt(int dezimalen) const
+{
+    std::int64_t teiler = 1;
+    for (int k = dezimalen; k < 4; ++k)
+        teiler *= 10;
+    const std::int64_t q = geteiltGerundet(m_roh, teiler);
+    // At the ends of the range the text reads back clamped; the text itself decides there.
+    if (q >= Größter / teiler || q <= Kleinster / teiler)
+        return ausText(alsText(dezimalen));
+    return Festkomma(q * teiler);
+}
+
 QString Festkomma::alsSchlichtText() const
 {
     QString text = alsText(4);

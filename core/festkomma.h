@@ -47,6 +47,9 @@ public:
     QString alsText(int dezimalen, QChar trenner) const;
     // Plain decimal form: no trailing zeros, no separator for a whole number (6000, 0,0417, 1,3).
     QString alsSchlichtText() const;
+    // The value as alsText(dezimalen) shows it and ausText reads that text back, computed
+    // without the text: what a table cell of this value means.
+    Festkomma wieAngezeigt(int dezimalen) const;
 
     friend constexpr bool operator==(Festkomma a, Festkomma b) { return a.m_roh == b.m_roh; }
     friend constexpr auto operator<=>(Festkomma a, Festkomma b) { return a.m_roh <=> b.m_roh; }

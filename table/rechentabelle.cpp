@@ -150,6 +150,20 @@ bool Rechentabelle::aktuellenSatzSpeichern()
     return false;
 }
 
+void Rechentabelle::setzeAktuellenText(const QString& text)
+{
+    m_modell.setzeText(m_zeile, m_spalte, text);
+    if (m_zeile <= Jahreszeile::Erste || m_zeile > letzteZeile())
+        return;
+    const auto i = std::size_t(Jahreszeile::index(m_zeile));
+    switch (Spalte(m_spalte)) {
+    case Spalte::Entgelt: m_stand.entgelt[i] = Festkomma::ausText(text); break;
+    case Spalte::Elternzeit: m_stand.elternzeit[i] = Festkomma::ausText(text); break;
+    case Spalte::Bonus: m_stand.bonus[i] = Festkomma::ausText(text); break;
+    default: break;
+    }
+}
+
 bool Rechentabelle::elternzeitEintragen(int zeile, const SozialeKomponente::Auswahl& wahl, Festkomma punkte)
 {
     const int i = Jahreszeile::index(zeile);
@@ -161,8 +175,8 @@ bool Rechentabelle::elternzeitEintragen(int zeile, const SozialeKomponente::Ausw
     satz.elternzeitpunkte[i] = punkte;
     if (!aktuellenSatzSpeichern())
         return false;
-    setzeAktuelleZelle(zeile, nr(Spalte::Elternzeit));
-    setzeAktuellenText(punkte.alsText(2));
+    modell().setzeText(zeile, nr(Spalte::Elternzeit), punkte.alsText(2));
+    m_stand.elternzeit[std::size_t(i)] = punkte.wieAngezeigt(2);
     atvberechnen();
     return true;
 }
@@ -221,6 +235,9 @@ void Rechentabelle::jahreszeileFüllen(int zeile)
     t.setzeAusrichtung(zeile, nr(Spalte::Jahr), Zentriert);
     t.setzeText(zeile, nr(Spalte::Alter), QString::number(alter));
     t.setzeAusrichtung(zeile, nr(Spalte::Alter), Zentriert);
+    // The calculation uses an input as its cell shows it, with two decimals.
+    for (Jahresreihe* reihe : {&m_stand.entgelt, &m_stand.elternzeit, &m_stand.bonus})
+        (*reihe)[i] = (*reihe)[i].wieAngezeigt(2);
     t.setzeText(zeile, nr(Spalte::Entgelt), m_stand.entgelt[i].alsText(2));
     t.setzeText(zeile, nr(Spalte::Altersfaktor), faktorwert(alter).alsText(2));
     t.setzeText(zeile, nr(Spalte::Elternzeit), m_stand.elternzeit[i].alsText(2));
@@ -261,15 +278,14 @@ void Rechentabelle::atvberechnen()
     Zellenmodell& t = m_modell;
     const int n = std::min<int>(jahreszeilen(), int(m_stand.rente.size()) - 1);
 
-    // The whole table is read before any cell is written.
+    // The working set holds the inputs as their cells show them (jahreszeileFüllen and the
+    // edits keep it so); the cells are only written.
     QList<Rentenberechnung::Eingabe> eingaben;
     eingaben.reserve(n);
     for (int i = 1; i <= n; ++i) {
-        const int r = Jahreszeile::Erste + i;
-        eingaben.append({Festkomma::ausText(t.text(r, nr(Spalte::Entgelt))),
-                         Festkomma::ausText(t.text(r, nr(Spalte::Altersfaktor))),
-                         Festkomma::ausText(t.text(r, nr(Spalte::Elternzeit))),
-                         Festkomma::ausText(t.text(r, nr(Spalte::Bonus)))});
+        const auto k = std::size_t(i);
+        eingaben.append({m_stand.entgelt[k], altersfaktorIn(Jahreszeile::Erste + i), m_stand.elternzeit[k],
+                         m_stand.bonus[k]});
     }
     const QList<Rentenberechnung::Jahr> jahre =
         Rentenberechnung::berechnen(m_stand.gesamtpunkte[0], eingaben);
@@ -277,12 +293,6 @@ void Rechentabelle::atvberechnen()
     for (int i = 1; i <= n; ++i) {
         const auto k = std::size_t(i);
         const Rentenberechnung::Jahr& j = jahre[i - 1];
-        m_stand.monatsdurchschnitt[k] = j.monatsdurchschnitt;
-        m_stand.wertziffer[k] = j.wertziffer;
-        m_stand.beitragspunkte[k] = j.beitragspunkte;
-        m_stand.elternzeit[k] = eingaben[i - 1].elternzeit;
-        m_stand.bonus[k] = eingaben[i - 1].bonus;
-        m_stand.versorgungspunkte[k] = j.versorgungspunkte;
         m_stand.gesamtpunkte[k] = j.gesamtpunkte;
         m_stand.rente[k] = j.rente;
 
@@ -295,6 +305,6 @@ void Rechentabelle::atvberechnen()
         t.setzeText(r, nr(Spalte::Rente), j.rente.alsText(2));
     }
     setzeAktuelleZelle(Jahreszeile::Erste + n, nr(Spalte::Rente));
-    m_rentenkopf = aktuellerText() + QStringLiteral(" €");
+    m_rentenkopf = m_stand.rente[std::size_t(n)].alsText(2) + QStringLiteral(" €");
     emit rentenkopfGesetzt(m_rentenkopf);
 }

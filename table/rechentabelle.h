@@ -13,8 +13,8 @@ class Falldatei;
 class Meldungen;
 
 // The calculation table of the current case: one row per year from 2001 to the 65th
-// birthday, 24 columns writing each year's calculation out as an equation. It is display
-// and input surface at once: the calculation reads its inputs back from the cell texts.
+// birthday, 24 columns writing each year's calculation out as an equation. The working set
+// holds the values; the cells show them, and typing goes into a cell until Enter stores it.
 class Rechentabelle : public QObject
 {
     Q_OBJECT
@@ -49,7 +49,8 @@ public:
     bool elternzeitEintragen(int zeile, const SozialeKomponente::Auswahl& wahl, Festkomma punkte);
     void gridfüllen();
     void tabellenkopf();
-    // Computes every year from the cell texts and shows the pension at 65 in the headline.
+    // Computes every year from the working set, writes the results into the cells and shows
+    // the pension at 65 in the headline.
     void atvberechnen();
 
     static QVector<int> spaltenbreiten(int tabellenbreite);
@@ -63,7 +64,8 @@ public:
     int aktuelleSpalte() const { return m_spalte; }
     void setzeAktuelleZelle(int zeile, int spalte);
     QString aktuellerText() const { return m_modell.text(m_zeile, m_spalte); }
-    void setzeAktuellenText(const QString& text) { m_modell.setzeText(m_zeile, m_spalte, text); }
+    // Text typed into an input cell of a year counts at once, as the cell shows it.
+    void setzeAktuellenText(const QString& text);
 
     QString bediensteter() const { return m_bediensteter; }
     QString rentenkopf() const { return m_rentenkopf; }

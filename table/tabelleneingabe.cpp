@@ -148,6 +148,7 @@ void Tabelleneingabe::entgeltFestschreiben()
     for (int r = zeile; r <= bis; ++r) {
         t.setzeText(r, nr(Spalte::Entgelt), anzeige);
         satz.jahresentgelt[Jahreszeile::index(r)] = wert;
+        m_tabelle.stand().entgelt[std::size_t(Jahreszeile::index(r))] = wert;
     }
     speichernUndRechnen();
 }
@@ -158,8 +159,10 @@ void Tabelleneingabe::bonusFestschreiben()
     const int zeile = m_tabelle.aktuelleZeile();
     fettZeigen(zeile, Spalte::Bonus, 12);
     Sammlung sammlung(t);
-    m_tabelle.aktuellenSatzNeuLesen().bonuspunkte[Jahreszeile::index(zeile)] =
-        Festkomma::ausText(m_tabelle.aktuellerText());
+    // The cell keeps the text as typed, and the calculation uses what it shows.
+    const Festkomma bonus = Festkomma::ausText(m_tabelle.aktuellerText());
+    m_tabelle.aktuellenSatzNeuLesen().bonuspunkte[Jahreszeile::index(zeile)] = bonus;
+    m_tabelle.stand().bonus[std::size_t(Jahreszeile::index(zeile))] = bonus;
     speichernUndRechnen();
 }
 
@@ -172,9 +175,8 @@ void Tabelleneingabe::startgutschriftFestschreiben()
     Sammlung sammlung(t);
     m_tabelle.aktuellenSatzNeuLesen().startgutschrift = start;
     stand.gesamtpunkte[0] = start;
-    m_tabelle.setzeAktuelleZelle(Jahreszeile::Erste, nr(Spalte::Rente));
     stand.rente[0] = start.mal(Rentenberechnung::Meßbetrag);
-    m_tabelle.setzeAktuellenText(stand.rente[0].alsText(2));
+    t.setzeText(Jahreszeile::Erste, nr(Spalte::Rente), stand.rente[0].alsText(2));
     speichernUndRechnen();
 }
 

@@ -52,6 +52,34 @@ TEST(Festkomma_format, SchlichteForm)
     EXPECT_EQ(Festkomma().alsSchlichtText(), "0");
 }
 
+// A cell means what it shows: the value computed without the text equals the text read back,
+// at ties, below zero and at both ends of the range.
+TEST(Festkomma_format, WieAngezeigtGleichtDemGelesenenText)
+{
+    const std::int64_t werte[] = {0,
+                                  1,
+                                  49,
+                                  50,
+                                  -50,
+                                  -51,
+                                  12345,
+                                  -12350,
+                                  300000000,
+                                  450005000,
+                                  99999999,
+                                  Festkomma::Größter,
+                                  Festkomma::Kleinster,
+                                  Festkomma::Größter - 8,
+                                  Festkomma::Kleinster + 49};
+    for (std::int64_t roh : werte) {
+        for (int dezimalen : {0, 2, 4, 5}) {
+            const Festkomma f = Festkomma::ausRoh(roh);
+            EXPECT_EQ(f.wieAngezeigt(dezimalen), Festkomma::ausText(f.alsText(dezimalen)))
+                << roh << " " << dezimalen;
+        }
+    }
+}
+
 TEST(Festkomma_lesen, Zellentexte)
 {
     EXPECT_EQ(fk("30000,00").roh(), 300000000);

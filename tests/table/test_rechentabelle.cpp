@@ -122,7 +122,8 @@ TEST_F(RechentabelleTest, StartgutschriftUndLeereEntgeltzelle)
     EXPECT_EQ(tabelle.rentenkopf(), QStringLiteral("843,00 €"));
 
     // A pay cell left blank counts as 0 until the table is filled again.
-    tabelle.modell().setzeText(5, nr(Spalte::Entgelt), QStringLiteral(" "));
+    tabelle.setzeAktuelleZelle(5, nr(Spalte::Entgelt));
+    tabelle.setzeAktuellenText(QStringLiteral(" "));
     tabelle.atvberechnen();
     EXPECT_EQ(t(5, nr(Spalte::Beitragspunkte)), "0,00");
     EXPECT_EQ(t(5, nr(Spalte::Gesamtpunkte)), "12,50");
