@@ -17,6 +17,12 @@ int altersfaktor(int alter)
     return Altersfaktoren[std::size_t(k)];
 }
 
+int altersfaktorBisRentenbeginn(int alter)
+{
+    return alter > JüngstesAlter + int(Altersfaktoren.size()) - 1 ? Altersfaktoren.back()
+                                                                  : altersfaktor(alter);
+}
+
 int führendeZahl(QStringView text)
 {
     qsizetype i = 0;
@@ -36,7 +42,7 @@ void Arbeitsstand::übernehmen(const Datensatz& satz)
     datensatz = satz;
     geburtsjahr = führendeZahl(satz.geburtsjahr);
     gesamtpunkte[0] = satz.startgutschrift;
-    for (int i = 1; i <= Jahreswerte<int>::Anzahl; ++i) {
+    for (int i = 1; i <= Jahreswerte<int>::Höchstens; ++i) {
         entgelt[std::size_t(i)] = satz.jahresentgelt[i];
         elternzeit[std::size_t(i)] = satz.elternzeitpunkte[i];
         bonus[std::size_t(i)] = satz.bonuspunkte[i];

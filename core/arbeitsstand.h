@@ -20,13 +20,16 @@ struct Arbeitsstand {
     // computes from them.
     Jahresreihe entgelt{}, elternzeit{}, bonus{}, gesamtpunkte{}, rente{};
 
-    // Copies a record into the working set: birth year, start credit and the 50 years of
-    // pay, parental-leave and bonus points. Elements 51..55 are left as they are.
+    // Copies a record into the working set: birth year, start credit and every year of
+    // pay, parental-leave and bonus points.
     void übernehmen(const Datensatz& satz);
 };
 
 // The age factor of the points model x 10 for the ages 17..65; 0 for any other age.
 int altersfaktor(int alter);
+// The same for every age a pension can start at: the table's last factor, 0,8 for
+// "64 und älter", holds for 66 and 67 too. 0 below 17, where no points arise.
+int altersfaktorBisRentenbeginn(int alter);
 
 // The number at the start of a text (blanks skipped), or 0 when it has no digits.
 int führendeZahl(QStringView text);

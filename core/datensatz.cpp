@@ -120,6 +120,22 @@ Datensatz Datensatz::musterfall()
     return ausBytes(d.alsBytes());
 }
 
+int Datensatz::letztesBelegtesJahr() const
+{
+    for (int i = Jahreswerte<int>::Höchstens; i > Jahreswerte<int>::Anzahl; --i) {
+        if (jahresentgelt[i] != Festkomma() || elternzeitpunkte[i] != Festkomma() ||
+            bonuspunkte[i] != Festkomma() || kinder1[i] != 0 || kinder2[i] != 0 || monate1[i] != 0 ||
+            monate2[i] != 0)
+            return i;
+    }
+    return Jahreswerte<int>::Anzahl;
+}
+
+bool Datensatz::erweitert() const
+{
+    return rentenbeginn != 0 || steigerung != Festkomma() || letztesBelegtesJahr() > Jahreswerte<int>::Anzahl;
+}
+
 QByteArray Datensatz::alsBytes() const
 {
     QByteArray bytes;

@@ -5,30 +5,36 @@
 #include <QByteArray>
 #include <QByteArrayView>
 #include <QString>
+#include <algorithm>
 #include <array>
 #include <cstdint>
 
-// Per-year values of a case record: 50 elements for the years 2002..2051, addressed with
-// the year index i = 1..50 (year 2001 + i), as everywhere else in the program.
+// Per-year values of a case, addressed with the year index i (year 2001 + i), as everywhere
+// else in the program. The 1753-byte record holds the 50 years 2002..2051; the years after
+// them, up to 2100, live in the case file's extension block.
 template <typename T> class Jahreswerte
 {
 public:
-    static constexpr int Anzahl = 50;
+    static constexpr int Anzahl = 50;    // in the record
+    static constexpr int Höchstens = 99; // up to 2100
     T& operator[](int i) { return m_werte[std::size_t(index(i))]; }
     const T& operator[](int i) const { return m_werte[std::size_t(index(i))]; }
-    void füllen(T wert) { m_werte.fill(wert); }
+    // Sets the years the record holds, 2002..2051.
+    void füllen(T wert) { std::fill_n(m_werte.begin(), Anzahl, wert); }
     friend bool operator==(const Jahreswerte&, const Jahreswerte&) = default;
 
 private:
     static int index(int i)
     {
-        Q_ASSERT(i >= 1 && i <= Anzahl);
-        return i < 1 ? 0 : (i > Anzahl ? Anzahl - 1 : i - 1);
+        Q_ASSERT(i >= 1 && i <= Höchstens);
+        return i < 1 ? 0 : (i > Höchstens ? Höchstens - 1 : i - 1);
     }
-    std::array<T, Anzahl> m_werte{};
+    std::array<T, Höchstens> m_werte{};
 };
 
-// One case: the 1753-byte record of the case file "atv.txt".
+// One case: the 1753-byte record of the case file "atv.txt", and what the record has no
+// room for (the settings below and the years after 2051), which the case file keeps in
+// its extension block.
 struct Datensatz {
     static constexpr int Länge = 1753;
 
@@ -52,6 +58,15 @@ struct Datensatz {
     Festkomma startgutschrift;
     Jahreswerte<Festkomma> jahresentgelt, elternzeitpunkte, bonuspunkte;
     Jahreswerte<std::int16_t> kinder1, kinder2, monate1, monate2;
+    // When the pension starts (a Rentenbeginn choice; 0 is the default for the birth year)
+    // and the yearly increase in percent applied when pay is carried forward.
+    std::int16_t rentenbeginn = 0;
+    Festkomma steigerung;
+
+    // Whether the case uses anything the 1753-byte record cannot hold.
+    bool erweitert() const;
+    // The last year index after 2051 that holds a value; Anzahl when there is none.
+    int letztesBelegtesJahr() const;
 
     QString& text(Textfeld feld);
     const QString& text(Textfeld feld) const;
@@ -63,6 +78,7 @@ struct Datensatz {
 
     // The record codec. Texts are Windows-1252, cut to their width or blank-filled;
     // numbers little-endian. ausBytes reads a missing tail as the blank record's bytes.
+    // Only the record's own fields take part; the extension is the case file's.
     QByteArray alsBytes() const;
     static Datensatz ausBytes(QByteArrayView bytes);
 

@@ -64,6 +64,7 @@ Falldatei::Ergebnis Falldatei::öffnen(const QString& pfad)
 {
     m_pfad = pfad;
     m_abbild.clear();
+    m_erweiterung = {};
     m_schreibgeschützt = false;
     m_unerwartet = false;
     m_sicherung.clear();
@@ -109,11 +110,13 @@ Falldatei::Ergebnis Falldatei::öffnen(const QString& pfad)
     }
 
     Ergebnis ergebnis;
-    if (m_abbild.size() != Solllänge) {
+    m_erweiterung = Erweiterung::lesen(m_abbild);
+    const qint64 satzlänge = satzteil().size();
+    if (satzlänge != Solllänge) {
         m_unerwartet = true;
-        const qint64 ganze = m_abbild.size() / Datensatz::Länge;
+        const qint64 ganze = satzlänge / Datensatz::Länge;
         QString was;
-        if (m_abbild.size() < Solllänge)
+        if (satzlänge < Solllänge)
             was =
                 (ganze == 0   ? QStringLiteral("Sie enthält keinen vollständigen Fall")
                  : ganze == 1 ? QStringLiteral("Sie enthält nur einen vollständigen Fall")
@@ -129,6 +132,24 @@ Falldatei::Ergebnis Falldatei::öffnen(const QString& pfad)
                                .arg(name, länge)
                                .arg(Solllänge)
                                .arg(was);
+    }
+    QStringList fremde;
+    for (int n = 1; n <= AnzahlFälle; ++n) {
+        Datensatz satz;
+        const auto& eintrag = m_erweiterung.einträge[std::size_t(n - 1)];
+        if (eintrag &&
+            !Erweiterung::anwenden(*eintrag, satzteil().sliced(qint64(n - 1) * Datensatz::Länge), satz))
+            fremde.append(QString::number(n));
+    }
+    if (!fremde.isEmpty()) {
+        m_unerwartet = true;
+        ergebnis.meldung = angehängt(
+            ergebnis.meldung,
+            QStringLiteral(
+                "In „%1“ gehören die Zusatzangaben zu Fall %2 (Rentenbeginn, Steigerung, Jahre nach "
+                "2051) zu einem anderen Namen oder Geburtsdatum; die Datei wurde wohl mit einem "
+                "anderen Programm geändert. Sie werden nicht verwendet.")
+                .arg(name, fremde.join(QStringLiteral(", "))));
     }
     const QList<int> auffällig = fälleMitUnmöglichenWerten(m_abbild);
     if (!auffällig.isEmpty()) {
@@ -164,14 +185,24 @@ Falldatei::Ergebnis Falldatei::öffnen(const QString& pfad)
     return ergebnis;
 }
 
+QByteArrayView Falldatei::satzteil() const
+{
+    return QByteArrayView(m_abbild).first(m_abbild.size() - m_erweiterung.länge);
+}
+
 Datensatz Falldatei::lesen(int n) const
 {
     Q_ASSERT(n >= 1 && n <= AnzahlFälle);
+    const QByteArrayView sätze = satzteil();
     const qint64 anfang = qint64(n - 1) * Datensatz::Länge;
-    if (n < 1 || n > AnzahlFälle || anfang >= m_abbild.size())
+    if (n < 1 || n > AnzahlFälle || anfang >= sätze.size())
         return Datensatz::grundstellung();
-    return Datensatz::ausBytes(QByteArrayView(m_abbild).sliced(anfang).first(
-        std::min<qint64>(Datensatz::Länge, m_abbild.size() - anfang)));
+    const QByteArrayView bytes =
+        sätze.sliced(anfang).first(std::min<qint64>(Datensatz::Länge, sätze.size() - anfang));
+    Datensatz satz = Datensatz::ausBytes(bytes);
+    if (const auto& eintrag = m_erweiterung.einträge[std::size_t(n - 1)])
+        Erweiterung::anwenden(*eintrag, bytes, satz);
+    return satz;
 }
 
 Falldatei::Ergebnis Falldatei::schreiben(int n, const Datensatz& satz)
@@ -190,7 +221,10 @@ Falldatei::Ergebnis Falldatei::schreiben(const QList<std::pair<int, Datensatz>>&
         if (!sicherung.ok)
             return sicherung;
     }
-    QByteArray bild = m_abbild;
+    std::array<Datensatz, AnzahlFälle> fälle;
+    for (int n = 1; n <= AnzahlFälle; ++n)
+        fälle[std::size_t(n - 1)] = lesen(n);
+    QByteArray bild = satzteil().toByteArray();
     for (const auto& [n, satz] : sätze) {
         Q_ASSERT(n >= 1 && n <= AnzahlFälle);
         if (n < 1 || n > AnzahlFälle)
@@ -204,11 +238,24 @@ Falldatei::Ergebnis Falldatei::schreiben(const QList<std::pair<int, Datensatz>>&
             bild += leer.sliced(imSatz, std::min<qint64>(fehlt, Datensatz::Länge - imSatz));
         }
         bild.replace(anfang, Datensatz::Länge, satz.alsBytes());
+        fälle[std::size_t(n - 1)] = satz;
+    }
+    // The extension follows the seven records: a short file gets its missing records blank
+    // first, so that the records stay where a program without the extension looks for them.
+    const QByteArray block = Erweiterung::block(fälle);
+    if (!block.isEmpty()) {
+        const QByteArray leer = Datensatz::grundstellung().alsBytes();
+        while (bild.size() < Solllänge) {
+            const qint64 imSatz = bild.size() % Datensatz::Länge;
+            bild += leer.sliced(imSatz);
+        }
+        bild += block;
     }
     QString fehler;
     if (!m_ablage.ersetzen(m_pfad, bild, fehler))
         return {false, fehler + QStringLiteral(" Die Änderung wurde nicht gespeichert.")};
     m_abbild = bild;
+    m_erweiterung = Erweiterung::lesen(m_abbild);
     return {};
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/datensatz.h"
+#include "core/erweiterung.h"
 
 #include <QByteArray>
 #include <QList>
@@ -9,9 +10,10 @@
 
 class Dateiablage;
 
-// The case file "atv.txt": seven records of 1753 bytes. The file image is held in memory;
-// every write replaces the whole file through the file layer, and the image changes only
-// once the file on disk has.
+// The case file "atv.txt": seven records of 1753 bytes, followed by the extension block
+// (erweiterung.h) when a case needs more than its record holds. The file image is held in
+// memory; every write replaces the whole file, records and block, with one save through the
+// file layer, and the image changes only once the file on disk has.
 class Falldatei
 {
 public:
@@ -31,7 +33,7 @@ public:
     // its first change. A file that cannot be written opens for reading only.
     Ergebnis öffnen(const QString& pfad);
 
-    // Record n (1..7); a record the file does not hold reads as the blank record.
+    // Case n (1..7) with its extension; a record the file does not hold reads as the blank record.
     Datensatz lesen(int n) const;
     Ergebnis schreiben(int n, const Datensatz& satz);
     // Writes several records with a single save, all or nothing.
@@ -50,10 +52,13 @@ public:
 
 private:
     Ergebnis sichernVorÄnderung();
+    // The file image without the extension block: the records and any bytes after them.
+    QByteArrayView satzteil() const;
 
     Dateiablage& m_ablage;
     QString m_pfad;
     QByteArray m_abbild;
+    Erweiterung::Befund m_erweiterung;
     bool m_schreibgeschützt = false;
     bool m_unerwartet = false; // bytes we did not write ourselves: copy them before changing them
     QString m_sicherung;

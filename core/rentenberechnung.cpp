@@ -26,4 +26,17 @@ QList<Jahr> berechnen(Festkomma startgutschrift, const QList<Eingabe>& jahre)
     return ergebnis;
 }
 
+QList<Festkomma> fortschreiben(Festkomma wert, Festkomma prozent, int jahre)
+{
+    QList<Festkomma> werte;
+    werte.reserve(jahre);
+    const Festkomma faktor = (Festkomma::ausGanzzahl(100) + prozent).geteiltDurch(100);
+    for (int k = 0; k < jahre; ++k) {
+        werte.append(wert);
+        if (prozent != Festkomma())
+            wert = Festkomma::ausText(wert.mal(faktor).alsText(2));
+    }
+    return werte;
+}
+
 } // namespace Rentenberechnung

@@ -26,4 +26,9 @@ Festkomma beitragspunkte(Festkomma wertziffer, Festkomma altersfaktor);
 // Every year from the start credit on; element k belongs to the year index k + 1.
 QList<Jahr> berechnen(Festkomma startgutschrift, const QList<Eingabe>& jahre);
 
+// Pay carried forward into `jahre` years, the first being `wert` itself: each year is the
+// one before increased by `prozent` and rounded to the cent, half away from zero, as the
+// pay cell shows it. 0 % repeats the value.
+QList<Festkomma> fortschreiben(Festkomma wert, Festkomma prozent, int jahre);
+
 } // namespace Rentenberechnung

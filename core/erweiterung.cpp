@@ -1,0 +1,185 @@
+#include "core/erweiterung.h"
+
+#include "core/rentenbeginn.h"
+#include "core/sozialekomponente.h"
+
+#include <QtEndian>
+
+namespace Erweiterung {
+
+namespace {
+
+constexpr QByteArrayView Kennung("ZUVORAX1");
+constexpr int Personanfang = 5;
+constexpr int Personlänge = 50;
+constexpr int Jahrlänge = 3 * 8 + 4 * 2;
+constexpr int Kopflänge = 2 + 4 + 2 + 8 + 2;
+constexpr int Erstes = Jahreswerte<int>::Anzahl + 1;
+constexpr int Folgejahre = Jahreswerte<int>::Höchstens - Jahreswerte<int>::Anzahl;
+// A yearly increase beyond this is no assumption anyone makes; a larger value is no value of ours.
+constexpr std::int64_t GrößteSteigerung = 100 * Festkomma::Skala;
+
+template <typename T> void anhängen(QByteArray& ziel, T wert)
+{
+    char puffer[sizeof(T)];
+    qToLittleEndian<T>(wert, puffer);
+    ziel.append(puffer, sizeof(T));
+}
+
+// Reads from a payload, remembering when it ran short.
+class Leser
+{
+public:
+    explicit Leser(QByteArrayView daten) : m_daten(daten) {}
+    template <typename T> T lies()
+    {
+        if (m_pos + qsizetype(sizeof(T)) > m_daten.size()) {
+            m_kurz = true;
+            return T{};
+        }
+        const T wert = qFromLittleEndian<T>(m_daten.data() + m_pos);
+        m_pos += sizeof(T);
+        return wert;
+    }
+    bool ende() const { return !m_kurz && m_pos == m_daten.size(); }
+    bool kurz() const { return m_kurz; }
+
+private:
+    QByteArrayView m_daten;
+    qsizetype m_pos = 0;
+    bool m_kurz = false;
+};
+
+bool gültigeJahre(const Datensatz& d)
+{
+    using SozialeKomponente::gültigeAnzahl;
+    for (int i = Erstes; i <= Jahreswerte<int>::Höchstens; ++i)
+        if (d.kinder1[i] != gültigeAnzahl(d.kinder1[i], SozialeKomponente::MaxKinder) ||
+            d.kinder2[i] != gültigeAnzahl(d.kinder2[i], SozialeKomponente::MaxKinder) ||
+            d.monate1[i] != gültigeAnzahl(d.monate1[i], SozialeKomponente::MaxMonate) ||
+            d.monate2[i] != gültigeAnzahl(d.monate2[i], SozialeKomponente::MaxMonate))
+            return false;
+    return true;
+}
+
+} // namespace
+
+quint32 crc32(QByteArrayView daten)
+{
+    quint32 crc = 0xFFFFFFFFu;
+    for (char c : daten) {
+        crc ^= quint8(c);
+        for (int k = 0; k < 8; ++k)
+            crc = (crc >> 1) ^ (0xEDB88320u & (0u - (crc & 1u)));
+    }
+    return ~crc;
+}
+
+quint32 person(QByteArrayView satzbytes)
+{
+    return crc32(satzbytes.sliced(Personanfang, Personlänge));
+}
+
+Befund lesen(QByteArrayView abbild)
+{
+    Befund befund;
+    if (abbild.size() < Fußlänge || abbild.last(Kennung.size()) != Kennung)
+        return befund;
+    const char* fuß = abbild.data() + abbild.size() - Fußlänge;
+    const quint32 länge = qFromLittleEndian<quint32>(fuß);
+    const quint32 prüfsumme = qFromLittleEndian<quint32>(fuß + 4);
+    if (länge > quint64(abbild.size() - Fußlänge))
+        return befund;
+    const QByteArrayView nutzlast = abbild.sliced(abbild.size() - Fußlänge - länge, länge);
+    if (crc32(nutzlast) != prüfsumme)
+        return befund;
+
+    Leser l(nutzlast);
+    const int anzahl = l.lies<qint16>();
+    if (anzahl < 1 || anzahl > 7)
+        return befund;
+    for (int k = 0; k < anzahl; ++k) {
+        const int fall = l.lies<qint16>();
+        Eintrag e;
+        e.person = l.lies<quint32>();
+        e.rentenbeginn = l.lies<qint16>();
+        e.steigerung = Festkomma::ausRoh(l.lies<qint64>());
+        const int jahre = l.lies<qint16>();
+        if (l.kurz() || fall < 1 || fall > 7 || befund.einträge[std::size_t(fall - 1)] ||
+            !Rentenbeginn::gültig(e.rentenbeginn) || e.steigerung.roh() < 0 ||
+            e.steigerung.roh() > GrößteSteigerung || jahre < 0 || jahre > Folgejahre)
+            return {};
+        for (int i = Erstes; i < Erstes + jahre; ++i) {
+            e.jahre.jahresentgelt[i] = Festkomma::ausRoh(l.lies<qint64>());
+            e.jahre.elternzeitpunkte[i] = Festkomma::ausRoh(l.lies<qint64>());
+            e.jahre.bonuspunkte[i] = Festkomma::ausRoh(l.lies<qint64>());
+            e.jahre.kinder1[i] = l.lies<qint16>();
+            e.jahre.kinder2[i] = l.lies<qint16>();
+            e.jahre.monate1[i] = l.lies<qint16>();
+            e.jahre.monate2[i] = l.lies<qint16>();
+        }
+        if (l.kurz() || !gültigeJahre(e.jahre))
+            return {};
+        befund.einträge[std::size_t(fall - 1)] = e;
+    }
+    if (!l.ende())
+        return {};
+    befund.länge = qsizetype(länge) + Fußlänge;
+    return befund;
+}
+
+QByteArray block(const std::array<Datensatz, 7>& sätze)
+{
+    QByteArray nutzlast;
+    qint16 anzahl = 0;
+    anhängen<qint16>(nutzlast, 0);
+    for (std::size_t n = 0; n < sätze.size(); ++n) {
+        const Datensatz& d = sätze[n];
+        if (!d.erweitert())
+            continue;
+        ++anzahl;
+        const int letztes = d.letztesBelegtesJahr();
+        anhängen<qint16>(nutzlast, qint16(n + 1));
+        anhängen<quint32>(nutzlast, person(d.alsBytes()));
+        anhängen<qint16>(nutzlast, d.rentenbeginn);
+        anhängen<qint64>(nutzlast, d.steigerung.roh());
+        anhängen<qint16>(nutzlast, qint16(letztes - Jahreswerte<int>::Anzahl));
+        for (int i = Erstes; i <= letztes; ++i) {
+            anhängen<qint64>(nutzlast, d.jahresentgelt[i].roh());
+            anhängen<qint64>(nutzlast, d.elternzeitpunkte[i].roh());
+            anhängen<qint64>(nutzlast, d.bonuspunkte[i].roh());
+            anhängen<qint16>(nutzlast, d.kinder1[i]);
+            anhängen<qint16>(nutzlast, d.kinder2[i]);
+            anhängen<qint16>(nutzlast, d.monate1[i]);
+            anhängen<qint16>(nutzlast, d.monate2[i]);
+        }
+    }
+    if (anzahl == 0)
+        return {};
+    qToLittleEndian<qint16>(anzahl, nutzlast.data());
+    QByteArray b = nutzlast;
+    anhängen<quint32>(b, quint32(nutzlast.size()));
+    anhängen<quint32>(b, crc32(nutzlast));
+    b.append(Kennung.data(), Kennung.size());
+    return b;
+}
+
+bool anwenden(const Eintrag& eintrag, QByteArrayView satzbytes, Datensatz& satz)
+{
+    if (satzbytes.size() < Datensatz::Länge || person(satzbytes) != eintrag.person)
+        return false;
+    satz.rentenbeginn = eintrag.rentenbeginn;
+    satz.steigerung = eintrag.steigerung;
+    for (int i = Erstes; i <= Jahreswerte<int>::Höchstens; ++i) {
+        satz.jahresentgelt[i] = eintrag.jahre.jahresentgelt[i];
+        satz.elternzeitpunkte[i] = eintrag.jahre.elternzeitpunkte[i];
+        satz.bonuspunkte[i] = eintrag.jahre.bonuspunkte[i];
+        satz.kinder1[i] = eintrag.jahre.kinder1[i];
+        satz.kinder2[i] = eintrag.jahre.kinder2[i];
+        satz.monate1[i] = eintrag.jahre.monate1[i];
+        satz.monate2[i] = eintrag.jahre.monate2[i];
+    }
+    return true;
+}
+
+} // namespace Erweiterung

@@ -1,0 +1,140 @@
+#include "core/erweiterung.h"
+#include "core/rentenbeginn.h"
+#include "dateihilfen.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+class ErweiterungTest : public ::testing::Test, protected Fallordner
+{
+protected:
+    Dateiablage ablage;
+
+    // A case born 1995 at the regular age, with pay up to 2062 and a 2 % increase.
+    static Datensatz jung()
+    {
+        Datensatz d = Datensatz::musterfall();
+        d.geburtsjahr = QStringLiteral("1995");
+        d.steigerung = Festkomma::ausGanzzahl(2);
+        d.rentenbeginn = 63;
+        for (int i = 1; i <= 61; ++i)
+            d.jahresentgelt[i] = Festkomma::ausGanzzahl(30000 + i);
+        d.elternzeitpunkte[55] = Festkomma::ausText(u"1,3");
+        d.kinder1[55] = 2;
+        d.monate2[60] = 12;
+        return d;
+    }
+    // The seven records as a program that knows only them reads them.
+    static QList<QByteArray> sätze(const QByteArray& bild)
+    {
+        QList<QByteArray> s;
+        for (int n = 0; n < 7; ++n)
+            s.append(bild.sliced(n * 1753, 1753));
+        return s;
+    }
+};
+
+TEST_F(ErweiterungTest, RundreiseUndDieSiebenSätzeBleibenWoSieSind)
+{
+    Falldatei datei(ablage);
+    ASSERT_TRUE(datei.öffnen(pfad()).ok);
+    const QByteArray vorher = lies(pfad());
+    const Datensatz d = jung();
+    ASSERT_TRUE(datei.schreiben(4, d).ok);
+
+    const QByteArray bild = lies(pfad());
+    ASSERT_GT(bild.size(), 12271);
+    QList<QByteArray> erwartet = sätze(vorher);
+    erwartet[3] = d.alsBytes();
+    EXPECT_EQ(sätze(bild), erwartet);
+    EXPECT_EQ(bild.last(8), QByteArray("ZUVORAX1"));
+
+    Falldatei wieder(ablage);
+    const auto e = wieder.öffnen(pfad());
+    ASSERT_TRUE(e.ok);
+    EXPECT_TRUE(e.meldung.isEmpty()) << e.meldung.toStdString();
+    EXPECT_EQ(wieder.lesen(4), d);
+    EXPECT_EQ(wieder.lesen(1), Datensatz::musterfall());
+
+    // Writing another case keeps the extension of this one; going back to the default
+    // settings and years leaves exactly the old 12,271 bytes.
+    Datensatz eins = wieder.lesen(1);
+    eins.vorname = QStringLiteral("Hedda");
+    ASSERT_TRUE(wieder.schreiben(1, eins).ok);
+    EXPECT_EQ(wieder.lesen(4), d);
+    Datensatz zurück = d;
+    zurück.rentenbeginn = 0;
+    zurück.steigerung = Festkomma();
+    for (int i = 51; i <= Jahreswerte<int>::Höchstens; ++i) {
+        zurück.jahresentgelt[i] = zurück.elternzeitpunkte[i] = Festkomma();
+        zurück.kinder1[i] = zurück.monate2[i] = 0;
+    }
+    ASSERT_TRUE(wieder.schreiben(4, zurück).ok);
+    QByteArray ohne = Falldatei::neuesAbbild();
+    ohne.replace(0, 1753, eins.alsBytes());
+    ohne.replace(3 * 1753, 1753, d.alsBytes());
+    EXPECT_EQ(lies(pfad()), ohne);
+}
+
+TEST_F(ErweiterungTest, FremdeOderBeschädigteEndenGeltenNicht)
+{
+    Falldatei datei(ablage);
+    ASSERT_TRUE(datei.öffnen(pfad()).ok);
+    ASSERT_TRUE(datei.schreiben(2, jung()).ok);
+    const QByteArray gut = lies(pfad());
+
+    struct Fall {
+        const char* name;
+        QByteArray bild;
+        const char* meldung;
+    };
+    QByteArray gekippt = gut;
+    gekippt[12271 + 9] = char(gekippt[12271 + 9] ^ 1);
+    QByteArray andererName = gut;
+    andererName.replace(1753 + 5, 6, "Ottoxx");
+    const Fall fälle[] = {
+        {"ein Bit im Block", gekippt, "Bytes nach dem siebten Fall"},
+        {"nur der Fuß", Falldatei::neuesAbbild() + gut.last(16), "Bytes nach dem siebten Fall"},
+        {"Name von anderem Programm geändert", andererName, "Zusatzangaben zu Fall 2"},
+    };
+    for (const Fall& f : fälle) {
+        lege(pfad(), f.bild);
+        QFile::remove(pfad() + QStringLiteral(".bak"));
+        Falldatei fremd(ablage);
+        const auto e = fremd.öffnen(pfad());
+        ASSERT_TRUE(e.ok) << f.name;
+        EXPECT_TRUE(e.meldung.contains(QString::fromUtf8(f.meldung))) << f.name << e.meldung.toStdString();
+        const Datensatz zwei = fremd.lesen(2);
+        EXPECT_EQ(zwei.rentenbeginn, 0) << f.name;
+        EXPECT_EQ(zwei.jahresentgelt[55], Festkomma()) << f.name;
+        // The first change keeps a byte-identical copy.
+        ASSERT_TRUE(fremd.schreiben(3, Datensatz::grundstellung()).ok) << f.name;
+        EXPECT_EQ(lies(pfad() + QStringLiteral(".bak")), f.bild) << f.name;
+    }
+}
+
+TEST_F(ErweiterungTest, KurzeDateiUndFremdeBytesVorDemBlock)
+{
+    const QByteArray kurz = Datensatz::musterfall().alsBytes();
+    lege(pfad(), kurz);
+    Falldatei datei(ablage);
+    ASSERT_TRUE(datei.öffnen(pfad()).ok);
+    ASSERT_TRUE(datei.schreiben(1, jung()).ok);
+    QByteArray bild = lies(pfad());
+    EXPECT_EQ(sätze(bild)[6], Datensatz::grundstellung().alsBytes());
+    EXPECT_EQ(Erweiterung::lesen(bild).länge, bild.size() - 12271);
+
+    const QByteArray fremd("fremde Bytes");
+    lege(pfad(), Falldatei::neuesAbbild() + fremd);
+    Falldatei mitRest(ablage);
+    ASSERT_TRUE(mitRest.öffnen(pfad()).ok);
+    ASSERT_TRUE(mitRest.schreiben(5, jung()).ok);
+    bild = lies(pfad());
+    EXPECT_EQ(bild.sliced(12271, fremd.size()), fremd);
+    Falldatei wieder(ablage);
+    ASSERT_TRUE(wieder.öffnen(pfad()).ok);
+    EXPECT_EQ(wieder.lesen(5), jung());
+}
+
+} // namespace
