@@ -6,8 +6,9 @@
 #include <array>
 
 // The per-year values of the current case. Index i stands for the year 2001 + i and the
-// table row 4 + i; index 0 is 2001, which carries only the start credit.
-using Jahresreihe = std::array<Festkomma, 56>;
+// table row 4 + i; index 0 is 2001, which carries only the start credit. The last index is
+// 2100, the latest year a table can reach.
+using Jahresreihe = std::array<Festkomma, Jahreswerte<int>::Höchstens + 1>;
 
 // The in-memory state of the current case that loading, table, calculation, editing and
 // printing share.
