@@ -235,12 +235,12 @@ TEST_F(ZVKTest, SymboleRufenDieDruckbefehleIhrerKnöpfe)
 {
     QStringList gerufen;
     const Werkzeugleiste& l = leiste();
-    for (auto [knopf, name] :
+    for (const auto& [knopf, name] :
          {std::pair{l.bescheid, "Bescheid"}, {l.blatt, "Blatt"}, {l.berechnung, "Berechnung"}}) {
         // The commands themselves would print: each button only reports here.
         QObject::disconnect(knopf, &QPushButton::clicked, &fenster, nullptr);
         QObject::connect(knopf, &QPushButton::clicked, &fenster,
-                         [&gerufen, name] { gerufen << QString::fromUtf8(name); });
+                         [&gerufen, text = name] { gerufen << QString::fromUtf8(text); });
     }
     QTest::mouseClick(leiste().picture5, Qt::LeftButton);
     QTest::mouseClick(leiste().picture7, Qt::LeftButton);
