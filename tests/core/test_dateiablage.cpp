@@ -94,7 +94,13 @@ TEST_P(GestörtesSpeichern, NeueDateiEntstehtNichtHalb)
     EXPECT_EQ(ordnerinhalt(ordner.path()), QStringList());
 }
 
-INSTANTIATE_TEST_SUITE_P(Falldatei, GestörtesSpeichern, ::testing::ValuesIn(alleStörungen()));
+INSTANTIATE_TEST_SUITE_P(Falldatei, GestörtesSpeichern, ::testing::ValuesIn(alleStörungen()),
+                         [](const auto& info) {
+                             const Störung& s = info.param;
+                             return "Schritt" + std::to_string(int(s.schritt)) + "_Art" +
+                                    std::to_string(int(s.art)) + "_nach" + std::to_string(s.nachBytes) +
+                                    "Bytes";
+                         });
 
 // The copy made before the first change of an odd file fails the same way: then the file
 // itself must not change either.

@@ -75,7 +75,8 @@ TEST_P(Seitenumbruch, AbZeile27AllesAufSeite2UnterWiederholtemKopf)
     EXPECT_EQ(a.u.mid(a.jahr(letzte) + 1), QStringList({"2|0:_120"}));
 }
 
-INSTANTIATE_TEST_SUITE_P(Tabellenlängen, Seitenumbruch, ::testing::Values(27, 28, 53));
+INSTANTIATE_TEST_SUITE_P(Tabellenlängen, Seitenumbruch, ::testing::Values(27, 28, 53),
+                         [](const auto& info) { return "Zeilen" + std::to_string(info.param); });
 
 TEST(Berechnungsdruck, OrientierungUndLeereNamen)
 {

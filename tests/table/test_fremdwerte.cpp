@@ -1,31 +1,25 @@
 // The table of a case whose numbers nobody could have typed.
-#include "core/dateiablage.h"
-#include "core/falldatei.h"
-#include "skriptmeldungen.h"
-#include "table/rechentabelle.h"
+#include "rechenaufbau.h"
 
-#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 namespace {
 
 struct Extremfall {
+    const char* name;
     std::int64_t wert; // every amount and every point value of the case
     const char* geburtsjahr;
     int zeilen;
     const char* kopf; // the headline; empty: anything that ends in " €"
 };
 
-class Fremdwerte : public ::testing::TestWithParam<Extremfall>
+class Fremdwerte : public ::testing::TestWithParam<Extremfall>, protected Rechenaufbau
 {};
 
 TEST_P(Fremdwerte, TabelleUndRechnungBleibenDefiniert)
 {
     const Extremfall& f = GetParam();
-    QTemporaryDir ordner;
-    Dateiablage ablage;
-    Falldatei datei(ablage);
-    ASSERT_TRUE(datei.öffnen(ordner.filePath(QStringLiteral("atv.txt"))).ok);
+    dateiÖffnen();
     Datensatz d = Datensatz::musterfall();
     d.geburtsjahr = QString::fromUtf8(f.geburtsjahr);
     d.startgutschrift = Festkomma::ausRoh(f.wert);
@@ -34,9 +28,6 @@ TEST_P(Fremdwerte, TabelleUndRechnungBleibenDefiniert)
     d.bonuspunkte.füllen(Festkomma::ausRoh(f.wert));
     ASSERT_TRUE(datei.schreiben(1, d).ok);
 
-    Arbeitsstand stand;
-    Skriptmeldungen meldungen;
-    Rechentabelle tabelle(stand, datei, meldungen);
     tabelle.datensatzholen();
     tabelle.atvberechnen();
     EXPECT_EQ(tabelle.modell().rowCount(), f.zeilen);
@@ -50,15 +41,16 @@ TEST_P(Fremdwerte, TabelleUndRechnungBleibenDefiniert)
 }
 
 const Extremfall Extremfälle[] = {
-    {Festkomma::Größter, "1985", 54, "922337203685477,58 €"},
-    {Festkomma::Kleinster, "1985", 54, "-922337203685477,58 €"},
-    {Festkomma::Größter, "1936", 5, "922337203685477,58 €"},
-    {Festkomma::Kleinster, "1900", 5, "-922337203685477,58 €"},
-    {-1, "1950", 19, ""},
-    {1'000'000'000'000'000, "abcd", 54, ""},
-    {-123'456'789'012'345, "1960", 29, ""},
+    {"GroessterWert", Festkomma::Größter, "1985", 54, "922337203685477,58 €"},
+    {"KleinsterWert", Festkomma::Kleinster, "1985", 54, "-922337203685477,58 €"},
+    {"GroessterWertNur2001", Festkomma::Größter, "1936", 5, "922337203685477,58 €"},
+    {"KleinsterWertGeboren1900", Festkomma::Kleinster, "1900", 5, "-922337203685477,58 €"},
+    {"MinusEinZehntausendstel", -1, "1950", 19, ""},
+    {"TrillionGeburtsjahrOhneZahl", 1'000'000'000'000'000, "abcd", 54, ""},
+    {"NegativGeboren1960", -123'456'789'012'345, "1960", 29, ""},
 };
 
-INSTANTIATE_TEST_SUITE_P(Rechentabelle, Fremdwerte, ::testing::ValuesIn(Extremfälle));
+INSTANTIATE_TEST_SUITE_P(Rechentabelle, Fremdwerte, ::testing::ValuesIn(Extremfälle),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace

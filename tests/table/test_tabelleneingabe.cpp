@@ -77,7 +77,8 @@ TEST_P(EntgeltVortragen, StehtInTabelleUndDatei)
     EXPECT_EQ(tabelle.aktuelleSpalte(), 23);
 }
 
-INSTANTIATE_TEST_SUITE_P(JaUndNein, EntgeltVortragen, ::testing::Bool());
+INSTANTIATE_TEST_SUITE_P(JaUndNein, EntgeltVortragen, ::testing::Bool(),
+                         [](const auto& info) { return std::string(info.param ? "Ja" : "Nein"); });
 
 struct Tippfall {
     int zeile, spalte;

@@ -18,14 +18,11 @@ protected:
 
     void SetUp() override
     {
-        // A message box nobody answered in advance fails the test instead of waiting forever.
-        Nachrichten::nurVorbereiteteAntworten(true);
         Nachrichten::gezeigte().clear();
         ASSERT_TRUE(fenster.Form_Load(pfad()));
         fenster.show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&fenster));
     }
-    void TearDown() override { Nachrichten::nurVorbereiteteAntworten(false); }
     QString t(int zeile, int spalte) { return fenster.rechentabelle().modell().text(zeile, spalte); }
 
     // A toolbar command does `stattdessen` instead of printing or opening a window.

@@ -41,7 +41,15 @@ INSTANTIATE_TEST_SUITE_P(
                       Bereichsfall{8130, " Das Multiplizieren"}, Bereichsfall{8131, " Klicken Sie Spalte 15"},
                       Bereichsfall{9181, " Bonuspunkte"}, Bereichsfall{13935, " Die Zuvora errechnet"},
                       Bereichsfall{13935.5, nullptr}, Bereichsfall{14000, nullptr},
-                      Bereichsfall{-1, nullptr}));
+                      Bereichsfall{-1, nullptr}),
+    [](const auto& info) {
+        // 510.5 twips: "Bei510_5Twips"; -1: "BeiMinus1Twips".
+        std::string x = QString::number(info.param.x)
+                            .replace(u'.', u'_')
+                            .replace(QStringLiteral("-"), QStringLiteral("Minus"))
+                            .toStdString();
+        return "Bei" + x + "Twips";
+    });
 
 TEST(Namensgridbereich, ReichtBis13965)
 {

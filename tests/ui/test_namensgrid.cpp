@@ -17,11 +17,9 @@ protected:
 
     void SetUp() override
     {
-        Nachrichten::nurVorbereiteteAntworten(true);
         Nachrichten::gezeigte().clear();
         starten();
     }
-    void TearDown() override { Nachrichten::nurVorbereiteteAntworten(false); }
     void starten()
     {
         fenster = std::make_unique<ZVK>();

@@ -1,3 +1,4 @@
+#include "fenster.h"
 #include "table/rechentabelle.h"
 #include "ui/tabellenansicht.h"
 #include "ui/zvk.h"
@@ -8,16 +9,12 @@
 
 namespace {
 
-class FesteZeilenTest : public ::testing::Test
+class FesteZeilenTest : public FensterTest
 {
 protected:
-    QTemporaryDir ordner;
-    ZVK fenster;
-
     void SetUp() override
     {
-        ASSERT_TRUE(fenster.Form_Load(ordner.filePath(QStringLiteral("atv.txt"))));
-        fenster.show();
+        FensterTest::SetUp();
         ASSERT_EQ(fenster.rechentabelle().modell().rowCount(), 54);
     }
     Tabellenansicht* grid() const { return fenster.grid(); }

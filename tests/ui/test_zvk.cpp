@@ -1,5 +1,6 @@
 #include "core/twips.h"
 #include "core/webadresse.h"
+#include "fenster.h"
 #include "ui/namensgrid.h"
 #include "ui/symbolbild.h"
 #include "ui/tabellenansicht.h"
@@ -13,19 +14,16 @@
 
 namespace {
 
-class ZVKTest : public ::testing::Test
+class ZVKTest : public FensterTest
 {
 protected:
-    QTemporaryDir ordner;
-    ZVK fenster;
     QList<QUrl> geöffnet;
 
     void SetUp() override
     {
+        FensterTest::SetUp();
         fenster.webseiten().setzeÖffner([this](const QUrl& adresse) { geöffnet.append(adresse); });
         fenster.setzeBildschirmhöhe([] { return 11520; });
-        ASSERT_TRUE(fenster.Form_Load(ordner.filePath(QStringLiteral("atv.txt"))));
-        fenster.show();
     }
 
     const Werkzeugleiste& leiste() const { return fenster.werkzeugleiste(); }
