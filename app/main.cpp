@@ -1,11 +1,21 @@
+#include "core/startordner.h"
+#include "ui/nachrichten.h"
 #include "ui/zvk.h"
 
 #include <QApplication>
+#include <QDir>
 
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Zuvora"));
+    if (QApplication::arguments().contains(QLatin1String(Startordner::menüschalter))) {
+        QString fehler;
+        if (!Startordner::menüordnerBetreten(QDir::homePath(), fehler)) {
+            Nachrichten().fehler(fehler);
+            return 1;
+        }
+    }
     ZVK fenster;
     if (!fenster.Form_Load())
         return 1;
