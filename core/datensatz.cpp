@@ -1,33 +1,66 @@
 #include "core/datensatz.h"
 
-#include <QStringDecoder>
-#include <QStringEncoder>
 #include <QtEndian>
 
 namespace Zeichensatz {
 
+namespace {
+
+// Windows-1252 is Latin-1 but for the bytes 0x80..0x9F. The five of them the code page leaves
+// open stand for the control characters of the same number, as in Qt's converter, so that
+// every byte reads back as it was. A table of our own rather than Qt's converter: that one
+// loads the ICU conversion data, a megabyte of memory for 32 characters.
+constexpr char16_t Zeichen80bis9F[32] = {0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
+                                         0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,
+                                         0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
+                                         0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+
+// The byte for a character, or -1 when the code page has none.
+int byteFür(char16_t zeichen)
+{
+    if (zeichen < 0x80 || (zeichen >= 0xA0 && zeichen <= 0xFF))
+        return zeichen;
+    for (int i = 0; i < 32; ++i)
+        if (Zeichen80bis9F[i] == zeichen)
+            return 0x80 + i;
+    return -1;
+}
+
+} // namespace
+
 QByteArray kodieren(QStringView text)
 {
-    QStringEncoder kodierer("windows-1252");
-    QByteArray bytes = kodierer.encode(text);
-    // A character without a place in the code page (refused where it is typed) must still
-    // not shift the fixed widths: the encoder gives one '?' for it.
+    QByteArray bytes;
+    bytes.reserve(text.size());
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const char16_t zeichen = text[i].unicode();
+        if (const int byte = byteFür(zeichen); byte >= 0) {
+            bytes += char(byte);
+            continue;
+        }
+        // A character without a place in the code page (refused where it is typed) must still
+        // not shift the fixed widths: one '?' for it, a surrogate pair being one character.
+        if (QChar::isHighSurrogate(zeichen) && i + 1 < text.size() && text[i + 1].isLowSurrogate())
+            ++i;
+        bytes += '?';
+    }
     return bytes;
 }
 
 QString dekodieren(QByteArrayView bytes)
 {
-    QStringDecoder dekodierer("windows-1252");
-    return dekodierer.decode(bytes);
+    QString text(bytes.size(), Qt::Uninitialized);
+    QChar* ziel = text.data();
+    for (const char b : bytes) {
+        const auto byte = static_cast<unsigned char>(b);
+        *ziel++ = QChar(byte >= 0x80 && byte < 0xA0 ? Zeichen80bis9F[byte - 0x80] : char16_t(byte));
+    }
+    return text;
 }
 
 bool speicherbar(QChar zeichen)
 {
-    if (zeichen.unicode() < 0x80 || (zeichen.unicode() >= 0xA0 && zeichen.unicode() <= 0xFF))
-        return true;
-    QStringEncoder kodierer("windows-1252", QStringEncoder::Flag::Stateless);
-    QByteArray b = kodierer.encode(QStringView(&zeichen, 1));
-    return !kodierer.hasError() && b.size() == 1;
+    return byteFür(zeichen.unicode()) >= 0;
 }
 
 QByteArray festeBreite(QStringView text, int breite)

@@ -1,5 +1,7 @@
 #include "core/datensatz.h"
 
+#include <QStringDecoder>
+#include <QStringEncoder>
 #include <gtest/gtest.h>
 
 namespace {
@@ -88,6 +90,33 @@ TEST(Zeichensatz, SpeicherbareZeichen)
     EXPECT_TRUE(Zeichensatz::speicherbar(QChar(0x20AC)));  // euro sign
     EXPECT_FALSE(Zeichensatz::speicherbar(QChar(0x0141))); // Ł
     EXPECT_FALSE(Zeichensatz::speicherbar(QChar(0x4E2D)));
+}
+
+// The program's own table agrees with Qt's converter on every byte and on every character
+// the code page has, so that files written before keep reading as they did. A character
+// without a place is one '?', a surrogate pair too (Qt's converter writes the control
+// character SUB there, which shows in no field).
+TEST(Zeichensatz, WieQtsWindows1252)
+{
+    QByteArray alle(256, '\0');
+    for (int k = 0; k < 256; ++k)
+        alle[k] = char(k);
+    EXPECT_EQ(Zeichensatz::dekodieren(alle), QStringDecoder("windows-1252").decode(alle));
+    int mitPlatz = 0;
+    for (char32_t c = 0; c <= 0xFFFF; ++c) {
+        const QChar z{char16_t(c)};
+        QStringEncoder qt("windows-1252", QStringEncoder::Flag::Stateless);
+        const QByteArray b = qt.encode(QStringView(&z, 1));
+        const bool hatPlatz = !qt.hasError() && b.size() == 1;
+        mitPlatz += hatPlatz;
+        ASSERT_EQ(Zeichensatz::speicherbar(z), hatPlatz) << std::hex << unsigned(c);
+        ASSERT_EQ(Zeichensatz::kodieren(QStringView(&z, 1)), hatPlatz ? b : QByteArray("?"))
+            << std::hex << unsigned(c);
+    }
+    EXPECT_EQ(mitPlatz, 256);
+    EXPECT_EQ(Zeichensatz::kodieren(QStringLiteral("Stra\u00DFe \U0001F600\U0001F600 12\u20AC")),
+              QByteArray("Stra\xDF"
+                         "e ?? 12\x80"));
 }
 
 } // namespace
