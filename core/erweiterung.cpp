@@ -12,8 +12,9 @@ namespace {
 constexpr QByteArrayView Kennung("ZUVORAX1");
 constexpr int Personanfang = 5;
 constexpr int Personlänge = 50;
-constexpr int Jahrlänge = 3 * 8 + 4 * 2;
-constexpr int Kopflänge = 2 + 4 + 2 + 8 + 2;
+// The layout of one year and of the header, for the reader of this file.
+[[maybe_unused]] constexpr int Jahrlänge = 3 * 8 + 4 * 2;
+[[maybe_unused]] constexpr int Kopflänge = 2 + 4 + 2 + 8 + 2;
 constexpr int Erstes = Jahreswerte<int>::Anzahl + 1;
 constexpr int Folgejahre = Jahreswerte<int>::Höchstens - Jahreswerte<int>::Anzahl;
 // A yearly increase beyond this is no assumption anyone makes; a larger value is no value of ours.
