@@ -1,5 +1,6 @@
 #include "core/startordner.h"
 #include "ui/nachrichten.h"
+#include "ui/sprache.h"
 #include "ui/zvk.h"
 
 #include <QApplication>
@@ -9,6 +10,8 @@ int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Zuvora"));
+    // Without Qt's translation the message boxes still say "Ja" and "Nein" (ui/nachrichten).
+    Sprache::deutschEinrichten(app);
     if (QApplication::arguments().contains(QLatin1String(Startordner::menüschalter))) {
         QString fehler;
         if (!Startordner::menüordnerBetreten(QDir::homePath(), fehler)) {

@@ -12,6 +12,7 @@ public:
     virtual void hinweis(const QString& text, const QString& titel) = 0;
     // A warning about a failure the user must know of (a file not saved, a printer failing).
     virtual void fehler(const QString& text) = 0;
-    // A question with Yes and No; true for Yes.
+    // A question with Yes ("Ja") and No ("Nein"); true for Yes. Esc does not answer it: the
+    // user picks one of the two.
     virtual bool frage(const QString& text, const QString& titel) = 0;
 };

@@ -2,6 +2,7 @@
 
 #include "core/arbeitsstand.h"
 #include "core/dateiablage.h"
+#include "core/deutsch.h"
 #include "core/meldungen.h"
 #include "print/berechnungsdruck.h"
 #include "print/bescheiddruck.h"
@@ -12,7 +13,6 @@
 #include <QBuffer>
 #include <QDate>
 #include <QDir>
-#include <QLocale>
 #include <QPdfWriter>
 #include <QPrinter>
 #include <QPrinterInfo>
@@ -31,7 +31,7 @@ QString Drucksachen::standarddrucker() const
 
 QString Drucksachen::heute() const
 {
-    return QLocale().toString(QDate::currentDate(), QLocale::ShortFormat);
+    return Deutsch::kurzdatum(QDate::currentDate());
 }
 
 QString Drucksachen::pdfPfad(const QString& art) const
@@ -63,9 +63,9 @@ void Drucksachen::Bescheiddrucken()
     // credit's pension in row 4.
     const int index = std::min(Jahreszeile::folgejahre(m_tabelle.rowCount()), int(m_stand.rente.size()) - 1);
     const Festkomma rente = m_stand.rente[std::size_t(index)];
-    const QChar trenner = QLocale().decimalPoint().at(0);
     ausgeben(QStringLiteral("Anschreiben"), QStringLiteral("Zuvora-Anschreiben"), [&](Druckfläche& f) {
-        return Bescheiddruck(f, m_stand.datensatz, zeilen, rente, trenner, heute()).Bescheiddrucken();
+        return Bescheiddruck(f, m_stand.datensatz, zeilen, rente, Deutsch::dezimaltrenner(), heute())
+            .Bescheiddrucken();
     });
 }
 

@@ -15,9 +15,7 @@ struct Arbeitsstand;
 // default printer; where there is none they are saved as PDF files in the current folder.
 // The page orientation is kept from one printout to the next, as a printer keeps it.
 //
-// Regional settings: the date (short form) and the decimal separator of the letter's
-// amount come from QLocale(), which is the system's locale unless the program sets a
-// default.
+// The date (dd.MM.yy) and the letter's amount are German whatever the system's locale.
 class Drucksachen
 {
 public:

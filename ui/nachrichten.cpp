@@ -1,6 +1,8 @@
 #include "ui/nachrichten.h"
 
 #include <QApplication>
+#include <QKeyEvent>
+#include <QPushButton>
 
 namespace {
 
@@ -15,6 +17,45 @@ Testantworten& testantworten()
     static Testantworten t;
     return t;
 }
+
+// A message box in German, whether or not Qt's own translation is installed; a question
+// can be made to wait for a button, so that Esc cannot answer it unseen.
+class Meldungsfenster : public QMessageBox
+{
+public:
+    Meldungsfenster(Icon symbol, const QString& titel, const QString& text, StandardButtons knöpfe,
+                    QWidget* eltern, bool escBeantwortet)
+        : QMessageBox(symbol, titel, text, knöpfe, eltern), m_escBeantwortet(escBeantwortet)
+    {
+        const std::pair<StandardButton, const char*> deutsch[] = {
+            {Yes, "&Ja"}, {No, "&Nein"}, {Ok, "OK"}, {Cancel, "Abbrechen"}};
+        for (const auto& [knopf, text] : deutsch)
+            if (QAbstractButton* b = button(knopf))
+                b->setText(QString::fromUtf8(text));
+    }
+
+protected:
+    void keyPressEvent(QKeyEvent* ereignis) override
+    {
+        if (!m_escBeantwortet && ereignis->matches(QKeySequence::Cancel)) {
+            ereignis->accept();
+            return;
+        }
+        QMessageBox::keyPressEvent(ereignis);
+    }
+    void closeEvent(QCloseEvent* ereignis) override
+    {
+        // The window's close button would answer "Nein" as silently as Esc.
+        if (!m_escBeantwortet) {
+            ereignis->ignore();
+            return;
+        }
+        QMessageBox::closeEvent(ereignis);
+    }
+
+private:
+    bool m_escBeantwortet;
+};
 
 } // namespace
 
@@ -43,7 +84,8 @@ QMessageBox::StandardButton Nachrichten::zeigen(QMessageBox::Icon symbol, const 
             qFatal("Unerwartete Meldung: %s: %s", qPrintable(titel), qPrintable(text));
         return t.antworten.dequeue();
     }
-    QMessageBox box(symbol, titel, text, knöpfe, m_fenster);
+    // Only a question needs an answer the user chose; any other box may go with Esc.
+    Meldungsfenster box(symbol, titel, text, knöpfe, m_fenster, symbol != QMessageBox::Question);
     return QMessageBox::StandardButton(box.exec());
 }
 
