@@ -32,6 +32,8 @@ QString Bescheiddruck::anrede(const Datensatz& satz)
 bool Bescheiddruck::Bescheiddrucken()
 {
     Druckfläche& f = m_fläche;
+    // The 56 lines are laid out for a portrait page; in landscape they would take two.
+    f.setzeOrientierung(Druckfläche::Hochformat);
     f.setzeSchriftname(QStringLiteral("Times New Roman"));
     f.setzeSchriftgröße(12);
     f.setzeFett(false);

@@ -9,8 +9,8 @@ class Druckfläche;
 struct Datensatz;
 
 // The cover letter, Times New Roman 12: address, date, heading, insurance number,
-// salutation, the wording of the letter text and the projected pension in bold. It keeps
-// the orientation the printer has.
+// salutation, the wording of the letter text and the projected pension in bold, on a
+// portrait page whatever the printer's orientation was.
 class Bescheiddruck
 {
 public:

@@ -38,7 +38,18 @@ double Druckerfläche::textbreite(const QString& text) const
 
 double Druckerfläche::zeichenbreite() const
 {
-    return inTwips(QFontMetricsF(geräteschrift(), &m_gerät).averageCharWidth());
+    // The classic average character width (xAvgCharWidth of version 1 of the OS/2 table):
+    // the lowercase letters and the space weighted by how often they occur in text. The
+    // letter's columns were laid out with it; the font's declared average is far wider
+    // (Liberation Serif declares 1163/2048 em) and would push the date off the page.
+    static constexpr int Gewichte[27] = {64, 14, 27, 35, 100, 20, 14, 42, 63, 3, 6,  35, 20, 56,
+                                         56, 17, 4,  49, 56,  71, 31, 10, 18, 3, 18, 2,  166};
+    const QFontMetricsF maß(geräteschrift(), &m_gerät);
+    double summe = 0;
+    for (int i = 0; i < 26; ++i)
+        summe += Gewichte[i] * maß.horizontalAdvance(QChar(u'a' + i));
+    summe += Gewichte[26] * maß.horizontalAdvance(QChar(u' '));
+    return inTwips(summe / 1000.0);
 }
 
 bool Druckerfläche::bereit()

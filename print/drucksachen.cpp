@@ -117,11 +117,8 @@ bool Drucksachen::aufDrucker(const QString& name, const QString& titel,
 
 bool Drucksachen::füllen(Druckfläche& fläche, const std::function<bool(Druckfläche&)>& inhalt)
 {
-    if (m_orientierung != 0)
-        fläche.setzeOrientierung(m_orientierung);
-    const bool ok = inhalt(fläche);
-    m_orientierung = fläche.orientierung();
-    return ok;
+    // Each printout sets its own orientation on its own job; neither inherits the other's.
+    return inhalt(fläche);
 }
 
 bool Drucksachen::alsPdf(const QString& pfad, const QString& titel,

@@ -13,7 +13,8 @@ struct Arbeitsstand;
 
 // The printouts and the letter text of the main window. Documents go straight to the
 // default printer; where there is none they are saved as PDF files in the current folder.
-// The page orientation is kept from one printout to the next, as a printer keeps it.
+// The calculation prints in landscape and the letter in portrait, each on a job of its own,
+// so that neither changes the other's orientation or the printer's default.
 //
 // The date (dd.MM.yy) and the letter's amount are German whatever the system's locale.
 class Drucksachen
@@ -41,7 +42,7 @@ private:
                     const std::function<bool(Druckfläche&)>& inhalt, QString& fehler);
     bool alsPdf(const QString& pfad, const QString& titel, const std::function<bool(Druckfläche&)>& inhalt,
                 QString& fehler);
-    // Draws `inhalt` in the orientation the last printout left.
+    // Draws `inhalt`; the printout chooses its orientation itself.
     bool füllen(Druckfläche& fläche, const std::function<bool(Druckfläche&)>& inhalt);
     // The letter text as the file holds it, given the default wording first when it is missing.
     Brieftext::Ergebnis brieftextHolen(QStringList& zeilen);
@@ -52,5 +53,4 @@ private:
     Dateiablage& m_ablage;
     Meldungen& m_meldungen;
     Brieftext m_brieftext;
-    int m_orientierung = 0; // 0: as the printer comes
 };

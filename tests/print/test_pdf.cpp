@@ -85,6 +85,58 @@ TEST_F(PdfTest, OhneDruckerEntstehenBeidePdfDateien)
         EXPECT_TRUE(brief.contains(QString::fromUtf8(text))) << text;
 }
 
+// Word boxes in points, as pdftotext -bbox reads them from the page.
+struct Wort {
+    double links, rechts;
+    QString text;
+};
+
+QList<Wort> wörter(const QString& pdf)
+{
+    QList<Wort> liste;
+    const QRegularExpression muster(QStringLiteral(
+        "<word xMin=\"([\\d.]+)\" yMin=\"[\\d.]+\" xMax=\"([\\d.]+)\" yMax=\"[\\d.]+\">([^<]*)</word>"));
+    for (const auto& m : muster.globalMatch(ausführen("pdftotext", {"-bbox", pdf, "-"})))
+        liste.append({m.captured(1).toDouble(), m.captured(2).toDouble(), m.captured(3)});
+    return liste;
+}
+
+TEST_F(PdfTest, AnschreibenNachBerechnungIstEineHochformatseiteMitDemDatumAufDemPapier)
+{
+    if (QStandardPaths::findExecutable("pdftotext").isEmpty() ||
+        QStandardPaths::findExecutable("pdfinfo").isEmpty())
+        GTEST_SKIP() << "pdftotext/pdfinfo (poppler-utils) fehlen";
+    Drucksachenprobe d(fall.tabelle.modell(), fall.stand, fall.ablage, fall.meldungen);
+    d.berechnungdrucken();
+    d.Bescheiddrucken();
+    const QString berechnung = ausführen("pdfinfo", {ordner.filePath("Berechnung-Fall1.pdf")});
+    EXPECT_TRUE(berechnung.contains(QRegularExpression("Page size:\\s+84[12](\\.\\d+)? x 595")));
+    const QString brief = ordner.filePath("Anschreiben-Fall1.pdf");
+    const QString info = ausführen("pdfinfo", {brief});
+    EXPECT_TRUE(info.contains(QRegularExpression("Pages:\\s+1\\n"))) << info.toStdString();
+    EXPECT_TRUE(info.contains(QRegularExpression("Page size:\\s+595(\\.\\d+)? x 84[12]")))
+        << info.toStdString();
+
+    const QList<Wort> w = wörter(brief);
+    const QString datum = QDate::currentDate().toString(QStringLiteral("dd.MM.yy"));
+    const auto finden = [&](const QString& text) {
+        const auto it = std::find_if(w.cbegin(), w.cend(), [&](const Wort& x) { return x.text == text; });
+        return it == w.cend() ? Wort{-1, -1, {}} : *it;
+    };
+    const double rand = 6.35 / 25.4 * 72; // the PDF's printable area starts 18 pt in
+    const Wort d1 = finden(datum);
+    ASSERT_GE(d1.links, 0) << datum.toStdString();
+    EXPECT_LE(d1.rechts, 595.3 - rand) << "Datum endet bei " << d1.rechts;
+    // The bold heading at 1050 twips stands within a character of the body's column 12.
+    const Wort überschrift = finden("Ihre");
+    const Wort anrede = finden("Sehr");
+    ASSERT_GE(überschrift.links, 0);
+    ASSERT_GE(anrede.links, 0);
+    EXPECT_NEAR(überschrift.links, anrede.links, 5.0);
+    for (const Wort& x : w)
+        EXPECT_LE(x.rechts, 595.3 - rand) << x.text.toStdString();
+}
+
 TEST_F(PdfTest, EinFehlenderDruckerOderEineVollePlatteSagenEsUndÄndernNichts)
 {
     Drucksachenprobe d(fall.tabelle.modell(), fall.stand, fall.ablage, fall.meldungen);
