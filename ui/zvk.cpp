@@ -137,6 +137,8 @@ void ZVK::steuerelementeAnlegen()
     };
     for (const auto& [steuerelement, element] : fest) {
         m_festeErläuterungen.insert(steuerelement, element);
+        // The line cuts the longer texts; the tooltip holds them in full.
+        steuerelement->setToolTip(Erlaeuterungen::text(element).trimmed());
         erklärbarMachen(steuerelement);
     }
     erklärbarMachen(m_bediensteter);
@@ -399,6 +401,7 @@ bool ZVK::erläuterungFürMausbewegung(QObject* objekt, const QPointF& position)
     }
     if (objekt == m_bediensteter) {
         erläutern(Erlaeuterungen::bediensteter(tabelleSichtbar()));
+        m_bediensteter->setToolTip(Erlaeuterungen::bediensteter(tabelleSichtbar()).trimmed());
         return true;
     }
     // Over a grid only the pointer's distance from the grid's left edge counts.
@@ -413,8 +416,10 @@ bool ZVK::erläuterungFürMausbewegung(QObject* objekt, const QPointF& position)
         text = Erlaeuterungen::namensgrid(abstandLinks(m_namensgrid));
     else
         return false;
-    if (text)
+    if (text) {
         erläutern(*text);
+        static_cast<QWidget*>(objekt)->setToolTip(text->trimmed());
+    }
     return true;
 }
 

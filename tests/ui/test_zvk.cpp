@@ -187,6 +187,24 @@ TEST_F(ZVKTest, ErläuterungFolgtDemZeiger)
     EXPECT_TRUE(erläuterung().contains(Webadresse::host()));
 }
 
+TEST_F(ZVKTest, JedeErläuterungStehtGanzImTooltip)
+{
+    // The line keeps the text as it is; the control's tooltip holds it to its end.
+    QWidget* const steuerelemente[] = {
+        leiste().atv,       leiste().berechnung, leiste().bescheid, leiste().blatt,   leiste().info,
+        leiste().schließen, leiste().verlängern, fenster.label1(),  fenster.label2(), fenster.bediensteter()};
+    for (QWidget* w : steuerelemente) {
+        bewegen(w);
+        EXPECT_FALSE(erläuterung().isEmpty());
+        EXPECT_EQ(w->toolTip(), erläuterung().trimmed()) << w->toolTip().toStdString();
+    }
+    EXPECT_TRUE(
+        leiste().schließen->toolTip().endsWith(QStringLiteral("für den öffentlichen Dienst herunter.")));
+    überTabelle(500);
+    EXPECT_EQ(fenster.grid()->viewport()->toolTip(), erläuterung().trimmed());
+    EXPECT_FALSE(erläuterung().isEmpty());
+}
+
 TEST_F(ZVKTest, HilfeLeertDieZeileUndIhrSymbolLässtSieLeer)
 {
     bewegen(leiste().verlängern);
