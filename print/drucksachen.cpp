@@ -13,6 +13,7 @@
 #include <QBuffer>
 #include <QDate>
 #include <QDir>
+#include <QFileInfo>
 #include <QPdfWriter>
 #include <QPrinter>
 #include <QPrinterInfo>
@@ -80,16 +81,20 @@ void Drucksachen::ausgeben(const QString& art, const QString& titel,
         return;
     }
     const QString pfad = pdfPfad(art);
+    // The same case's earlier PDF is replaced; the user is told so rather than finding out.
+    const bool ersetzt = QFileInfo::exists(pfad);
     if (!alsPdf(pfad, titel, inhalt, fehler)) {
         m_meldungen.fehler(QStringLiteral("Es ist kein Drucker eingerichtet, und die PDF-Datei konnte nicht "
                                           "gespeichert werden: ") +
                            fehler);
         return;
     }
-    m_meldungen.hinweis(QStringLiteral("Es ist kein Drucker eingerichtet. Der Ausdruck wurde als PDF-Datei "
-                                       "gespeichert:\n%1")
-                            .arg(QDir::toNativeSeparators(pfad)),
-                        QStringLiteral("Zuvora"));
+    m_meldungen.hinweis(
+        QStringLiteral("Es ist kein Drucker eingerichtet. Der Ausdruck wurde als PDF-Datei "
+                       "gespeichert%1:\n%2")
+            .arg(ersetzt ? QStringLiteral(" und ersetzt die frühere Datei dieses Falls") : QString(),
+                 QDir::toNativeSeparators(pfad)),
+        QStringLiteral("Zuvora"));
 }
 
 bool Drucksachen::aufDrucker(const QString& name, const QString& titel,

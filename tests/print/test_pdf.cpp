@@ -69,6 +69,9 @@ TEST_F(PdfTest, OhneDruckerEntstehenBeidePdfDateien)
     EXPECT_EQ(fall.meldungen.protokoll[0].art, "hinweis");
     EXPECT_TRUE(fall.meldungen.protokoll[0].text.endsWith(berechnung));
     EXPECT_TRUE(fall.meldungen.protokoll[1].text.endsWith(anschreiben));
+    EXPECT_FALSE(fall.meldungen.protokoll[0].text.contains("ersetzt"));
+    EXPECT_TRUE(fall.meldungen.protokoll[2].text.contains("ersetzt die frühere Datei dieses Falls"))
+        << fall.meldungen.protokoll[2].text.toStdString();
 
     const QString tabelle = ausführen("pdftotext", {"-layout", berechnung, "-"});
     for (const char* text :
