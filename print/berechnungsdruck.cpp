@@ -11,7 +11,8 @@ Berechnungsdruck::Berechnungsdruck(Druckfläche& fläche, const Zellenmodell& ta
 
 void Berechnungsdruck::linie(int länge)
 {
-    m_fläche.zeileDrucken(QString(länge, u'_'));
+    // A rule stops at the edge of the printable area instead of running off the paper.
+    m_fläche.zeileDrucken(QString(m_fläche.passen(u'_', länge), u'_'));
 }
 
 bool Berechnungsdruck::berechnungdrucken()

@@ -23,6 +23,7 @@ public:
 protected:
     double textbreite(const QString& text) const override;
     double zeichenbreite() const override;
+    double flächenbreite() const override { return inTwips(m_gerät.width()); }
     void textAusgeben(const QString& text) override;
     void zeilenvorschub() override;
     void seitenvorschub() override;

@@ -1,5 +1,8 @@
 #include "print/druckflaeche.h"
 
+#include <algorithm>
+#include <cmath>
+
 Druckfläche::Druckfläche()
 {
     // Font sizes are points on paper; a pixel size would depend on the device.
@@ -30,4 +33,12 @@ void Druckfläche::neueSeite()
 {
     seitenvorschub();
     m_x = 0;
+}
+
+int Druckfläche::passen(QChar zeichen, int anzahl) const
+{
+    const double breite = textbreite(QString(zeichen));
+    if (breite <= 0)
+        return anzahl;
+    return int(std::clamp(std::floor((flächenbreite() - m_x) / breite), 0.0, double(anzahl)));
 }

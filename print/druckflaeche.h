@@ -35,6 +35,9 @@ public:
     // Prints (if anything) and goes on at the left edge of the next line; with no text at
     // the start of a line this leaves a blank line.
     void zeileDrucken(const QString& text = {});
+    // How many of `zeichen`, up to `anzahl`, fit between the current position and the right
+    // edge of the printable area.
+    int passen(QChar zeichen, int anzahl) const;
     void neueSeite();
     // Ends the last page and hands the document over. False when the document did not
     // come out; fehler() then says why, in German.
@@ -46,6 +49,7 @@ protected:
 
     virtual double textbreite(const QString& text) const = 0; // in twips, current font
     virtual double zeichenbreite() const = 0;                 // average, in twips
+    virtual double flächenbreite() const { return 1e12; }     // printable width, in twips
     virtual void textAusgeben(const QString& text) = 0;       // at x(), current line
     virtual void zeilenvorschub() = 0;
     virtual void seitenvorschub() = 0;

@@ -138,6 +138,8 @@ TEST_F(PdfTest, AnschreibenNachBerechnungIstEineHochformatseiteMitDemDatumAufDem
     EXPECT_NEAR(überschrift.links, anrede.links, 5.0);
     for (const Wort& x : w)
         EXPECT_LE(x.rechts, 595.3 - rand) << x.text.toStdString();
+    for (const Wort& x : wörter(ordner.filePath("Berechnung-Fall1.pdf")))
+        EXPECT_LE(x.rechts, 841.9 - rand) << x.text.toStdString();
 }
 
 TEST_F(PdfTest, EinFehlenderDruckerOderEineVollePlatteSagenEsUndÄndernNichts)
