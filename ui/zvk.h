@@ -136,7 +136,6 @@ private:
     Seiten m_seiten;
 
     Namensfeld* m_bediensteter = nullptr;
-    QFocusFrame* m_fokusrahmen = nullptr;
     QLabel* m_label1 = nullptr;
     QLabel* m_label2 = nullptr;
     Tabellenansicht* m_grid = nullptr;

@@ -48,11 +48,13 @@ void ZVK::bedienungEinrichten()
 
     // The style's own focus marks are faint on the coloured controls; a frame in the text
     // colour goes round whatever has the focus.
-    m_fokusrahmen = new QFocusFrame(this);
-    connect(qApp, &QApplication::focusChanged, m_fokusrahmen, [this](QWidget*, QWidget* neu) {
-        m_fokusrahmen->setWidget(neu && neu->window() == this ? neu : nullptr);
+    // The frame outlives the window's own members while the window closes, and focus
+    // changes arrive then too: the slot touches the frame alone.
+    auto* rahmen = new QFocusFrame(this);
+    connect(qApp, &QApplication::focusChanged, rahmen, [rahmen](QWidget*, QWidget* neu) {
+        rahmen->setWidget(neu && neu->window() == rahmen->window() ? neu : nullptr);
         // Above the neighbours, which overlap the name label's edges by design.
-        m_fokusrahmen->raise();
+        rahmen->raise();
     });
 
     // What the explanation line shows under the pointer is told to screen readers as the
