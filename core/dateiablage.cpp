@@ -43,13 +43,12 @@ QString systemgrund(const QString& grund)
     return grund;
 }
 
-bool Dateiablage::ersetzen(const QString& pfad, const QByteArray& inhalt, QString& fehler)
+Ergebnis Dateiablage::ersetzen(const QString& pfad, const QByteArray& inhalt)
 {
     const QString name = QFileInfo(pfad).fileName();
     const auto melden = [&](const QString& warum, const char* sonst) {
-        fehler = QStringLiteral("„%1“ kann nicht gespeichert werden: %2")
-                     .arg(name, warum.isEmpty() ? QString::fromUtf8(sonst) : warum);
-        return false;
+        return Ergebnis::fehler(QStringLiteral("„%1“ kann nicht gespeichert werden: %2")
+                                    .arg(name, warum.isEmpty() ? QString::fromUtf8(sonst) : warum));
     };
     m_systemfehler = 0;
     QSaveFile datei(pfad);
@@ -75,7 +74,7 @@ bool Dateiablage::ersetzen(const QString& pfad, const QByteArray& inhalt, QStrin
             datei.cancelWriting();
         return melden(warum, "Unbekannter Fehler.");
     }
-    return true;
+    return {};
 }
 
 QString Dateiablage::grund(const QFileDevice& datei) const

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/ergebnis.h"
+
 #include <QByteArray>
 #include <QString>
 
@@ -14,9 +16,9 @@ class Dateiablage
 public:
     virtual ~Dateiablage() = default;
 
-    // Replaces the file at `pfad` by `inhalt`. On failure returns false, the file keeps its
-    // previous bytes and `fehler` holds the reason in German.
-    virtual bool ersetzen(const QString& pfad, const QByteArray& inhalt, QString& fehler);
+    // Replaces the file at `pfad` by `inhalt`. On failure the file keeps its previous bytes
+    // and the result holds the reason.
+    virtual Ergebnis ersetzen(const QString& pfad, const QByteArray& inhalt);
 
 protected:
     // The steps of a save, each replaceable on its own.

@@ -98,13 +98,12 @@ Falldatei::Ergebnis Falldatei::öffnen(const QString& pfad)
     }
 
     if (m_abbild.isEmpty()) {
-        QString fehler;
         const QByteArray bild = neuesAbbild();
-        if (!m_ablage.ersetzen(pfad, bild, fehler))
+        if (const Ergebnis e = m_ablage.ersetzen(pfad, bild); !e.ok)
             return {false,
                     ende(QStringLiteral("Die Falldatei „%1“ fehlt oder ist leer und muss im Ordner „%2“ "
                                         "neu angelegt werden. %3")
-                             .arg(name, ordner, fehler))};
+                             .arg(name, ordner, e.meldung))};
         m_abbild = bild;
         return {};
     }
@@ -251,9 +250,8 @@ Falldatei::Ergebnis Falldatei::schreiben(const QList<std::pair<int, Datensatz>>&
         }
         bild += block;
     }
-    QString fehler;
-    if (!m_ablage.ersetzen(m_pfad, bild, fehler))
-        return {false, fehler + QStringLiteral(" Die Änderung wurde nicht gespeichert.")};
+    if (const Ergebnis e = m_ablage.ersetzen(m_pfad, bild); !e.ok)
+        return {false, e.meldung + QStringLiteral(" Die Änderung wurde nicht gespeichert.")};
     m_abbild = bild;
     m_erweiterung = Erweiterung::lesen(m_abbild);
     return {};
@@ -262,11 +260,10 @@ Falldatei::Ergebnis Falldatei::schreiben(const QList<std::pair<int, Datensatz>>&
 Falldatei::Ergebnis Falldatei::sichernVorÄnderung()
 {
     const QString kopie = freierSicherungsname(m_pfad);
-    QString fehler;
-    if (!m_ablage.ersetzen(kopie, m_abbild, fehler))
+    if (const Ergebnis e = m_ablage.ersetzen(kopie, m_abbild); !e.ok)
         return {false, QStringLiteral("Vor der Änderung sollte eine Kopie „%1“ angelegt werden. %2 Die "
                                       "Änderung wurde nicht gespeichert.")
-                           .arg(QFileInfo(kopie).fileName(), fehler)};
+                           .arg(QFileInfo(kopie).fileName(), e.meldung)};
     m_unerwartet = false;
     m_sicherung = kopie;
     return {};

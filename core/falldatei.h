@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/datensatz.h"
+#include "core/ergebnis.h"
 #include "core/erweiterung.h"
 
 #include <QByteArray>
@@ -20,10 +21,7 @@ public:
     static constexpr int AnzahlFälle = 7;
     static constexpr qint64 Solllänge = qint64(AnzahlFälle) * Datensatz::Länge;
 
-    struct Ergebnis {
-        bool ok = true;
-        QString meldung; // for the user: a warning when ok, the reason when not
-    };
+    using Ergebnis = ::Ergebnis;
 
     explicit Falldatei(Dateiablage& ablage);
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/ergebnis.h"
+
 #include <QString>
 #include <memory>
 
@@ -11,10 +13,7 @@ class QLockFile;
 class Sperre
 {
 public:
-    struct Ergebnis {
-        bool ok = true;
-        QString meldung; // for the user: a warning when ok, the reason when not
-    };
+    using Ergebnis = ::Ergebnis;
 
     Sperre();
     ~Sperre();

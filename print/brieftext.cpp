@@ -69,10 +69,7 @@ Brieftext::Ergebnis Brieftext::checken()
                     .arg(info.fileName())};
     if (info.exists() && info.size() > 0)
         return {};
-    QString fehler;
-    if (!m_ablage.ersetzen(m_pfad, abbild(standardtext()), fehler))
-        return {false, fehler};
-    return {};
+    return m_ablage.ersetzen(m_pfad, abbild(standardtext()));
 }
 
 Brieftext::Ergebnis Brieftext::lesen(QStringList& zeilen) const
@@ -93,20 +90,23 @@ Brieftext::Ergebnis Brieftext::lesen(QStringList& zeilen) const
 
 Brieftext::Ergebnis Brieftext::speichern(const QStringList& zeilen)
 {
-    QString fehler;
     // A file of a length we do not write ourselves is kept as it was before it is replaced.
     const QFileInfo info(m_pfad);
     if (info.exists() && info.size() != 0 && info.size() != Solllänge) {
         QFile alt(m_pfad);
         const QString kopie = freierSicherungsname(m_pfad);
-        if (!alt.open(QIODevice::ReadOnly) || !m_ablage.ersetzen(kopie, alt.readAll(), fehler))
+        Ergebnis gesichert = Ergebnis::fehler(QString());
+        if (alt.open(QIODevice::ReadOnly))
+            gesichert = m_ablage.ersetzen(kopie, alt.readAll());
+        if (!gesichert.ok)
             return {false,
                     QStringLiteral("Vor dem Speichern sollte eine Kopie „%1“ des bisherigen Brieftextes "
                                    "angelegt werden. %2 Der Brieftext wurde nicht gespeichert.")
-                        .arg(QFileInfo(kopie).fileName(), fehler.isEmpty() ? systemgrund(alt) : fehler)};
+                        .arg(QFileInfo(kopie).fileName(),
+                             gesichert.meldung.isEmpty() ? systemgrund(alt) : gesichert.meldung)};
     }
-    if (!m_ablage.ersetzen(m_pfad, abbild(zeilen), fehler))
-        return {false, fehler + QStringLiteral(" Der Brieftext bleibt, wie er war.")};
+    if (const Ergebnis e = m_ablage.ersetzen(m_pfad, abbild(zeilen)); !e.ok)
+        return {false, e.meldung + QStringLiteral(" Der Brieftext bleibt, wie er war.")};
     return {};
 }
 

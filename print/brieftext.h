@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/ergebnis.h"
+
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
@@ -15,10 +17,7 @@ public:
     static constexpr int Satzlänge = 95;
     static constexpr qint64 Solllänge = qint64(Zeilen) * Satzlänge;
 
-    struct Ergebnis {
-        bool ok = true;
-        QString meldung; // the reason when not ok
-    };
+    using Ergebnis = ::Ergebnis;
 
     explicit Brieftext(Dateiablage& ablage, const QString& pfad = QStringLiteral("atvi.txt"));
 

@@ -73,20 +73,19 @@ void Drucksachen::Bescheiddrucken()
 void Drucksachen::ausgeben(const QString& art, const QString& titel,
                            const std::function<bool(Druckfläche&)>& inhalt)
 {
-    QString fehler;
     const QString drucker = standarddrucker();
     if (!drucker.isEmpty()) {
-        if (!aufDrucker(drucker, titel, inhalt, fehler))
-            m_meldungen.fehler(QStringLiteral("Der Druck ist fehlgeschlagen: ") + fehler);
+        if (const Ergebnis e = aufDrucker(drucker, titel, inhalt); !e.ok)
+            m_meldungen.fehler(QStringLiteral("Der Druck ist fehlgeschlagen: ") + e.meldung);
         return;
     }
     const QString pfad = pdfPfad(art);
     // The same case's earlier PDF is replaced; the user is told so rather than finding out.
     const bool ersetzt = QFileInfo::exists(pfad);
-    if (!alsPdf(pfad, titel, inhalt, fehler)) {
+    if (const Ergebnis e = alsPdf(pfad, titel, inhalt); !e.ok) {
         m_meldungen.fehler(QStringLiteral("Es ist kein Drucker eingerichtet, und die PDF-Datei konnte nicht "
                                           "gespeichert werden: ") +
-                           fehler);
+                           e.meldung);
         return;
     }
     m_meldungen.hinweis(
@@ -97,27 +96,25 @@ void Drucksachen::ausgeben(const QString& art, const QString& titel,
         QStringLiteral("Zuvora"));
 }
 
-bool Drucksachen::aufDrucker(const QString& name, const QString& titel,
-                             const std::function<bool(Druckfläche&)>& inhalt, QString& fehler)
+Ergebnis Drucksachen::aufDrucker(const QString& name, const QString& titel,
+                                 const std::function<bool(Druckfläche&)>& inhalt)
 {
     // A printer unknown to Qt would quietly turn into another printer or a PDF writer.
     const QPrinterInfo info = QPrinterInfo::printerInfo(name);
     const QString unerreichbar = QStringLiteral("Der Standarddrucker „%1“ ist nicht erreichbar.").arg(name);
     if (info.isNull()) {
-        fehler = unerreichbar;
-        return false;
+        return Ergebnis::fehler(unerreichbar);
     }
     QPrinter drucker(info, QPrinter::HighResolution);
     if (drucker.outputFormat() != QPrinter::NativeFormat || !drucker.isValid() ||
         drucker.printerName() != name) {
-        fehler = unerreichbar;
-        return false;
+        return Ergebnis::fehler(unerreichbar);
     }
     drucker.setDocName(titel);
     Druckerfläche fläche(drucker, name);
-    const bool ok = füllen(fläche, inhalt);
-    fehler = fläche.fehler();
-    return ok;
+    if (!füllen(fläche, inhalt))
+        return Ergebnis::fehler(fläche.fehler());
+    return {};
 }
 
 bool Drucksachen::füllen(Druckfläche& fläche, const std::function<bool(Druckfläche&)>& inhalt)
@@ -126,8 +123,8 @@ bool Drucksachen::füllen(Druckfläche& fläche, const std::function<bool(Druckf
     return inhalt(fläche);
 }
 
-bool Drucksachen::alsPdf(const QString& pfad, const QString& titel,
-                         const std::function<bool(Druckfläche&)>& inhalt, QString& fehler)
+Ergebnis Drucksachen::alsPdf(const QString& pfad, const QString& titel,
+                             const std::function<bool(Druckfläche&)>& inhalt)
 {
     // The document is made in memory and saved in one piece, so that a failure never
     // leaves half a file and a later printout of the same case replaces the earlier one.
@@ -143,9 +140,8 @@ bool Drucksachen::alsPdf(const QString& pfad, const QString& titel,
                                       QMarginsF(6.35, 6.35, 6.35, 6.35), QPageLayout::Millimeter));
         Druckerfläche fläche(pdf, QStringLiteral("PDF"));
         if (!füllen(fläche, inhalt)) {
-            fehler = fläche.fehler();
-            return false;
+            return Ergebnis::fehler(fläche.fehler());
         }
     }
-    return m_ablage.ersetzen(pfad, puffer.data(), fehler);
+    return m_ablage.ersetzen(pfad, puffer.data());
 }

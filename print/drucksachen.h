@@ -38,10 +38,10 @@ private:
     // Runs `inhalt` on the default printer or, lacking one, into a PDF file; tells the user
     // where a PDF went and why a printout failed.
     void ausgeben(const QString& art, const QString& titel, const std::function<bool(Druckfläche&)>& inhalt);
-    bool aufDrucker(const QString& name, const QString& titel,
-                    const std::function<bool(Druckfläche&)>& inhalt, QString& fehler);
-    bool alsPdf(const QString& pfad, const QString& titel, const std::function<bool(Druckfläche&)>& inhalt,
-                QString& fehler);
+    Ergebnis aufDrucker(const QString& name, const QString& titel,
+                        const std::function<bool(Druckfläche&)>& inhalt);
+    Ergebnis alsPdf(const QString& pfad, const QString& titel,
+                    const std::function<bool(Druckfläche&)>& inhalt);
     // Draws `inhalt`; the printout chooses its orientation itself.
     bool füllen(Druckfläche& fläche, const std::function<bool(Druckfläche&)>& inhalt);
     // The letter text as the file holds it, given the default wording first when it is missing.

@@ -138,8 +138,7 @@ TEST(AbgebrochenesSpeichern, DateiIstImmerDasAlteOderDasNeueAbbild)
     QByteArray neu = alt;
     neu.replace(3 * Datensatz::Länge, Datensatz::Länge, Datensatz::musterfall().alsBytes());
     Dateiablage ablage;
-    QString fehler;
-    ASSERT_TRUE(ablage.ersetzen(pfad, alt, fehler));
+    ASSERT_TRUE(ablage.ersetzen(pfad, alt).ok);
 
     QRandomGenerator zufall(20020301);
     int abbrüche = 0, mittendrin = 0;
@@ -153,9 +152,8 @@ TEST(AbgebrochenesSpeichern, DateiIstImmerDasAlteOderDasNeueAbbild)
         if (kind == 0) {
             ::close(rohr[0]);
             Dateiablage a;
-            QString f;
             for (unsigned runde = 0;; ++runde) {
-                a.ersetzen(pfad, runde % 2 ? alt : neu, f);
+                (void)a.ersetzen(pfad, runde % 2 ? alt : neu);
                 if (runde == 0)
                     (void)!::write(rohr[1], "1", 1);
             }
@@ -190,9 +188,8 @@ TEST(VolleFestplatte, UlimitLässtDieAlteDateiStehen)
     QTemporaryDir ordner;
     const QString pfad = ordner.filePath(QStringLiteral("atv.txt"));
     Dateiablage ablage;
-    QString fehler;
     const QByteArray alt = Falldatei::neuesAbbild();
-    ASSERT_TRUE(ablage.ersetzen(pfad, alt, fehler));
+    ASSERT_TRUE(ablage.ersetzen(pfad, alt).ok);
 
     for (const bool neuanlegen : {false, true}) {
         if (neuanlegen) {

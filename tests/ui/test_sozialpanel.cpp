@@ -172,7 +172,7 @@ TEST(SozialpanelOhneSpeicherplatz, BleibtOffenUndBehauptetNichts)
     QTemporaryDir ordner;
     const QString pfad = ordner.filePath(QStringLiteral("atv.txt"));
     Dateiablage ablage;
-    Falldatei(ablage).öffnen(pfad); // creates the file with the sample case
+    ASSERT_TRUE(Falldatei(ablage).öffnen(pfad).ok); // creates the file with the sample case
     QFile f(pfad);
     ASSERT_TRUE(f.open(QIODevice::ReadOnly));
     const QByteArray vorher = f.readAll();
