@@ -1,3 +1,4 @@
+#include "core/dateiablage.h"
 #include "core/startordner.h"
 #include "ui/nachrichten.h"
 #include "ui/sprache.h"
@@ -8,6 +9,8 @@
 
 int main(int argc, char* argv[])
 {
+    // Under "ulimit -f" a save then fails with a message instead of killing the program.
+    dateigrenzeAlsFehler();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Zuvora"));
     // Without Qt's translation the message boxes still say "Ja" and "Nein" (ui/nachrichten).

@@ -60,6 +60,17 @@ bool ziffer(char16_t z)
     return z >= u'0' && z <= u'9';
 }
 
+// The list trims blanks (0x20) only: a tab or a no-break space is part of the stored text.
+QString ohneRandblanks(const QString& text)
+{
+    qsizetype anfang = 0, ende = text.size();
+    while (anfang < ende && text[anfang] == u' ')
+        ++anfang;
+    while (ende > anfang && text[ende - 1] == u' ')
+        --ende;
+    return text.sliced(anfang, ende - anfang);
+}
+
 } // namespace
 
 Namensliste::Namensliste(Rechentabelle& tabelle, QObject* parent)
@@ -119,8 +130,11 @@ void Namensliste::namensgridfüllen()
         Sammlung sammlung(m_modell);
         for (int fall = 1; fall <= Falldatei::AnzahlFälle; ++fall) {
             const Datensatz satz = m_tabelle.datei().lesen(fall);
-            for (int spalte = nr(Listenspalte::Anrede); spalte < Spalten; ++spalte)
-                m_modell.setzeText(fallzeile(fall), spalte, satz.text(feld(spalte)).trimmed());
+            for (int spalte = nr(Listenspalte::Anrede); spalte < Spalten; ++spalte) {
+                const QString text = ohneRandblanks(satz.text(feld(spalte)));
+                m_modell.setzeText(fallzeile(fall), spalte, text);
+                m_gefüllt[std::size_t(fall - 1)][std::size_t(spalte)] = text;
+            }
         }
     }
     setzeAktuelleZelle(LetzteFallzeile, nr(Listenspalte::Wohnort));
@@ -136,15 +150,27 @@ bool Namensliste::Namensgrid_Click()
     for (int fall = 1; fall <= Falldatei::AnzahlFälle; ++fall) {
         const Datensatz gelesen = m_tabelle.datei().lesen(fall);
         Datensatz satz = gelesen;
-        for (int spalte = nr(Listenspalte::Anrede); spalte < Spalten; ++spalte)
-            satz.text(feld(spalte)) =
-                m_modell.text(fallzeile(fall), spalte).leftJustified(breite(spalte), u' ', true);
+        // Only what the user changed comes from the list; every other field keeps its bytes.
+        for (int spalte = nr(Listenspalte::Anrede); spalte < Spalten; ++spalte) {
+            const QString text = m_modell.text(fallzeile(fall), spalte);
+            if (text != m_gefüllt[std::size_t(fall - 1)][std::size_t(spalte)])
+                satz.text(feld(spalte)) = text.leftJustified(breite(spalte), u' ', true);
+        }
         geändert = geändert || satz.alsBytes() != gelesen.alsBytes();
         sätze.append({fall, satz});
     }
     // Nothing to store: a write-protected file still lets the user switch cases.
     if (geändert) {
         const Falldatei::Ergebnis gespeichert = m_tabelle.datei().schreiben(sätze);
+        if (gespeichert.neuGelesen) {
+            // Someone else changed the cases: list and table show the file as it is now.
+            m_tabelle.meldungen().fehler(
+                gespeichert.meldung + QStringLiteral(" Die Fallliste zeigt jetzt, was in der Datei steht."));
+            namensgridfüllen();
+            m_tabelle.datensatzholen();
+            m_tabelle.atvberechnen();
+            return false;
+        }
         if (!gespeichert.ok) {
             m_tabelle.meldungen().fehler(gespeichert.meldung +
                                          QStringLiteral(" Ihre Eingaben stehen weiter in der Fallliste."));
@@ -202,7 +228,7 @@ void Namensliste::Namensgrid_KeyPress(char16_t zeichen)
 void Namensliste::textzeichen(char16_t zeichen, int breite)
 {
     const QString alt = m_modell.text(m_zeile, m_spalte);
-    QString text = alt.trimmed();
+    QString text = ohneRandblanks(alt);
     if (alt.endsWith(u' '))
         text += u' ';
     if (text.size() < breite) {
@@ -216,7 +242,7 @@ void Namensliste::textzeichen(char16_t zeichen, int breite)
 // cannot exceed 31); größter 0 means the field takes any value, as the month does.
 void Namensliste::zifferfeld(char16_t zeichen, int breite, int kleinster, int größter)
 {
-    const QString getrimmt = m_modell.text(m_zeile, m_spalte).trimmed();
+    const QString getrimmt = ohneRandblanks(m_modell.text(m_zeile, m_spalte));
     if (getrimmt.size() >= breite)
         return;
     QString text = getrimmt + QChar(zeichen);

@@ -86,6 +86,8 @@ private:
 
     Rechentabelle& m_tabelle;
     Zellenmodell m_modell;
+    // The texts as filled from the file: a cell that still shows its text was not changed.
+    std::array<std::array<QString, Spalten>, 7> m_gefüllt;
     int m_zeile = LetzteFallzeile;
     int m_spalte = nr(Listenspalte::Wohnort);
 };

@@ -1,59 +1,192 @@
 #include "core/dateiablage.h"
 
 #include <QDateTime>
+#include <QDir>
+#include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
+#include <QRandomGenerator>
+#include <QScopeGuard>
 #include <cerrno>
-#include <cstring>
+#include <csignal>
+#include <fcntl.h>
+#include <grp.h>
+#include <pwd.h>
+#include <unistd.h>
 
 namespace {
 
-struct Übersetzung {
-    const char* englisch;
-    const char* deutsch;
-};
+// The system follows at most this many links in a row; so does a save.
+constexpr int GrößteKette = 8;
 
-// Qt reports the C library's reason in English; the common ones read better in German.
-constexpr Übersetzung Gründe[] = {
-    {"No space left on device", "Auf dem Datenträger ist kein Platz mehr frei."},
-    {"Disk quota exceeded", "Der zugeteilte Speicherplatz ist erschöpft."},
-    {"Permission denied", "Keine Berechtigung."},
-    {"Read-only file system", "Das Dateisystem ist schreibgeschützt."},
-    {"File too large", "Die Datei ist zu groß."},
-    {"Is a directory", "Unter diesem Namen steht ein Ordner."},
-    {"No such file or directory", "Die Datei oder der Ordner fehlt."},
-    {"Input/output error", "Ein-/Ausgabefehler des Datenträgers."},
-};
+QByteArray nativ(const QString& pfad)
+{
+    return QFile::encodeName(pfad);
+}
+
+QString gezeigt(const QString& pfad)
+{
+    return QDir::toNativeSeparators(QFileInfo(pfad).absoluteFilePath());
+}
+
+QString was(mode_t modus)
+{
+    if (S_ISDIR(modus))
+        return QStringLiteral("ein Ordner");
+    if (S_ISFIFO(modus))
+        return QStringLiteral("eine Pipe");
+    if (S_ISSOCK(modus))
+        return QStringLiteral("ein Socket");
+    if (S_ISCHR(modus) || S_ISBLK(modus))
+        return QStringLiteral("ein Gerät");
+    return QStringLiteral("keine gewöhnliche Datei");
+}
+
+QString benutzer(uid_t nummer)
+{
+    const passwd* p = ::getpwuid(nummer);
+    return p ? QString::fromLocal8Bit(p->pw_name) : QString::number(nummer);
+}
+
+QString gruppe(gid_t nummer)
+{
+    const group* g = ::getgrgid(nummer);
+    return g ? QString::fromLocal8Bit(g->gr_name) : QString::number(nummer);
+}
+
+// Where a link points, as an absolute path; empty when it cannot be read.
+QString linkziel(const QString& link)
+{
+    QByteArray puffer(4096, Qt::Uninitialized);
+    const ssize_t n = ::readlink(nativ(link).constData(), puffer.data(), size_t(puffer.size()));
+    if (n <= 0 || n >= puffer.size())
+        return {};
+    const QString ziel = QFile::decodeName(puffer.first(n));
+    return QDir::cleanPath(QDir::isAbsolutePath(ziel) ? ziel : QFileInfo(link).absolutePath() + u'/' + ziel);
+}
+
+QString zufallsendung()
+{
+    static constexpr char Zeichen[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
+    QString endung;
+    for (int i = 0; i < 6; ++i)
+        endung += QLatin1Char(Zeichen[QRandomGenerator::global()->bounded(int(sizeof Zeichen - 1))]);
+    return endung;
+}
 
 } // namespace
 
-QString systemgrund(const QFileDevice& datei)
+void dateigrenzeAlsFehler()
 {
-    return systemgrund(datei.errorString());
+    std::signal(SIGXFSZ, SIG_IGN);
 }
 
-QString systemgrund(const QString& grund)
+Dateiablage::Ziel Dateiablage::zielPrüfen(const QString& pfad, Verknüpfung verknüpfung)
 {
-    for (const auto& ü : Gründe) {
-        if (grund.contains(QLatin1String(ü.englisch), Qt::CaseInsensitive))
-            return QString::fromUtf8(ü.deutsch);
+    Ziel ziel;
+    ziel.pfad = pfad;
+    const QString name = gezeigt(pfad);
+    for (int kette = 0;; ++kette) {
+        struct stat st {};
+        if (::lstat(nativ(ziel.pfad).constData(), &st) != 0) {
+            const int fehler = errno;
+            if (fehler == ENOENT && kette == 0)
+                return ziel; // a new file
+            ziel.hindernis = fehler == ENOENT ? QStringLiteral("„%1“ ist eine Verknüpfung auf „%2“, das es "
+                                                               "nicht gibt; dort wird nichts angelegt.")
+                                                    .arg(name, gezeigt(ziel.pfad))
+                                              : systemgrund(fehler);
+            return ziel;
+        }
+        if (S_ISREG(st.st_mode)) {
+            if (kette > 0 && st.st_uid != ::geteuid()) {
+                ziel.hindernis = QStringLiteral("„%1“ ist eine Verknüpfung auf „%2“, das dem Benutzer „%3“ "
+                                                "gehört; es wird nicht überschrieben.")
+                                     .arg(name, gezeigt(ziel.pfad), benutzer(st.st_uid));
+                return ziel;
+            }
+            if (::access(nativ(ziel.pfad).constData(), W_OK) != 0) {
+                ziel.hindernis = QStringLiteral("„%1“ ist schreibgeschützt.").arg(gezeigt(ziel.pfad));
+                return ziel;
+            }
+            // Only root could give a new file to someone else.
+            if (st.st_uid != ::geteuid() && ::geteuid() != 0) {
+                ziel.hindernis = QStringLiteral("„%1“ gehört dem Benutzer „%2“. Eine neue Fassung gehörte "
+                                                "Ihnen, und er könnte sie vielleicht nicht mehr öffnen; "
+                                                "daher wird sie nicht gespeichert.")
+                                     .arg(gezeigt(ziel.pfad), benutzer(st.st_uid));
+                return ziel;
+            }
+            ziel.vorhanden = true;
+            ziel.status = st;
+            return ziel;
+        }
+        if (!S_ISLNK(st.st_mode)) {
+            ziel.hindernis =
+                kette == 0
+                    ? QStringLiteral("Unter dem Namen „%1“ steht %2, keine Datei; es wird nicht ersetzt.")
+                          .arg(name, was(st.st_mode))
+                    : QStringLiteral(
+                          "„%1“ ist eine Verknüpfung auf „%2“, und das ist %3, keine Datei; es wird "
+                          "nicht ersetzt.")
+                          .arg(name, gezeigt(ziel.pfad), was(st.st_mode));
+            return ziel;
+        }
+        const QString weiter = linkziel(ziel.pfad);
+        if (verknüpfung == Verknüpfung::Ablehnen) {
+            ziel.hindernis =
+                QStringLiteral("„%1“ ist eine Verknüpfung auf „%2“. Damit keine fremde Datei "
+                               "überschrieben wird, wird über eine Verknüpfung nicht gespeichert.")
+                    .arg(name, weiter);
+            return ziel;
+        }
+        if (st.st_uid != ::geteuid()) {
+            ziel.hindernis = QStringLiteral("„%1“ ist eine Verknüpfung des Benutzers „%2“ auf „%3“; ihr wird "
+                                            "nicht gefolgt.")
+                                 .arg(gezeigt(ziel.pfad), benutzer(st.st_uid), weiter);
+            return ziel;
+        }
+        if (weiter.isEmpty() || kette == GrößteKette) {
+            ziel.hindernis = systemgrund(ELOOP);
+            return ziel;
+        }
+        ziel.pfad = weiter;
     }
-    if (grund.isEmpty() || grund == QLatin1String("Unknown error"))
-        return QStringLiteral("Unbekannter Fehler.");
-    return grund;
 }
 
-Ergebnis Dateiablage::ersetzen(const QString& pfad, const QByteArray& inhalt)
+bool Dateiablage::ersetzen(const QString& pfad, const QByteArray& inhalt, QString& fehler,
+                           Verknüpfung verknüpfung)
 {
     const QString name = QFileInfo(pfad).fileName();
     const auto melden = [&](const QString& warum, const char* sonst) {
-        return Ergebnis::fehler(QStringLiteral("„%1“ kann nicht gespeichert werden: %2")
-                                    .arg(name, warum.isEmpty() ? QString::fromUtf8(sonst) : warum));
+        fehler = QStringLiteral("„%1“ kann nicht gespeichert werden: %2")
+                     .arg(name, warum.isEmpty() ? QString::fromUtf8(sonst) : warum);
+        return false;
     };
     m_systemfehler = 0;
-    QSaveFile datei(pfad);
-    if (!öffnen(datei))
+    const Ziel ziel = zielPrüfen(pfad, verknüpfung);
+    if (!ziel.hindernis.isEmpty())
+        return melden(ziel.hindernis, "");
+
+    // Readable by nobody else until it has the mode of the file it replaces.
+    m_anlegemodus = ziel.vorhanden ? 0600 : 0666;
+    QFile datei;
+    bool offen = false;
+    for (int versuch = 0; versuch < 100 && !offen; ++versuch) {
+        m_zwischendatei = ziel.pfad + u'.' + zufallsendung();
+        offen = öffnen(datei);
+        if (!offen && m_systemfehler != EEXIST)
+            break;
+    }
+    if (!offen)
         return melden(grund(datei), "Unbekannter Fehler.");
+    bool ersetzt = false;
+    const auto aufräumen = qScopeGuard([&] {
+        if (!ersetzt) {
+            datei.close();
+            ::unlink(nativ(m_zwischendatei).constData());
+        }
+    });
+
     qint64 geschrieben = 0;
     while (geschrieben < inhalt.size()) {
         const qint64 n = schreiben(datei, inhalt.constData() + geschrieben, inhalt.size() - geschrieben);
@@ -61,37 +194,81 @@ Ergebnis Dateiablage::ersetzen(const QString& pfad, const QByteArray& inhalt)
             break;
         geschrieben += n;
     }
-    // QSaveFile buffers: a write can look complete and fail only on flush, so every step is checked.
-    if (geschrieben != inhalt.size() || !leeren(datei) || datei.error() != QFileDevice::NoError) {
-        const QString warum = grund(datei);
-        datei.cancelWriting();
-        return melden(warum, "Es konnte nicht alles geschrieben werden.");
+    // QFile buffers: a write can look complete and fail only on flush, so every step is checked.
+    if (geschrieben != inhalt.size() || !leeren(datei) || datei.error() != QFileDevice::NoError)
+        return melden(grund(datei), "Es konnte nicht alles geschrieben werden.");
+    if (!synchronisieren(datei))
+        return melden(grund(datei), "Die Daten konnten nicht auf den Datenträger geschrieben werden.");
+    QString warum;
+    if (!metadatenÜbernehmen(int(datei.handle()), ziel, warum))
+        return melden(warum, "");
+    if (!festschreiben(datei, ziel.pfad))
+        return melden(grund(datei), "Unbekannter Fehler.");
+    ersetzt = true;
+    datei.close();
+
+    // The new name is on the disk only once the folder is.
+    const int ordner =
+        ::open(nativ(QFileInfo(ziel.pfad).absolutePath()).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (ordner >= 0) {
+        const bool ok = ::fsync(ordner) == 0 || errno == EINVAL || errno == EROFS;
+        const int fehlernummer = errno;
+        ::close(ordner);
+        if (!ok) {
+            fehler =
+                QStringLiteral("„%1“ wurde ersetzt, aber der Ordner konnte nicht auf den Datenträger "
+                               "geschrieben werden: %2 Nach einem Stromausfall kann die Änderung fehlen.")
+                    .arg(name, systemgrund(fehlernummer));
+            return false;
+        }
     }
-    if (!festschreiben(datei)) {
-        const QString warum = grund(datei);
-        // A failed commit has removed its temporary file; a commit that never ran leaves it to us.
-        if (datei.isOpen())
-            datei.cancelWriting();
-        return melden(warum, "Unbekannter Fehler.");
+    return true;
+}
+
+bool Dateiablage::metadatenÜbernehmen(int fd, const Ziel& ziel, QString& warum)
+{
+    if (!ziel.vorhanden)
+        return true;
+    const struct stat& alt = ziel.status;
+    struct stat neu {};
+    if (::fstat(fd, &neu) != 0) {
+        warum = systemgrund(errno);
+        return false;
     }
-    return {};
+    if ((neu.st_uid != alt.st_uid || neu.st_gid != alt.st_gid) && ::fchown(fd, alt.st_uid, alt.st_gid) != 0) {
+        warum = QStringLiteral("„%1“ gehört dem Benutzer „%2“ und der Gruppe „%3“. Eine neue Fassung könnte "
+                               "ihnen nicht zugeschrieben werden, daher wird sie nicht gespeichert: %4")
+                    .arg(gezeigt(ziel.pfad), benutzer(alt.st_uid), gruppe(alt.st_gid), systemgrund(errno));
+        return false;
+    }
+    if (::fchmod(fd, alt.st_mode & 07777) != 0) {
+        warum = systemgrund(errno);
+        return false;
+    }
+    return true;
 }
 
 QString Dateiablage::grund(const QFileDevice& datei) const
 {
-    const QString qt = datei.error() == QFileDevice::NoError ? QString() : systemgrund(datei);
-    if ((qt.isEmpty() || qt == QLatin1String("Unbekannter Fehler.")) && m_systemfehler != 0)
-        return systemgrund(QString::fromLocal8Bit(std::strerror(m_systemfehler)));
-    return qt;
+    if (m_systemfehler != 0)
+        return systemgrund(m_systemfehler);
+    return datei.error() == QFileDevice::NoError ? QString() : systemgrund(datei);
 }
 
 bool Dateiablage::öffnen(QFileDevice& datei)
 {
-    errno = 0;
-    const bool ok = datei.open(QIODevice::WriteOnly);
-    if (!ok)
+    const int fd = ::open(nativ(m_zwischendatei).constData(),
+                          O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, m_anlegemodus);
+    if (fd < 0) {
         m_systemfehler = errno;
-    return ok;
+        return false;
+    }
+    if (!static_cast<QFile&>(datei).open(fd, QIODevice::WriteOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(fd);
+        ::unlink(nativ(m_zwischendatei).constData());
+        return false;
+    }
+    return true;
 }
 
 qint64 Dateiablage::schreiben(QFileDevice& datei, const char* daten, qint64 länge)
@@ -112,13 +289,20 @@ bool Dateiablage::leeren(QFileDevice& datei)
     return ok;
 }
 
-bool Dateiablage::festschreiben(QFileDevice& datei)
+bool Dateiablage::synchronisieren(QFileDevice& datei)
 {
-    errno = 0;
-    const bool ok = static_cast<QSaveFile&>(datei).commit();
-    if (!ok)
-        m_systemfehler = errno;
-    return ok;
+    if (::fdatasync(int(datei.handle())) == 0)
+        return true;
+    m_systemfehler = errno;
+    return false;
+}
+
+bool Dateiablage::festschreiben(QFileDevice&, const QString& ziel)
+{
+    if (::rename(nativ(m_zwischendatei).constData(), nativ(ziel).constData()) == 0)
+        return true;
+    m_systemfehler = errno;
+    return false;
 }
 
 QString freierSicherungsname(const QString& pfad)

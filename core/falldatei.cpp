@@ -2,10 +2,16 @@
 
 #include "core/dateiablage.h"
 #include "core/sozialekomponente.h"
+#include "core/sperre.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QRegularExpression>
+#include <cerrno>
+#include <fcntl.h>
+#include <unistd.h>
 
 Falldatei::Falldatei(Dateiablage& ablage) : m_ablage(ablage) {}
 
@@ -98,12 +104,13 @@ Falldatei::Ergebnis Falldatei::öffnen(const QString& pfad)
     }
 
     if (m_abbild.isEmpty()) {
+        QString fehler;
         const QByteArray bild = neuesAbbild();
-        if (const Ergebnis e = m_ablage.ersetzen(pfad, bild); !e.ok)
+        if (!m_ablage.ersetzen(pfad, bild, fehler, Dateiablage::Verknüpfung::EigeneFolgen))
             return {false,
                     ende(QStringLiteral("Die Falldatei „%1“ fehlt oder ist leer und muss im Ordner „%2“ "
                                         "neu angelegt werden. %3")
-                             .arg(name, ordner, e.meldung))};
+                             .arg(name, ordner, fehler))};
         m_abbild = bild;
         return {};
     }
@@ -167,6 +174,20 @@ Falldatei::Ergebnis Falldatei::öffnen(const QString& pfad)
         ergebnis.meldung +=
             QStringLiteral(" Vor der ersten Änderung wird eine unveränderte Kopie daneben gespeichert.");
 
+    const QStringList reste = liegengebliebeneZwischendateien(pfad);
+    for (const QString& rest : reste) {
+        const QFileInfo r(rest);
+        ergebnis.meldung = angehängt(
+            ergebnis.meldung,
+            QStringLiteral("Neben „%1“ liegt „%2“ (%3 Bytes vom %4): vermutlich die Zwischendatei eines "
+                           "abgebrochenen Speicherns, die den neuesten Stand enthalten kann. Das Programm "
+                           "verwendet und löscht sie nicht. Wollen Sie sie statt „%1“ verwenden, beenden Sie "
+                           "das Programm und benennen Sie sie in „%1“ um; sonst können Sie sie löschen.")
+                .arg(name, r.fileName())
+                .arg(r.size())
+                .arg(r.lastModified().toString(QStringLiteral("dd.MM.yyyy, HH:mm"))));
+    }
+
     if (!info.isWritable()) {
         m_schreibgeschützt = true;
         ergebnis.meldung = angehängt(
@@ -180,6 +201,16 @@ Falldatei::Ergebnis Falldatei::öffnen(const QString& pfad)
             ergebnis.meldung, QStringLiteral("Der Ordner „%1“ ist schreibgeschützt. Sie können die Fälle "
                                              "ansehen, Änderungen können aber nicht gespeichert werden.")
                                   .arg(ordner));
+    }
+    if (!m_schreibgeschützt) {
+        const Dateiablage::Ziel ziel = Dateiablage::zielPrüfen(pfad, Dateiablage::Verknüpfung::EigeneFolgen);
+        if (!ziel.hindernis.isEmpty()) {
+            m_schreibgeschützt = true;
+            ergebnis.meldung =
+                angehängt(ergebnis.meldung, ziel.hindernis + QStringLiteral(" Sie können die Fälle ansehen, "
+                                                                            "Änderungen werden aber nicht "
+                                                                            "gespeichert."));
+        }
     }
     return ergebnis;
 }
@@ -215,6 +246,12 @@ Falldatei::Ergebnis Falldatei::schreiben(const QList<std::pair<int, Datensatz>>&
     if (m_schreibgeschützt)
         return {false,
                 QStringLiteral("„%1“ ist schreibgeschützt: die Änderung wurde nicht gespeichert.").arg(name)};
+    if (m_sperre) {
+        if (const Sperre::Ergebnis gesperrt = m_sperre->bestätigen(); !gesperrt.ok)
+            return {false, gesperrt.meldung};
+    }
+    if (Ergebnis fremd = fremdeÄnderungPrüfen(); !fremd.ok)
+        return fremd;
     if (m_unerwartet) {
         Ergebnis sicherung = sichernVorÄnderung();
         if (!sicherung.ok)
@@ -250,8 +287,9 @@ Falldatei::Ergebnis Falldatei::schreiben(const QList<std::pair<int, Datensatz>>&
         }
         bild += block;
     }
-    if (const Ergebnis e = m_ablage.ersetzen(m_pfad, bild); !e.ok)
-        return {false, e.meldung + QStringLiteral(" Die Änderung wurde nicht gespeichert.")};
+    QString fehler;
+    if (!m_ablage.ersetzen(m_pfad, bild, fehler, Dateiablage::Verknüpfung::EigeneFolgen))
+        return {false, fehler + QStringLiteral(" Die Änderung wurde nicht gespeichert.")};
     m_abbild = bild;
     m_erweiterung = Erweiterung::lesen(m_abbild);
     return {};
@@ -260,11 +298,76 @@ Falldatei::Ergebnis Falldatei::schreiben(const QList<std::pair<int, Datensatz>>&
 Falldatei::Ergebnis Falldatei::sichernVorÄnderung()
 {
     const QString kopie = freierSicherungsname(m_pfad);
-    if (const Ergebnis e = m_ablage.ersetzen(kopie, m_abbild); !e.ok)
+    QString fehler;
+    if (!m_ablage.ersetzen(kopie, m_abbild, fehler))
         return {false, QStringLiteral("Vor der Änderung sollte eine Kopie „%1“ angelegt werden. %2 Die "
                                       "Änderung wurde nicht gespeichert.")
-                           .arg(QFileInfo(kopie).fileName(), e.meldung)};
+                           .arg(QFileInfo(kopie).fileName(), fehler)};
     m_unerwartet = false;
     m_sicherung = kopie;
     return {};
+}
+
+Falldatei::Ergebnis Falldatei::fremdeÄnderungPrüfen()
+{
+    const QString name = QFileInfo(m_pfad).fileName();
+    const auto nichtGespeichert = [&](const QString& warum) {
+        return Ergebnis{false,
+                        QStringLiteral("„%1“ kann nicht gespeichert werden: %2 Die Änderung wurde nicht "
+                                       "gespeichert.")
+                            .arg(name, warum)};
+    };
+    const Dateiablage::Ziel ziel = Dateiablage::zielPrüfen(m_pfad, Dateiablage::Verknüpfung::EigeneFolgen);
+    if (!ziel.hindernis.isEmpty())
+        return nichtGespeichert(ziel.hindernis);
+    if (!ziel.vorhanden)
+        return {}; // gone: the save puts the cases back
+    // Never waits on whatever may have been put there in the meantime.
+    const int fd =
+        ::open(QFile::encodeName(ziel.pfad).constData(), O_RDONLY | O_NONBLOCK | O_NOFOLLOW | O_CLOEXEC);
+    QFile datei;
+    if (fd < 0 || !datei.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        const int fehler = errno;
+        if (fd >= 0)
+            ::close(fd);
+        return nichtGespeichert(systemgrund(fehler));
+    }
+    const QByteArray jetzt = datei.read(GrößteLänge + 1);
+    if (datei.error() != QFileDevice::NoError)
+        return nichtGespeichert(systemgrund(datei));
+    if (jetzt == m_abbild)
+        return {};
+
+    Ergebnis e{false,
+               QStringLiteral("„%1“ wurde außerhalb des Programms geändert. Ihre Änderung wurde nicht "
+                              "gespeichert, damit die andere nicht verloren geht. Die Fälle wurden neu "
+                              "gelesen; bitte wiederholen Sie Ihre Änderung.")
+                   .arg(name),
+               true};
+    const Ergebnis neu = öffnen(m_pfad);
+    if (!neu.ok) {
+        // The file cannot serve any more: nothing more is written to it in this run.
+        m_schreibgeschützt = true;
+        e.meldung += u'\n' + neu.meldung.chopped(QStringLiteral(" Das Programm wird beendet.").size());
+    } else if (!neu.meldung.isEmpty()) {
+        e.meldung += u'\n' + neu.meldung;
+    }
+    return e;
+}
+
+QStringList Falldatei::liegengebliebeneZwischendateien(const QString& pfad)
+{
+    const QFileInfo info(pfad);
+    // A save writes "<name>.XXXXXX" beside the file and renames it; a kill in between leaves it.
+    const QRegularExpression muster(
+        QStringLiteral("^%1\\.[A-Za-z0-9]{6}$").arg(QRegularExpression::escape(info.fileName())));
+    QStringList reste;
+    const QFileInfoList einträge = QDir(info.absolutePath())
+                                       .entryInfoList({info.fileName() + QStringLiteral(".??????")},
+                                                      QDir::Files | QDir::Hidden | QDir::System, QDir::Name);
+    for (const QFileInfo& e : einträge) {
+        if (!e.isSymLink() && muster.match(e.fileName()).hasMatch())
+            reste.append(e.absoluteFilePath());
+    }
+    return reste;
 }

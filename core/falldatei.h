@@ -1,7 +1,6 @@
 #pragma once
 
 #include "core/datensatz.h"
-#include "core/ergebnis.h"
 #include "core/erweiterung.h"
 
 #include <QByteArray>
@@ -10,6 +9,7 @@
 #include <utility>
 
 class Dateiablage;
+class Sperre;
 
 // The case file "atv.txt": seven records of 1753 bytes, followed by the extension block
 // (erweiterung.h) when a case needs more than its record holds. The file image is held in
@@ -21,7 +21,13 @@ public:
     static constexpr int AnzahlFälle = 7;
     static constexpr qint64 Solllänge = qint64(AnzahlFälle) * Datensatz::Länge;
 
-    using Ergebnis = ::Ergebnis;
+    struct Ergebnis {
+        bool ok = true;
+        QString meldung; // for the user: a warning when ok, the reason when not
+        // The file had been changed outside the program and has been read again instead of
+        // being written: the caller shows the current case anew.
+        bool neuGelesen = false;
+    };
 
     explicit Falldatei(Dateiablage& ablage);
 
@@ -37,6 +43,9 @@ public:
     // Writes several records with a single save, all or nothing.
     Ergebnis schreiben(const QList<std::pair<int, Datensatz>>& sätze);
 
+    // The lock is checked before every save: a deleted lock file could let a second copy in.
+    void setzeSperre(Sperre* sperre) { m_sperre = sperre; }
+
     const QByteArray& abbild() const { return m_abbild; }
     const QString& pfad() const { return m_pfad; }
     bool schreibgeschützt() const { return m_schreibgeschützt; }
@@ -45,6 +54,8 @@ public:
     const QString& sicherung() const { return m_sicherung; }
 
     static QByteArray neuesAbbild();
+    // Temporary files a save killed before its rename may have left beside `pfad`.
+    static QStringList liegengebliebeneZwischendateien(const QString& pfad);
     // Cases whose children or months lie outside the positions the panel offers.
     static QList<int> fälleMitUnmöglichenWerten(const QByteArray& abbild);
 
@@ -52,8 +63,12 @@ private:
     Ergebnis sichernVorÄnderung();
     // The file image without the extension block: the records and any bytes after them.
     QByteArrayView satzteil() const;
+    // Before a save: the file must still hold what was last read or written, or someone else
+    // has changed it; then it is read again and nothing is written.
+    Ergebnis fremdeÄnderungPrüfen();
 
     Dateiablage& m_ablage;
+    Sperre* m_sperre = nullptr;
     QString m_pfad;
     QByteArray m_abbild;
     Erweiterung::Befund m_erweiterung;

@@ -6,6 +6,9 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <cerrno>
+#include <fcntl.h>
+#include <unistd.h>
 
 Brieftext::Brieftext(Dateiablage& ablage, const QString& pfad) : m_ablage(ablage), m_pfad(pfad) {}
 
@@ -69,49 +72,97 @@ Brieftext::Ergebnis Brieftext::checken()
                     .arg(info.fileName())};
     if (info.exists() && info.size() > 0)
         return {};
-    return m_ablage.ersetzen(m_pfad, abbild(standardtext()));
+    QString fehler;
+    if (!m_ablage.ersetzen(m_pfad, abbild(standardtext()), fehler, Dateiablage::Verknüpfung::EigeneFolgen))
+        return {false, fehler};
+    return {};
 }
 
-Brieftext::Ergebnis Brieftext::lesen(QStringList& zeilen) const
+Brieftext::Ergebnis Brieftext::alleBytes(const QString& pfad, QByteArray& bytes) const
+{
+    const QString name = QFileInfo(m_pfad).fileName();
+    const int fd = ::open(QFile::encodeName(pfad).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    const int fehlernummer = errno;
+    QFile datei;
+    if (fd < 0 || !datei.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        if (fd >= 0)
+            ::close(fd);
+        return {false,
+                QStringLiteral("„%1“ kann nicht gelesen werden: %2").arg(name, systemgrund(fehlernummer))};
+    }
+    if (!QFileInfo(pfad).isFile())
+        return {false,
+                QStringLiteral("„%1“ ist keine gewöhnliche Datei. Der Brieftext kann nicht gelesen werden.")
+                    .arg(name)};
+    if (datei.size() > GrößteLänge)
+        return {false, QStringLiteral("„%1“ ist %2 Bytes groß und damit kein Brieftext dieses Programms "
+                                      "(erwartet sind %3 Bytes). Die Datei wird nicht gelesen.")
+                           .arg(name)
+                           .arg(datei.size())
+                           .arg(Solllänge)};
+    bytes = datei.read(GrößteLänge);
+    if (datei.error() != QFileDevice::NoError)
+        return {false, QStringLiteral("„%1“ kann nicht gelesen werden: %2").arg(name, systemgrund(datei))};
+    return {};
+}
+
+Brieftext::Ergebnis Brieftext::lesen(QStringList& zeilen, QByteArray* stand) const
 {
     zeilen.clear();
-    QFile datei(m_pfad);
     QByteArray bytes;
-    if (!datei.open(QIODevice::ReadOnly) ||
-        (bytes = datei.read(Solllänge), datei.error() != QFileDevice::NoError))
-        return {false, QStringLiteral("„%1“ kann nicht gelesen werden: %2")
-                           .arg(QFileInfo(m_pfad).fileName(), systemgrund(datei))};
+    if (Ergebnis e = alleBytes(m_pfad, bytes); !e.ok)
+        return e;
+    if (stand)
+        *stand = bytes;
     // A short file shows its missing lines as blank ones; saving completes it.
-    bytes = bytes.leftJustified(Solllänge, ' ');
+    bytes = bytes.first(std::min<qint64>(bytes.size(), Solllänge)).leftJustified(Solllänge, ' ');
     for (int n = 0; n < Zeilen; ++n)
         zeilen.append(Zeichensatz::dekodieren(QByteArrayView(bytes).sliced(n * Satzlänge, Satzlänge)));
     return {};
 }
 
-Brieftext::Ergebnis Brieftext::speichern(const QStringList& zeilen)
+Brieftext::Ergebnis Brieftext::speichern(const QStringList& zeilen, QByteArray* stand)
 {
-    // A file of a length we do not write ourselves is kept as it was before it is replaced.
-    const QFileInfo info(m_pfad);
-    if (info.exists() && info.size() != 0 && info.size() != Solllänge) {
-        QFile alt(m_pfad);
-        const QString kopie = freierSicherungsname(m_pfad);
-        Ergebnis gesichert = Ergebnis::fehler(QString());
-        if (alt.open(QIODevice::ReadOnly))
-            gesichert = m_ablage.ersetzen(kopie, alt.readAll());
-        if (!gesichert.ok)
-            return {false,
-                    QStringLiteral("Vor dem Speichern sollte eine Kopie „%1“ des bisherigen Brieftextes "
-                                   "angelegt werden. %2 Der Brieftext wurde nicht gespeichert.")
-                        .arg(QFileInfo(kopie).fileName(),
-                             gesichert.meldung.isEmpty() ? systemgrund(alt) : gesichert.meldung)};
+    const QString name = QFileInfo(m_pfad).fileName();
+    const Dateiablage::Ziel ziel = Dateiablage::zielPrüfen(m_pfad, Dateiablage::Verknüpfung::EigeneFolgen);
+    if (!ziel.hindernis.isEmpty())
+        return {false,
+                QStringLiteral("„%1“ kann nicht gespeichert werden: %2 Der Brieftext bleibt, wie er war.")
+                    .arg(name, ziel.hindernis)};
+    QString fehler;
+    if (ziel.vorhanden) {
+        QByteArray jetzt;
+        if (Ergebnis e = alleBytes(ziel.pfad, jetzt); !e.ok)
+            return {false, e.meldung + QStringLiteral(" Der Brieftext wurde nicht gespeichert.")};
+        if (stand && jetzt != *stand)
+            return {
+                false,
+                QStringLiteral("„%1“ wurde außerhalb des Programms geändert, während der Brieftext offen "
+                               "war. Ihre Änderungen wurden nicht gespeichert, damit die anderen nicht "
+                               "verloren gehen. Der Brieftext wurde neu gelesen; bitte wiederholen Sie Ihre "
+                               "Änderungen.")
+                    .arg(name),
+                true};
+        // A file of a length we do not write ourselves is kept as it was before it is replaced.
+        if (!jetzt.isEmpty() && jetzt.size() != Solllänge) {
+            const QString kopie = freierSicherungsname(m_pfad);
+            if (!m_ablage.ersetzen(kopie, jetzt, fehler))
+                return {false, QStringLiteral("Vor dem Speichern sollte eine Kopie „%1“ des bisherigen "
+                                              "Brieftextes angelegt werden. %2 Der Brieftext wurde nicht "
+                                              "gespeichert.")
+                                   .arg(QFileInfo(kopie).fileName(), fehler)};
+        }
     }
-    if (const Ergebnis e = m_ablage.ersetzen(m_pfad, abbild(zeilen)); !e.ok)
-        return {false, e.meldung + QStringLiteral(" Der Brieftext bleibt, wie er war.")};
+    const QByteArray neu = abbild(zeilen);
+    if (!m_ablage.ersetzen(m_pfad, neu, fehler, Dateiablage::Verknüpfung::EigeneFolgen))
+        return {false, fehler + QStringLiteral(" Der Brieftext bleibt, wie er war.")};
+    if (stand)
+        *stand = neu;
     return {};
 }
 
-Brieftext::Ergebnis Brieftext::holen(QStringList& zeilen)
+Brieftext::Ergebnis Brieftext::holen(QStringList& zeilen, QByteArray* stand)
 {
     const Ergebnis e = checken();
-    return e.ok ? lesen(zeilen) : e;
+    return e.ok ? lesen(zeilen, stand) : e;
 }

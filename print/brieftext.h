@@ -1,7 +1,5 @@
 #pragma once
 
-#include "core/ergebnis.h"
-
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
@@ -17,7 +15,15 @@ public:
     static constexpr int Satzlänge = 95;
     static constexpr qint64 Solllänge = qint64(Zeilen) * Satzlänge;
 
-    using Ergebnis = ::Ergebnis;
+    struct Ergebnis {
+        bool ok = true;
+        QString meldung; // the reason when not ok
+        // The file had been changed by someone else since it was read; nothing was written.
+        bool geändertVonAnderen = false;
+    };
+
+    // A letter-text file larger than this is no file of this program; it is not read.
+    static constexpr qint64 GrößteLänge = 16 * 1024 * 1024;
 
     explicit Brieftext(Dateiablage& ablage, const QString& pfad = QStringLiteral("atvi.txt"));
 
@@ -30,13 +36,18 @@ public:
     // Gives a missing or empty file the default wording; a file with content stays as it is.
     Ergebnis checken();
     // The 33 lines, each 95 characters wide; lines the file does not hold are blank.
-    Ergebnis lesen(QStringList& zeilen) const;
+    // `stand` receives the file's bytes, to tell a later change by someone else.
+    Ergebnis lesen(QStringList& zeilen, QByteArray* stand = nullptr) const;
     // checken, then lesen: the text as the file holds it, the default wording first when it is missing.
-    Ergebnis holen(QStringList& zeilen);
-    // Stores the lines, each cut or filled to 95 characters, as the whole file.
-    Ergebnis speichern(const QStringList& zeilen);
+    Ergebnis holen(QStringList& zeilen, QByteArray* stand = nullptr);
+    // Stores the lines, each cut or filled to 95 characters, as the whole file. With `stand`,
+    // only when the file still holds those bytes; afterwards it holds the new ones.
+    Ergebnis speichern(const QStringList& zeilen, QByteArray* stand = nullptr);
 
 private:
+    // The whole file, up to the size limit, without waiting on a pipe put in its place.
+    Ergebnis alleBytes(const QString& pfad, QByteArray& bytes) const;
+
     Dateiablage& m_ablage;
     QString m_pfad;
 };

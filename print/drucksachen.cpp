@@ -13,10 +13,14 @@
 #include <QBuffer>
 #include <QDate>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QPdfWriter>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <cerrno>
+#include <cstdlib>
+#include <unistd.h>
 
 Drucksachen::Drucksachen(const Zellenmodell& tabelle, const Arbeitsstand& stand, Dateiablage& ablage,
                          Meldungen& meldungen)
@@ -37,8 +41,14 @@ QString Drucksachen::heute() const
 
 QString Drucksachen::pdfPfad(const QString& art) const
 {
-    return QDir::current().absoluteFilePath(
-        QStringLiteral("%1-Fall%2.pdf").arg(art).arg(m_stand.datensatznummer));
+    // Only a folder the system can still name: a deleted one or one whose path is too long
+    // must not turn into some other folder, such as "/".
+    char* ordner = ::getcwd(nullptr, 0);
+    if (!ordner)
+        return {};
+    const QString pfad = QFile::decodeName(ordner);
+    std::free(ordner);
+    return QDir(pfad).absoluteFilePath(QStringLiteral("%1-Fall%2.pdf").arg(art).arg(m_stand.datensatznummer));
 }
 
 void Drucksachen::berechnungdrucken()
@@ -80,6 +90,13 @@ void Drucksachen::ausgeben(const QString& art, const QString& titel,
         return;
     }
     const QString pfad = pdfPfad(art);
+    if (pfad.isEmpty()) {
+        m_meldungen.fehler(
+            QStringLiteral("Es ist kein Drucker eingerichtet, und die PDF-Datei kann nicht "
+                           "gespeichert werden: Der aktuelle Ordner ist nicht mehr erreichbar. %1")
+                .arg(systemgrund(errno)));
+        return;
+    }
     // The same case's earlier PDF is replaced; the user is told so rather than finding out.
     const bool ersetzt = QFileInfo::exists(pfad);
     if (const Ergebnis e = alsPdf(pfad, titel, inhalt); !e.ok) {

@@ -147,6 +147,11 @@ bool Rechentabelle::aktuellenSatzSpeichern()
         return true;
     aktuellenSatzNeuLesen();
     m_meldungen.fehler(ergebnis.meldung);
+    // Changed by someone else: the case is shown as the file holds it now.
+    if (ergebnis.neuGelesen) {
+        datensatzholen();
+        atvberechnen();
+    }
     return false;
 }
 

@@ -110,9 +110,17 @@ void Text::Form_Load()
 
 void Text::Speichern_Click()
 {
-    const Brieftext::Ergebnis e = m_datei.speichern(zeilen());
+    const Brieftext::Ergebnis e = m_datei.speichern(zeilen(), m_stand ? &*m_stand : nullptr);
     if (!e.ok) {
         m_meldungen.fehler(e.meldung);
+        if (e.geändertVonAnderen) {
+            QStringList neu;
+            QByteArray stand;
+            if (m_datei.lesen(neu, &stand).ok) {
+                zeilenZeigen(neu);
+                m_stand = stand;
+            }
+        }
         return;
     }
     close();
@@ -145,13 +153,15 @@ Textbearbeitung::~Textbearbeitung()
 void Textbearbeitung::infoladen()
 {
     QStringList zeilen;
-    if (const Brieftext::Ergebnis e = m_datei.holen(zeilen); !e.ok) {
+    QByteArray stand;
+    if (const Brieftext::Ergebnis e = m_datei.holen(zeilen, &stand); !e.ok) {
         m_meldungen.fehler(e.meldung);
         return;
     }
     if (!m_text)
         m_text = new Text(m_datei, m_meldungen, m_hauptfenster);
     m_text->zeilenZeigen(zeilen);
+    m_text->standMerken(stand);
     m_text->Form_Load();
 }
 

@@ -4,6 +4,7 @@
 #include <QPointer>
 #include <QStringList>
 #include <QWidget>
+#include <optional>
 
 class Brieftext;
 class Meldungen;
@@ -24,6 +25,8 @@ public:
 
     // Puts the lines into the boxes, each with its trailing blanks.
     void zeilenZeigen(const QStringList& zeilen);
+    // The file's bytes the lines came from: a save checks that nobody has changed them since.
+    void standMerken(const QByteArray& stand) { m_stand = stand; }
     QStringList zeilen() const;
     // Shows the window with its top edge at the main window's top and box 1 focused.
     void Form_Load();
@@ -46,6 +49,7 @@ private:
     Meldungen& m_meldungen;
     QWidget* m_hauptfenster;
     QList<QLineEdit*> m_bescheid;
+    std::optional<QByteArray> m_stand;
     QPushButton* m_speichern = nullptr;
     QPushButton* m_command1 = nullptr;
 };

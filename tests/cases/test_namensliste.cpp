@@ -255,4 +255,32 @@ TEST_F(NamenslisteTest, TabelleneingabeNachDerListeTrifftNurDenAktuellenFall)
         EXPECT_EQ(datei.abbild().sliced((fall - 1) * l, l), vorher.sliced((fall - 1) * l, l)) << fall;
 }
 
+// Choosing a case writes from the list only what the user changed there: other fields keep
+// their bytes, tabs and no-break spaces included, and only blanks are trimmed for the list.
+TEST_F(NamenslisteTest, NurGeänderteFelderKommenAusDerListe)
+{
+    QByteArray bild = Falldatei::neuesAbbild();
+    bild.replace(5, 15, QByteArray("  Anna\xa0").leftJustified(15, ' '));
+    bild.replace(115, 30, QByteArray("12345 K\xf6ln\t").leftJustified(30, ' '));
+    bild.replace(Datensatz::Länge + 5, 15, QByteArray("\tOtto").leftJustified(15, ' '));
+    lege(pfad(), bild);
+    ASSERT_TRUE(datei.öffnen(pfad()).ok);
+    liste.namensgridfüllen();
+    EXPECT_EQ(t(3, 2), QStringLiteral("Anna\u00a0"));
+    EXPECT_EQ(t(3, 9), QStringLiteral("12345 Köln\t"));
+
+    tippen(4, 3, QStringLiteral("Meier"));
+    ASSERT_TRUE(wählen(1));
+    QByteArray erwartet = bild;
+    erwartet.replace(Datensatz::Länge + 20, 20, QByteArray("Meier").leftJustified(20, ' '));
+    EXPECT_EQ(lies(pfad()), erwartet);
+
+    // A field typed into is stored as the list shows it.
+    liste.namensgridfüllen();
+    tippen(3, 2, QStringLiteral("e"));
+    ASSERT_TRUE(wählen(1));
+    EXPECT_EQ(datei.lesen(1).vorname, QStringLiteral("Anna\u00a0e").leftJustified(15));
+    EXPECT_EQ(lies(pfad()).sliced(115, 30), bild.sliced(115, 30));
+}
+
 } // namespace

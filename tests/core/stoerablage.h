@@ -12,7 +12,7 @@
 class Störablage : public Dateiablage
 {
 public:
-    enum class Schritt { Öffnen, Schreiben, Leeren, Festschreiben };
+    enum class Schritt { Öffnen, Schreiben, Leeren, Synchronisieren, Festschreiben };
     enum class Art { KurzesSchreiben, EAFehler, PlatteVoll };
 
     Störablage(Schritt schritt, Art art, qint64 nachBytes = 0)
@@ -61,9 +61,15 @@ protected:
         return !trifft(Schritt::Leeren) && Dateiablage::leeren(datei);
     }
 
-    bool festschreiben(QFileDevice& datei) override
+    // The data reached the temporary file, but the disk reports that it could not keep them.
+    bool synchronisieren(QFileDevice& datei) override
     {
-        return !trifft(Schritt::Festschreiben) && Dateiablage::festschreiben(datei);
+        return !trifft(Schritt::Synchronisieren) && Dateiablage::synchronisieren(datei);
+    }
+
+    bool festschreiben(QFileDevice& datei, const QString& ziel) override
+    {
+        return !trifft(Schritt::Festschreiben) && Dateiablage::festschreiben(datei, ziel);
     }
 
     QString grund(const QFileDevice& datei) const override

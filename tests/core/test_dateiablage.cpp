@@ -35,7 +35,7 @@ std::vector<Störung> alleStörungen()
 {
     std::vector<Störung> liste;
     for (Art art : {Art::EAFehler, Art::PlatteVoll}) {
-        for (Schritt s : {Schritt::Öffnen, Schritt::Leeren, Schritt::Festschreiben})
+        for (Schritt s : {Schritt::Öffnen, Schritt::Leeren, Schritt::Synchronisieren, Schritt::Festschreiben})
             liste.push_back({s, art, 0});
     }
     for (Art art : {Art::KurzesSchreiben, Art::EAFehler, Art::PlatteVoll}) {
@@ -203,7 +203,7 @@ TEST(VolleFestplatte, UlimitLässtDieAlteDateiStehen)
             ::close(rohr[0]);
             const rlimit grenze{4096, 4096};
             ::setrlimit(RLIMIT_FSIZE, &grenze);
-            ::signal(SIGXFSZ, SIG_IGN);
+            dateigrenzeAlsFehler(); // what the program does at its start
             Dateiablage a;
             Falldatei datei(a);
             Falldatei::Ergebnis e = datei.öffnen(pfad);
