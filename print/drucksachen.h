@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/ergebnis.h"
 #include "print/brieftext.h"
 
 #include <QString>
