@@ -3,6 +3,7 @@
 #include "core/arbeitsstand.h"
 #include "core/falldatei.h"
 #include "core/meldungen.h"
+#include "core/rentenbeginn.h"
 #include "table/farben.h"
 #include "table/rechentabelle.h"
 #include "table/tasten.h"
@@ -212,7 +213,9 @@ void Namensliste::Namensgrid_KeyPress(char16_t zeichen)
         break;
     case Listenspalte::Jahr:
         if (ziffer(zeichen))
-            zifferfeld(zeichen, w, 1935, 1990);
+            // Up to the year in which a person turns 17 this year: the table calculates
+            // every such birth year.
+            zifferfeld(zeichen, w, 1935, Rentenbeginn::größtesGeburtsjahr(m_tabelle.laufendesJahr()));
         break;
     default: {
         // Insurance number, street and town take digits, and with them the slash ("12/3").

@@ -2,6 +2,7 @@
 
 #include "core/datensatz.h"
 #include "core/festkomma.h"
+#include "core/rentenbeginn.h"
 
 #include <array>
 
@@ -20,6 +21,10 @@ struct Arbeitsstand {
     // The inputs of the years as the table shows them, and the running total and pension it
     // computes from them.
     Jahresreihe entgelt{}, elternzeit{}, bonus{}, gesamtpunkte{}, rente{};
+    // When the pension starts, and the pension then: the last row's, less the reduction for
+    // a start before the regular age.
+    Rentenbeginn::Beginn beginn;
+    Festkomma renteAbBeginn;
 
     // Copies a record into the working set: birth year, start credit and every year of
     // pay, parental-leave and bonus points.
@@ -34,7 +39,3 @@ int altersfaktorBisRentenbeginn(int alter);
 
 // The number at the start of a text (blanks skipped), or 0 when it has no digits.
 int führendeZahl(QStringView text);
-
-// Birth years the calculation table can show: the 2002 row needs age 17 at most.
-constexpr int KleinstesGeburtsjahr = 1936;
-constexpr int GrößtesGeburtsjahr = 1985;

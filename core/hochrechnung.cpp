@@ -8,7 +8,7 @@ int rechengeburtsjahr(const Datensatz& satz)
     return jahr == 0 ? 1985 : jahr;
 }
 
-Hochrechnung rahmen(int geburtsjahr, int wahl, int geburtsmonat, int laufendesJahr)
+Hochrechnung tabellenrahmen(int geburtsjahr, int wahl, int geburtsmonat, int laufendesJahr)
 {
     Hochrechnung h;
     h.geburtsjahr = geburtsjahr;
@@ -24,8 +24,8 @@ Hochrechnung rahmen(int geburtsjahr, int wahl, int geburtsmonat, int laufendesJa
 
 Hochrechnung hochrechnen(const Datensatz& satz, int laufendesJahr)
 {
-    Hochrechnung h = rahmen(rechengeburtsjahr(satz), satz.rentenbeginn,
-                            Rentenbeginn::monatAusText(satz.geburtsmonat), laufendesJahr);
+    Hochrechnung h = tabellenrahmen(rechengeburtsjahr(satz), satz.rentenbeginn,
+                                    Rentenbeginn::monatAusText(satz.geburtsmonat), laufendesJahr);
     for (int i = 1; i <= h.jahreszeilen; ++i) {
         if (!h.versichert(i)) {
             h.eingaben.append(Rentenberechnung::Eingabe{});

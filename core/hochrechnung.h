@@ -30,7 +30,7 @@ struct Hochrechnung {
 int rechengeburtsjahr(const Datensatz& satz);
 
 // The rows and the pension start for a birth year, without the amounts.
-Hochrechnung rahmen(int geburtsjahr, int wahl, int geburtsmonat, int laufendesJahr);
+Hochrechnung tabellenrahmen(int geburtsjahr, int wahl, int geburtsmonat, int laufendesJahr);
 
 // The whole projection from a case record.
 Hochrechnung hochrechnen(const Datensatz& satz, int laufendesJahr);

@@ -9,6 +9,14 @@ Berechnungsdruck::Berechnungsdruck(Druckfläche& fläche, const Zellenmodell& ta
     : m_fläche(fläche), m_tabelle(tabelle), m_satz(satz), m_datum(datum)
 {}
 
+void Berechnungsdruck::setzeRentenbeginn(const Rentenbeginn::Beginn& beginn, Festkomma rente,
+                                         Festkomma renteAbBeginn)
+{
+    m_beginn = beginn;
+    m_rente = rente;
+    m_renteAbBeginn = renteAbBeginn;
+}
+
 void Berechnungsdruck::linie(int länge)
 {
     // A rule stops at the edge of the printable area instead of running off the paper.
@@ -29,7 +37,8 @@ bool Berechnungsdruck::berechnungdrucken()
     f.zeileDrucken(QStringLiteral("Zuvoranversicherung für ") + m_satz.vorname.trimmed() + u' ' +
                    m_satz.nachname.trimmed());
     f.setzeX(5500);
-    f.drucken(QStringLiteral("Hochrechnung bis zum 65. Lebensjahr"));
+    f.drucken(m_beginn.wieBisher() ? QStringLiteral("Hochrechnung bis zum 65. Lebensjahr")
+                                   : QStringLiteral("Hochrechnung ") + Rentenbeginn::bisText(m_beginn.alter));
     f.setzeFett(false);
     f.setzeX(14000);
     f.zeileDrucken(m_datum);
@@ -43,11 +52,23 @@ bool Berechnungsdruck::berechnungdrucken()
             linie(150);
             f.zeileDrucken();
         }
-        if (zeile == Umbruchzeile)
-            seitenwechsel();
+        if (zeile >= Umbruchzeile && (zeile - Umbruchzeile) % ZeilenJeSeite == 0)
+            seitenwechsel(2 + (zeile - Umbruchzeile) / ZeilenJeSeite);
         yzeilendrucken(zeile);
     }
     linie(120);
+    if (m_beginn.abschlagMonate > 0) {
+        f.zeileDrucken();
+        f.zeileDrucken(QStringLiteral("Rentenbeginn mit %1 Jahren, %2 Monate vor der Regelaltersgrenze (%3): "
+                                      "Abschlag %2 x 0,3 % = %4 %, höchstens 10,8 %")
+                           .arg(m_beginn.alter.jahre)
+                           .arg(m_beginn.abschlagMonate)
+                           .arg(Rentenbeginn::alterText(m_beginn.regelalter),
+                                Festkomma::ausRoh(m_beginn.abschlagMonate * 3000).alsText(1)));
+        f.zeileDrucken(
+            QStringLiteral("Zuvora ab Rentenbeginn: %1 Euro - %2 % = %3 Euro")
+                .arg(m_rente.alsText(2), m_beginn.abschlagProzent.alsText(1), m_renteAbBeginn.alsText(2)));
+    }
     return f.dokumentBeenden();
 }
 
@@ -68,18 +89,18 @@ void Berechnungsdruck::yzeilendrucken(int zeile)
     }
 }
 
-void Berechnungsdruck::seitenwechsel()
+void Berechnungsdruck::seitenwechsel(int seite)
 {
     Druckfläche& f = m_fläche;
     linie(120);
     f.zeileDrucken();
     f.setzeX(7000);
-    f.zeileDrucken(QStringLiteral("Forts. Seite 2"));
+    f.zeileDrucken(QStringLiteral("Forts. Seite %1").arg(seite));
     f.neueSeite();
     for (int i = 0; i < 3; ++i)
         f.zeileDrucken();
     f.setzeX(7000);
-    f.zeileDrucken(QStringLiteral("Seite 2"));
+    f.zeileDrucken(QStringLiteral("Seite %1").arg(seite));
     f.zeileDrucken();
     linie(150);
     f.zeileDrucken();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/rentenbeginn.h"
 #include "table/tabellenaufbau.h"
 
 #include <QString>
@@ -20,6 +21,9 @@ public:
                                                   6100,  7300,  7500,  8300,  8500,  9300,  9500,  10400,
                                                   10600, 11500, 11700, 12700, 13700, 13900, 14700, 14900};
     static constexpr int Umbruchzeile = Jahreszeile::von(2024);
+    // Rows per later page: the rows of page 2 of the longest table that starts at 65. Only a
+    // table that runs past 2050 needs a third page.
+    static constexpr int ZeilenJeSeite = Jahreszeile::von(2051) - Umbruchzeile;
 
     Berechnungsdruck(Druckfläche& fläche, const Zellenmodell& tabelle, const Datensatz& satz,
                      const QString& datum);
@@ -27,7 +31,11 @@ public:
     // Prints the whole document and ends it; false when it did not come out.
     bool berechnungdrucken();
     void yzeilendrucken(int zeile);
-    void seitenwechsel();
+    void seitenwechsel(int seite = 2);
+
+    // A case that starts elsewhere than at 65: the title names its age, and a reduction for
+    // an early start is worked out under the table.
+    void setzeRentenbeginn(const Rentenbeginn::Beginn& beginn, Festkomma rente, Festkomma renteAbBeginn);
 
 private:
     void linie(int länge);
@@ -36,4 +44,6 @@ private:
     const Zellenmodell& m_tabelle;
     const Datensatz& m_satz;
     QString m_datum;
+    Rentenbeginn::Beginn m_beginn;
+    Festkomma m_rente, m_renteAbBeginn;
 };

@@ -68,6 +68,8 @@ bool Bescheiddruck::Bescheiddrucken()
     f.tab(Betragsspalte);
     f.zeileDrucken(m_rente.alsText(2, m_trenner) + QStringLiteral(" Euro"));
     f.setzeFett(false);
+    if (!m_abschlag.isEmpty())
+        amRand(m_abschlag);
     for (int n = 11; n <= Brieftext::Zeilen; ++n)
         amRand(satz(n));
     return f.dokumentBeenden();

@@ -24,6 +24,9 @@ public:
     Bescheiddruck(Druckfläche& fläche, const Datensatz& satz, const QStringList& zeilen, Festkomma rente,
                   QChar trenner, const QString& datum);
 
+    // A line under the amount that works out a reduction; none when empty.
+    void setzeAbschlagszeile(const QString& zeile) { m_abschlag = zeile; }
+
     // Prints the letter and ends the document; false when it did not come out.
     bool Bescheiddrucken();
 
@@ -40,4 +43,5 @@ private:
     Festkomma m_rente;
     QChar m_trenner;
     QString m_datum;
+    QString m_abschlag;
 };

@@ -54,7 +54,11 @@ QString Drucksachen::pdfPfad(const QString& art) const
 void Drucksachen::berechnungdrucken()
 {
     ausgeben(QStringLiteral("Berechnung"), QStringLiteral("Zuvora-Berechnung"), [this](Druckfläche& f) {
-        return Berechnungsdruck(f, m_tabelle, m_stand.datensatz, heute()).berechnungdrucken();
+        Berechnungsdruck druck(f, m_tabelle, m_stand.datensatz, heute());
+        const int letzte =
+            std::min(Jahreszeile::folgejahre(m_tabelle.rowCount()), int(m_stand.rente.size()) - 1);
+        druck.setzeRentenbeginn(m_stand.beginn, m_stand.rente[std::size_t(letzte)], m_stand.renteAbBeginn);
+        return druck.berechnungdrucken();
     });
 }
 
@@ -73,10 +77,21 @@ void Drucksachen::Bescheiddrucken()
     // The pension of the last year row; a table without year rows has only the start
     // credit's pension in row 4.
     const int index = std::min(Jahreszeile::folgejahre(m_tabelle.rowCount()), int(m_stand.rente.size()) - 1);
-    const Festkomma rente = m_stand.rente[std::size_t(index)];
+    // A case that starts elsewhere than at 65 gets the pension at its start, and a reduction
+    // is named on a line of its own.
+    const Rentenbeginn::Beginn& beginn = m_stand.beginn;
+    const Festkomma rente = beginn.wieBisher() ? m_stand.rente[std::size_t(index)] : m_stand.renteAbBeginn;
+    const QChar trenner = Deutsch::dezimaltrenner();
+    QString abschlag;
+    if (beginn.abschlagMonate > 0)
+        abschlag = QStringLiteral("(%1 Euro abzüglich %2 % Abschlag für den Rentenbeginn mit %3 Jahren)")
+                       .arg(m_stand.rente[std::size_t(index)].alsText(2, trenner),
+                            beginn.abschlagProzent.alsText(1, trenner))
+                       .arg(beginn.alter.jahre);
     ausgeben(QStringLiteral("Anschreiben"), QStringLiteral("Zuvora-Anschreiben"), [&](Druckfläche& f) {
-        return Bescheiddruck(f, m_stand.datensatz, zeilen, rente, Deutsch::dezimaltrenner(), heute())
-            .Bescheiddrucken();
+        Bescheiddruck brief(f, m_stand.datensatz, zeilen, rente, trenner, heute());
+        brief.setzeAbschlagszeile(abschlag);
+        return brief.Bescheiddrucken();
     });
 }
 

@@ -6,6 +6,8 @@
 #include "table/farben.h"
 #include "table/tabellenaufbau.h"
 
+#include <QDate>
+
 namespace {
 
 constexpr Qt::Alignment Zentriert = Qt::AlignHCenter | Qt::AlignTop;
@@ -88,14 +90,14 @@ constexpr std::array<std::pair<Spalte, const char*>, 11> Festtexte{{
 // The age factor as a number with two decimals.
 Festkomma faktorwert(int alter)
 {
-    return Festkomma::ausRoh(altersfaktor(alter) * (Festkomma::Skala / 10));
+    return Festkomma::ausRoh(altersfaktorBisRentenbeginn(alter) * (Festkomma::Skala / 10));
 }
 
 } // namespace
 
 Rechentabelle::Rechentabelle(Arbeitsstand& stand, Falldatei& datei, Meldungen& meldungen, QObject* parent)
     : QObject(parent), m_stand(stand), m_datei(datei), m_meldungen(meldungen),
-      m_modell(Kopfzeilen + 1, Spalten)
+      m_modell(Kopfzeilen + 1, Spalten), m_laufendesJahr(QDate::currentDate().year())
 {
     m_modell.setzeFesteBereiche(Kopfzeilen, 1);
     m_modell.setzeFarben(Farben::Grün, Farben::HellGelb, Farben::DunkelGrün);
@@ -186,6 +188,23 @@ bool Rechentabelle::elternzeitEintragen(int zeile, const SozialeKomponente::Ausw
     return true;
 }
 
+bool Rechentabelle::eingabezeile(int zeile) const
+{
+    return zeile > Jahreszeile::Erste && zeile <= letzteZeile() &&
+           m_rahmen.versichert(Jahreszeile::index(zeile));
+}
+
+bool Rechentabelle::einstellungenSpeichern(int wahl, Festkomma steigerung)
+{
+    Datensatz& satz = aktuellenSatzNeuLesen();
+    satz.rentenbeginn = std::int16_t(Rentenbeginn::speicherform(wahl, rechengeburtsjahr(satz)));
+    satz.steigerung = steigerung;
+    const bool ok = aktuellenSatzSpeichern();
+    datensatzholen();
+    atvberechnen();
+    return ok;
+}
+
 Festkomma Rechentabelle::altersfaktorIn(int zeile) const
 {
     return faktorwert(Jahreszeile::jahr(zeile) - m_stand.geburtsjahr);
@@ -201,9 +220,12 @@ void Rechentabelle::gridfüllen()
     if (m_stand.geburtsjahr == 0)
         m_stand.geburtsjahr = 1985;
     const int jahr = m_stand.geburtsjahr;
-    const bool darstellbar = jahr >= KleinstesGeburtsjahr && jahr <= GrößtesGeburtsjahr;
-    // Outside the birth years the age factors cover, only the heading and 2001 can be shown.
-    t.setzeZeilenzahl(darstellbar ? Jahreszeile::von(jahr + 65) + 1 : Jahreszeile::Erste + 1);
+    m_rahmen = tabellenrahmen(jahr, m_stand.datensatz.rentenbeginn,
+                              Rentenbeginn::monatAusText(m_stand.datensatz.geburtsmonat), m_laufendesJahr);
+    const bool darstellbar = m_rahmen.darstellbar;
+    // The rows run to the year of the pension start; outside the birth years the program
+    // calculates, only the heading and 2001 can be shown.
+    t.setzeZeilenzahl(m_rahmen.zeilenzahl());
 
     t.setzeText(Jahreszeile::Erste, nr(Spalte::Gesamtpunkte), start.alsText(2));
     t.setzeText(Jahreszeile::Erste, nr(Spalte::MalMeßbetrag), QStringLiteral("x"));
@@ -224,8 +246,8 @@ void Rechentabelle::gridfüllen()
                            "den die Altersfaktoren gelten. Die Tabelle zeigt nur das Jahr "
                            "2001. Bitte korrigieren Sie das Geburtsjahr in der Fallliste.")
                 .arg(jahr)
-                .arg(KleinstesGeburtsjahr)
-                .arg(GrößtesGeburtsjahr),
+                .arg(Rentenbeginn::KleinstesGeburtsjahr)
+                .arg(Rentenbeginn::größtesGeburtsjahr(m_laufendesJahr)),
             QStringLiteral("Geburtsjahr"));
 }
 
@@ -240,6 +262,16 @@ void Rechentabelle::jahreszeileFüllen(int zeile)
     t.setzeAusrichtung(zeile, nr(Spalte::Jahr), Zentriert);
     t.setzeText(zeile, nr(Spalte::Alter), QString::number(alter));
     t.setzeAusrichtung(zeile, nr(Spalte::Alter), Zentriert);
+    if (!m_rahmen.versichert(int(i))) {
+        // The insurance begins with the 17th year of life. The year keeps its row, so that
+        // row and year stay one everywhere, but shows no factor, takes no input and earns
+        // nothing: whatever the record holds for it does not count.
+        m_stand.entgelt[i] = m_stand.elternzeit[i] = m_stand.bonus[i] = Festkomma();
+        if (zeile % 2 == 1)
+            for (int spalte = nr(Spalte::Alter); spalte < Spalten; ++spalte)
+                t.setzeHintergrund(zeile, spalte, Farben::HellGrün);
+        return;
+    }
     // The calculation uses an input as its cell shows it, with two decimals.
     for (Jahresreihe* reihe : {&m_stand.entgelt, &m_stand.elternzeit, &m_stand.bonus})
         (*reihe)[i] = (*reihe)[i].wieAngezeigt(2);
@@ -289,8 +321,11 @@ void Rechentabelle::atvberechnen()
     eingaben.reserve(n);
     for (int i = 1; i <= n; ++i) {
         const auto k = std::size_t(i);
-        eingaben.append({m_stand.entgelt[k], altersfaktorIn(Jahreszeile::Erste + i), m_stand.elternzeit[k],
-                         m_stand.bonus[k]});
+        if (m_rahmen.versichert(i))
+            eingaben.append({m_stand.entgelt[k], altersfaktorIn(Jahreszeile::Erste + i),
+                             m_stand.elternzeit[k], m_stand.bonus[k]});
+        else
+            eingaben.append(Rentenberechnung::Eingabe{});
     }
     const QList<Rentenberechnung::Jahr> jahre =
         Rentenberechnung::berechnen(m_stand.gesamtpunkte[0], eingaben);
@@ -302,6 +337,8 @@ void Rechentabelle::atvberechnen()
         m_stand.rente[k] = j.rente;
 
         const int r = Jahreszeile::Erste + i;
+        if (!m_rahmen.versichert(i))
+            continue;
         t.setzeText(r, nr(Spalte::Monatsdurchschnitt), j.monatsdurchschnitt.alsText(2));
         t.setzeText(r, nr(Spalte::Wertziffer), j.wertziffer.alsText(5));
         t.setzeText(r, nr(Spalte::Beitragspunkte), j.beitragspunkte.alsText(2));
@@ -310,6 +347,23 @@ void Rechentabelle::atvberechnen()
         t.setzeText(r, nr(Spalte::Rente), j.rente.alsText(2));
     }
     setzeAktuelleZelle(Jahreszeile::Erste + n, nr(Spalte::Rente));
-    m_rentenkopf = m_stand.rente[std::size_t(n)].alsText(2) + QStringLiteral(" €");
+    const Rentenbeginn::Beginn& beginn = m_rahmen.beginn;
+    const Festkomma rente = m_stand.rente[std::size_t(n)];
+    m_stand.beginn = beginn;
+    m_stand.renteAbBeginn = Rentenbeginn::nachAbschlag(rente, beginn.abschlagProzent);
+    m_rentenbeschriftung = standardBeschriftung();
+    if (!beginn.wieBisher()) {
+        const QString alter =
+            beginn.alter.monate == 0
+                ? QString::number(beginn.alter.jahre)
+                : QStringLiteral("%1 J. %2 M.").arg(beginn.alter.jahre).arg(beginn.alter.monate);
+        // With a reduction the caption and the amount read as one equation.
+        m_rentenbeschriftung = beginn.abschlagMonate > 0
+                                   ? QStringLiteral(" Mit %1: %2 € − %3 % =")
+                                         .arg(alter, rente.alsText(2), beginn.abschlagProzent.alsText(1))
+                                   : QStringLiteral("  Voraussichtliche Zuvora mit %1:").arg(alter);
+    }
+    m_rentenkopf = m_stand.renteAbBeginn.alsText(2) + QStringLiteral(" €");
+    emit rentenbeschriftungGesetzt(m_rentenbeschriftung);
     emit rentenkopfGesetzt(m_rentenkopf);
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/arbeitsstand.h"
+#include "core/hochrechnung.h"
 #include "core/sozialekomponente.h"
 #include "table/tabellenaufbau.h"
 #include "table/zellenmodell.h"
@@ -53,6 +54,18 @@ public:
     // the pension at 65 in the headline.
     void atvberechnen();
 
+    // Stores the case's pension start and yearly pay increase, then loads and computes it
+    // again. False when the file refused it (the user has been told).
+    bool einstellungenSpeichern(int wahl, Festkomma steigerung);
+    // The year the program runs in decides the latest birth year; tests set their own.
+    void setzeLaufendesJahr(int jahr) { m_laufendesJahr = jahr; }
+    int laufendesJahr() const { return m_laufendesJahr; }
+    // The rows and the pension start of the case on show.
+    const Hochrechnung& rahmen() const { return m_rahmen; }
+    // Whether a row is a year in which the person is insured (17 or older): only such a row
+    // has an age factor and takes input.
+    bool eingabezeile(int zeile) const;
+
     static QVector<int> spaltenbreiten(int tabellenbreite);
     // The age factor of the year in row `zeile`, as its cell shows it.
     Festkomma altersfaktorIn(int zeile) const;
@@ -69,10 +82,15 @@ public:
 
     QString bediensteter() const { return m_bediensteter; }
     QString rentenkopf() const { return m_rentenkopf; }
+    // The caption beside the headline amount: "       Voraussichtliche Zuvora:" as always,
+    // the start age for a case that starts elsewhere, and the reduction when there is one.
+    QString rentenbeschriftung() const { return m_rentenbeschriftung; }
+    static QString standardBeschriftung() { return QStringLiteral("       Voraussichtliche Zuvora:"); }
 
 signals:
     void bediensteterGesetzt(const QString& text);
     void rentenkopfGesetzt(const QString& text);
+    void rentenbeschriftungGesetzt(const QString& text);
     void aktuelleZelleGesetzt(int zeile, int spalte);
 
 private:
@@ -86,4 +104,7 @@ private:
     int m_spalte = 0;
     QString m_bediensteter;
     QString m_rentenkopf;
+    QString m_rentenbeschriftung = standardBeschriftung();
+    Hochrechnung m_rahmen;
+    int m_laufendesJahr;
 };

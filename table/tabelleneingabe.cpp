@@ -26,9 +26,10 @@ Tabelleneingabe::Eingabe Tabelleneingabe::eingabezelle() const
     const int spalte = m_tabelle.aktuelleSpalte();
     if (zeile > m_tabelle.letzteZeile())
         return Eingabe::Keine;
-    if (zeile > Jahreszeile::Erste && spalte == nr(Spalte::Entgelt))
+    // A year before the 17th year of life takes no input: the insurance has not begun.
+    if (m_tabelle.eingabezeile(zeile) && spalte == nr(Spalte::Entgelt))
         return Eingabe::Entgelt;
-    if (zeile > Jahreszeile::Erste && spalte == nr(Spalte::Bonus))
+    if (m_tabelle.eingabezeile(zeile) && spalte == nr(Spalte::Bonus))
         return Eingabe::Bonus;
     if (zeile == Jahreszeile::Erste && spalte == nr(Spalte::Gesamtpunkte))
         return Eingabe::Startgutschrift;
@@ -67,8 +68,7 @@ void Tabelleneingabe::elternzeitÖffnen()
     // The panel has values only for the years from 2002 on; the 2001 row and the heading
     // have no parental leave to compute.
     const int zeile = m_tabelle.aktuelleZeile();
-    if (m_tabelle.aktuelleSpalte() == nr(Spalte::Elternzeit) && zeile > Jahreszeile::Erste &&
-        zeile <= m_tabelle.letzteZeile())
+    if (m_tabelle.aktuelleSpalte() == nr(Spalte::Elternzeit) && m_tabelle.eingabezeile(zeile))
         emit sozialpanelAngefordert(zeile);
 }
 
@@ -141,14 +141,22 @@ void Tabelleneingabe::entgeltFestschreiben()
     // The record holds what the cell shows: the value rounded to two decimals.
     const Festkomma wert = Festkomma::ausText(anzeige);
 
-    const bool vortragen = m_tabelle.meldungen().frage(vortragenFrage(), QStringLiteral("Vortragen?"));
+    // A case with a yearly increase names it in the question; without one the question is
+    // the one it always was.
+    const Festkomma steigerung = m_tabelle.aktuellenSatzNeuLesen().steigerung;
+    QString frage = vortragenFrage();
+    if (steigerung != Festkomma())
+        frage += QStringLiteral("\n(mit einer Steigerung um %1 % je Jahr)").arg(steigerung.alsText(2));
+    const bool vortragen = m_tabelle.meldungen().frage(frage, QStringLiteral("Vortragen?"));
     Sammlung sammlung(t);
     Datensatz& satz = m_tabelle.aktuellenSatzNeuLesen();
     const int bis = vortragen ? m_tabelle.letzteZeile() : zeile;
+    const QList<Festkomma> werte = Rentenberechnung::fortschreiben(wert, steigerung, bis - zeile + 1);
     for (int r = zeile; r <= bis; ++r) {
-        t.setzeText(r, nr(Spalte::Entgelt), anzeige);
-        satz.jahresentgelt[Jahreszeile::index(r)] = wert;
-        m_tabelle.stand().entgelt[std::size_t(Jahreszeile::index(r))] = wert;
+        const Festkomma jahreswert = werte[r - zeile];
+        t.setzeText(r, nr(Spalte::Entgelt), jahreswert.alsText(2));
+        satz.jahresentgelt[Jahreszeile::index(r)] = jahreswert;
+        m_tabelle.stand().entgelt[std::size_t(Jahreszeile::index(r))] = jahreswert;
     }
     speichernUndRechnen();
 }

@@ -5,6 +5,7 @@
 #include "ui/erlaeuterungen.h"
 #include "ui/namensgrid.h"
 #include "ui/platzierung.h"
+#include "ui/rentenbeginnseite.h"
 #include "ui/sozialpanel.h"
 #include "ui/symbolbild.h"
 #include "ui/tabellenansicht.h"
@@ -114,12 +115,16 @@ void ZVK::steuerelementeAnlegen()
     // The panel lies in the short table's place, clear of the explanation line in every layout.
     m_sozialpanel = new Sozialpanel(this, m_tabelle, QPoint(0, Tabellenoben));
     platzieren(m_sozialpanel, 0, Tabellenoben, Fensterbreite - 60, 3380);
+    m_rentenbeginnseite = new Rentenbeginnseite(this, m_tabelle);
+    platzieren(m_rentenbeginnseite, 0, Tabellenoben, Fensterbreite - 60, 3380);
     m_seiten.hinzufügen(m_grid);
     m_seiten.hinzufügen(m_sozialpanel);
+    m_seiten.hinzufügen(m_rentenbeginnseite);
     gridVerbinden();
 
     connect(&m_tabelle, &Rechentabelle::bediensteterGesetzt, m_bediensteter, &QLabel::setText);
     connect(&m_tabelle, &Rechentabelle::rentenkopfGesetzt, m_label2, &QLabel::setText);
+    connect(&m_tabelle, &Rechentabelle::rentenbeschriftungGesetzt, m_label1, &QLabel::setText);
 
     using E = Erlaeuterungen::Element;
     const std::pair<QWidget*, E> fest[] = {
@@ -177,6 +182,9 @@ void ZVK::seitenVerbinden()
 {
     connect(m_sozialpanel, &Sozialpanel::geoeffnet, this, [this] { m_seiten.zeigen(m_sozialpanel); });
     connect(m_sozialpanel, &Sozialpanel::beendet, this, &ZVK::tabelleZeigen);
+    connect(m_rentenbeginnseite, &Rentenbeginnseite::geoeffnet, this,
+            [this] { m_seiten.zeigen(m_rentenbeginnseite); });
+    connect(m_rentenbeginnseite, &Rentenbeginnseite::beendet, this, &ZVK::tabelleZeigen);
     connect(&m_seiten, &Seiten::gewechselt, this, [this](QWidget*, QWidget* vorher) {
         if (vorher == m_sozialpanel)
             m_sozialpanel->schließen();
@@ -376,7 +384,8 @@ bool ZVK::eventFilter(QObject* objekt, QEvent* ereignis)
     if (ereignis->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(ereignis)->key() == Qt::Key_Escape) {
         auto* w = qobject_cast<QWidget*>(objekt);
         // In the parental-leave panel Esc cancels the panel, not the window.
-        if (w && w->window() == this && isVisible() && !m_sozialpanel->isAncestorOf(w)) {
+        if (w && w->window() == this && isVisible() && !m_sozialpanel->isAncestorOf(w) &&
+            !m_rentenbeginnseite->isAncestorOf(w)) {
             close();
             return true;
         }
@@ -397,7 +406,11 @@ bool ZVK::eventFilter(QObject* objekt, QEvent* ereignis)
 bool ZVK::erläuterungFürMausbewegung(QObject* objekt, const QPointF& position)
 {
     if (const auto fest = m_festeErläuterungen.constFind(objekt); fest != m_festeErläuterungen.cend()) {
-        erläutern(Erlaeuterungen::text(*fest));
+        QString text = Erlaeuterungen::text(*fest);
+        // The headline's explanation names the age the case's table runs to.
+        if (*fest == Erlaeuterungen::Element::Label2 && !m_stand.beginn.wieBisher())
+            text.replace(QStringLiteral("bis zum 65. Lebensjahr"), Rentenbeginn::bisText(m_stand.beginn.alter));
+        erläutern(text);
         return true;
     }
     if (objekt == m_bediensteter) {

@@ -22,6 +22,7 @@
 
 class Namensgrid;
 class QFocusFrame;
+class Rentenbeginnseite;
 class Sozialpanel;
 class Tabellenansicht;
 
@@ -46,6 +47,7 @@ public:
     Falldatei& falldatei() { return m_datei; }
     Tabelleneingabe& eingabe() { return m_eingabe; }
     Sozialpanel* sozialpanel() const { return m_sozialpanel; }
+    Rentenbeginnseite* rentenbeginnseite() const { return m_rentenbeginnseite; }
     Tabellenansicht* grid() const { return m_grid; }
     Namensfeld* bediensteter() const { return m_bediensteter; }
     QLabel* label2() const { return m_label2; }
@@ -142,6 +144,7 @@ private:
     Namensgrid* m_namensgrid = nullptr;
     QLabel* m_erläuterungen = nullptr;
     Sozialpanel* m_sozialpanel = nullptr;
+    Rentenbeginnseite* m_rentenbeginnseite = nullptr;
     QHash<QObject*, Erlaeuterungen::Element> m_festeErläuterungen;
 
     Werkzeugleiste m_leiste;

@@ -2,6 +2,7 @@
 // focus frame, and the names and descriptions the accessibility interfaces hand out.
 #include "ui/erlaeuterungen.h"
 #include "ui/namensgrid.h"
+#include "ui/rentenbeginnseite.h"
 #include "ui/tabellenansicht.h"
 #include "ui/zugang.h"
 #include "ui/zvk.h"
@@ -46,6 +47,13 @@ void ZVK::bedienungEinrichten()
     auto* liste = new QShortcut(QKeySequence(Qt::ALT | Qt::Key_F), this);
     connect(liste, &QShortcut::activated, this, &ZVK::Bediensteter_Click);
 
+    // The headline opens the pension start of the case on a click, and with Alt+R.
+    new Klickfilter(m_label1, [this] { m_rentenbeginnseite->öffnen(); });
+    new Klickfilter(m_label2, [this] { m_rentenbeginnseite->öffnen(); });
+    auto* beginn = new QShortcut(QKeySequence(Qt::ALT | Qt::Key_R), this);
+    connect(beginn, &QShortcut::activated, m_rentenbeginnseite, &Rentenbeginnseite::öffnen);
+    connect(m_rentenbeginnseite, &Rentenbeginnseite::erlaeutern, m_erläuterungen, &QLabel::setText);
+
     // The style's own focus marks are faint on the coloured controls; a frame in the text
     // colour goes round whatever has the focus.
     // The frame outlives the window's own members while the window closes, and focus
@@ -78,7 +86,8 @@ void ZVK::bedienungEinrichten()
     connect(&m_tabelle, &Rechentabelle::rentenkopfGesetzt, m_label2, kopfNennen);
     m_label2->setAccessibleDescription((Erlaeuterungen::text(Erlaeuterungen::Element::Label2) +
                                         Erlaeuterungen::text(Erlaeuterungen::Element::Label1))
-                                           .trimmed());
+                                           .trimmed() +
+                                       QStringLiteral(" Alt+R: Rentenbeginn und Entgeltsteigerung."));
 
     m_grid->setAccessibleName(QStringLiteral("Berechnungstabelle"));
     m_tabelle.modell().setzeSpaltenbeschreibungen(

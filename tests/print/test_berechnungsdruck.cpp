@@ -90,3 +90,57 @@ TEST(Berechnungsdruck, OrientierungUndLeereNamen)
 }
 
 } // namespace
+
+namespace {
+
+// A start before the regular age names its age in the title and works out the reduction
+// under the table; a table past 2050 continues on a third page.
+TEST(Berechnungsdruck, RentenbeginnAbschlagUndDritteSeite)
+{
+    struct Fall {
+        int geburtsjahr, wahl;
+        const char* titel;
+        const char* abschlag; // empty: no reduction lines
+        bool dritteSeite;
+    };
+    const Fall fälle[] = {
+        {1970, 63, "Hochrechnung bis zum 63. Lebensjahr",
+         "0:Rentenbeginn mit 63 Jahren, 48 Monate vor der Regelaltersgrenze (67 Jahre): Abschlag 48 x 0,3 "
+         "% = "
+         "14,4 %, höchstens 10,8 %",
+         false},
+        {1995, Rentenbeginn::Standard, "Hochrechnung bis zum 67. Lebensjahr", "", true},
+        {1960, Rentenbeginn::Standard, "Hochrechnung bis zum 65. Lebensjahr", "", false},
+    };
+    for (const Fall& f : fälle) {
+        Datensatz satz = Datensatz::musterfall();
+        satz.rentenbeginn = std::int16_t(f.wahl);
+        Rechenfall fall(f.geburtsjahr, satz);
+        Ausdruck a(fall);
+        Druckaufzeichnung mit(Druckfläche::Hochformat);
+        Berechnungsdruck druck(mit, fall.tabelle.modell(), fall.stand.datensatz, "07.12.2025");
+        const int n = Jahreszeile::folgejahre(fall.tabelle.modell().rowCount());
+        druck.setzeRentenbeginn(fall.stand.beginn, fall.stand.rente[std::size_t(n)],
+                                fall.stand.renteAbBeginn);
+        ASSERT_TRUE(druck.berechnungdrucken());
+        const QStringList u = umriss(mit);
+        EXPECT_EQ(u[5], QStringLiteral("1|*5500:%1|14000:07.12.2025").arg(QString::fromUtf8(f.titel)));
+        EXPECT_EQ(u.contains(QStringLiteral("3|7000:Seite 3")), f.dritteSeite) << f.geburtsjahr;
+        // Each line starts with its page.
+        const auto ohneSeite = [](const QString& zeile) { return zeile.section(u'|', 1); };
+        if (*f.abschlag) {
+            EXPECT_EQ(ohneSeite(u[u.size() - 2]), QString::fromUtf8(f.abschlag));
+            EXPECT_EQ(
+                ohneSeite(u.last()),
+                QStringLiteral("0:Zuvora ab Rentenbeginn: %1 Euro - 10,8 % = %2 Euro")
+                    .arg(fall.stand.rente[std::size_t(n)].alsText(2), fall.stand.renteAbBeginn.alsText(2)));
+        } else {
+            EXPECT_EQ(ohneSeite(u.last()), "0:_120");
+            if (f.geburtsjahr == 1960) {
+                EXPECT_EQ(u, a.u) << "mit 65 wie bisher";
+            }
+        }
+    }
+}
+
+} // namespace

@@ -133,7 +133,9 @@ TEST_F(RechentabelleTest, StartgutschriftUndLeereEntgeltzelle)
 
 TEST_F(RechentabelleTest, GeburtsjahrAußerhalbDesBereichs)
 {
-    for (const char* jahr : {"1990", "1935", "9999", "1986"}) {
+    // The latest birth year is the one that turns 17 in the current year.
+    tabelle.setzeLaufendesJahr(2026);
+    for (const char* jahr : {"2010", "1935", "9999", "2026"}) {
         meldungen.protokoll.clear();
         const QByteArray vorher = datei.abbild();
         ladeMitGeburtsjahr(QString::fromUtf8(jahr));
@@ -144,7 +146,7 @@ TEST_F(RechentabelleTest, GeburtsjahrAußerhalbDesBereichs)
         EXPECT_EQ(tabelle.rentenkopf(), QStringLiteral("0,00 €"));
         ASSERT_EQ(meldungen.protokoll.size(), 1) << jahr;
         EXPECT_TRUE(meldungen.protokoll[0].text.contains(QString::fromUtf8(jahr)));
-        EXPECT_TRUE(meldungen.protokoll[0].text.contains(QStringLiteral("1936 bis 1985")));
+        EXPECT_TRUE(meldungen.protokoll[0].text.contains(QStringLiteral("1936 bis 2009")));
         EXPECT_EQ(datei.lesen(2).geburtsjahr, QString::fromUtf8(jahr));
     }
     // 1936 is the earliest year: only the 2001 row, and no message.

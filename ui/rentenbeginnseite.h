@@ -1,0 +1,56 @@
+#pragma once
+
+#include <QWidget>
+
+class QComboBox;
+class QDoubleSpinBox;
+class QLabel;
+class QPushButton;
+class Rechentabelle;
+
+// The page where a case gets its pension start and the yearly increase of carried-forward
+// pay. It takes the table's place, as the case list and the parental-leave panel do, and
+// opens from the headline (a click on it) or with Alt+R. Übernehmen (Enter) stores both in
+// the case and computes it again; Abbrechen (Esc) leaves the case as it is.
+class Rentenbeginnseite : public QWidget
+{
+    Q_OBJECT
+public:
+    Rentenbeginnseite(QWidget* fenster, Rechentabelle& rechentabelle);
+
+    void öffnen();
+    void Übernehmen_Click();
+    void Abbrechen_Click();
+
+    QComboBox* rentenbeginn() const { return m_rentenbeginn; }
+    QDoubleSpinBox* steigerung() const { return m_steigerung; }
+    QLabel* rechnung() const { return m_rechnung; }
+    QPushButton* übernehmen() const { return m_übernehmen; }
+    QPushButton* abbrechen() const { return m_abbrechen; }
+
+    // The explanation texts of the page's two settings.
+    static QString rentenbeginnErläuterung();
+    static QString steigerungErläuterung();
+
+signals:
+    void geoeffnet();
+    void beendet();
+    // The pointer is over a control with an explanation text.
+    void erlaeutern(const QString& text);
+
+protected:
+    void keyPressEvent(QKeyEvent* ereignis) override;
+    bool eventFilter(QObject* objekt, QEvent* ereignis) override;
+
+private:
+    void rechnungZeigen();
+    int gewählt() const;
+
+    Rechentabelle& m_tabelle;
+    QLabel* m_überschrift = nullptr;
+    QComboBox* m_rentenbeginn = nullptr;
+    QDoubleSpinBox* m_steigerung = nullptr;
+    QLabel* m_rechnung = nullptr;
+    QPushButton* m_übernehmen = nullptr;
+    QPushButton* m_abbrechen = nullptr;
+};
