@@ -100,4 +100,24 @@ template <class Vorbereitung, class Prüfung> void ohneRechte(Vorbereitung vorbe
     }
 }
 
+// A hostile set-up of one user, or of two: a colleague prepares the shared folder and the
+// user, without the colleague's rights, meets it.
+template <class Vorbereitung, class Prüfung>
+void einOderZweiNutzer(bool zweiNutzer, Vorbereitung vorbereiten, Prüfung prüfen)
+{
+    if (!zweiNutzer) {
+        QTemporaryDir ordner;
+        ASSERT_NO_FATAL_FAILURE(vorbereiten(ordner.path()));
+        return prüfen(ordner.path());
+    }
+    if (kindordner().isEmpty() && ::geteuid() != 0)
+        GTEST_SKIP() << "Zwei Nutzer gibt es nur, wenn die Tests als root laufen";
+    ohneRechte(
+        [&](const QString& ordner) {
+            setzeRechte(ordner, 0777);
+            vorbereiten(ordner);
+        },
+        prüfen);
+}
+
 } // namespace Nutzerwechsel

@@ -236,19 +236,8 @@ class FeindlicheFalldatei : public ::testing::TestWithParam<Falldateifall>
 TEST_P(FeindlicheFalldatei, NichtsWirdÜberschriebenWasNichtDemNutzerGehört)
 {
     const Falldateifall& fall = GetParam();
-    if (!fall.zweiNutzer) {
-        QTemporaryDir ordner;
-        ASSERT_NO_FATAL_FAILURE(fall.vorbereiten(ordner.path()));
-        feindlichPrüfen(ordner.path(), fall);
-        return;
-    }
-    if (Nutzerwechsel::kindordner().isEmpty() && ::geteuid() != 0)
-        GTEST_SKIP() << "Zwei Nutzer gibt es nur, wenn die Tests als root laufen";
-    Nutzerwechsel::ohneRechte(
-        [&](const QString& ordner) {
-            Nutzerwechsel::setzeRechte(ordner, 0777);
-            fall.vorbereiten(ordner);
-        },
+    Nutzerwechsel::einOderZweiNutzer(
+        fall.zweiNutzer, [&](const QString& ordner) { fall.vorbereiten(ordner); },
         [&](const QString& ordner) { feindlichPrüfen(ordner, fall); });
 }
 
