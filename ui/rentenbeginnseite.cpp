@@ -1,5 +1,6 @@
 #include "ui/rentenbeginnseite.h"
 
+#include "core/deutsch.h"
 #include "core/falldatei.h"
 #include "core/hochrechnung.h"
 #include "table/rechentabelle.h"
@@ -69,7 +70,7 @@ Rentenbeginnseite::Rentenbeginnseite(QWidget* fenster, Rechentabelle& rechentabe
     m_rechnung = erklärung(QString(), this);
 
     m_steigerung = new QDoubleSpinBox(this);
-    m_steigerung->setLocale(QLocale(QLocale::German, QLocale::Germany));
+    m_steigerung->setLocale(Deutsch::gebietsschema());
     m_steigerung->setRange(0, 10);
     m_steigerung->setDecimals(2);
     m_steigerung->setSingleStep(0.5);
