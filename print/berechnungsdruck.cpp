@@ -23,7 +23,7 @@ void Berechnungsdruck::linie(int länge)
     m_fläche.zeileDrucken(QString(m_fläche.passen(u'_', länge), u'_'));
 }
 
-bool Berechnungsdruck::berechnungdrucken()
+Ergebnis Berechnungsdruck::berechnungdrucken()
 {
     Druckfläche& f = m_fläche;
     if (f.orientierung() == Druckfläche::Hochformat)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/ergebnis.h"
 #include "core/rentenbeginn.h"
 #include "table/tabellenaufbau.h"
 
@@ -28,8 +29,8 @@ public:
     Berechnungsdruck(Druckfläche& fläche, const Zellenmodell& tabelle, const Datensatz& satz,
                      const QString& datum);
 
-    // Prints the whole document and ends it; false when it did not come out.
-    bool berechnungdrucken();
+    // Prints the whole document and ends it; the result says why when it did not come out.
+    Ergebnis berechnungdrucken();
     void yzeilendrucken(int zeile);
     void seitenwechsel(int seite = 2);
 

@@ -29,7 +29,7 @@ QString Bescheiddruck::anrede(const Datensatz& satz)
     return QStringLiteral("Sehr geehrter ") + anrede + u' ' + name + u',';
 }
 
-bool Bescheiddruck::Bescheiddrucken()
+Ergebnis Bescheiddruck::Bescheiddrucken()
 {
     Druckfläche& f = m_fläche;
     // The 56 lines are laid out for a portrait page; in landscape they would take two.

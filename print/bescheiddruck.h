@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/ergebnis.h"
 #include "core/festkomma.h"
 
 #include <QString>
@@ -27,8 +28,8 @@ public:
     // A line under the amount that works out a reduction; none when empty.
     void setzeAbschlagszeile(const QString& zeile) { m_abschlag = zeile; }
 
-    // Prints the letter and ends the document; false when it did not come out.
-    bool Bescheiddrucken();
+    // Prints the letter and ends the document; the result says why when it did not come out.
+    Ergebnis Bescheiddrucken();
 
     // "Sehr geehrte Frau Wendler," or "Sehr geehrter Herr Wendler,".
     static QString anrede(const Datensatz& satz);

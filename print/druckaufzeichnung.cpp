@@ -26,10 +26,10 @@ void Druckaufzeichnung::seitenvorschub()
     ++m_aktuell.seite;
 }
 
-bool Druckaufzeichnung::dokumentBeenden()
+Ergebnis Druckaufzeichnung::dokumentBeenden()
 {
     if (!m_aktuell.stücke.isEmpty())
         zeilenvorschub();
     m_beendet = true;
-    return true;
+    return {};
 }

@@ -28,7 +28,7 @@ public:
 
     int orientierung() const override { return m_orientierung; }
     void setzeOrientierung(int orientierung) override { m_orientierung = orientierung; }
-    bool dokumentBeenden() override;
+    Ergebnis dokumentBeenden() override;
 
     const QList<Zeile>& zeilen() const { return m_zeilen; }
     int seiten() const { return m_aktuell.seite; }

@@ -94,18 +94,17 @@ void Druckerfläche::seitenvorschub()
     m_y = 0;
 }
 
-bool Druckerfläche::dokumentBeenden()
+Ergebnis Druckerfläche::dokumentBeenden()
 {
     if (!bereit())
-        return false;
+        return Ergebnis::fehler(m_fehler);
     const bool beendet = m_maler.end();
     auto* drucker = dynamic_cast<QPrinter*>(&m_gerät);
     if (drucker &&
         (drucker->printerState() == QPrinter::Error || drucker->printerState() == QPrinter::Aborted)) {
-        m_fehler = QStringLiteral("Der Drucker „%1“ hat den Auftrag abgebrochen.").arg(m_name);
-        return false;
+        return Ergebnis::fehler(QStringLiteral("Der Drucker „%1“ hat den Auftrag abgebrochen.").arg(m_name));
     }
     if (!beendet && m_fehler.isEmpty())
         m_fehler = QStringLiteral("Der Auftrag an „%1“ konnte nicht abgeschlossen werden.").arg(m_name);
-    return beendet && m_fehler.isEmpty();
+    return m_fehler.isEmpty() ? Ergebnis{} : Ergebnis::fehler(m_fehler);
 }

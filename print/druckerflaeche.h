@@ -18,7 +18,7 @@ public:
 
     int orientierung() const override;
     void setzeOrientierung(int orientierung) override;
-    bool dokumentBeenden() override;
+    Ergebnis dokumentBeenden() override;
 
 protected:
     double textbreite(const QString& text) const override;
@@ -37,6 +37,7 @@ private:
     QPagedPaintDevice& m_gerät;
     QString m_name;
     QPainter m_maler;
+    QString m_fehler; // the first failure, reported when the document ends
     bool m_begonnen = false;
     double m_y = 0; // device units below the top of the printable area
 };

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/ergebnis.h"
+
 #include <QFont>
 #include <QString>
 
@@ -39,10 +41,9 @@ public:
     // edge of the printable area.
     int passen(QChar zeichen, int anzahl) const;
     void neueSeite();
-    // Ends the last page and hands the document over. False when the document did not
-    // come out; fehler() then says why, in German.
-    virtual bool dokumentBeenden() = 0;
-    const QString& fehler() const { return m_fehler; }
+    // Ends the last page and hands the document over; when the document did not come out,
+    // the result says why.
+    virtual Ergebnis dokumentBeenden() = 0;
 
 protected:
     Druckfläche();
@@ -53,8 +54,6 @@ protected:
     virtual void textAusgeben(const QString& text) = 0;       // at x(), current line
     virtual void zeilenvorschub() = 0;
     virtual void seitenvorschub() = 0;
-
-    QString m_fehler;
 
 private:
     QFont m_schrift;

@@ -96,7 +96,7 @@ void Drucksachen::Bescheiddrucken()
 }
 
 void Drucksachen::ausgeben(const QString& art, const QString& titel,
-                           const std::function<bool(Druckfläche&)>& inhalt)
+                           const std::function<Ergebnis(Druckfläche&)>& inhalt)
 {
     const QString drucker = standarddrucker();
     if (!drucker.isEmpty()) {
@@ -129,7 +129,7 @@ void Drucksachen::ausgeben(const QString& art, const QString& titel,
 }
 
 Ergebnis Drucksachen::aufDrucker(const QString& name, const QString& titel,
-                                 const std::function<bool(Druckfläche&)>& inhalt)
+                                 const std::function<Ergebnis(Druckfläche&)>& inhalt)
 {
     // A printer unknown to Qt would quietly turn into another printer or a PDF writer.
     const QPrinterInfo info = QPrinterInfo::printerInfo(name);
@@ -144,19 +144,17 @@ Ergebnis Drucksachen::aufDrucker(const QString& name, const QString& titel,
     }
     drucker.setDocName(titel);
     Druckerfläche fläche(drucker, name);
-    if (!füllen(fläche, inhalt))
-        return Ergebnis::fehler(fläche.fehler());
-    return {};
+    return füllen(fläche, inhalt);
 }
 
-bool Drucksachen::füllen(Druckfläche& fläche, const std::function<bool(Druckfläche&)>& inhalt)
+Ergebnis Drucksachen::füllen(Druckfläche& fläche, const std::function<Ergebnis(Druckfläche&)>& inhalt)
 {
     // Each printout sets its own orientation on its own job; neither inherits the other's.
     return inhalt(fläche);
 }
 
 Ergebnis Drucksachen::alsPdf(const QString& pfad, const QString& titel,
-                             const std::function<bool(Druckfläche&)>& inhalt)
+                             const std::function<Ergebnis(Druckfläche&)>& inhalt)
 {
     // The document is made in memory and saved in one piece, so that a failure never
     // leaves half a file and a later printout of the same case replaces the earlier one.
@@ -171,9 +169,8 @@ Ergebnis Drucksachen::alsPdf(const QString& pfad, const QString& titel,
         pdf.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
                                       QMarginsF(6.35, 6.35, 6.35, 6.35), QPageLayout::Millimeter));
         Druckerfläche fläche(pdf, QStringLiteral("PDF"));
-        if (!füllen(fläche, inhalt)) {
-            return Ergebnis::fehler(fläche.fehler());
-        }
+        if (Ergebnis e = füllen(fläche, inhalt); !e.ok)
+            return e;
     }
     return m_ablage.ersetzen(pfad, puffer.data());
 }

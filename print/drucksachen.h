@@ -38,13 +38,14 @@ protected:
 private:
     // Runs `inhalt` on the default printer or, lacking one, into a PDF file; tells the user
     // where a PDF went and why a printout failed.
-    void ausgeben(const QString& art, const QString& titel, const std::function<bool(Druckfläche&)>& inhalt);
+    void ausgeben(const QString& art, const QString& titel,
+                  const std::function<Ergebnis(Druckfläche&)>& inhalt);
     Ergebnis aufDrucker(const QString& name, const QString& titel,
-                        const std::function<bool(Druckfläche&)>& inhalt);
+                        const std::function<Ergebnis(Druckfläche&)>& inhalt);
     Ergebnis alsPdf(const QString& pfad, const QString& titel,
-                    const std::function<bool(Druckfläche&)>& inhalt);
+                    const std::function<Ergebnis(Druckfläche&)>& inhalt);
     // Draws `inhalt`; the printout chooses its orientation itself.
-    bool füllen(Druckfläche& fläche, const std::function<bool(Druckfläche&)>& inhalt);
+    Ergebnis füllen(Druckfläche& fläche, const std::function<Ergebnis(Druckfläche&)>& inhalt);
     // The letter text as the file holds it, given the default wording first when it is missing.
     Brieftext::Ergebnis brieftextHolen(QStringList& zeilen);
     QString heute() const;

@@ -92,13 +92,13 @@ void BM_BerechnungDrucken(benchmark::State& state)
             puffer.open(QIODevice::WriteOnly);
             QPdfWriter pdf(&puffer);
             Druckerfläche fläche(pdf, QStringLiteral("PDF"));
-            Berechnungsdruck(fläche, f.zvk.rechentabelle().modell(), f.zvk.stand().datensatz,
-                             QStringLiteral("07.12.2026"))
+            (void)Berechnungsdruck(fläche, f.zvk.rechentabelle().modell(), f.zvk.stand().datensatz,
+                                   QStringLiteral("07.12.2026"))
                 .berechnungdrucken();
         } else {
             Druckaufzeichnung fläche;
-            Berechnungsdruck(fläche, f.zvk.rechentabelle().modell(), f.zvk.stand().datensatz,
-                             QStringLiteral("07.12.2026"))
+            (void)Berechnungsdruck(fläche, f.zvk.rechentabelle().modell(), f.zvk.stand().datensatz,
+                                   QStringLiteral("07.12.2026"))
                 .berechnungdrucken();
         }
     }

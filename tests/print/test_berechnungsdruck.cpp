@@ -12,7 +12,8 @@ struct Ausdruck {
     explicit Ausdruck(Rechenfall& fall, int orientierung = Druckfläche::Hochformat) : fläche(orientierung)
     {
         EXPECT_TRUE(Berechnungsdruck(fläche, fall.tabelle.modell(), fall.stand.datensatz, "07.12.2025")
-                        .berechnungdrucken());
+                        .berechnungdrucken()
+                        .ok);
         u = umriss(fläche);
     }
     // The printed line of table row `zeile`, found by its year.
@@ -122,7 +123,7 @@ TEST(Berechnungsdruck, RentenbeginnAbschlagUndDritteSeite)
         const int n = Jahreszeile::folgejahre(fall.tabelle.modell().rowCount());
         druck.setzeRentenbeginn(fall.stand.beginn, fall.stand.rente[std::size_t(n)],
                                 fall.stand.renteAbBeginn);
-        ASSERT_TRUE(druck.berechnungdrucken());
+        ASSERT_TRUE(druck.berechnungdrucken().ok);
         const QStringList u = umriss(mit);
         EXPECT_EQ(u[5], QStringLiteral("1|*5500:%1|14000:07.12.2025").arg(QString::fromUtf8(f.titel)));
         EXPECT_EQ(u.contains(QStringLiteral("3|7000:Seite 3")), f.dritteSeite) << f.geburtsjahr;

@@ -23,7 +23,8 @@ QStringList brief(const Datensatz& satz, const QStringList& text = gespeicherter
     Druckaufzeichnung f;
     EXPECT_TRUE(
         Bescheiddruck(f, satz, text, Festkomma::ausText(QString::fromUtf8(rente)), trenner, "07.12.2025")
-            .Bescheiddrucken());
+            .Bescheiddrucken()
+            .ok);
     EXPECT_EQ(f.zeilen().size(), 56);
     EXPECT_EQ(f.zeilen().value(15).stücke.value(0).schrift, "Times New Roman");
     QStringList u = umriss(f);

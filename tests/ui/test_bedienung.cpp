@@ -167,7 +167,8 @@ TEST_F(BedienungTest, FallMitUmlautenAnlegenWählenUndDrucken)
             zeilen.append(z.leftJustified(Brieftext::Satzlänge, u' '));
         const Festkomma rente = Festkomma::ausText(fenster.label2()->text().chopped(2));
         ASSERT_TRUE(Bescheiddruck(brief, fenster.stand().datensatz, zeilen, rente, u',', "07.12.2026")
-                        .Bescheiddrucken());
+                        .Bescheiddrucken()
+                        .ok);
     });
     taste(Qt::Key_F, Qt::AltModifier);
     ASSERT_TRUE(fenster.listeSichtbar());
