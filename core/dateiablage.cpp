@@ -153,14 +153,12 @@ Dateiablage::Ziel Dateiablage::zielPrüfen(const QString& pfad, Verknüpfung ver
     }
 }
 
-bool Dateiablage::ersetzen(const QString& pfad, const QByteArray& inhalt, QString& fehler,
-                           Verknüpfung verknüpfung)
+Ergebnis Dateiablage::ersetzen(const QString& pfad, const QByteArray& inhalt, Verknüpfung verknüpfung)
 {
     const QString name = QFileInfo(pfad).fileName();
     const auto melden = [&](const QString& warum, const char* sonst) {
-        fehler = QStringLiteral("„%1“ kann nicht gespeichert werden: %2")
-                     .arg(name, warum.isEmpty() ? QString::fromUtf8(sonst) : warum);
-        return false;
+        return Ergebnis::fehler(QStringLiteral("„%1“ kann nicht gespeichert werden: %2")
+                                    .arg(name, warum.isEmpty() ? QString::fromUtf8(sonst) : warum));
     };
     m_systemfehler = 0;
     const Ziel ziel = zielPrüfen(pfad, verknüpfung);
@@ -199,9 +197,8 @@ bool Dateiablage::ersetzen(const QString& pfad, const QByteArray& inhalt, QStrin
         return melden(grund(datei), "Es konnte nicht alles geschrieben werden.");
     if (!synchronisieren(datei))
         return melden(grund(datei), "Die Daten konnten nicht auf den Datenträger geschrieben werden.");
-    QString warum;
-    if (!metadatenÜbernehmen(int(datei.handle()), ziel, warum))
-        return melden(warum, "");
+    if (const Ergebnis e = metadatenÜbernehmen(int(datei.handle()), ziel); !e.ok)
+        return melden(e.meldung, "");
     if (!festschreiben(datei, ziel.pfad))
         return melden(grund(datei), "Unbekannter Fehler.");
     ersetzt = true;
@@ -214,38 +211,35 @@ bool Dateiablage::ersetzen(const QString& pfad, const QByteArray& inhalt, QStrin
         const bool ok = ::fsync(ordner) == 0 || errno == EINVAL || errno == EROFS;
         const int fehlernummer = errno;
         ::close(ordner);
-        if (!ok) {
-            fehler =
+        if (!ok)
+            return Ergebnis::fehler(
                 QStringLiteral("„%1“ wurde ersetzt, aber der Ordner konnte nicht auf den Datenträger "
                                "geschrieben werden: %2 Nach einem Stromausfall kann die Änderung fehlen.")
-                    .arg(name, systemgrund(fehlernummer));
-            return false;
-        }
+                    .arg(name, systemgrund(fehlernummer)));
     }
-    return true;
+    return {};
 }
 
-bool Dateiablage::metadatenÜbernehmen(int fd, const Ziel& ziel, QString& warum)
+Ergebnis Dateiablage::metadatenÜbernehmen(int fd, const Ziel& ziel)
 {
     if (!ziel.vorhanden)
-        return true;
+        return {};
     const struct stat& alt = ziel.status;
     struct stat neu {};
-    if (::fstat(fd, &neu) != 0) {
-        warum = systemgrund(errno);
-        return false;
-    }
+    if (::fstat(fd, &neu) != 0)
+        return Ergebnis::fehler(systemgrund(errno));
     if ((neu.st_uid != alt.st_uid || neu.st_gid != alt.st_gid) && ::fchown(fd, alt.st_uid, alt.st_gid) != 0) {
-        warum = QStringLiteral("„%1“ gehört dem Benutzer „%2“ und der Gruppe „%3“. Eine neue Fassung könnte "
-                               "ihnen nicht zugeschrieben werden, daher wird sie nicht gespeichert: %4")
-                    .arg(gezeigt(ziel.pfad), benutzer(alt.st_uid), gruppe(alt.st_gid), systemgrund(errno));
-        return false;
+        // Taken before the names are looked up, which may set errno themselves.
+        const int fehlernummer = errno;
+        return Ergebnis::fehler(
+            QStringLiteral("„%1“ gehört dem Benutzer „%2“ und der Gruppe „%3“. Eine neue Fassung könnte "
+                           "ihnen nicht zugeschrieben werden, daher wird sie nicht gespeichert: %4")
+                .arg(gezeigt(ziel.pfad), benutzer(alt.st_uid), gruppe(alt.st_gid),
+                     systemgrund(fehlernummer)));
     }
-    if (::fchmod(fd, alt.st_mode & 07777) != 0) {
-        warum = systemgrund(errno);
-        return false;
-    }
-    return true;
+    if (::fchmod(fd, alt.st_mode & 07777) != 0)
+        return Ergebnis::fehler(systemgrund(errno));
+    return {};
 }
 
 QString Dateiablage::grund(const QFileDevice& datei) const

@@ -36,18 +36,10 @@ public:
 
     virtual ~Dateiablage() = default;
 
-    // Replaces the file at `pfad` by `inhalt`. On failure returns false, the file keeps its
-    // previous bytes and `fehler` holds the reason in German.
-    virtual bool ersetzen(const QString& pfad, const QByteArray& inhalt, QString& fehler,
-                          Verknüpfung verknüpfung = Verknüpfung::Ablehnen);
-
-    // The same, with the reason in the result.
+    // Replaces the file at `pfad` by `inhalt`. On failure the file keeps its previous bytes
+    // and the result holds the reason.
     Ergebnis ersetzen(const QString& pfad, const QByteArray& inhalt,
-                      Verknüpfung verknüpfung = Verknüpfung::Ablehnen)
-    {
-        QString fehler;
-        return ersetzen(pfad, inhalt, fehler, verknüpfung) ? Ergebnis{} : Ergebnis::fehler(fehler);
-    }
+                      Verknüpfung verknüpfung = Verknüpfung::Ablehnen);
 
     // Looks at the name without writing anything.
     static Ziel zielPrüfen(const QString& pfad, Verknüpfung verknüpfung);
@@ -66,7 +58,7 @@ protected:
     virtual QString grund(const QFileDevice& datei) const;
 
 private:
-    bool metadatenÜbernehmen(int fd, const Ziel& ziel, QString& warum);
+    Ergebnis metadatenÜbernehmen(int fd, const Ziel& ziel);
     // The C library's reason for the last failed step: Qt forgets it when a flush fails.
     int m_systemfehler = 0;
     QString m_zwischendatei; // the temporary file of the save at hand

@@ -79,38 +79,41 @@ Falldatei::Ergebnis Falldatei::öffnen(const QString& pfad)
     const QString ordner = QDir::toNativeSeparators(info.absolutePath());
 
     if (info.isDir())
-        return {false, ende(QStringLiteral("„%1“ ist ein Ordner, keine Datei. Das Programm kann die Fälle "
-                                           "nicht laden.")
-                                .arg(name))};
+        return Ergebnis::fehler(
+            ende(QStringLiteral("„%1“ ist ein Ordner, keine Datei. Das Programm kann die Fälle "
+                                "nicht laden.")
+                     .arg(name)));
     if (info.exists() && !info.isFile())
-        return {false, ende(QStringLiteral("„%1“ ist keine gewöhnliche Datei. Das Programm kann die Fälle "
-                                           "nicht laden.")
-                                .arg(name))};
+        return Ergebnis::fehler(
+            ende(QStringLiteral("„%1“ ist keine gewöhnliche Datei. Das Programm kann die Fälle "
+                                "nicht laden.")
+                     .arg(name)));
     if (info.exists()) {
         if (info.size() > GrößteLänge)
-            return {false, ende(QStringLiteral("„%1“ ist %2 Bytes groß und damit keine Falldatei dieses "
-                                               "Programms (erwartet sind %3 Bytes).")
-                                    .arg(name)
-                                    .arg(info.size())
-                                    .arg(Solllänge))};
+            return Ergebnis::fehler(
+                ende(QStringLiteral("„%1“ ist %2 Bytes groß und damit keine Falldatei dieses "
+                                    "Programms (erwartet sind %3 Bytes).")
+                         .arg(name)
+                         .arg(info.size())
+                         .arg(Solllänge)));
         QFile datei(pfad);
         if (!datei.open(QIODevice::ReadOnly))
-            return {false,
-                    ende(QStringLiteral("„%1“ kann nicht gelesen werden: %2").arg(name, systemgrund(datei)))};
+            return Ergebnis::fehler(
+                ende(QStringLiteral("„%1“ kann nicht gelesen werden: %2").arg(name, systemgrund(datei))));
         m_abbild = datei.read(GrößteLänge);
         if (datei.error() != QFileDevice::NoError)
-            return {false,
-                    ende(QStringLiteral("„%1“ kann nicht gelesen werden: %2").arg(name, systemgrund(datei)))};
+            return Ergebnis::fehler(
+                ende(QStringLiteral("„%1“ kann nicht gelesen werden: %2").arg(name, systemgrund(datei))));
     }
 
     if (m_abbild.isEmpty()) {
-        QString fehler;
         const QByteArray bild = neuesAbbild();
-        if (!m_ablage.ersetzen(pfad, bild, fehler, Dateiablage::Verknüpfung::EigeneFolgen))
-            return {false,
-                    ende(QStringLiteral("Die Falldatei „%1“ fehlt oder ist leer und muss im Ordner „%2“ "
-                                        "neu angelegt werden. %3")
-                             .arg(name, ordner, fehler))};
+        if (const ::Ergebnis angelegt = m_ablage.ersetzen(pfad, bild, Dateiablage::Verknüpfung::EigeneFolgen);
+            !angelegt.ok)
+            return Ergebnis::fehler(
+                ende(QStringLiteral("Die Falldatei „%1“ fehlt oder ist leer und muss im Ordner „%2“ "
+                                    "neu angelegt werden. %3")
+                         .arg(name, ordner, angelegt.meldung)));
         m_abbild = bild;
         return {};
     }
@@ -244,11 +247,11 @@ Falldatei::Ergebnis Falldatei::schreiben(const QList<std::pair<int, Datensatz>>&
 {
     const QString name = QFileInfo(m_pfad).fileName();
     if (m_schreibgeschützt)
-        return {false,
-                QStringLiteral("„%1“ ist schreibgeschützt: die Änderung wurde nicht gespeichert.").arg(name)};
+        return Ergebnis::fehler(
+            QStringLiteral("„%1“ ist schreibgeschützt: die Änderung wurde nicht gespeichert.").arg(name));
     if (m_sperre) {
         if (const Sperre::Ergebnis gesperrt = m_sperre->bestätigen(); !gesperrt.ok)
-            return {false, gesperrt.meldung};
+            return gesperrt;
     }
     if (Ergebnis fremd = fremdeÄnderungPrüfen(); !fremd.ok)
         return fremd;
@@ -287,9 +290,8 @@ Falldatei::Ergebnis Falldatei::schreiben(const QList<std::pair<int, Datensatz>>&
         }
         bild += block;
     }
-    QString fehler;
-    if (!m_ablage.ersetzen(m_pfad, bild, fehler, Dateiablage::Verknüpfung::EigeneFolgen))
-        return {false, fehler + QStringLiteral(" Die Änderung wurde nicht gespeichert.")};
+    if (const ::Ergebnis e = m_ablage.ersetzen(m_pfad, bild, Dateiablage::Verknüpfung::EigeneFolgen); !e.ok)
+        return Ergebnis::fehler(e.meldung + QStringLiteral(" Die Änderung wurde nicht gespeichert."));
     m_abbild = bild;
     m_erweiterung = Erweiterung::lesen(m_abbild);
     return {};
@@ -298,11 +300,11 @@ Falldatei::Ergebnis Falldatei::schreiben(const QList<std::pair<int, Datensatz>>&
 Falldatei::Ergebnis Falldatei::sichernVorÄnderung()
 {
     const QString kopie = freierSicherungsname(m_pfad);
-    QString fehler;
-    if (!m_ablage.ersetzen(kopie, m_abbild, fehler))
-        return {false, QStringLiteral("Vor der Änderung sollte eine Kopie „%1“ angelegt werden. %2 Die "
-                                      "Änderung wurde nicht gespeichert.")
-                           .arg(QFileInfo(kopie).fileName(), fehler)};
+    if (const ::Ergebnis e = m_ablage.ersetzen(kopie, m_abbild); !e.ok)
+        return Ergebnis::fehler(
+            QStringLiteral("Vor der Änderung sollte eine Kopie „%1“ angelegt werden. %2 Die "
+                           "Änderung wurde nicht gespeichert.")
+                .arg(QFileInfo(kopie).fileName(), e.meldung));
     m_unerwartet = false;
     m_sicherung = kopie;
     return {};
@@ -312,10 +314,10 @@ Falldatei::Ergebnis Falldatei::fremdeÄnderungPrüfen()
 {
     const QString name = QFileInfo(m_pfad).fileName();
     const auto nichtGespeichert = [&](const QString& warum) {
-        return Ergebnis{false,
-                        QStringLiteral("„%1“ kann nicht gespeichert werden: %2 Die Änderung wurde nicht "
-                                       "gespeichert.")
-                            .arg(name, warum)};
+        return Ergebnis::fehler(
+            QStringLiteral("„%1“ kann nicht gespeichert werden: %2 Die Änderung wurde nicht "
+                           "gespeichert.")
+                .arg(name, warum));
     };
     const Dateiablage::Ziel ziel = Dateiablage::zielPrüfen(m_pfad, Dateiablage::Verknüpfung::EigeneFolgen);
     if (!ziel.hindernis.isEmpty())
@@ -338,12 +340,12 @@ Falldatei::Ergebnis Falldatei::fremdeÄnderungPrüfen()
     if (jetzt == m_abbild)
         return {};
 
-    Ergebnis e{false,
-               QStringLiteral("„%1“ wurde außerhalb des Programms geändert. Ihre Änderung wurde nicht "
-                              "gespeichert, damit die andere nicht verloren geht. Die Fälle wurden neu "
-                              "gelesen; bitte wiederholen Sie Ihre Änderung.")
-                   .arg(name),
-               true};
+    Ergebnis e = Ergebnis::fehler(
+        QStringLiteral("„%1“ wurde außerhalb des Programms geändert. Ihre Änderung wurde nicht "
+                       "gespeichert, damit die andere nicht verloren geht. Die Fälle wurden neu "
+                       "gelesen; bitte wiederholen Sie Ihre Änderung.")
+            .arg(name));
+    e.neuGelesen = true;
     const Ergebnis neu = öffnen(m_pfad);
     if (!neu.ok) {
         // The file cannot serve any more: nothing more is written to it in this run.

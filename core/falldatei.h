@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/datensatz.h"
+#include "core/ergebnis.h"
 #include "core/erweiterung.h"
 
 #include <QByteArray>
@@ -21,9 +22,9 @@ public:
     static constexpr int AnzahlFälle = 7;
     static constexpr qint64 Solllänge = qint64(AnzahlFälle) * Datensatz::Länge;
 
-    struct Ergebnis {
-        bool ok = true;
-        QString meldung; // for the user: a warning when ok, the reason when not
+    // `meldung` holds a warning when ok.
+    struct [[nodiscard]] Ergebnis : ::Ergebnis {
+        Ergebnis(::Ergebnis e = {}) : ::Ergebnis(std::move(e)) {}
         // The file had been changed outside the program and has been read again instead of
         // being written: the caller shows the current case anew.
         bool neuGelesen = false;

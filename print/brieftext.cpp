@@ -67,15 +67,12 @@ Brieftext::Ergebnis Brieftext::checken()
 {
     const QFileInfo info(m_pfad);
     if (info.isDir())
-        return {false,
-                QStringLiteral("„%1“ ist ein Ordner, keine Datei. Der Brieftext kann nicht gelesen werden.")
-                    .arg(info.fileName())};
+        return Ergebnis::fehler(
+            QStringLiteral("„%1“ ist ein Ordner, keine Datei. Der Brieftext kann nicht gelesen werden.")
+                .arg(info.fileName()));
     if (info.exists() && info.size() > 0)
         return {};
-    QString fehler;
-    if (!m_ablage.ersetzen(m_pfad, abbild(standardtext()), fehler, Dateiablage::Verknüpfung::EigeneFolgen))
-        return {false, fehler};
-    return {};
+    return m_ablage.ersetzen(m_pfad, abbild(standardtext()), Dateiablage::Verknüpfung::EigeneFolgen);
 }
 
 Brieftext::Ergebnis Brieftext::alleBytes(const QString& pfad, QByteArray& bytes) const
@@ -87,22 +84,24 @@ Brieftext::Ergebnis Brieftext::alleBytes(const QString& pfad, QByteArray& bytes)
     if (fd < 0 || !datei.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
         if (fd >= 0)
             ::close(fd);
-        return {false,
-                QStringLiteral("„%1“ kann nicht gelesen werden: %2").arg(name, systemgrund(fehlernummer))};
+        return Ergebnis::fehler(
+            QStringLiteral("„%1“ kann nicht gelesen werden: %2").arg(name, systemgrund(fehlernummer)));
     }
     if (!QFileInfo(pfad).isFile())
-        return {false,
-                QStringLiteral("„%1“ ist keine gewöhnliche Datei. Der Brieftext kann nicht gelesen werden.")
-                    .arg(name)};
+        return Ergebnis::fehler(
+            QStringLiteral("„%1“ ist keine gewöhnliche Datei. Der Brieftext kann nicht gelesen werden.")
+                .arg(name));
     if (datei.size() > GrößteLänge)
-        return {false, QStringLiteral("„%1“ ist %2 Bytes groß und damit kein Brieftext dieses Programms "
-                                      "(erwartet sind %3 Bytes). Die Datei wird nicht gelesen.")
-                           .arg(name)
-                           .arg(datei.size())
-                           .arg(Solllänge)};
+        return Ergebnis::fehler(
+            QStringLiteral("„%1“ ist %2 Bytes groß und damit kein Brieftext dieses Programms "
+                           "(erwartet sind %3 Bytes). Die Datei wird nicht gelesen.")
+                .arg(name)
+                .arg(datei.size())
+                .arg(Solllänge));
     bytes = datei.read(GrößteLänge);
     if (datei.error() != QFileDevice::NoError)
-        return {false, QStringLiteral("„%1“ kann nicht gelesen werden: %2").arg(name, systemgrund(datei))};
+        return Ergebnis::fehler(
+            QStringLiteral("„%1“ kann nicht gelesen werden: %2").arg(name, systemgrund(datei)));
     return {};
 }
 
@@ -126,36 +125,37 @@ Brieftext::Ergebnis Brieftext::speichern(const QStringList& zeilen, QByteArray* 
     const QString name = QFileInfo(m_pfad).fileName();
     const Dateiablage::Ziel ziel = Dateiablage::zielPrüfen(m_pfad, Dateiablage::Verknüpfung::EigeneFolgen);
     if (!ziel.hindernis.isEmpty())
-        return {false,
-                QStringLiteral("„%1“ kann nicht gespeichert werden: %2 Der Brieftext bleibt, wie er war.")
-                    .arg(name, ziel.hindernis)};
-    QString fehler;
+        return Ergebnis::fehler(
+            QStringLiteral("„%1“ kann nicht gespeichert werden: %2 Der Brieftext bleibt, wie er war.")
+                .arg(name, ziel.hindernis));
     if (ziel.vorhanden) {
         QByteArray jetzt;
         if (Ergebnis e = alleBytes(ziel.pfad, jetzt); !e.ok)
-            return {false, e.meldung + QStringLiteral(" Der Brieftext wurde nicht gespeichert.")};
-        if (stand && jetzt != *stand)
-            return {
-                false,
+            return Ergebnis::fehler(e.meldung + QStringLiteral(" Der Brieftext wurde nicht gespeichert."));
+        if (stand && jetzt != *stand) {
+            Ergebnis geändert = Ergebnis::fehler(
                 QStringLiteral("„%1“ wurde außerhalb des Programms geändert, während der Brieftext offen "
                                "war. Ihre Änderungen wurden nicht gespeichert, damit die anderen nicht "
                                "verloren gehen. Der Brieftext wurde neu gelesen; bitte wiederholen Sie Ihre "
                                "Änderungen.")
-                    .arg(name),
-                true};
+                    .arg(name));
+            geändert.geändertVonAnderen = true;
+            return geändert;
+        }
         // A file of a length we do not write ourselves is kept as it was before it is replaced.
         if (!jetzt.isEmpty() && jetzt.size() != Solllänge) {
             const QString kopie = freierSicherungsname(m_pfad);
-            if (!m_ablage.ersetzen(kopie, jetzt, fehler))
-                return {false, QStringLiteral("Vor dem Speichern sollte eine Kopie „%1“ des bisherigen "
-                                              "Brieftextes angelegt werden. %2 Der Brieftext wurde nicht "
-                                              "gespeichert.")
-                                   .arg(QFileInfo(kopie).fileName(), fehler)};
+            if (const ::Ergebnis e = m_ablage.ersetzen(kopie, jetzt); !e.ok)
+                return Ergebnis::fehler(
+                    QStringLiteral("Vor dem Speichern sollte eine Kopie „%1“ des bisherigen "
+                                   "Brieftextes angelegt werden. %2 Der Brieftext wurde nicht "
+                                   "gespeichert.")
+                        .arg(QFileInfo(kopie).fileName(), e.meldung));
         }
     }
     const QByteArray neu = abbild(zeilen);
-    if (!m_ablage.ersetzen(m_pfad, neu, fehler, Dateiablage::Verknüpfung::EigeneFolgen))
-        return {false, fehler + QStringLiteral(" Der Brieftext bleibt, wie er war.")};
+    if (const ::Ergebnis e = m_ablage.ersetzen(m_pfad, neu, Dateiablage::Verknüpfung::EigeneFolgen); !e.ok)
+        return Ergebnis::fehler(e.meldung + QStringLiteral(" Der Brieftext bleibt, wie er war."));
     if (stand)
         *stand = neu;
     return {};

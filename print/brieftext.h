@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/ergebnis.h"
+
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
@@ -15,9 +17,8 @@ public:
     static constexpr int Satzlänge = 95;
     static constexpr qint64 Solllänge = qint64(Zeilen) * Satzlänge;
 
-    struct Ergebnis {
-        bool ok = true;
-        QString meldung; // the reason when not ok
+    struct [[nodiscard]] Ergebnis : ::Ergebnis {
+        Ergebnis(::Ergebnis e = {}) : ::Ergebnis(std::move(e)) {}
         // The file had been changed by someone else since it was read; nothing was written.
         bool geändertVonAnderen = false;
     };
