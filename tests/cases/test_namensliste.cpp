@@ -27,7 +27,7 @@ protected:
     QString t(int zeile, int spalte) const { return liste.modell().text(zeile, spalte); }
     bool wählen(int fall)
     {
-        liste.setzeAktuelleZelle(fall + 2, nr(Listenspalte::Fall));
+        liste.setzeAktuelleZelle(Namensliste::fallzeile(fall), nr(Listenspalte::Fall));
         return liste.Namensgrid_Click();
     }
 };
@@ -267,10 +267,10 @@ TEST_F(NamenslisteTest, NurGeänderteFelderKommenAusDerListe)
     lege(pfad(), bild);
     ASSERT_TRUE(datei.öffnen(pfad()).ok);
     liste.namensgridfüllen();
-    EXPECT_EQ(t(3, 2), QStringLiteral("Anna\u00a0"));
-    EXPECT_EQ(t(3, 9), QStringLiteral("12345 Köln\t"));
+    EXPECT_EQ(t(Namensliste::fallzeile(1), nr(Listenspalte::Vorname)), QStringLiteral("Anna\u00a0"));
+    EXPECT_EQ(t(Namensliste::fallzeile(1), nr(Listenspalte::Wohnort)), QStringLiteral("12345 Köln\t"));
 
-    tippen(4, 3, QStringLiteral("Meier"));
+    tippen(Namensliste::fallzeile(2), nr(Listenspalte::Nachname), QStringLiteral("Meier"));
     ASSERT_TRUE(wählen(1));
     QByteArray erwartet = bild;
     erwartet.replace(Datensatz::Länge + 20, 20, QByteArray("Meier").leftJustified(20, ' '));
@@ -278,7 +278,7 @@ TEST_F(NamenslisteTest, NurGeänderteFelderKommenAusDerListe)
 
     // A field typed into is stored as the list shows it.
     liste.namensgridfüllen();
-    tippen(3, 2, QStringLiteral("e"));
+    tippen(Namensliste::fallzeile(1), nr(Listenspalte::Vorname), QStringLiteral("e"));
     ASSERT_TRUE(wählen(1));
     EXPECT_EQ(datei.lesen(1).vorname, QStringLiteral("Anna\u00a0e").leftJustified(15));
     EXPECT_EQ(lies(pfad()).sliced(115, 30), bild.sliced(115, 30));

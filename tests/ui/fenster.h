@@ -8,20 +8,36 @@
 #include <QPushButton>
 #include <QTest>
 #include <gtest/gtest.h>
+#include <optional>
 
 // The main window on a fresh case file, shown offscreen, so that tests can click and type
 // into the real widgets.
 class FensterTest : public ::testing::Test, protected Fallordner
 {
+private:
+    std::optional<ZVK> m_laufend{std::in_place};
+
 protected:
-    ZVK fenster;
+    // A new window takes the place of the old one on a restart, so this name stays valid.
+    ZVK& fenster = *m_laufend;
 
     void SetUp() override
     {
         Nachrichten::gezeigte().clear();
+        starten();
+    }
+    void starten()
+    {
         ASSERT_TRUE(fenster.Form_Load(pfad()));
         fenster.show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&fenster));
+    }
+    // Ends the program, its lock on the case file included, and starts it again.
+    void neuStarten()
+    {
+        m_laufend.reset();
+        m_laufend.emplace();
+        starten();
     }
     QString t(int zeile, int spalte) { return fenster.rechentabelle().modell().text(zeile, spalte); }
 

@@ -1,6 +1,7 @@
 // Opens the real main window in its states one after another and photographs the whole
 // screen after each: fotos <folder>. Meant for a virtual X server (tools/bildschirmfotos);
 // the case file is a fresh one in a temporary folder.
+#include "table/tabellenaufbau.h"
 #include "ui/namensgrid.h"
 #include "ui/sozialpanel.h"
 #include "ui/tabellenansicht.h"
@@ -91,7 +92,7 @@ int main(int argc, char* argv[])
     fenster.bediensteter()->setFocus(Qt::TabFocusReason);
     foto("fokus_name");
     fenster.grid()->setFocus(Qt::TabFocusReason);
-    fenster.rechentabelle().setzeAktuelleZelle(8, 14);
+    fenster.rechentabelle().setzeAktuelleZelle(Jahreszeile::von(2005), nr(Spalte::Elternzeit));
     foto("fokus_zelle");
     return fehler == 0 ? 0 : 1;
 }

@@ -2,6 +2,7 @@
 // saving refuses to put the old copy back, says so, and shows the file as it is now.
 #include "cases/namensliste.h"
 #include "fenster.h"
+#include "jahreszeilen.h"
 #include "print/drucksachen.h"
 #include "ui/sozialpanel.h"
 #include "ui/textfenster.h"
@@ -30,7 +31,7 @@ const Bearbeitung Bearbeitungen[] = {
      {},
      [](ZVK& f) {
          Tabellenansicht* grid = f.grid();
-         const QModelIndex zelle = grid->model()->index(13, 2);
+         const QModelIndex zelle = grid->model()->index(Zeile2010, nr(Spalte::Entgelt));
          grid->scrollTo(zelle);
          QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, grid->visualRect(zelle).center());
          QTest::keyClicks(grid, QStringLiteral("4711,00"));
@@ -42,14 +43,14 @@ const Bearbeitung Bearbeitungen[] = {
     {"fallauswahl", [](ZVK& f) { f.Bediensteter_Click(); },
      [](ZVK& f) {
          Namensliste& liste = f.namensliste();
-         liste.setzeAktuelleZelle(5, 3);
+         liste.setzeAktuelleZelle(Namensliste::fallzeile(3), nr(Listenspalte::Nachname));
          liste.Namensgrid_KeyPress(u'X');
-         liste.setzeAktuelleZelle(3, 0);
+         liste.setzeAktuelleZelle(Namensliste::fallzeile(1), nr(Listenspalte::Fall));
          Nachrichten::setzeNächsteAntwort(QMessageBox::Ok);
          EXPECT_FALSE(liste.Namensgrid_Click());
          // The list shows the file now: case 1 with the other's first name, not the edit.
-         EXPECT_EQ(liste.modell().text(3, 2), "Fremd");
-         EXPECT_EQ(liste.modell().text(5, 3), "");
+         EXPECT_EQ(liste.modell().text(Namensliste::fallzeile(1), nr(Listenspalte::Vorname)), "Fremd");
+         EXPECT_EQ(liste.modell().text(Namensliste::fallzeile(3), nr(Listenspalte::Nachname)), "");
      },
      false},
     {"elternzeit", [](ZVK& f) { f.sozialpanel()->öffnen(10); },

@@ -1,5 +1,5 @@
 #include "core/twips.h"
-#include "dateihilfen.h"
+#include "fenster.h"
 #include "ui/namensgrid.h"
 #include "ui/zvk.h"
 
@@ -10,27 +10,12 @@
 
 namespace {
 
-class NamensgridTest : public ::testing::Test, protected Fallordner
+class NamensgridTest : public FensterTest
 {
 protected:
-    std::unique_ptr<ZVK> fenster;
-
-    void SetUp() override
-    {
-        Nachrichten::gezeigte().clear();
-        starten();
-    }
-    void starten()
-    {
-        fenster = std::make_unique<ZVK>();
-        ASSERT_TRUE(fenster->Form_Load(pfad()));
-        fenster->show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(fenster.get()));
-    }
-
-    Namensgrid* grid() const { return fenster->namensgrid(); }
-    QString t(int zeile, int spalte) const { return fenster->namensliste().modell().text(zeile, spalte); }
-    void listeÖffnen() { QTest::mouseClick(fenster->bediensteter(), Qt::LeftButton); }
+    Namensgrid* grid() const { return fenster.namensgrid(); }
+    QString t(int zeile, int spalte) const { return fenster.namensliste().modell().text(zeile, spalte); }
+    void listeÖffnen() { QTest::mouseClick(fenster.bediensteter(), Qt::LeftButton); }
     void klicken(int zeile, int spalte)
     {
         const QRect zelle = grid()->visualRect(grid()->model()->index(zeile, spalte));
@@ -48,17 +33,17 @@ protected:
 
 TEST_F(NamensgridTest, StartUndÖffnen)
 {
-    EXPECT_TRUE(fenster->tabelleSichtbar());
-    EXPECT_FALSE(fenster->listeSichtbar());
-    EXPECT_EQ(fenster->grid()->geometry(),
+    EXPECT_TRUE(fenster.tabelleSichtbar());
+    EXPECT_FALSE(fenster.listeSichtbar());
+    EXPECT_EQ(fenster.grid()->geometry(),
               QRect(0, Twips::zuPixel(1005), Twips::zuPixel(14130), Twips::zuPixel(7380)));
-    EXPECT_EQ(fenster->erläuterungen()->y(), Twips::zuPixel(8385));
-    EXPECT_EQ(fenster->bediensteter()->text(), QStringLiteral("  Hedwig Wendler"));
+    EXPECT_EQ(fenster.erläuterungen()->y(), Twips::zuPixel(8385));
+    EXPECT_EQ(fenster.bediensteter()->text(), QStringLiteral("  Hedwig Wendler"));
 
     listeÖffnen();
-    ASSERT_TRUE(fenster->listeSichtbar());
-    EXPECT_FALSE(fenster->tabelleSichtbar());
-    EXPECT_EQ(grid()->y(), fenster->grid()->y());
+    ASSERT_TRUE(fenster.listeSichtbar());
+    EXPECT_FALSE(fenster.tabelleSichtbar());
+    EXPECT_EQ(grid()->y(), fenster.grid()->y());
     EXPECT_EQ(grid()->height(), Twips::zuPixel(3380));
     EXPECT_EQ(t(3, nr(Listenspalte::Nachname)), "Wendler");
     // Every row fits the short layout.
@@ -66,7 +51,7 @@ TEST_F(NamensgridTest, StartUndÖffnen)
     EXPECT_EQ(grid()->rowHeight(2), Twips::zuPixel(180));
 
     // Opening again from the list keeps the size and discards what was typed.
-    fenster->layoutSetzen(9100, 7380);
+    fenster.layoutSetzen(9100, 7380);
     eintragen(3, nr(Listenspalte::Nachname), QStringLiteral("Meier"));
     EXPECT_EQ(t(3, nr(Listenspalte::Nachname)), "Meier");
     listeÖffnen();
@@ -90,14 +75,14 @@ TEST_F(NamensgridTest, TastaturUndKlicks)
     EXPECT_EQ(t(4, nr(Listenspalte::Nachname)), "Mülle");
     QTest::keyClick(grid(), Qt::Key_Left);
     QTest::keyClick(grid(), Qt::Key_Up);
-    EXPECT_EQ(fenster->namensliste().aktuelleZeile(), 3);
-    EXPECT_EQ(fenster->namensliste().aktuelleSpalte(), 2);
+    EXPECT_EQ(fenster.namensliste().aktuelleZeile(), 3);
+    EXPECT_EQ(fenster.namensliste().aktuelleSpalte(), 2);
     EXPECT_EQ(grid()->currentIndex(), grid()->model()->index(3, nr(Listenspalte::Vorname)));
     // A click in columns 1 to 9 selects without choosing, a header click does nothing.
     klicken(6, nr(Listenspalte::Versicherungsnummer));
     klicken(0, nr(Listenspalte::Fall));
-    EXPECT_TRUE(fenster->listeSichtbar());
-    EXPECT_EQ(fenster->namensliste().aktuelleZeile(), 6);
+    EXPECT_TRUE(fenster.listeSichtbar());
+    EXPECT_EQ(fenster.namensliste().aktuelleZeile(), 6);
 }
 
 TEST_F(NamensgridTest, NeuePersonWählenUndNeustart)
@@ -109,14 +94,14 @@ TEST_F(NamensgridTest, NeuePersonWählenUndNeustart)
         QTest::keyClick(grid(), Qt::Key_Return);
     }
     klicken(4, nr(Listenspalte::Fall));
-    EXPECT_TRUE(fenster->tabelleSichtbar());
-    EXPECT_FALSE(fenster->listeSichtbar());
-    EXPECT_EQ(fenster->bediensteter()->text(), QStringLiteral("  Max Beispiel"));
-    EXPECT_EQ(fenster->rechentabelle().modell().rowCount(), 39);
-    EXPECT_EQ(fenster->stand().datensatznummer, 2);
+    EXPECT_TRUE(fenster.tabelleSichtbar());
+    EXPECT_FALSE(fenster.listeSichtbar());
+    EXPECT_EQ(fenster.bediensteter()->text(), QStringLiteral("  Max Beispiel"));
+    EXPECT_EQ(fenster.rechentabelle().modell().rowCount(), 39);
+    EXPECT_EQ(fenster.stand().datensatznummer, 2);
 
-    starten();
-    EXPECT_EQ(fenster->bediensteter()->text(), QStringLiteral("  Hedwig Wendler"));
+    neuStarten();
+    EXPECT_EQ(fenster.bediensteter()->text(), QStringLiteral("  Hedwig Wendler"));
     listeÖffnen();
     EXPECT_EQ(t(4, nr(Listenspalte::Nachname)), "Beispiel");
     EXPECT_EQ(t(4, nr(Listenspalte::Jahr)), "1970");
@@ -134,27 +119,27 @@ TEST_F(NamensgridTest, GeburtsjahrAußerhalbDerTabelleKorrigieren)
     ASSERT_EQ(Nachrichten::gezeigte().size(), 1);
     EXPECT_TRUE(Nachrichten::gezeigte()[0].text.contains(QStringLiteral("1935")));
     EXPECT_TRUE(Nachrichten::gezeigte()[0].text.contains(QStringLiteral("1936 bis ")));
-    EXPECT_TRUE(fenster->tabelleSichtbar());
-    EXPECT_EQ(fenster->rechentabelle().modell().rowCount(), 5);
+    EXPECT_TRUE(fenster.tabelleSichtbar());
+    EXPECT_EQ(fenster.rechentabelle().modell().rowCount(), 5);
 
     listeÖffnen();
     EXPECT_EQ(t(3, nr(Listenspalte::Jahr)), "1935");
     eintragen(3, nr(Listenspalte::Jahr), QStringLiteral("1970"));
     klicken(3, nr(Listenspalte::Fall));
-    EXPECT_EQ(fenster->rechentabelle().modell().rowCount(), 39);
+    EXPECT_EQ(fenster.rechentabelle().modell().rowCount(), 39);
     EXPECT_EQ(Nachrichten::gezeigte().size(), 1);
 }
 
 TEST_F(NamensgridTest, ZurückOhneWählenSpeichertNichts)
 {
-    const QByteArray vorher = fenster->falldatei().abbild();
+    const QByteArray vorher = fenster.falldatei().abbild();
     listeÖffnen();
     eintragen(3, nr(Listenspalte::Vorname), QStringLiteral("Anna"));
-    fenster->tabelleZeigen();
-    EXPECT_TRUE(fenster->tabelleSichtbar());
-    EXPECT_FALSE(fenster->listeSichtbar());
-    EXPECT_EQ(fenster->falldatei().abbild(), vorher);
-    EXPECT_EQ(fenster->stand().datensatz.vorname.trimmed(), "Hedwig");
+    fenster.tabelleZeigen();
+    EXPECT_TRUE(fenster.tabelleSichtbar());
+    EXPECT_FALSE(fenster.listeSichtbar());
+    EXPECT_EQ(fenster.falldatei().abbild(), vorher);
+    EXPECT_EQ(fenster.stand().datensatz.vorname.trimmed(), "Hedwig");
 }
 
 } // namespace

@@ -37,7 +37,7 @@ TEST_F(FesteZeilenTest, KopfzeilenBleibenBeimBlätternStehen)
     EXPECT_EQ(kopfstreifen(), vorher);
 
     // A click on the heading reaches the heading's cell, not the year scrolled beneath it.
-    const QModelIndex oben = grid()->indexAt(QPoint(grid()->columnWidth(0) + 5, 2));
+    const QModelIndex oben = grid()->indexAt(QPoint(grid()->columnWidth(nr(Spalte::Jahr)) + 5, 2));
     EXPECT_EQ(oben.row(), 0);
     const QModelIndex links = grid()->indexAt(QPoint(3, grid()->festeHöhe() + 3));
     EXPECT_EQ(links.column(), 0);

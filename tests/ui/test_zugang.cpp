@@ -1,3 +1,4 @@
+#include "cases/namensliste.h"
 #include "fenster.h"
 #include "jahreszeilen.h"
 #include "ui/namensgrid.h"
@@ -140,21 +141,23 @@ TEST_F(ZugangTest, BerechnungstabelleMitÜberschriftenUndZellen)
 {
     QAccessibleTableInterface* tabelle = zugang(fenster.grid())->tableInterface();
     ASSERT_TRUE(tabelle);
-    EXPECT_EQ(tabelle->columnDescription(2), "Jahresentgelt (ATV-pflichtig)");
-    EXPECT_EQ(tabelle->columnDescription(4), "Monatliches Entgelt im Durchschnitt");
-    EXPECT_EQ(tabelle->columnDescription(23), "Rentenanspruch monatlich");
+    EXPECT_EQ(tabelle->columnDescription(nr(Spalte::Entgelt)), "Jahresentgelt (ATV-pflichtig)");
+    EXPECT_EQ(tabelle->columnDescription(nr(Spalte::Monatsdurchschnitt)),
+              "Monatliches Entgelt im Durchschnitt");
+    EXPECT_EQ(tabelle->columnDescription(nr(Spalte::Rente)), "Rentenanspruch monatlich");
     const Zelle zellen[] = {
-        {5, 2, "2002, Jahresentgelt: 30000,00"},
-        {5, 14, "2002, Elternzeitpunkte: 0,00"},
-        {4, 2, "2001, Jahresentgelt: leer"},
-        {1, 2, "Jahres-"},
+        {Jahreszeile::von(2002), nr(Spalte::Entgelt), "2002, Jahresentgelt: 30000,00"},
+        {Jahreszeile::von(2002), nr(Spalte::Elternzeit), "2002, Elternzeitpunkte: 0,00"},
+        {Jahreszeile::von(2001), nr(Spalte::Entgelt), "2001, Jahresentgelt: leer"},
+        {1, nr(Spalte::Entgelt), "Jahres-"},
     };
     for (const Zelle& z : zellen) {
         QAccessibleInterface* zelle = tabelle->cellAt(z.zeile, z.spalte);
         ASSERT_TRUE(zelle) << z.name;
         EXPECT_EQ(zelle->text(QAccessible::Name), QString::fromUtf8(z.name));
     }
-    QAccessibleTableCellInterface* entgelt = tabelle->cellAt(5, 2)->tableCellInterface();
+    QAccessibleTableCellInterface* entgelt =
+        tabelle->cellAt(Jahreszeile::von(2002), nr(Spalte::Entgelt))->tableCellInterface();
     ASSERT_TRUE(entgelt);
     // Qt hands out the header cells as new objects that the caller owns; the registry can
     // delete them, their destructor being protected.
@@ -163,7 +166,9 @@ TEST_F(ZugangTest, BerechnungstabelleMitÜberschriftenUndZellen)
     EXPECT_EQ(köpfe[0]->text(QAccessible::Name), "Jahresentgelt (ATV-pflichtig)");
     for (QAccessibleInterface* kopf : köpfe)
         QAccessible::deleteAccessibleInterface(QAccessible::registerAccessibleInterface(kopf));
-    EXPECT_TRUE(tabelle->cellAt(5, 14)->text(QAccessible::Description).startsWith("Klicken Sie Spalte 15"));
+    EXPECT_TRUE(tabelle->cellAt(Jahreszeile::von(2002), nr(Spalte::Elternzeit))
+                    ->text(QAccessible::Description)
+                    .startsWith("Klicken Sie Spalte 15"));
 }
 
 TEST_F(ZugangTest, FalllisteMitÜberschriftenUndZellen)
@@ -174,15 +179,17 @@ TEST_F(ZugangTest, FalllisteMitÜberschriftenUndZellen)
     QAccessibleTableInterface* tabelle = liste->tableInterface();
     ASSERT_TRUE(tabelle);
     const Zelle zellen[] = {
-        {3, 3, "Fall 1, Nachname: Wendler"},
-        {4, 2, "Fall 2, Vorname: leer"},
-        {3, 0, "Fall 1, Datensatzwahl: 1"},
-        {0, 1, "Name des Bediensteten"},
+        {Namensliste::fallzeile(1), nr(Listenspalte::Nachname), "Fall 1, Nachname: Wendler"},
+        {Namensliste::fallzeile(2), nr(Listenspalte::Vorname), "Fall 2, Vorname: leer"},
+        {Namensliste::fallzeile(1), nr(Listenspalte::Fall), "Fall 1, Datensatzwahl: 1"},
+        {0, nr(Listenspalte::Anrede), "Name des Bediensteten"},
     };
     for (const Zelle& z : zellen)
         EXPECT_EQ(tabelle->cellAt(z.zeile, z.spalte)->text(QAccessible::Name), QString::fromUtf8(z.name));
-    EXPECT_EQ(tabelle->columnDescription(7), "Versicherungsnummer");
-    EXPECT_TRUE(tabelle->cellAt(3, 6)->text(QAccessible::Description).startsWith("Geburtsjahr"));
+    EXPECT_EQ(tabelle->columnDescription(nr(Listenspalte::Versicherungsnummer)), "Versicherungsnummer");
+    EXPECT_TRUE(tabelle->cellAt(Namensliste::fallzeile(1), nr(Listenspalte::Jahr))
+                    ->text(QAccessible::Description)
+                    .startsWith("Geburtsjahr"));
 }
 
 } // namespace
