@@ -5,14 +5,49 @@
 #include "table/zellenmodell.h"
 #include "ui/zellenzeichner.h"
 
+#include <QApplication>
 #include <QHeaderView>
 #include <QKeyEvent>
+#include <QPointer>
+#include <QProxyStyle>
 #include <QScrollBar>
 
 namespace {
 
+// What the grids draw differently from the application's style: grey grid lines. One for
+// every grid; a style sheet would do the same at many times the cost at start-up.
+class Gitterstil : public QProxyStyle
+{
+public:
+    int styleHint(StyleHint hinweis, const QStyleOption* option, const QWidget* widget,
+                  QStyleHintReturn* antwort) const override
+    {
+        if (hinweis == SH_Table_GridLineColor)
+            return static_cast<int>(qRgb(0x80, 0x80, 0x80));
+        return QProxyStyle::styleHint(hinweis, option, widget, antwort);
+    }
+};
+
+QStyle* gitterstil()
+{
+    static QPointer<Gitterstil> stil;
+    if (!stil) {
+        stil = new Gitterstil;
+        stil->setParent(qApp);
+    }
+    return stil;
+}
+
+// Sets every colour of the widget's palette, so that none comes from its parent.
+void farbenFestlegen(QWidget* w, QPalette farben)
+{
+    farben.setResolveMask(~QPalette::ResolveMask(0));
+    w->setPalette(farben);
+}
+
 void ansichtEinrichten(QTableView* v)
 {
+    v->setStyle(gitterstil());
     v->setItemDelegate(new Zellenzeichner(v));
     v->horizontalHeader()->hide();
     v->verticalHeader()->hide();
@@ -38,10 +73,18 @@ void ansichtEinrichten(QTableView* v)
 Tabellenansicht::Tabellenansicht(QWidget* parent) : QTableView(parent)
 {
     ansichtEinrichten(this);
+    // The grid shows the application's colours and font, not those of the window it lies in.
     // The model's own backgrounds carry the meaning; a selection colour would hide them.
-    setStyleSheet(QStringLiteral("QTableView { gridline-color: #808080; selection-background-color: "
-                                 "transparent; selection-color: black; }"
-                                 "QTableView::item { padding: 0px 1px; }"));
+    QPalette farben = QApplication::palette(this);
+    farben.setBrush(QPalette::Highlight, Qt::transparent);
+    farben.setColor(QPalette::HighlightedText, Qt::black);
+    farbenFestlegen(this, farben);
+    QFont schrift = QApplication::font(this);
+    schrift.setResolveMask(QFont::AllPropertiesResolved);
+    setFont(schrift);
+    // The scroll bars keep the selection colour their sliders take on when pressed.
+    for (QScrollBar* leiste : {horizontalScrollBar(), verticalScrollBar()})
+        farbenFestlegen(leiste, QApplication::palette(leiste));
 }
 
 void Tabellenansicht::setzeModell(Zellenmodell* modell)

@@ -7,12 +7,12 @@
 namespace {
 
 // Lays the text out and draws it where the style puts an item text, so that a cell looks the
-// same whichever paints it: on one line as wide as the cell less padding and margin, aligned
+// same whichever paints it: on one line as wide as the cell less the margin, aligned
 // on it, and vertically on whole pixels of the line's rounded-up height.
 void textZeichnen(QPainter* maler, const QRect& zelle, Qt::Alignment lage, const QFont& schrift,
                   const QString& text)
 {
-    const int rand = Zellenzeichner::Polster + Zellenzeichner::Textrand;
+    const int rand = Zellenzeichner::Textrand;
     const QRect raum = zelle.adjusted(rand, 0, -rand, 0);
     QTextOption umbruch(lage);
     umbruch.setWrapMode(QTextOption::ManualWrap);

@@ -12,10 +12,8 @@ public:
 
     void paint(QPainter* maler, const QStyleOptionViewItem& option, const QModelIndex& index) const override;
 
-    // The grid's padding inside a cell, and the style's margin around an item text, left
-    // and right, in pixels.
-    static constexpr int Polster = 1;
-    static constexpr int Textrand = 2;
+    // The style's margin around an item text, left and right, in pixels.
+    static constexpr int Textrand = 3;
     // The frame of the current cell while its grid has the focus, in pixels.
     static constexpr int Fokusbreite = 2;
 

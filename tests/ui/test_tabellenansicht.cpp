@@ -3,6 +3,7 @@
 #include "ui/tabellenansicht.h"
 #include "ui/zvk.h"
 
+#include <QApplication>
 #include <QScrollBar>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -53,6 +54,20 @@ TEST_F(FesteZeilenTest, AngesteuerteZeileKommtUnterDenKopfzeilenHervor)
     EXPECT_EQ(
         grid()->indexAt(QPoint(grid()->columnViewportPosition(4) + 3, grid()->rowViewportPosition(6) + 3)),
         ziel);
+}
+
+// The grid draws its lines grey and takes the application's colours, not the yellow of the
+// window around it; its scroll bars keep the selection colour the grid itself gives up.
+TEST_F(FesteZeilenTest, GitterHatSeineEigenenFarben)
+{
+    const QImage bild = grid()->viewport()->grab().toImage();
+    const qreal dpr = bild.devicePixelRatio();
+    const QPoint linie(qRound((grid()->columnWidth(0) - 1) * dpr), qRound(3 * dpr));
+    EXPECT_EQ(QColor(bild.pixel(linie)), QColor(0x80, 0x80, 0x80));
+    EXPECT_EQ(grid()->palette().color(QPalette::Window), QApplication::palette().color(QPalette::Window));
+    EXPECT_EQ(grid()->palette().color(QPalette::Highlight).alpha(), 0);
+    EXPECT_EQ(grid()->verticalScrollBar()->palette().color(QPalette::Highlight),
+              QApplication::palette().color(QPalette::Highlight));
 }
 
 } // namespace
