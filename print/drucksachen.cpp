@@ -51,15 +51,40 @@ QString Drucksachen::pdfPfad(const QString& art) const
     return QDir(pfad).absoluteFilePath(QStringLiteral("%1-Fall%2.pdf").arg(art).arg(m_stand.datensatznummer));
 }
 
-void Drucksachen::berechnungdrucken()
+QString Drucksachen::nameFürDatei() const
 {
-    ausgeben(QStringLiteral("Berechnung"), QStringLiteral("Zuvora-Berechnung"), [this](Druckfläche& f) {
-        Berechnungsdruck druck(f, m_tabelle, m_stand.datensatz, heute());
-        const int letzte =
-            std::min(Jahreszeile::folgejahre(m_tabelle.rowCount()), int(m_stand.rente.size()) - 1);
-        druck.setzeRentenbeginn(m_stand.beginn, m_stand.rente[std::size_t(letzte)], m_stand.renteAbBeginn);
-        return druck.berechnungdrucken();
-    });
+    QString name;
+    for (const QChar c : m_stand.datensatz.nachname.simplified()) {
+        // What no file system of an office takes, or a shared folder on Windows refuses.
+        const bool verboten = c.unicode() < 0x20 || QStringView(u"/\\:*?\"<>|").contains(c);
+        name.append(verboten ? u'_' : c);
+    }
+    while (name.startsWith(u'.'))
+        name.remove(0, 1);
+    return name.isEmpty() ? QStringLiteral("Fall%1").arg(m_stand.datensatznummer) : name;
+}
+
+QString Drucksachen::pdfVorschlagBerechnung() const
+{
+    return QStringLiteral("Berechnung-%1-%2.pdf").arg(nameFürDatei()).arg(QDate::currentDate().year());
+}
+
+QString Drucksachen::pdfVorschlagAnschreiben() const
+{
+    return QStringLiteral("Anschreiben-%1.pdf").arg(nameFürDatei());
+}
+
+bool Drucksachen::berechnungdrucken(const QString& pdfDatei)
+{
+    return ausgeben(
+        QStringLiteral("Berechnung"), QStringLiteral("Zuvora-Berechnung"), pdfDatei, [this](Druckfläche& f) {
+            Berechnungsdruck druck(f, m_tabelle, m_stand.datensatz, heute());
+            const int letzte =
+                std::min(Jahreszeile::folgejahre(m_tabelle.rowCount()), int(m_stand.rente.size()) - 1);
+            druck.setzeRentenbeginn(m_stand.beginn, m_stand.rente[std::size_t(letzte)],
+                                    m_stand.renteAbBeginn);
+            return druck.berechnungdrucken();
+        });
 }
 
 Brieftext::Ergebnis Drucksachen::brieftextHolen(QStringList& zeilen)
@@ -67,12 +92,14 @@ Brieftext::Ergebnis Drucksachen::brieftextHolen(QStringList& zeilen)
     return m_brieftext.holen(zeilen);
 }
 
-void Drucksachen::Bescheiddrucken()
+bool Drucksachen::Bescheiddrucken(const QString& pdfDatei)
 {
     QStringList zeilen;
     if (const Brieftext::Ergebnis e = brieftextHolen(zeilen); !e.ok) {
-        m_meldungen.fehler(e.meldung + QStringLiteral(" Das Anschreiben wurde nicht gedruckt."));
-        return;
+        m_meldungen.fehler(e.meldung + (pdfDatei.isEmpty()
+                                            ? QStringLiteral(" Das Anschreiben wurde nicht gedruckt.")
+                                            : QStringLiteral(" Das Anschreiben wurde nicht gespeichert.")));
+        return false;
     }
     // The pension of the last year row; a table without year rows has only the start
     // credit's pension in row 4.
@@ -88,21 +115,33 @@ void Drucksachen::Bescheiddrucken()
                        .arg(m_stand.rente[std::size_t(index)].alsText(2, trenner),
                             beginn.abschlagProzent.alsText(1, trenner))
                        .arg(beginn.alter.jahre);
-    ausgeben(QStringLiteral("Anschreiben"), QStringLiteral("Zuvora-Anschreiben"), [&](Druckfläche& f) {
-        Bescheiddruck brief(f, m_stand.datensatz, zeilen, rente, trenner, heute());
-        brief.setzeAbschlagszeile(abschlag);
-        return brief.Bescheiddrucken();
-    });
+    return ausgeben(QStringLiteral("Anschreiben"), QStringLiteral("Zuvora-Anschreiben"), pdfDatei,
+                    [&](Druckfläche& f) {
+                        Bescheiddruck brief(f, m_stand.datensatz, zeilen, rente, trenner, heute());
+                        brief.setzeAbschlagszeile(abschlag);
+                        return brief.Bescheiddrucken();
+                    });
 }
 
-void Drucksachen::ausgeben(const QString& art, const QString& titel,
+bool Drucksachen::ausgeben(const QString& art, const QString& titel, const QString& pdfDatei,
                            const std::function<Ergebnis(Druckfläche&)>& inhalt)
 {
+    if (!pdfDatei.isEmpty()) {
+        const Ergebnis e = alsPdf(pdfDatei, titel, inhalt);
+        if (e.ok)
+            m_meldungen.hinweis(QStringLiteral("Der Ausdruck wurde als PDF-Datei gespeichert:\n%1")
+                                    .arg(QDir::toNativeSeparators(pdfDatei)),
+                                QStringLiteral("Zuvora"));
+        else
+            m_meldungen.fehler(QStringLiteral("Die PDF-Datei konnte nicht gespeichert werden: ") + e.meldung);
+        return e.ok;
+    }
     const QString drucker = standarddrucker();
     if (!drucker.isEmpty()) {
-        if (const Ergebnis e = aufDrucker(drucker, titel, inhalt); !e.ok)
+        const Ergebnis e = aufDrucker(drucker, titel, inhalt);
+        if (!e.ok)
             m_meldungen.fehler(QStringLiteral("Der Druck ist fehlgeschlagen: ") + e.meldung);
-        return;
+        return e.ok;
     }
     const QString pfad = pdfPfad(art);
     if (pfad.isEmpty()) {
@@ -110,7 +149,7 @@ void Drucksachen::ausgeben(const QString& art, const QString& titel,
             QStringLiteral("Es ist kein Drucker eingerichtet, und die PDF-Datei kann nicht "
                            "gespeichert werden: Der aktuelle Ordner ist nicht mehr erreichbar. %1")
                 .arg(systemgrund(errno)));
-        return;
+        return false;
     }
     // The same case's earlier PDF is replaced; the user is told so rather than finding out.
     const bool ersetzt = QFileInfo::exists(pfad);
@@ -118,7 +157,7 @@ void Drucksachen::ausgeben(const QString& art, const QString& titel,
         m_meldungen.fehler(QStringLiteral("Es ist kein Drucker eingerichtet, und die PDF-Datei konnte nicht "
                                           "gespeichert werden: ") +
                            e.meldung);
-        return;
+        return false;
     }
     m_meldungen.hinweis(
         QStringLiteral("Es ist kein Drucker eingerichtet. Der Ausdruck wurde als PDF-Datei "
@@ -126,6 +165,7 @@ void Drucksachen::ausgeben(const QString& art, const QString& titel,
             .arg(ersetzt ? QStringLiteral(" und ersetzt die frühere Datei dieses Falls") : QString(),
                  QDir::toNativeSeparators(pfad)),
         QStringLiteral("Zuvora"));
+    return true;
 }
 
 Ergebnis Drucksachen::aufDrucker(const QString& name, const QString& titel,

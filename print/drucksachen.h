@@ -14,6 +14,7 @@ struct Arbeitsstand;
 
 // The printouts and the letter text of the main window. Documents go straight to the
 // default printer; where there is none they are saved as PDF files in the current folder.
+// Either printout can also be saved as a PDF file the user names, printer or not.
 // The calculation prints in landscape and the letter in portrait, each on a job of its own,
 // so that neither changes the other's orientation or the printer's default.
 //
@@ -25,20 +26,25 @@ public:
                 Meldungen& meldungen);
     virtual ~Drucksachen();
 
-    void berechnungdrucken();
-    void Bescheiddrucken();
+    // With a file named, the printout is saved there as PDF instead; true when it was.
+    bool berechnungdrucken(const QString& pdfDatei = {});
+    bool Bescheiddrucken(const QString& pdfDatei = {});
     Brieftext& brieftext() { return m_brieftext; }
     // The PDF file a printout goes to when there is no printer.
     QString pdfPfad(const QString& art) const;
+    // The name offered when the user saves a printout as PDF: "Berechnung-<Nachname>-<Jahr>.pdf"
+    // and "Anschreiben-<Nachname>.pdf", the year being that of the printout's date.
+    QString pdfVorschlagBerechnung() const;
+    QString pdfVorschlagAnschreiben() const;
 
 protected:
     // The name of the default printer, empty when there is none.
     virtual QString standarddrucker() const;
 
 private:
-    // Runs `inhalt` on the default printer or, lacking one, into a PDF file; tells the user
-    // where a PDF went and why a printout failed.
-    void ausgeben(const QString& art, const QString& titel,
+    // Runs `inhalt` into `pdfDatei` if one is named, else on the default printer or, lacking
+    // one, into a PDF file; tells the user where a PDF went and why a printout failed.
+    bool ausgeben(const QString& art, const QString& titel, const QString& pdfDatei,
                   const std::function<Ergebnis(Druckfläche&)>& inhalt);
     Ergebnis aufDrucker(const QString& name, const QString& titel,
                         const std::function<Ergebnis(Druckfläche&)>& inhalt);
@@ -49,6 +55,8 @@ private:
     // The letter text as the file holds it, given the default wording first when it is missing.
     Brieftext::Ergebnis brieftextHolen(QStringList& zeilen);
     QString heute() const;
+    // The surname as a file name may carry it, or "Fall<n>" where there is none.
+    QString nameFürDatei() const;
 
     const Zellenmodell& m_tabelle;
     const Arbeitsstand& m_stand;

@@ -84,10 +84,11 @@ QString text(Element element)
     case Element::Berechnung:
         return QStringLiteral(
             "Es wird ohne vorgeschaltetes Druckmenü ein Ausdruck der Tabelle erstellt, die als "
-            "Anlage zur Rentenauskunft dienen kann.");
+            "Anlage zur Rentenauskunft dienen kann. Als PDF: Strg+B.");
     case Element::Bescheid:
         return QStringLiteral(
-            "Es wird ohne vorgeschaltetes Druckmenü das Titelblatt einer Rentenauskunft gedruckt.");
+            "Es wird ohne vorgeschaltetes Druckmenü das Titelblatt einer Rentenauskunft gedruckt. "
+            "Als PDF: Strg+N.");
     case Element::Blatt:
         return QStringLiteral(
             "Sie können den Text des Anschreibens zur Rentenberechnung hier Ihren Wünschen anpassen.");

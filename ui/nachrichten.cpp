@@ -1,6 +1,7 @@
 #include "ui/nachrichten.h"
 
 #include <QApplication>
+#include <QFileDialog>
 #include <QKeyEvent>
 #include <QPushButton>
 
@@ -8,6 +9,7 @@ namespace {
 
 struct Testantworten {
     QQueue<QMessageBox::StandardButton> antworten;
+    QQueue<QString> speicherorte;
     QList<Nachrichten::Gezeigt> gezeigt;
     bool nurVorbereitet = false;
 };
@@ -69,6 +71,11 @@ void Nachrichten::nurVorbereiteteAntworten(bool an)
     testantworten().nurVorbereitet = an;
 }
 
+void Nachrichten::setzeNächstenSpeicherort(const QString& pfad)
+{
+    testantworten().speicherorte.enqueue(pfad);
+}
+
 QList<Nachrichten::Gezeigt>& Nachrichten::gezeigte()
 {
     return testantworten().gezeigt;
@@ -102,4 +109,23 @@ void Nachrichten::fehler(const QString& text)
 bool Nachrichten::frage(const QString& text, const QString& titel)
 {
     return zeigen(QMessageBox::Question, titel, text, QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
+}
+
+QString Nachrichten::pdfSpeicherort(const QString& titel, const QString& vorschlag)
+{
+    Testantworten& t = testantworten();
+    if (t.nurVorbereitet || !t.speicherorte.isEmpty()) {
+        t.gezeigt.append({titel, vorschlag});
+        if (t.speicherorte.isEmpty())
+            qFatal("Unerwarteter Dateidialog: %s: %s", qPrintable(titel), qPrintable(vorschlag));
+        return t.speicherorte.dequeue();
+    }
+    QFileDialog dialog(m_fenster, titel, vorschlag, QStringLiteral("PDF-Dateien (*.pdf)"));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setDefaultSuffix(QStringLiteral("pdf"));
+    dialog.selectFile(vorschlag);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    return dialog.selectedFiles().constFirst();
 }

@@ -150,6 +150,7 @@ void ZVK::steuerelementeAnlegen()
     erklärbarMachen(m_grid->viewport());
     setMouseTracking(true);
     bedienungEinrichten();
+    pdfBefehleEinrichten();
 }
 
 void ZVK::befehleVerbinden()

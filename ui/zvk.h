@@ -21,6 +21,7 @@
 #include <functional>
 
 class Namensgrid;
+class QAction;
 class QFocusFrame;
 class Rentenbeginnseite;
 class Sozialpanel;
@@ -96,6 +97,12 @@ public:
     void Berechnung_Click() { m_drucksachen.berechnungdrucken(); }
     void Bescheid_Click() { m_drucksachen.Bescheiddrucken(); }
     void Blatt_Click() { m_textbearbeitung.infoladen(); }
+    // "Als PDF speichern ...": asks for a file, offering the printout's name in the documents
+    // folder (zvk_pdf.cpp).
+    void BerechnungAlsPdf_Click();
+    void BescheidAlsPdf_Click();
+    QAction* berechnungAlsPdf() const { return m_berechnungAlsPdf; }
+    QAction* bescheidAlsPdf() const { return m_bescheidAlsPdf; }
     // Closes the letter-text editor without saving, as its own close button does.
     void textfensterSchließen() { m_textbearbeitung.textSchließen(); }
     Drucksachen& drucksachen() { return m_drucksachen; }
@@ -115,6 +122,7 @@ private:
     void steuerelementeAnlegen();
     // Keys, tab order, focus frame and what screen readers hear (zvk_bedienung.cpp).
     void bedienungEinrichten();
+    void pdfBefehleEinrichten();
     void fallistenZugang();
     void kombinationsfelderFüllen();
     void gridVerbinden();
@@ -145,6 +153,8 @@ private:
     QLabel* m_erläuterungen = nullptr;
     Sozialpanel* m_sozialpanel = nullptr;
     Rentenbeginnseite* m_rentenbeginnseite = nullptr;
+    QAction* m_berechnungAlsPdf = nullptr;
+    QAction* m_bescheidAlsPdf = nullptr;
     QHash<QObject*, Erlaeuterungen::Element> m_festeErläuterungen;
 
     Werkzeugleiste m_leiste;

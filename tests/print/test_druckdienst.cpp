@@ -86,9 +86,22 @@ TEST(Druckdienst, BerechnungUndAnschreibenKommenAlsPdfAn)
         EXPECT_GT(box.captured(4).toInt() - box.captured(2).toInt(),
                   box.captured(3).toInt() - box.captured(1).toInt());
 
+        // The letter after the calculation: one portrait page with every word on the paper.
         stand = pdfDateien(ausgabe);
         drucksachen.Bescheiddrucken();
-        EXPECT_FALSE(neueDatei(ausgabe, stand, pfad).isEmpty());
+        const QString brief = neueDatei(ausgabe, stand, pfad);
+        EXPECT_TRUE(brief.contains(QRegularExpression("Pages:\\s+1\\n"))) << brief.toStdString();
+        EXPECT_TRUE(brief.contains(QRegularExpression("Page size:\\s+595(\\.\\d+)? x 84[12]")))
+            << brief.toStdString();
+        const QRegularExpression wort("<word xMin=\"([\\d.]+)\" yMin=\"([\\d.]+)\" xMax=\"([\\d.]+)\" "
+                                      "yMax=\"([\\d.]+)\">");
+        int wörter = 0;
+        for (const auto& m : wort.globalMatch(ausführen("pdftotext", {"-bbox", pfad, "-"}))) {
+            ++wörter;
+            EXPECT_LE(m.captured(3).toDouble(), 595.3) << "Wort endet rechts vom Papier";
+            EXPECT_LE(m.captured(4).toDouble(), 841.9) << "Wort endet unter dem Papier";
+        }
+        EXPECT_GT(wörter, 100);
         EXPECT_TRUE(fall.meldungen.protokoll.isEmpty());
     }
     QDir::setCurrent(vorher);

@@ -163,4 +163,69 @@ TEST_F(PdfTest, EinFehlenderDruckerOderEineVollePlatteSagenEsUndÄndernNichts)
     EXPECT_TRUE(dateien().isEmpty());
 }
 
+// A PDF the user asks for comes whether or not a printer is there, at the place the user
+// chose, with its text selectable and every font embedded, so that it reads the same on the
+// client's computer.
+TEST_F(PdfTest, AufWunschAlsPdfMitEingebettetenSchriften)
+{
+    if (QStandardPaths::findExecutable("pdftotext").isEmpty() ||
+        QStandardPaths::findExecutable("pdffonts").isEmpty())
+        GTEST_SKIP() << "pdftotext/pdffonts (poppler-utils) fehlen";
+    Drucksachenprobe d(fall.tabelle.modell(), fall.stand, fall.ablage, fall.meldungen);
+    d.drucker = "Zuvora-Testdrucker-den-es-nicht-gibt";
+    const QString berechnung = ordner.filePath(d.pdfVorschlagBerechnung());
+    const QString anschreiben = ordner.filePath("Unterordner-gibt-es-nicht/" + d.pdfVorschlagAnschreiben());
+    const QString brief = ordner.filePath(d.pdfVorschlagAnschreiben());
+    EXPECT_TRUE(d.berechnungdrucken(berechnung));
+    EXPECT_FALSE(d.Bescheiddrucken(anschreiben));
+    EXPECT_TRUE(d.Bescheiddrucken(brief));
+    const auto& p = fall.meldungen.protokoll;
+    ASSERT_EQ(p.size(), 3);
+    EXPECT_EQ(p[0].art, "hinweis");
+    EXPECT_TRUE(p[0].text.endsWith(berechnung)) << p[0].text.toStdString();
+    EXPECT_EQ(p[1].art, "fehler");
+    EXPECT_TRUE(p[1].text.startsWith("Die PDF-Datei konnte nicht gespeichert werden: "));
+    EXPECT_TRUE(p[2].text.endsWith(brief));
+
+    for (const auto& [pdf, text] :
+         {std::pair{berechnung, "Hedwig Wendler"}, {brief, "Sehr geehrte Frau Wendler"}}) {
+        SCOPED_TRACE(pdf.toStdString());
+        EXPECT_TRUE(ausführen("pdftotext", {pdf, "-"}).contains(QString::fromUtf8(text)));
+        // pdffonts: two header lines, then one line a font with "emb" in the fourth column
+        // from the right.
+        const QStringList zeilen = ausführen("pdffonts", {pdf}).split(u'\n', Qt::SkipEmptyParts);
+        ASSERT_GT(zeilen.size(), 2);
+        for (const QString& zeile : zeilen.mid(2)) {
+            const QStringList spalten = zeile.split(u' ', Qt::SkipEmptyParts);
+            ASSERT_GE(spalten.size(), 7) << zeile.toStdString();
+            EXPECT_EQ(spalten[spalten.size() - 5], "yes") << zeile.toStdString();
+        }
+    }
+}
+
+// The offered file names carry the surname as a file system of an office takes it.
+TEST(PdfVorschlag, NachnameAlsDateiname)
+{
+    const QString jahr = QString::number(QDate::currentDate().year());
+    const std::pair<const char*, const char*> fälle[] = {
+        {"Wendler", "Wendler"},
+        {"  von  Bülow ", "von Bülow"},
+        {"Meier/Schulz", "Meier_Schulz"},
+        {"A:B*C?\"<>|\\", "A_B_C______"},
+        {"..\\x", "_x"},
+        {"", "Fall3"},
+        {"\t", "Fall3"},
+    };
+    for (const auto& [nachname, name] : fälle) {
+        Rechenfall fall;
+        fall.stand.datensatz.nachname = QString::fromUtf8(nachname);
+        fall.stand.datensatznummer = 3;
+        const Drucksachen d(fall.tabelle.modell(), fall.stand, fall.ablage, fall.meldungen);
+        EXPECT_EQ(d.pdfVorschlagBerechnung(),
+                  QStringLiteral("Berechnung-%1-%2.pdf").arg(QString::fromUtf8(name), jahr));
+        EXPECT_EQ(d.pdfVorschlagAnschreiben(),
+                  QStringLiteral("Anschreiben-%1.pdf").arg(QString::fromUtf8(name)));
+    }
+}
+
 } // namespace

@@ -1,0 +1,113 @@
+#include "fenster.h"
+#include "ui/symbolbild.h"
+#include "ui/werkzeugleiste.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QDate>
+#include <QFileInfo>
+#include <QMenu>
+#include <QStandardPaths>
+#include <QTimer>
+
+namespace {
+
+class PdfSpeichernTest : public FensterTest
+{
+protected:
+    QTemporaryDir ziel;
+
+    void SetUp() override
+    {
+        FensterTest::SetUp();
+        fenster.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&fenster));
+    }
+    void strg(Qt::Key taste)
+    {
+        // The offscreen platform leaves no window active after a popup.
+        fenster.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&fenster));
+        QWidget* fokus = QApplication::focusWidget();
+        QTest::keyClick(fokus ? fokus : &fenster, taste, Qt::ControlModifier);
+    }
+    // Opens the context menu of `w` from the keyboard's menu key and chooses its only entry;
+    // returns the entries the menu showed.
+    QStringList ausDemKontextmenü(QWidget* w)
+    {
+        QStringList einträge;
+        QTimer::singleShot(0, [&einträge] {
+            auto* menü = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+            if (!menü)
+                return;
+            for (const QAction* a : menü->actions())
+                einträge << a->text() + u'\t' + a->shortcut().toString(QKeySequence::NativeText);
+            QTest::keyClick(menü, Qt::Key_Down);
+            QTest::keyClick(menü, Qt::Key_Return);
+        });
+        QContextMenuEvent ereignis(QContextMenuEvent::Keyboard, QPoint(5, 5), w->mapToGlobal(QPoint(5, 5)));
+        QApplication::sendEvent(w, &ereignis);
+        return einträge;
+    }
+};
+
+// Either printout, by its key, from its button's menu and from its picture's: the dialog
+// offers the printout's name in the documents folder, the PDF lands where the user chose,
+// and a cancelled dialog writes nothing and says nothing.
+TEST_F(PdfSpeichernTest, TasteUndKontextmenüSpeichernDortWoDerNutzerWill)
+{
+    const Werkzeugleiste& l = fenster.werkzeugleiste();
+    const QString name = fenster.stand().datensatz.nachname.trimmed();
+    ASSERT_FALSE(name.isEmpty());
+    const QString jahr = QString::number(QDate::currentDate().year());
+    enum Weg { Taste, Knopfmenü, Bildmenü };
+    struct Fall {
+        QPushButton* knopf;
+        QWidget* bild;
+        Qt::Key taste;
+        QString vorschlag, kürzel;
+    };
+    const Fall fälle[] = {
+        {l.berechnung, l.picture6, Qt::Key_B, "Berechnung-" + name + '-' + jahr + ".pdf", "Strg+B"},
+        {l.bescheid, l.picture5, Qt::Key_N, "Anschreiben-" + name + ".pdf", "Strg+N"},
+    };
+    for (const Fall& f : fälle) {
+        for (const Weg weg : {Taste, Knopfmenü, Bildmenü}) {
+            SCOPED_TRACE(f.vorschlag.toStdString() + " Weg " + std::to_string(weg));
+            Nachrichten::gezeigte().clear();
+            const QString pfad = ziel.filePath(QString::number(weg) + f.vorschlag);
+            Nachrichten::setzeNächstenSpeicherort(pfad);
+            Nachrichten::setzeNächsteAntwort(QMessageBox::Ok);
+            if (weg == Taste)
+                strg(f.taste);
+            else
+                EXPECT_EQ(ausDemKontextmenü(weg == Knopfmenü ? f.knopf : f.bild),
+                          QStringList{"Als PDF speichern ...\t" +
+                                      QKeySequence(Qt::CTRL | f.taste).toString(QKeySequence::NativeText)});
+            const auto& gezeigt = Nachrichten::gezeigte();
+            ASSERT_EQ(gezeigt.size(), 2);
+            const QFileInfo angeboten(gezeigt[0].text);
+            EXPECT_EQ(angeboten.fileName(), f.vorschlag);
+            const QString dokumente = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+            EXPECT_EQ(angeboten.absolutePath(), QFileInfo(dokumente).isDir() ? dokumente : QDir::homePath());
+            QFile pdf(pfad);
+            ASSERT_TRUE(pdf.open(QIODevice::ReadOnly));
+            EXPECT_TRUE(pdf.read(5) == "%PDF-");
+            EXPECT_TRUE(gezeigt[1].text.endsWith(QDir::toNativeSeparators(pfad)));
+        }
+        // Abbrechen in the dialog.
+        Nachrichten::gezeigte().clear();
+        const QStringList vorher = QDir(ziel.path()).entryList(QDir::Files);
+        Nachrichten::setzeNächstenSpeicherort(QString());
+        strg(f.taste);
+        EXPECT_EQ(Nachrichten::gezeigte().size(), 1);
+        EXPECT_EQ(QDir(ziel.path()).entryList(QDir::Files), vorher);
+        // The explanation line and the tooltip name the key; the line is as wide as the window.
+        EXPECT_TRUE(f.knopf->toolTip().endsWith("Als PDF: " + f.kürzel + '.'));
+        const QLabel* zeile = fenster.erläuterungen();
+        EXPECT_LE(zeile->fontMetrics().horizontalAdvance(u' ' + f.knopf->toolTip()),
+                  zeile->contentsRect().width());
+    }
+}
+
+} // namespace
