@@ -1,33 +1,42 @@
 #include "ui/zellenzeichner.h"
 
+#include <QPaintDevice>
 #include <QPainter>
 #include <QTextLayout>
 #include <QtMath>
 
-namespace {
-
-// Lays the text out and draws it where the style puts an item text, so that a cell looks the
-// same whichever paints it: on one line as wide as the cell less the margin, aligned
-// on it, and vertically on whole pixels of the line's rounded-up height.
-void textZeichnen(QPainter* maler, const QRect& zelle, Qt::Alignment lage, const QFont& schrift,
-                  const QString& text)
+// Draws the text where the style puts an item text, so that a cell looks the same whichever
+// paints it: on one line as wide as the cell less the margin, aligned on it, and vertically
+// on whole pixels of the line's rounded-up height.
+void Zellenzeichner::textZeichnen(QPainter* maler, const QRect& zelle, Qt::Alignment lage,
+                                  const QFont& schrift, const QString& text) const
 {
-    const int rand = Zellenzeichner::Textrand;
+    const int rand = Textrand;
     const QRect raum = zelle.adjusted(rand, 0, -rand, 0);
-    QTextOption umbruch(lage);
+    const Satz& satz =
+        gesetzt({text, schrift, raum.width(), int(lage), maler->device()->logicalDpiY()}, maler->device());
+    const int oben = QStyle::alignedRect(Qt::LeftToRight, lage, QSize(raum.width(), satz.höhe), raum).top();
+    for (const QGlyphRun& lauf : satz.glyphen)
+        maler->drawGlyphRun(QPointF(raum.left(), oben), lauf);
+}
+
+const Zellenzeichner::Satz& Zellenzeichner::gesetzt(const Satzart& art, const QPaintDevice* gerät) const
+{
+    const auto gefunden = m_sätze.constFind(art);
+    if (gefunden != m_sätze.cend())
+        return *gefunden;
+    if (m_sätze.size() >= Satzvorrat)
+        m_sätze.clear();
+    QTextOption umbruch(Qt::Alignment(art.lage));
     umbruch.setWrapMode(QTextOption::ManualWrap);
-    QTextLayout satz(text, schrift, maler->device());
+    QTextLayout satz(art.text, art.schrift, gerät);
     satz.setTextOption(umbruch);
     satz.beginLayout();
     QTextLine zeile = satz.createLine();
-    zeile.setLineWidth(raum.width());
+    zeile.setLineWidth(art.breite);
     satz.endLayout();
-    const int höhe = qCeil(zeile.height());
-    const int oben = QStyle::alignedRect(Qt::LeftToRight, lage, QSize(raum.width(), höhe), raum).top();
-    satz.draw(maler, QPointF(raum.left(), oben));
+    return *m_sätze.insert(art, Satz{satz.glyphRuns(), qCeil(zeile.height())});
 }
-
-} // namespace
 
 void Zellenzeichner::paint(QPainter* maler, const QStyleOptionViewItem& option,
                            const QModelIndex& index) const

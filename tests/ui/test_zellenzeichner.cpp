@@ -81,6 +81,31 @@ TEST_P(ZellenzeichnerTest, SiehtAusWieDerStil)
     EXPECT_GT(rahmenpunkte, 0);
 }
 
+// One text in several forms in one grid: each cell shows it in its own font and place, however
+// often the grid has drawn it before in another.
+TEST(Zellenzeichner, GleicherTextInVielenFormen)
+{
+    Zellenmodell modell(3, 4);
+    for (int zeile = 0; zeile < 3; ++zeile)
+        for (int spalte = 0; spalte < 4; ++spalte)
+            modell.setzeText(zeile, spalte, QStringLiteral("4,00"));
+    modell.setzeSchriftgröße(0, 1, 12);
+    modell.setzeFett(1, 1, true);
+    modell.setzeAusrichtung(0, 2, Qt::AlignLeft | Qt::AlignVCenter);
+    modell.setzeAusrichtung(1, 2, Qt::AlignHCenter | Qt::AlignBottom);
+    Tabellenansicht ansicht;
+    ansicht.setzeModell(&modell);
+    ansicht.setzeSpaltenbreitenTwips({600, 900, 900, 1500});
+    ansicht.setzeZeilenhöheTwips(1, 255 * 2);
+    ansicht.resize(260, 120);
+    ansicht.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&ansicht));
+    ansicht.clearFocus();
+    QAbstractItemDelegate* eigener = ansicht.itemDelegate();
+    const QImage zweimal = (zeichnen(ansicht, eigener), zeichnen(ansicht, eigener));
+    EXPECT_EQ(zweimal, zeichnen(ansicht, new QStyledItemDelegate(&ansicht)));
+}
+
 INSTANTIATE_TEST_SUITE_P(
     Tabellenansicht, ZellenzeichnerTest,
     ::testing::Values(Zellenform{"Zahl", "30000,00", 0, false, {}, {}},
