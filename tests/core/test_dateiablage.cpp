@@ -8,6 +8,7 @@
 #include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <csignal>
+#include <cstring>
 #include <gtest/gtest.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
@@ -239,3 +240,23 @@ TEST(VolleFestplatte, UlimitLässtDieAlteDateiStehen)
 }
 
 } // namespace
+
+// Whatever number or wording the system gives, the user reads a German sentence: every
+// error number and every English text of the C library and of Qt comes out translated,
+// ending with a full stop.
+TEST(Systemgrund, JederGrundIstEinDeutscherSatz)
+{
+    QStringList englisch{"Filename refers to a directory", "No file engine available", "Unknown error", ""};
+    for (int nummer = 1; nummer < 134; ++nummer)
+        englisch << QString::fromLocal8Bit(std::strerror(nummer));
+    for (int nummer = 1; nummer < 134; ++nummer) {
+        const QString grund = systemgrund(nummer);
+        EXPECT_TRUE(grund.endsWith(u'.') && !englisch.contains(grund))
+            << nummer << ' ' << grund.toStdString();
+    }
+    for (const QString& text : englisch) {
+        const QString grund = systemgrund(text + QStringLiteral(" (Datei atv.txt)"));
+        EXPECT_TRUE(grund.endsWith(u'.') && !grund.contains(text.isEmpty() ? QStringLiteral("error") : text))
+            << text.toStdString() << " -> " << grund.toStdString();
+    }
+}
