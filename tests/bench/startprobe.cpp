@@ -14,12 +14,24 @@
 #include <ctime>
 
 #if defined(ZUVORA_PROBE_PROGRAMM)
+#include "core/sperre.h"
 #include "ui/zvk.h"
+
+#include <QFile>
 #elif defined(ZUVORA_PROBE_GEWOEHNLICH)
 #include "gewoehnlich.h"
 #endif
 
 namespace {
+
+// What a normal end leaves behind, done without the teardown: the program's lock file goes,
+// or the next measured start would find it stale and spend its time clearing it.
+void aufräumen()
+{
+#if defined(ZUVORA_PROBE_PROGRAMM)
+    QFile::remove(Sperre::sperrpfad(QStringLiteral("atv.txt")));
+#endif
+}
 
 class ErsterAnblick : public QObject
 {
@@ -43,6 +55,7 @@ public:
                             std::fputs(zeile, stderr);
                         std::fclose(karte);
                     }
+                aufräumen();
                 std::_Exit(0);
             });
         }
