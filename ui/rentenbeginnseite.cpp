@@ -54,6 +54,13 @@ Rentenbeginnseite::Rentenbeginnseite(QWidget* fenster, Rechentabelle& rechentabe
 {
     setAccessibleName(QStringLiteral("Rentenbeginn und Entgeltsteigerung"));
     setFont(arial(12));
+    hide();
+}
+
+void Rentenbeginnseite::bereitstellen()
+{
+    if (m_rentenbeginn)
+        return;
     m_überschrift = new QLabel(this);
     m_überschrift->setFont(arial(12, true));
 
@@ -114,7 +121,6 @@ Rentenbeginnseite::Rentenbeginnseite(QWidget* fenster, Rechentabelle& rechentabe
     connect(m_rentenbeginn, &QComboBox::currentIndexChanged, this, &Rentenbeginnseite::rechnungZeigen);
     connect(m_übernehmen, &QPushButton::clicked, this, &Rentenbeginnseite::Übernehmen_Click);
     connect(m_abbrechen, &QPushButton::clicked, this, &Rentenbeginnseite::Abbrechen_Click);
-    hide();
 }
 
 int Rentenbeginnseite::gewählt() const
@@ -124,6 +130,7 @@ int Rentenbeginnseite::gewählt() const
 
 void Rentenbeginnseite::öffnen()
 {
+    bereitstellen();
     const Datensatz satz = m_tabelle.datei().lesen(m_tabelle.stand().datensatznummer);
     const int geburtsjahr = rechengeburtsjahr(satz);
     m_überschrift->setText(QStringLiteral("Rentenbeginn und Entgeltsteigerung für %1 %2, Jahrgang %3")
@@ -168,6 +175,7 @@ void Rentenbeginnseite::rechnungZeigen()
 
 void Rentenbeginnseite::Übernehmen_Click()
 {
+    bereitstellen();
     const Festkomma steigerung = Festkomma::ausDouble(m_steigerung->value()).wieAngezeigt(2);
     m_tabelle.einstellungenSpeichern(gewählt(), steigerung);
     emit beendet();

@@ -11,7 +11,8 @@ class Rechentabelle;
 // The page where a case gets its pension start and the yearly increase of carried-forward
 // pay. It takes the table's place, as the case list and the parental-leave panel do, and
 // opens from the headline (a click on it) or with Alt+R. Übernehmen (Enter) stores both in
-// the case and computes it again; Abbrechen (Esc) leaves the case as it is.
+// the case and computes it again; Abbrechen (Esc) leaves the case as it is. Its controls are
+// made when first needed: most sessions never open the page.
 class Rentenbeginnseite : public QWidget
 {
     Q_OBJECT
@@ -22,11 +23,12 @@ public:
     void Übernehmen_Click();
     void Abbrechen_Click();
 
-    QComboBox* rentenbeginn() const { return m_rentenbeginn; }
-    QDoubleSpinBox* steigerung() const { return m_steigerung; }
-    QLabel* rechnung() const { return m_rechnung; }
-    QPushButton* übernehmen() const { return m_übernehmen; }
-    QPushButton* abbrechen() const { return m_abbrechen; }
+    // The controls, made if they are not yet.
+    QComboBox* rentenbeginn() { return bereitstellen(), m_rentenbeginn; }
+    QDoubleSpinBox* steigerung() { return bereitstellen(), m_steigerung; }
+    QLabel* rechnung() { return bereitstellen(), m_rechnung; }
+    QPushButton* übernehmen() { return bereitstellen(), m_übernehmen; }
+    QPushButton* abbrechen() { return bereitstellen(), m_abbrechen; }
 
     // The explanation texts of the page's two settings.
     static QString rentenbeginnErläuterung();
@@ -43,6 +45,7 @@ protected:
     bool eventFilter(QObject* objekt, QEvent* ereignis) override;
 
 private:
+    void bereitstellen();
     void rechnungZeigen();
     int gewählt() const;
 

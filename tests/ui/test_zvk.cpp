@@ -2,11 +2,14 @@
 #include "core/webadresse.h"
 #include "fenster.h"
 #include "ui/namensgrid.h"
+#include "ui/rentenbeginnseite.h"
 #include "ui/symbolbild.h"
 #include "ui/tabellenansicht.h"
 #include "ui/zvk.h"
 
 #include <QApplication>
+#include <QComboBox>
+#include <QDoubleSpinBox>
 #include <QMouseEvent>
 #include <QTemporaryDir>
 #include <QTest>
@@ -245,6 +248,27 @@ TEST_F(ZVKTest, KnöpfeUndSymboleÖffnenIhreSeiten)
     EXPECT_EQ(geöffnet[4].toString(), hilfe);
     EXPECT_EQ(geöffnet[5].toString(), hilfe);
     EXPECT_TRUE(fenster.isVisible());
+}
+
+// The pension-start page is made when first opened and then works as if it had always been
+// there: Alt+R shows it with the case's values, Enter stores a changed increase.
+TEST_F(ZVKTest, RentenbeginnseiteEntstehtBeimErstenÖffnen)
+{
+    Rentenbeginnseite* seite = fenster.rentenbeginnseite();
+    EXPECT_TRUE(seite->findChildren<QWidget*>().isEmpty());
+    fenster.activateWindow();
+    fenster.grid()->setFocus();
+    QTest::keyClick(fenster.grid(), Qt::Key_R, Qt::AltModifier);
+    ASSERT_TRUE(seite->isVisible());
+    EXPECT_TRUE(fenster.grid()->isHidden());
+    EXPECT_TRUE(seite->rentenbeginn()->hasFocus());
+    EXPECT_EQ(seite->steigerung()->value(), 0.0);
+    seite->steigerung()->setValue(2.5);
+    QTest::keyClick(seite->rentenbeginn(), Qt::Key_Return);
+    EXPECT_FALSE(seite->isVisible());
+    EXPECT_TRUE(fenster.grid()->isVisible());
+    seite->öffnen();
+    EXPECT_EQ(seite->steigerung()->value(), 2.5);
 }
 
 TEST_F(ZVKTest, SymboleRufenDieDruckbefehleIhrerKnöpfe)
