@@ -16,13 +16,17 @@ class PdfSpeichernTest : public FensterTest
 {
 protected:
     QTemporaryDir ziel;
+    QString vorher = QDir::currentPath();
 
     void SetUp() override
     {
+        // The letter's text file is read from, or first written to, the current folder.
+        ASSERT_TRUE(QDir::setCurrent(ordner.path()));
         FensterTest::SetUp();
         fenster.activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(&fenster));
     }
+    void TearDown() override { QDir::setCurrent(vorher); }
     void strg(Qt::Key taste)
     {
         // The offscreen platform leaves no window active after a popup.
