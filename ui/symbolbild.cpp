@@ -5,20 +5,28 @@
 #include <QGuiApplication>
 #include <QMouseEvent>
 #include <QPainter>
+#include <limits>
 
 namespace Symbole {
 
-QIcon symbol(const QString& name)
+QIcon symbol(const QString& name, qreal pixelverhältnis)
 {
-    // The pixels are part of the program: no image plugin is looked for, nothing decoded.
-    // QIcon picks the drawing at twice the size where the screen wants it.
+    // The pixels are part of the program: no image plugin is looked for, no format decoded.
+    // QIcon picks the drawing at twice the size where the screen wants it; where it never
+    // will, it is left packed.
     QIcon icon;
     for (int i = 0; i < Symbolpixel::anzahl; ++i) {
         const Symbolpixel& s = Symbolpixel::alle[i];
-        if (name != QLatin1String(s.name))
+        if (name != QLatin1String(s.name) || (s.stufe > 1 && pixelverhältnis <= 1))
             continue;
-        QImage bild(reinterpret_cast<const uchar*>(s.pixel), s.breite, s.höhe, s.breite * 4,
-                    QImage::Format_ARGB32_Premultiplied);
+        auto* pixel = new QByteArray(qUncompress(s.gepackt, s.länge));
+        if (pixel->size() != qsizetype(s.breite) * s.höhe * 4) {
+            delete pixel;
+            continue;
+        }
+        QImage bild(
+            reinterpret_cast<const uchar*>(pixel->constData()), s.breite, s.höhe, s.breite * 4,
+            QImage::Format_ARGB32_Premultiplied, [](void* p) { delete static_cast<QByteArray*>(p); }, pixel);
         bild.setDevicePixelRatio(s.stufe);
         icon.addPixmap(QPixmap::fromImage(bild));
     }
@@ -27,21 +35,21 @@ QIcon symbol(const QString& name)
 
 QIcon fenstersymbol()
 {
-    return symbol(QStringLiteral("zuvora"));
+    return symbol(QStringLiteral("zuvora"), std::numeric_limits<qreal>::max());
 }
 
 QCursor zeiger()
 {
     const qreal dpr = qApp ? qGuiApp->devicePixelRatio() : 1.0;
-    const QPixmap bild = symbol(QStringLiteral("zeiger")).pixmap(QSize(32, 32), dpr);
+    const QPixmap bild = symbol(QStringLiteral("zeiger"), dpr).pixmap(QSize(32, 32), dpr);
     // The tip of the arrow sits in the drawing's top left corner.
     return QCursor(bild, 1, 1);
 }
 
 } // namespace Symbole
 
-Symbolbild::Symbolbild(const QIcon& symbol, QSize eigeneGröße, QWidget* parent)
-    : QWidget(parent), m_symbol(symbol), m_eigeneGröße(eigeneGröße)
+Symbolbild::Symbolbild(const QString& name, QSize eigeneGröße, QWidget* parent)
+    : QWidget(parent), m_name(name), m_eigeneGröße(eigeneGröße)
 {}
 
 void Symbolbild::paintEvent(QPaintEvent*)
@@ -51,6 +59,12 @@ void Symbolbild::paintEvent(QPaintEvent*)
     QRect ziel(QPoint(0, 0), gezeigt);
     ziel.moveCenter(rect().center());
     QPainter maler(this);
+    const qreal pixelverhältnis = maler.device()->devicePixelRatio();
+    // A screen with more pixels than the drawing was unpacked for gets it anew.
+    if (m_symbol.isNull() || (pixelverhältnis > 1 && m_pixelverhältnis <= 1)) {
+        m_symbol = Symbole::symbol(m_name, pixelverhältnis);
+        m_pixelverhältnis = pixelverhältnis;
+    }
     m_symbol.paint(&maler, ziel);
 }
 

@@ -1,5 +1,5 @@
-// Build step: turns the shipped PNG drawings into C++ arrays of ready pixels, so that the
-// program shows its pictures without looking for image plugins or decoding anything.
+// Build step: turns the shipped PNG drawings into C++ arrays of ready pixels, packed, so that
+// the program shows its pictures without looking for image plugins or decoding a format.
 // Aufruf: symbolpixel_erzeugen AUSGABE.cpp NAME=BILD.png[,BILD@2x.png] ...
 #include <QFile>
 #include <QImage>
@@ -32,19 +32,21 @@ int main(int argc, char* argv[])
                 std::fprintf(stderr, "%s lässt sich nicht lesen\n", qPrintable(dateien[stufe]));
                 return 1;
             }
-            aus << "const quint32 pixel" << nummer << "[] = {";
-            for (int y = 0; y < bild.height(); ++y) {
-                const auto* zeile = reinterpret_cast<const quint32*>(bild.constScanLine(y));
-                for (int x = 0; x < bild.width(); ++x)
-                    aus << ((x % 8) ? " " : "\n    ") << "0x" << QString::number(zeile[x], 16) << "u,";
-            }
+            QByteArray pixel;
+            for (int y = 0; y < bild.height(); ++y)
+                pixel.append(reinterpret_cast<const char*>(bild.constScanLine(y)), bild.width() * 4);
+            const QByteArray gepackt = qCompress(pixel, 9);
+            aus << "const uchar pixel" << nummer << "[] = {";
+            for (int i = 0; i < gepackt.size(); ++i)
+                aus << ((i % 16) ? " " : "\n    ") << int(uchar(gepackt[i])) << ",";
             aus << "\n};\n";
-            tabelle += QStringLiteral("    {\"%1\", %2, %3, %4, pixel%5},\n")
+            tabelle += QStringLiteral("    {\"%1\", %2, %3, %4, pixel%5, %6},\n")
                            .arg(name)
                            .arg(stufe + 1)
                            .arg(bild.width())
                            .arg(bild.height())
-                           .arg(nummer);
+                           .arg(nummer)
+                           .arg(gepackt.size());
             ++nummer;
         }
     }

@@ -25,7 +25,7 @@ QPushButton* knopf(QWidget* fenster, const QCursor& zeiger, const QString& text,
 Symbolbild* bild(QWidget* fenster, const QCursor& zeiger, const char* name, QSize eigeneGröße, int links,
                  int oben, int breite, int höhe)
 {
-    auto* p = new Symbolbild(Symbole::symbol(QString::fromLatin1(name)), eigeneGröße, fenster);
+    auto* p = new Symbolbild(QString::fromLatin1(name), eigeneGröße, fenster);
     p->setCursor(zeiger);
     platzieren(p, links, oben, breite, höhe);
     Zugang::alsSchmuck(p);
