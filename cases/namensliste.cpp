@@ -76,7 +76,9 @@ QString ohneRandblanks(const QString& text)
 
 Namensliste::Namensliste(Rechentabelle& tabelle, QObject* parent)
     : QObject(parent), m_tabelle(tabelle), m_modell(Zeilen, Spalten)
-{}
+{
+    setzeAktuelleZelle(LetzteFallzeile, nr(Listenspalte::Wohnort));
+}
 
 QVector<int> Namensliste::spaltenbreiten(int listenbreite)
 {
@@ -143,7 +145,7 @@ void Namensliste::namensgridfüllen()
 
 bool Namensliste::Namensgrid_Click()
 {
-    if (m_spalte != nr(Listenspalte::Fall) || !inFallzeile())
+    if (aktuelleSpalte() != nr(Listenspalte::Fall) || !inFallzeile())
         return false;
 
     QList<std::pair<int, Datensatz>> sätze;
@@ -178,7 +180,7 @@ bool Namensliste::Namensgrid_Click()
             return false;
         }
     }
-    m_tabelle.stand().datensatznummer = fallAusZeile(m_zeile);
+    m_tabelle.stand().datensatznummer = fallAusZeile(aktuelleZeile());
     m_tabelle.datensatzholen();
     m_tabelle.atvberechnen();
     return true;
@@ -186,23 +188,23 @@ bool Namensliste::Namensgrid_Click()
 
 void Namensliste::Namensgrid_KeyPress(char16_t zeichen)
 {
-    if (!inFallzeile() || m_spalte == nr(Listenspalte::Fall))
+    if (!inFallzeile() || aktuelleSpalte() == nr(Listenspalte::Fall))
         return;
     if (zeichen == Taste::Eingabe) {
         // The list has no column after the town: Enter there leaves the current cell alone.
-        if (m_spalte < nr(Listenspalte::Wohnort))
-            setzeAktuelleZelle(m_zeile, m_spalte + 1);
+        if (aktuelleSpalte() < nr(Listenspalte::Wohnort))
+            setzeAktuelleZelle(aktuelleZeile(), aktuelleSpalte() + 1);
         return;
     }
     if (zeichen == Taste::Rückschritt) {
-        const QString text = m_modell.text(m_zeile, m_spalte);
+        const QString text = m_modell.text(aktuelleZeile(), aktuelleSpalte());
         if (!text.isEmpty())
-            m_modell.setzeText(m_zeile, m_spalte, text.chopped(1));
+            m_modell.setzeText(aktuelleZeile(), aktuelleSpalte(), text.chopped(1));
         return;
     }
 
-    const int w = breite(m_spalte);
-    switch (Listenspalte(m_spalte)) {
+    const int w = breite(aktuelleSpalte());
+    switch (Listenspalte(aktuelleSpalte())) {
     case Listenspalte::Tag:
         if (ziffer(zeichen))
             zifferfeld(zeichen, w, 0, 31);
@@ -219,7 +221,7 @@ void Namensliste::Namensgrid_KeyPress(char16_t zeichen)
         break;
     default: {
         // Insurance number, street and town take digits, and with them the slash ("12/3").
-        const bool ziffernErlaubt = m_spalte >= nr(Listenspalte::Versicherungsnummer);
+        const bool ziffernErlaubt = aktuelleSpalte() >= nr(Listenspalte::Versicherungsnummer);
         if (satzzeichen(zeichen) || buchstabe(zeichen) ||
             (ziffernErlaubt && (ziffer(zeichen) || zeichen == u'/')))
             textzeichen(zeichen, w);
@@ -230,7 +232,7 @@ void Namensliste::Namensgrid_KeyPress(char16_t zeichen)
 // Blanks the user typed at the end stay as one, so that a second word can follow.
 void Namensliste::textzeichen(char16_t zeichen, int breite)
 {
-    const QString alt = m_modell.text(m_zeile, m_spalte);
+    const QString alt = m_modell.text(aktuelleZeile(), aktuelleSpalte());
     QString text = ohneRandblanks(alt);
     if (alt.endsWith(u' '))
         text += u' ';
@@ -238,14 +240,14 @@ void Namensliste::textzeichen(char16_t zeichen, int breite)
         text += QChar(zeichen);
         zählerSetzen(breite - int(text.size()));
     }
-    m_modell.setzeText(m_zeile, m_spalte, text);
+    m_modell.setzeText(aktuelleZeile(), aktuelleSpalte(), text);
 }
 
 // Day, month and year. A value is checked once all its digits are in (a single day digit
 // cannot exceed 31); größter 0 means the field takes any value, as the month does.
 void Namensliste::zifferfeld(char16_t zeichen, int breite, int kleinster, int größter)
 {
-    const QString getrimmt = ohneRandblanks(m_modell.text(m_zeile, m_spalte));
+    const QString getrimmt = ohneRandblanks(m_modell.text(aktuelleZeile(), aktuelleSpalte()));
     if (getrimmt.size() >= breite)
         return;
     QString text = getrimmt + QChar(zeichen);
@@ -254,19 +256,17 @@ void Namensliste::zifferfeld(char16_t zeichen, int breite, int kleinster, int gr
         if (wert < kleinster || wert > größter)
             text.clear();
     }
-    m_modell.setzeText(m_zeile, m_spalte, text);
+    m_modell.setzeText(aktuelleZeile(), aktuelleSpalte(), text);
     zählerSetzen(breite - int(text.size()));
 }
 
 void Namensliste::Namensgrid_KeyDown(int taste)
 {
-    if (taste == Qt::Key_Delete && inFallzeile() && m_spalte > nr(Listenspalte::Fall))
-        m_modell.setzeText(m_zeile, m_spalte, QString());
+    if (taste == Qt::Key_Delete && inFallzeile() && aktuelleSpalte() > nr(Listenspalte::Fall))
+        m_modell.setzeText(aktuelleZeile(), aktuelleSpalte(), QString());
 }
 
 void Namensliste::setzeAktuelleZelle(int zeile, int spalte)
 {
-    m_zeile = std::clamp(zeile, ErsteFallzeile, Zählerzeile);
-    m_spalte = std::clamp(spalte, 0, Spalten - 1);
-    emit aktuelleZelleGesetzt(m_zeile, m_spalte);
+    m_auswahl.setzen(std::clamp(zeile, ErsteFallzeile, Zählerzeile), std::clamp(spalte, 0, Spalten - 1));
 }

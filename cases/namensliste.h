@@ -1,5 +1,6 @@
 #pragma once
 
+#include "table/zellenauswahl.h"
 #include "table/zellenmodell.h"
 
 #include <QObject>
@@ -69,18 +70,23 @@ public:
     // Qt's key code; only Delete does something here.
     void Namensgrid_KeyDown(int taste);
 
-    int aktuelleZeile() const { return m_zeile; }
-    int aktuelleSpalte() const { return m_spalte; }
+    // The current cell, shared with the grid that shows the list.
+    Zellenauswahl& auswahl() { return m_auswahl; }
+    int aktuelleZeile() const { return m_auswahl.zeile(); }
+    int aktuelleSpalte() const { return m_auswahl.spalte(); }
     // Header rows cannot become the current cell; the cell is kept inside the list.
     void setzeAktuelleZelle(int zeile, int spalte);
-    void bewegen(int zeilen, int spalten) { setzeAktuelleZelle(m_zeile + zeilen, m_spalte + spalten); }
-
-signals:
-    void aktuelleZelleGesetzt(int zeile, int spalte);
+    void bewegen(int zeilen, int spalten)
+    {
+        setzeAktuelleZelle(aktuelleZeile() + zeilen, aktuelleSpalte() + spalten);
+    }
 
 private:
-    bool inFallzeile() const { return m_zeile >= ErsteFallzeile && m_zeile <= LetzteFallzeile; }
-    void zählerSetzen(int rest) { m_modell.setzeText(Zählerzeile, m_spalte, QString::number(rest)); }
+    bool inFallzeile() const
+    {
+        return aktuelleZeile() >= ErsteFallzeile && aktuelleZeile() <= LetzteFallzeile;
+    }
+    void zählerSetzen(int rest) { m_modell.setzeText(Zählerzeile, aktuelleSpalte(), QString::number(rest)); }
     void textzeichen(char16_t zeichen, int breite);
     void zifferfeld(char16_t zeichen, int breite, int kleinster, int größter);
 
@@ -88,6 +94,5 @@ private:
     Zellenmodell m_modell;
     // The texts as filled from the file: a cell that still shows its text was not changed.
     std::array<std::array<QString, Spalten>, 7> m_gefüllt;
-    int m_zeile = LetzteFallzeile;
-    int m_spalte = nr(Listenspalte::Wohnort);
+    Zellenauswahl m_auswahl{&m_modell};
 };

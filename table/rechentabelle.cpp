@@ -110,6 +110,7 @@ Rechentabelle::Rechentabelle(Arbeitsstand& stand, Falldatei& datei, Meldungen& m
     vorlesen.ersteZeile = Jahreszeile::Erste;
     vorlesen.zeilenname = [this](int zeile) { return m_modell.text(zeile, nr(Spalte::Jahr)).trimmed(); };
     m_modell.setzeVorlesen(std::move(vorlesen));
+    setzeAktuelleZelle(0, 0);
 }
 
 QVector<int> Rechentabelle::spaltenbreiten(int tabellenbreite)
@@ -118,13 +119,6 @@ QVector<int> Rechentabelle::spaltenbreiten(int tabellenbreite)
     for (double anteil : Spaltenanteile)
         breiten.append(int(std::lround(anteil * tabellenbreite)));
     return breiten;
-}
-
-void Rechentabelle::setzeAktuelleZelle(int zeile, int spalte)
-{
-    m_zeile = zeile;
-    m_spalte = spalte;
-    emit aktuelleZelleGesetzt(zeile, spalte);
 }
 
 void Rechentabelle::datensatzholen()
@@ -159,11 +153,12 @@ bool Rechentabelle::aktuellenSatzSpeichern()
 
 void Rechentabelle::setzeAktuellenText(const QString& text)
 {
-    m_modell.setzeText(m_zeile, m_spalte, text);
-    if (m_zeile <= Jahreszeile::Erste || m_zeile > letzteZeile())
+    const int zeile = aktuelleZeile();
+    m_modell.setzeText(zeile, aktuelleSpalte(), text);
+    if (zeile <= Jahreszeile::Erste || zeile > letzteZeile())
         return;
-    const auto i = std::size_t(Jahreszeile::index(m_zeile));
-    switch (Spalte(m_spalte)) {
+    const auto i = std::size_t(Jahreszeile::index(zeile));
+    switch (Spalte(aktuelleSpalte())) {
     case Spalte::Entgelt: m_stand.entgelt[i] = Festkomma::ausText(text); break;
     case Spalte::Elternzeit: m_stand.elternzeit[i] = Festkomma::ausText(text); break;
     case Spalte::Bonus: m_stand.bonus[i] = Festkomma::ausText(text); break;

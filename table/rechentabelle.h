@@ -4,6 +4,7 @@
 #include "core/hochrechnung.h"
 #include "core/sozialekomponente.h"
 #include "table/tabellenaufbau.h"
+#include "table/zellenauswahl.h"
 #include "table/zellenmodell.h"
 
 #include <QObject>
@@ -73,10 +74,16 @@ public:
     // The number of year rows after 2001.
     int jahreszeilen() const { return Jahreszeile::folgejahre(m_modell.rowCount()); }
 
-    int aktuelleZeile() const { return m_zeile; }
-    int aktuelleSpalte() const { return m_spalte; }
-    void setzeAktuelleZelle(int zeile, int spalte);
-    QString aktuellerText() const { return m_modell.text(m_zeile, m_spalte); }
+    // The current cell, shared with the grid that shows the table.
+    Zellenauswahl& auswahl() { return m_auswahl; }
+    int aktuelleZeile() const { return m_auswahl.zeile(); }
+    int aktuelleSpalte() const { return m_auswahl.spalte(); }
+    // The program's moves leave the grid where the user is working.
+    void setzeAktuelleZelle(int zeile, int spalte)
+    {
+        m_auswahl.setzen(zeile, spalte, Zellenauswahl::Ansicht::Bleibt);
+    }
+    QString aktuellerText() const { return m_modell.text(aktuelleZeile(), aktuelleSpalte()); }
     // Text typed into an input cell of a year counts at once, as the cell shows it.
     void setzeAktuellenText(const QString& text);
 
@@ -91,7 +98,6 @@ signals:
     void bediensteterGesetzt(const QString& text);
     void rentenkopfGesetzt(const QString& text);
     void rentenbeschriftungGesetzt(const QString& text);
-    void aktuelleZelleGesetzt(int zeile, int spalte);
 
 private:
     void jahreszeileFüllen(int zeile);
@@ -100,8 +106,7 @@ private:
     Falldatei& m_datei;
     Meldungen& m_meldungen;
     Zellenmodell m_modell;
-    int m_zeile = 0;
-    int m_spalte = 0;
+    Zellenauswahl m_auswahl{&m_modell};
     QString m_bediensteter;
     QString m_rentenkopf;
     QString m_rentenbeschriftung = standardBeschriftung();

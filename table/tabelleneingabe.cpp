@@ -14,7 +14,7 @@ QString Tabelleneingabe::formatVorschrift()
 Tabelleneingabe::Tabelleneingabe(Rechentabelle& tabelle, QObject* parent)
     : QObject(parent), m_tabelle(tabelle)
 {
-    connect(&tabelle.modell(), &QAbstractItemModel::modelReset, this, [this] {
+    connect(&tabelle.modell(), &Zellenmodell::neuGeschrieben, this, [this] {
         m_begonneneZeile = -1;
         m_begonneneSpalte = -1;
     });

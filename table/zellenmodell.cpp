@@ -132,21 +132,16 @@ void Zellenmodell::setzeZeilenzahl(int zeilen)
     zeilen = std::max(0, zeilen);
     if (zeilen == m_zeilen)
         return;
-    const bool melden = !sammelt();
     if (zeilen > m_zeilen) {
-        if (melden)
-            beginInsertRows({}, m_zeilen, zeilen - 1);
+        beginInsertRows({}, m_zeilen, zeilen - 1);
         m_zellen.resize(qsizetype(zeilen) * m_spalten);
         m_zeilen = zeilen;
-        if (melden)
-            endInsertRows();
+        endInsertRows();
     } else {
-        if (melden)
-            beginRemoveRows({}, zeilen, m_zeilen - 1);
+        beginRemoveRows({}, zeilen, m_zeilen - 1);
         m_zellen.resize(qsizetype(zeilen) * m_spalten);
         m_zeilen = zeilen;
-        if (melden)
-            endRemoveRows();
+        endRemoveRows();
     }
 }
 
@@ -218,25 +213,23 @@ void Zellenmodell::setzeAusrichtung(int zeile, int spalte, Qt::Alignment ausrich
 
 void Zellenmodell::leeren()
 {
-    const bool melden = !sammelt();
-    if (melden)
-        beginResetModel();
+    Sammlung sammlung(*this);
     std::fill(m_zellen.begin(), m_zellen.end(), Zelle{});
-    if (melden)
-        endResetModel();
 }
 
 void Zellenmodell::sammlungBeginnen()
 {
-    if (m_sammlung++ == 0)
-        beginResetModel();
+    ++m_sammlung;
 }
 
 void Zellenmodell::sammlungBeenden()
 {
     Q_ASSERT(m_sammlung > 0);
-    if (--m_sammlung == 0)
-        endResetModel();
+    if (--m_sammlung > 0)
+        return;
+    if (m_zeilen > 0 && m_spalten > 0)
+        emit dataChanged(index(0, 0), index(m_zeilen - 1, m_spalten - 1));
+    emit neuGeschrieben();
 }
 
 QColor Zellenmodell::hintergrund(int zeile, int spalte) const

@@ -70,8 +70,9 @@ public:
     // Every cell's text and format back to the grid's defaults.
     void leeren();
 
-    // While a batch is open, changes are collected and the views are told once at its end,
-    // as a grid that is hidden while it is rewritten.
+    // While a batch is open, changes of the cells are collected and the views are told once
+    // at its end, as a grid that is hidden while it is rewritten. Rows come and go at once.
+    // The model is never reset, so that the current cell and the selection stay.
     void sammlungBeginnen();
     void sammlungBeenden();
     bool sammelt() const { return m_sammlung > 0; }
@@ -79,6 +80,10 @@ public:
     // The background and text colour the cell shows.
     QColor hintergrund(int zeile, int spalte) const;
     bool fest(int zeile, int spalte) const { return zeile < m_festeZeilen || spalte < m_festeSpalten; }
+
+signals:
+    // A batch has ended: the cells may have been written anew as a whole.
+    void neuGeschrieben();
 
 private:
     struct Schriftform {

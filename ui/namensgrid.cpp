@@ -10,12 +10,10 @@
 
 Namensgrid::Namensgrid(Namensliste& liste, QWidget* parent) : Tabellenansicht(parent), m_liste(liste)
 {
-    setzeModell(&liste.modell());
+    setzeModell(&liste.modell(), &liste.auswahl());
     setFocusPolicy(Qt::StrongFocus);
     // Rows for the list's larger 12 pt font; all eleven still fit the short layout's 3380 twips.
     verticalHeader()->setDefaultSectionSize(Twips::zuPixel(300));
-    connect(&liste, &Namensliste::aktuelleZelleGesetzt, this,
-            [this](int zeile, int spalte) { setCurrentIndex(model()->index(zeile, spalte)); });
 }
 
 void Namensgrid::keyPressEvent(QKeyEvent* ereignis)
@@ -75,7 +73,7 @@ void Namensgrid::mouseDoubleClickEvent(QMouseEvent* ereignis)
     mousePressEvent(ereignis);
 }
 
-// The view's own drag selection would move the current index away from the list's.
+// The view's own drag selection would move the list's current cell past the list's rules.
 void Namensgrid::mouseMoveEvent(QMouseEvent* ereignis)
 {
     QAbstractScrollArea::mouseMoveEvent(ereignis);

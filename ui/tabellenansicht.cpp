@@ -2,6 +2,7 @@
 
 #include "core/twips.h"
 #include "table/tasten.h"
+#include "table/zellenauswahl.h"
 #include "table/zellenmodell.h"
 #include "ui/zellenzeichner.h"
 
@@ -87,10 +88,15 @@ Tabellenansicht::Tabellenansicht(QWidget* parent) : QTableView(parent)
         farbenFestlegen(leiste, QApplication::palette(leiste));
 }
 
-void Tabellenansicht::setzeModell(Zellenmodell* modell)
+void Tabellenansicht::setzeModell(Zellenmodell* modell, Zellenauswahl* auswahl)
 {
     m_modell = modell;
     setModel(modell);
+    if (auswahl) {
+        QItemSelectionModel* eigene = selectionModel();
+        setSelectionModel(auswahl);
+        delete eigene;
+    }
 
     // The fixed views are made when the grid first scrolls the way they guard against:
     // until then the grid shows the fixed cells in their places by itself.
@@ -102,11 +108,9 @@ void Tabellenansicht::setzeModell(Zellenmodell* modell)
     };
     connect(horizontalHeader(), &QHeaderView::sectionResized, this, abgleichen);
     connect(verticalHeader(), &QHeaderView::sectionResized, this, abgleichen);
-    // After the views' own handling of a reset, which may drop their spans.
-    connect(modell, &QAbstractItemModel::modelReset, this, &Tabellenansicht::spannenSetzen);
-    // A reset forgets the current cell; the program's one comes back after it.
-    connect(modell, &QAbstractItemModel::modelReset, this, &Tabellenansicht::aktuelleZelleAnwenden);
-    connect(modell, &QAbstractItemModel::modelReset, this, abgleichen);
+    // The joined row's texts may have changed with a batch.
+    connect(modell, &Zellenmodell::neuGeschrieben, this, &Tabellenansicht::spannenSetzen);
+    connect(modell, &Zellenmodell::neuGeschrieben, this, abgleichen);
     connect(modell, &QAbstractItemModel::rowsInserted, this, abgleichen);
     connect(modell, &QAbstractItemModel::rowsRemoved, this, abgleichen);
     spannenSetzen();
@@ -312,26 +316,6 @@ void Tabellenansicht::spannenSetzen()
     }
 }
 
-void Tabellenansicht::aktuelleZelleZeigen(int zeile, int spalte)
-{
-    m_zeile = zeile;
-    m_spalte = spalte;
-    // While a batch rewrites the model, the view must not ask it; the reset at the end does.
-    if (m_modell && !m_modell->sammelt())
-        aktuelleZelleAnwenden();
-}
-
-void Tabellenansicht::aktuelleZelleAnwenden()
-{
-    if (!m_modell || !m_modell->gültig(m_zeile, m_spalte) ||
-        currentIndex() == m_modell->index(m_zeile, m_spalte))
-        return;
-    const bool rollen = hasAutoScroll();
-    setAutoScroll(false);
-    setCurrentIndex(m_modell->index(m_zeile, m_spalte));
-    setAutoScroll(rollen);
-}
-
 void Tabellenansicht::keyPressEvent(QKeyEvent* ereignis)
 {
     if (ereignis->key() == Qt::Key_F2) {
@@ -356,7 +340,11 @@ void Tabellenansicht::keyPressEvent(QKeyEvent* ereignis)
 
 void Tabellenansicht::currentChanged(const QModelIndex& aktuell, const QModelIndex& vorher)
 {
+    // A move the program makes with Ansicht::Bleibt, or one of removed rows, does not scroll.
+    const auto* auswahl = qobject_cast<const Zellenauswahl*>(selectionModel());
+    const bool rollen = hasAutoScroll();
+    if (auswahl && !auswahl->ansichtFolgt())
+        setAutoScroll(false);
     QTableView::currentChanged(aktuell, vorher);
-    if (aktuell.isValid() && (aktuell.row() != m_zeile || aktuell.column() != m_spalte))
-        emit zelleGewechselt(aktuell.row(), aktuell.column());
+    setAutoScroll(rollen);
 }

@@ -2,6 +2,7 @@
 
 #include <QTableView>
 
+class Zellenauswahl;
 class Zellenmodell;
 
 // Shows a Zellenmodell as a plain grid: no header of Qt's own (the model's first rows are
@@ -11,6 +12,9 @@ class Zellenmodell;
 // same model lie over the top rows, the left columns and their corner, each made once the
 // grid has scrolled away from it. They take no mouse input; the grid itself resolves a
 // point over them to the fixed cell shown there.
+//
+// The current cell lives in the model's Zellenauswahl, which the grid and its fixed views
+// share with the program; the grid scrolls to it when the move asks for that.
 class Tabellenansicht : public QTableView
 {
     Q_OBJECT
@@ -20,12 +24,10 @@ public:
 
     explicit Tabellenansicht(QWidget* parent = nullptr);
 
-    void setzeModell(Zellenmodell* modell);
+    // Without `auswahl`, the grid keeps its current cell in a selection model of its own.
+    void setzeModell(Zellenmodell* modell, Zellenauswahl* auswahl = nullptr);
     void setzeSpaltenbreitenTwips(const QVector<int>& breiten);
     void setzeZeilenhöheTwips(int zeile, int twips);
-    // Shows the cell the program made current, without scrolling the view away from
-    // where the user is working.
-    void aktuelleZelleZeigen(int zeile, int spalte);
 
     QModelIndex indexAt(const QPoint& punkt) const override;
     void scrollTo(const QModelIndex& index, ScrollHint hinweis = EnsureVisible) override;
@@ -39,8 +41,6 @@ signals:
     void tasteGedrueckt(int code);
     // F2, which carries no character, as Qt's key code.
     void funktionstasteGedrueckt(int taste);
-    // The user moved the current cell (mouse or arrow keys).
-    void zelleGewechselt(int zeile, int spalte);
 
 protected:
     void keyPressEvent(QKeyEvent* ereignis) override;
@@ -51,9 +51,6 @@ protected:
 
 private:
     void spannenSetzen();
-    void aktuelleZelleAnwenden();
-    int m_zeile = -1;
-    int m_spalte = -1;
     void gerollt();
     QTableView* festenBereichAnlegen();
     QList<QTableView*> festeBereiche() const;

@@ -105,7 +105,7 @@ void ZVK::steuerelementeAnlegen()
     m_leiste.verlängern->raise();
 
     m_grid = new Tabellenansicht(this);
-    m_grid->setzeModell(&m_tabelle.modell());
+    m_grid->setzeModell(&m_tabelle.modell(), &m_tabelle.auswahl());
 
     m_erläuterungen = umrandetesLabel(this, Farben::HellGelb);
     m_erläuterungen->setFont(arial(11.25));
@@ -194,9 +194,6 @@ void ZVK::seitenVerbinden()
 
 void ZVK::gridVerbinden()
 {
-    // The program's current cell and the view's are one: whoever moves it, the other follows.
-    connect(&m_tabelle, &Rechentabelle::aktuelleZelleGesetzt, m_grid, &Tabellenansicht::aktuelleZelleZeigen);
-    connect(m_grid, &Tabellenansicht::zelleGewechselt, &m_tabelle, &Rechentabelle::setzeAktuelleZelle);
     connect(m_grid, &QAbstractItemView::clicked, this, [this](const QModelIndex& index) {
         m_tabelle.setzeAktuelleZelle(index.row(), index.column());
         m_eingabe.Grid_Click();

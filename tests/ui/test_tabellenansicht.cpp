@@ -1,3 +1,5 @@
+#include "core/datensatz.h"
+#include "core/falldatei.h"
 #include "fenster.h"
 #include "table/rechentabelle.h"
 #include "ui/tabellenansicht.h"
@@ -68,6 +70,35 @@ TEST_F(FesteZeilenTest, GitterHatSeineEigenenFarben)
     EXPECT_EQ(grid()->palette().color(QPalette::Highlight).alpha(), 0);
     EXPECT_EQ(grid()->verticalScrollBar()->palette().color(QPalette::Highlight),
               QApplication::palette().color(QPalette::Highlight));
+}
+
+// The program moves the current cell (a calculation leaves it on the pension, a shorter case
+// takes its row away) without scrolling the grid away from where the user is; the user's own
+// moves scroll to it.
+TEST_F(FesteZeilenTest, NurDerBenutzerRolltZurAktuellenZelle)
+{
+    QScrollBar* senkrecht = grid()->verticalScrollBar();
+    ASSERT_EQ(senkrecht->value(), 0);
+    Rechentabelle& tabelle = fenster.rechentabelle();
+    tabelle.setzeAktuelleZelle(Jahreszeile::von(2050), nr(Spalte::Rente));
+    EXPECT_EQ(grid()->currentIndex(), tabelle.modell().index(Jahreszeile::von(2050), nr(Spalte::Rente)));
+    EXPECT_EQ(senkrecht->value(), 0);
+
+    Datensatz satz = Datensatz::musterfall();
+    satz.geburtsjahr = QStringLiteral("1970");
+    ASSERT_TRUE(fenster.falldatei().schreiben(2, satz).ok);
+    fenster.stand().datensatznummer = 2;
+    tabelle.datensatzholen();
+    tabelle.atvberechnen();
+    ASSERT_EQ(tabelle.modell().rowCount(), Jahreszeile::von(2035) + 1);
+    EXPECT_EQ(senkrecht->value(), 0);
+    EXPECT_EQ(tabelle.aktuelleZeile(), Jahreszeile::von(2035));
+    EXPECT_EQ(grid()->currentIndex(), tabelle.modell().index(Jahreszeile::von(2035), nr(Spalte::Rente)));
+
+    QTest::keyClick(grid(), Qt::Key_Left);
+    EXPECT_EQ(tabelle.aktuelleSpalte(), nr(Spalte::GleichRente));
+    EXPECT_GT(senkrecht->maximum(), 0);
+    EXPECT_EQ(senkrecht->value(), senkrecht->maximum());
 }
 
 } // namespace

@@ -55,7 +55,7 @@ TEST_P(ZellenzeichnerTest, SiehtAusWieDerStil)
     // The current cell is selected and shows the selection instead of its background; with
     // the focus it carries a frame of its own, plain on any background, where the style's
     // mark would be.
-    ansicht.aktuelleZelleZeigen(1, 1);
+    ansicht.setCurrentIndex(modell.index(1, 1));
     QAbstractItemDelegate* eigener = ansicht.itemDelegate();
     ansicht.clearFocus();
     EXPECT_EQ(zeichnen(ansicht, eigener), zeichnen(ansicht, new QStyledItemDelegate(&ansicht)));
