@@ -16,9 +16,8 @@ int main(int argc, char* argv[])
     // Without Qt's translation the message boxes still say "Ja" and "Nein" (ui/nachrichten).
     Sprache::deutschEinrichten(app);
     if (QApplication::arguments().contains(QLatin1String(Startordner::menüschalter))) {
-        QString fehler;
-        if (!Startordner::menüordnerBetreten(QDir::homePath(), fehler)) {
-            Nachrichten().fehler(fehler);
+        if (const Ergebnis e = Startordner::menüordnerBetreten(QDir::homePath()); !e.ok) {
+            Nachrichten().fehler(e.meldung);
             return 1;
         }
     }

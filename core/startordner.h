@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/ergebnis.h"
+
 #include <QString>
 
 // The program keeps its files in the folder it works in. Started from a shell that is the
@@ -10,8 +12,8 @@ namespace Startordner {
 
 inline constexpr char menüschalter[] = "--menue";
 
-// Makes `heim`/Zuvora when it is missing and changes into it. False, with a German message
-// in `fehler`, when that cannot be done; the current folder is then unchanged.
-bool menüordnerBetreten(const QString& heim, QString& fehler);
+// Makes `heim`/Zuvora when it is missing and changes into it. When that cannot be done, the
+// result says why and the current folder is unchanged.
+Ergebnis menüordnerBetreten(const QString& heim);
 
 } // namespace Startordner

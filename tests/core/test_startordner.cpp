@@ -23,8 +23,8 @@ TEST_F(StartordnerTest, LegtDenOrdnerBeimErstenStartAnUndFindetIhnDanach)
     for (int start = 1; start <= 2; ++start) {
         SCOPED_TRACE(start);
         QDir::setCurrent(m_vorher);
-        QString fehler;
-        ASSERT_TRUE(Startordner::menüordnerBetreten(heim.path(), fehler)) << fehler.toStdString();
+        const Ergebnis e = Startordner::menüordnerBetreten(heim.path());
+        ASSERT_TRUE(e.ok) << e.meldung.toStdString();
         EXPECT_EQ(QDir::current().canonicalPath(), QDir(ordner).canonicalPath());
         // What the first start left there stays.
         if (start == 1)
@@ -39,9 +39,9 @@ TEST_F(StartordnerTest, EineDateiDiesesNamensHältDenStartAufOhneDenOrdnerZuWech
     QFile datei(QDir(heim.path()).filePath(QStringLiteral("Zuvora")));
     ASSERT_TRUE(datei.open(QIODevice::WriteOnly));
     datei.close();
-    QString fehler;
-    EXPECT_FALSE(Startordner::menüordnerBetreten(heim.path(), fehler));
-    EXPECT_TRUE(fehler.contains(QStringLiteral("kann nicht angelegt werden"))) << fehler.toStdString();
+    const Ergebnis e = Startordner::menüordnerBetreten(heim.path());
+    EXPECT_FALSE(e.ok);
+    EXPECT_TRUE(e.meldung.contains(QStringLiteral("kann nicht angelegt werden"))) << e.meldung.toStdString();
     EXPECT_EQ(QDir::currentPath(), m_vorher);
     EXPECT_TRUE(QFileInfo(datei.fileName()).isFile());
 }
