@@ -110,7 +110,7 @@ Rechentabelle::Rechentabelle(Arbeitsstand& stand, Falldatei& datei, Meldungen& m
     vorlesen.ersteZeile = Jahreszeile::Erste;
     vorlesen.zeilenname = [this](int zeile) { return m_modell.text(zeile, nr(Spalte::Jahr)).trimmed(); };
     m_modell.setzeVorlesen(std::move(vorlesen));
-    setzeAktuelleZelle(0, 0);
+    setzeAktuelleZelle(0, nr(Spalte::Jahr));
 }
 
 QVector<int> Rechentabelle::spaltenbreiten(int tabellenbreite)

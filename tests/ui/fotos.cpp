@@ -81,7 +81,7 @@ int main(int argc, char* argv[])
     fenster.tabelleZeigen();
     fenster.normalesLayout();
     // The parental-leave panel for the year 2005, the pointer over the background.
-    fenster.sozialpanel()->öffnen(8);
+    fenster.sozialpanel()->öffnen(Jahreszeile::von(2005));
     zeigerBewegen(&fenster, QPoint(5, 400));
     foto("panel");
     fenster.sozialpanel()->Abbrechen_Click();

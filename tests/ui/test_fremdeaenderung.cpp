@@ -53,7 +53,7 @@ const Bearbeitung Bearbeitungen[] = {
          EXPECT_EQ(liste.modell().text(Namensliste::fallzeile(3), nr(Listenspalte::Nachname)), "");
      },
      false},
-    {"elternzeit", [](ZVK& f) { f.sozialpanel()->öffnen(10); },
+    {"elternzeit", [](ZVK& f) { f.sozialpanel()->öffnen(Jahreszeile::von(2007)); },
      [](ZVK& f) {
          Nachrichten::setzeNächsteAntwort(QMessageBox::Ok);
          f.sozialpanel()->Übertragen_Click();

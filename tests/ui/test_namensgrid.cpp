@@ -45,55 +45,58 @@ TEST_F(NamensgridTest, StartUndÖffnen)
     EXPECT_FALSE(fenster.tabelleSichtbar());
     EXPECT_EQ(grid()->y(), fenster.grid()->y());
     EXPECT_EQ(grid()->height(), Twips::zuPixel(3380));
-    EXPECT_EQ(t(3, nr(Listenspalte::Nachname)), "Wendler");
+    EXPECT_EQ(t(Namensliste::fallzeile(1), nr(Listenspalte::Nachname)), "Wendler");
     // Every row fits the short layout.
-    EXPECT_LE(grid()->rowViewportPosition(10) + grid()->rowHeight(10), grid()->viewport()->height());
+    EXPECT_LE(grid()->rowViewportPosition(Namensliste::Zählerzeile) +
+                  grid()->rowHeight(Namensliste::Zählerzeile),
+              grid()->viewport()->height());
     EXPECT_EQ(grid()->rowHeight(2), Twips::zuPixel(180));
 
     // Opening again from the list keeps the size and discards what was typed.
     fenster.layoutSetzen(9100, 7380);
-    eintragen(3, nr(Listenspalte::Nachname), QStringLiteral("Meier"));
-    EXPECT_EQ(t(3, nr(Listenspalte::Nachname)), "Meier");
+    eintragen(Namensliste::fallzeile(1), nr(Listenspalte::Nachname), QStringLiteral("Meier"));
+    EXPECT_EQ(t(Namensliste::fallzeile(1), nr(Listenspalte::Nachname)), "Meier");
     listeÖffnen();
     EXPECT_EQ(grid()->height(), Twips::zuPixel(7380));
-    EXPECT_EQ(t(3, nr(Listenspalte::Nachname)), "Wendler");
+    EXPECT_EQ(t(Namensliste::fallzeile(1), nr(Listenspalte::Nachname)), "Wendler");
 }
 
 TEST_F(NamensgridTest, TastaturUndKlicks)
 {
     listeÖffnen();
-    klicken(4, nr(Listenspalte::Nachname));
+    klicken(Namensliste::fallzeile(2), nr(Listenspalte::Nachname));
     // A German keyboard's ü key: its key code lies in the letter range, its text does not.
     for (QChar z : QStringLiteral("Müller")) {
         const int taste = z == u'ü' ? int(Qt::Key_Udiaeresis) : int(z.toUpper().unicode());
         QKeyEvent drücken(QEvent::KeyPress, taste, Qt::NoModifier, QString(z));
         QApplication::sendEvent(grid(), &drücken);
     }
-    EXPECT_EQ(t(4, nr(Listenspalte::Nachname)), "Müller");
-    EXPECT_EQ(t(10, nr(Listenspalte::Nachname)), "14");
+    EXPECT_EQ(t(Namensliste::fallzeile(2), nr(Listenspalte::Nachname)), "Müller");
+    EXPECT_EQ(t(Namensliste::Zählerzeile, nr(Listenspalte::Nachname)), "14");
     QTest::keyClick(grid(), Qt::Key_Backspace);
-    EXPECT_EQ(t(4, nr(Listenspalte::Nachname)), "Mülle");
+    EXPECT_EQ(t(Namensliste::fallzeile(2), nr(Listenspalte::Nachname)), "Mülle");
     QTest::keyClick(grid(), Qt::Key_Left);
     QTest::keyClick(grid(), Qt::Key_Up);
-    EXPECT_EQ(fenster.namensliste().aktuelleZeile(), 3);
+    EXPECT_EQ(fenster.namensliste().aktuelleZeile(), Namensliste::fallzeile(1));
     EXPECT_EQ(fenster.namensliste().aktuelleSpalte(), 2);
-    EXPECT_EQ(grid()->currentIndex(), grid()->model()->index(3, nr(Listenspalte::Vorname)));
+    EXPECT_EQ(grid()->currentIndex(),
+              grid()->model()->index(Namensliste::fallzeile(1), nr(Listenspalte::Vorname)));
     // A click in columns 1 to 9 selects without choosing, a header click does nothing.
-    klicken(6, nr(Listenspalte::Versicherungsnummer));
+    klicken(Namensliste::fallzeile(4), nr(Listenspalte::Versicherungsnummer));
     klicken(0, nr(Listenspalte::Fall));
     EXPECT_TRUE(fenster.listeSichtbar());
-    EXPECT_EQ(fenster.namensliste().aktuelleZeile(), 6);
+    EXPECT_EQ(fenster.namensliste().aktuelleZeile(), Namensliste::fallzeile(4));
 }
 
 TEST_F(NamensgridTest, NeuePersonWählenUndNeustart)
 {
     listeÖffnen();
-    klicken(4, nr(Listenspalte::Anrede));
+    klicken(Namensliste::fallzeile(2), nr(Listenspalte::Anrede));
     for (const char* feld : {"Herr", "Max", "Beispiel", "12", "3", "1970"}) {
         QTest::keyClicks(grid(), QString::fromUtf8(feld));
         QTest::keyClick(grid(), Qt::Key_Return);
     }
-    klicken(4, nr(Listenspalte::Fall));
+    klicken(Namensliste::fallzeile(2), nr(Listenspalte::Fall));
     EXPECT_TRUE(fenster.tabelleSichtbar());
     EXPECT_FALSE(fenster.listeSichtbar());
     EXPECT_EQ(fenster.bediensteter()->text(), QStringLiteral("  Max Beispiel"));
@@ -103,8 +106,8 @@ TEST_F(NamensgridTest, NeuePersonWählenUndNeustart)
     neuStarten();
     EXPECT_EQ(fenster.bediensteter()->text(), QStringLiteral("  Hedwig Wendler"));
     listeÖffnen();
-    EXPECT_EQ(t(4, nr(Listenspalte::Nachname)), "Beispiel");
-    EXPECT_EQ(t(4, nr(Listenspalte::Jahr)), "1970");
+    EXPECT_EQ(t(Namensliste::fallzeile(2), nr(Listenspalte::Nachname)), "Beispiel");
+    EXPECT_EQ(t(Namensliste::fallzeile(2), nr(Listenspalte::Jahr)), "1970");
     EXPECT_TRUE(Nachrichten::gezeigte().isEmpty());
 }
 
@@ -113,9 +116,9 @@ TEST_F(NamensgridTest, GeburtsjahrAußerhalbDerTabelleKorrigieren)
 {
     listeÖffnen();
     // 1935 is the one year the list takes that no table covers: its 2001 row is age 66.
-    eintragen(3, nr(Listenspalte::Jahr), QStringLiteral("1935"));
+    eintragen(Namensliste::fallzeile(1), nr(Listenspalte::Jahr), QStringLiteral("1935"));
     Nachrichten::setzeNächsteAntwort(QMessageBox::Ok);
-    klicken(3, nr(Listenspalte::Fall));
+    klicken(Namensliste::fallzeile(1), nr(Listenspalte::Fall));
     ASSERT_EQ(Nachrichten::gezeigte().size(), 1);
     EXPECT_TRUE(Nachrichten::gezeigte()[0].text.contains(QStringLiteral("1935")));
     EXPECT_TRUE(Nachrichten::gezeigte()[0].text.contains(QStringLiteral("1936 bis ")));
@@ -123,9 +126,9 @@ TEST_F(NamensgridTest, GeburtsjahrAußerhalbDerTabelleKorrigieren)
     EXPECT_EQ(fenster.rechentabelle().modell().rowCount(), 5);
 
     listeÖffnen();
-    EXPECT_EQ(t(3, nr(Listenspalte::Jahr)), "1935");
-    eintragen(3, nr(Listenspalte::Jahr), QStringLiteral("1970"));
-    klicken(3, nr(Listenspalte::Fall));
+    EXPECT_EQ(t(Namensliste::fallzeile(1), nr(Listenspalte::Jahr)), "1935");
+    eintragen(Namensliste::fallzeile(1), nr(Listenspalte::Jahr), QStringLiteral("1970"));
+    klicken(Namensliste::fallzeile(1), nr(Listenspalte::Fall));
     EXPECT_EQ(fenster.rechentabelle().modell().rowCount(), 39);
     EXPECT_EQ(Nachrichten::gezeigte().size(), 1);
 }
@@ -134,7 +137,7 @@ TEST_F(NamensgridTest, ZurückOhneWählenSpeichertNichts)
 {
     const QByteArray vorher = fenster.falldatei().abbild();
     listeÖffnen();
-    eintragen(3, nr(Listenspalte::Vorname), QStringLiteral("Anna"));
+    eintragen(Namensliste::fallzeile(1), nr(Listenspalte::Vorname), QStringLiteral("Anna"));
     fenster.tabelleZeigen();
     EXPECT_TRUE(fenster.tabelleSichtbar());
     EXPECT_FALSE(fenster.listeSichtbar());

@@ -90,7 +90,7 @@ TEST_F(SozialpanelTest, RechnetUndUebertraegt)
     EXPECT_TRUE(Nachrichten::gezeigte().isEmpty());
 
     // Opening again shows the stored choice: children and months of 2009.
-    klick(12, nr(Spalte::Elternzeit));
+    klick(Jahreszeile::von(2009), nr(Spalte::Elternzeit));
     EXPECT_EQ(panel().kinderanzahl1()->currentIndex(), 6);
     EXPECT_EQ(panel().monateanzahl2()->currentIndex(), 2);
     EXPECT_EQ(wert(20), "6,8");
@@ -98,7 +98,7 @@ TEST_F(SozialpanelTest, RechnetUndUebertraegt)
 
 TEST_F(SozialpanelTest, ZuVieleMonateWerdenKorrigiert)
 {
-    klick(10, nr(Spalte::Elternzeit));
+    klick(Jahreszeile::von(2007), nr(Spalte::Elternzeit));
     wählen(1, 8, 1, 0);
     EXPECT_TRUE(panel().schrift(21)->isHidden());
     panel().monateanzahl2()->setCurrentIndex(7);
@@ -117,14 +117,15 @@ TEST_F(SozialpanelTest, AbbrechenAendertNichts)
 {
     const QByteArray vorher = dateibytes();
     const QString rente = fenster.label2()->text();
-    klick(5, nr(Spalte::Elternzeit)); // 2002, the highest age factor: the most points a year can have
+    klick(Jahreszeile::von(2002),
+          nr(Spalte::Elternzeit)); // the highest age factor: the most points a year can have
     wählen(6, 12, 0, 0);
     EXPECT_EQ(wert(20), "9,3");
     QTest::mouseClick(panel().abbrechen(), Qt::LeftButton);
     EXPECT_FALSE(panel().offen());
     EXPECT_FALSE(fenster.grid()->isHidden());
     EXPECT_FALSE(panel().schrift(0)->isVisible());
-    EXPECT_EQ(t(5, nr(Spalte::Elternzeit)), "0,00");
+    EXPECT_EQ(t(Jahreszeile::von(2002), nr(Spalte::Elternzeit)), "0,00");
     EXPECT_EQ(fenster.label2()->text(), rente);
     EXPECT_EQ(dateibytes(), vorher);
     EXPECT_EQ(fenster.stand().datensatz, gespeichert());
@@ -136,7 +137,7 @@ TEST_F(SozialpanelTest, AbbrechenAendertNichts)
 
 TEST_F(SozialpanelTest, FalllisteSchliesstDasPanel)
 {
-    klick(10, nr(Spalte::Elternzeit));
+    klick(Jahreszeile::von(2007), nr(Spalte::Elternzeit));
     wählen(1, 12, 0, 0);
     QTest::mouseClick(fenster.bediensteter(), Qt::LeftButton);
     EXPECT_TRUE(fenster.listeSichtbar());
@@ -145,12 +146,12 @@ TEST_F(SozialpanelTest, FalllisteSchliesstDasPanel)
     EXPECT_FALSE(panel().schrift(20)->isVisible());
     fenster.tabelleZeigen();
     EXPECT_FALSE(panel().offen());
-    EXPECT_EQ(t(10, nr(Spalte::Elternzeit)), "0,00");
+    EXPECT_EQ(t(Jahreszeile::von(2007), nr(Spalte::Elternzeit)), "0,00");
 }
 
 TEST_F(SozialpanelTest, Zeile2001OeffnetKeinPanel)
 {
-    klick(4, nr(Spalte::Elternzeit));
+    klick(Jahreszeile::Erste, nr(Spalte::Elternzeit));
     EXPECT_FALSE(panel().offen());
     EXPECT_FALSE(fenster.grid()->isHidden());
 }
@@ -189,7 +190,7 @@ TEST(SozialpanelOhneSpeicherplatz, BleibtOffenUndBehauptetNichts)
     Sozialpanel panel(&fenster, tabelle);
     panel.listenFüllen();
 
-    panel.öffnen(10);
+    panel.öffnen(Jahreszeile::von(2007));
     panel.kinderanzahl1()->setCurrentIndex(1);
     panel.monateanzahl1()->setCurrentIndex(12);
     panel.Übertragen_Click();
@@ -197,7 +198,7 @@ TEST(SozialpanelOhneSpeicherplatz, BleibtOffenUndBehauptetNichts)
     EXPECT_TRUE(meldungen.fehlermeldungen[0].contains(u"nicht gespeichert"))
         << meldungen.fehlermeldungen[0].toStdString();
     EXPECT_TRUE(panel.offen());
-    EXPECT_EQ(tabelle.modell().text(10, nr(Spalte::Elternzeit)), "0,00");
+    EXPECT_EQ(tabelle.modell().text(Jahreszeile::von(2007), nr(Spalte::Elternzeit)), "0,00");
     EXPECT_EQ(stand.datensatz, datei.lesen(1));
     f.seek(0);
     EXPECT_EQ(f.readAll(), vorher);

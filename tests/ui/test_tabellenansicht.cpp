@@ -33,8 +33,10 @@ TEST_F(FesteZeilenTest, KopfzeilenBleibenBeimBlätternStehen)
 {
     const QImage vorher = kopfstreifen();
     // Moving the current cell to the last year scrolls the grid, but not the heading.
-    grid()->setCurrentIndex(fenster.rechentabelle().modell().index(5, nr(Spalte::Entgelt)));
-    grid()->setCurrentIndex(fenster.rechentabelle().modell().index(53, nr(Spalte::Rente)));
+    grid()->setCurrentIndex(
+        fenster.rechentabelle().modell().index(Jahreszeile::von(2002), nr(Spalte::Entgelt)));
+    grid()->setCurrentIndex(
+        fenster.rechentabelle().modell().index(Jahreszeile::von(2050), nr(Spalte::Rente)));
     ASSERT_EQ(grid()->verticalScrollBar()->value(), grid()->verticalScrollBar()->maximum());
     ASSERT_GT(grid()->verticalScrollBar()->maximum(), 0) << "54 rows do not fit the normal layout";
     EXPECT_EQ(kopfstreifen(), vorher);
@@ -50,12 +52,13 @@ TEST_F(FesteZeilenTest, KopfzeilenBleibenBeimBlätternStehen)
 TEST_F(FesteZeilenTest, AngesteuerteZeileKommtUnterDenKopfzeilenHervor)
 {
     grid()->verticalScrollBar()->setValue(grid()->verticalScrollBar()->maximum());
-    const QModelIndex ziel = fenster.rechentabelle().modell().index(6, nr(Spalte::Monatsdurchschnitt));
+    const QModelIndex ziel =
+        fenster.rechentabelle().modell().index(Jahreszeile::von(2003), nr(Spalte::Monatsdurchschnitt));
     grid()->scrollTo(ziel);
-    EXPECT_GE(grid()->rowViewportPosition(6), grid()->festeHöhe());
-    EXPECT_EQ(
-        grid()->indexAt(QPoint(grid()->columnViewportPosition(4) + 3, grid()->rowViewportPosition(6) + 3)),
-        ziel);
+    EXPECT_GE(grid()->rowViewportPosition(Jahreszeile::von(2003)), grid()->festeHöhe());
+    EXPECT_EQ(grid()->indexAt(QPoint(grid()->columnViewportPosition(nr(Spalte::Monatsdurchschnitt)) + 3,
+                                     grid()->rowViewportPosition(Jahreszeile::von(2003)) + 3)),
+              ziel);
 }
 
 // The grid draws its lines grey and takes the application's colours, not the yellow of the
@@ -64,7 +67,7 @@ TEST_F(FesteZeilenTest, GitterHatSeineEigenenFarben)
 {
     const QImage bild = grid()->viewport()->grab().toImage();
     const qreal dpr = bild.devicePixelRatio();
-    const QPoint linie(qRound((grid()->columnWidth(0) - 1) * dpr), qRound(3 * dpr));
+    const QPoint linie(qRound((grid()->columnWidth(nr(Spalte::Jahr)) - 1) * dpr), qRound(3 * dpr));
     EXPECT_EQ(QColor(bild.pixel(linie)), QColor(0x80, 0x80, 0x80));
     EXPECT_EQ(grid()->palette().color(QPalette::Window), QApplication::palette().color(QPalette::Window));
     EXPECT_EQ(grid()->palette().color(QPalette::Highlight).alpha(), 0);

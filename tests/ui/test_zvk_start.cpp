@@ -2,6 +2,7 @@
 #include "core/sperre.h"
 #include "dateihilfen.h"
 #include "nutzerwechsel.h"
+#include "table/tabellenaufbau.h"
 #include "ui/sozialpanel.h"
 #include "ui/zvk.h"
 
@@ -150,7 +151,7 @@ TEST(FremdeWerte, PanelZeigtUnmöglicheAnzahlenAlsNull)
     EXPECT_TRUE(gezeigt().contains(QStringLiteral("bei Fall 1 Kinder- oder Monatszahlen")))
         << gezeigt().toStdString();
     Sozialpanel& panel = *fenster.sozialpanel();
-    panel.öffnen(10);
+    panel.öffnen(Jahreszeile::von(2007));
     ASSERT_TRUE(panel.offen());
     EXPECT_EQ(panel.kinderanzahl1()->currentIndex(), 0);
     EXPECT_EQ(panel.monateanzahl1()->currentIndex(), 0);
