@@ -73,39 +73,39 @@ TEST_F(NamenslisteTest, TastenregelnJeSpalte)
     };
     for (const auto& f : fälle) {
         const int spalte = nr(f.spalte);
-        liste.modell().setzeText(4, spalte, QString());
+        liste.modell().setzeText(Namensliste::fallzeile(2), spalte, QString());
         liste.modell().setzeText(Namensliste::Zählerzeile, spalte, QString());
-        tippen(4, spalte, QString::fromUtf8(f.getippt));
-        EXPECT_EQ(t(4, spalte), QString::fromUtf8(f.text)) << f.getippt;
+        tippen(Namensliste::fallzeile(2), spalte, QString::fromUtf8(f.getippt));
+        EXPECT_EQ(t(Namensliste::fallzeile(2), spalte), QString::fromUtf8(f.text)) << f.getippt;
         EXPECT_EQ(t(Namensliste::Zählerzeile, spalte), QString::fromUtf8(f.zähler)) << f.getippt;
     }
-    tippen(5, nr(Listenspalte::Nachname), a20 + u'b');
-    EXPECT_EQ(t(5, nr(Listenspalte::Nachname)), a20);
+    tippen(Namensliste::fallzeile(3), nr(Listenspalte::Nachname), a20 + u'b');
+    EXPECT_EQ(t(Namensliste::fallzeile(3), nr(Listenspalte::Nachname)), a20);
     EXPECT_EQ(t(Namensliste::Zählerzeile, nr(Listenspalte::Nachname)), "0");
-    tippen(5, nr(Listenspalte::Wohnort), z30 + u'8');
-    EXPECT_EQ(t(5, nr(Listenspalte::Wohnort)), z30);
+    tippen(Namensliste::fallzeile(3), nr(Listenspalte::Wohnort), z30 + u'8');
+    EXPECT_EQ(t(Namensliste::fallzeile(3), nr(Listenspalte::Wohnort)), z30);
 }
 
 TEST_F(NamenslisteTest, TastenOhneWirkungUndSteuertasten)
 {
-    const QString vorher = t(3, nr(Listenspalte::Nachname));
+    const QString vorher = t(Namensliste::fallzeile(1), nr(Listenspalte::Nachname));
     tippen(Namensliste::Zählerzeile, nr(Listenspalte::Nachname), QStringLiteral("abc"));
     EXPECT_EQ(t(Namensliste::Zählerzeile, nr(Listenspalte::Nachname)), "");
-    tippen(3, nr(Listenspalte::Fall), QString(QChar(Taste::Rückschritt)) + u'9');
+    tippen(Namensliste::fallzeile(1), nr(Listenspalte::Fall), QString(QChar(Taste::Rückschritt)) + u'9');
     liste.Namensgrid_KeyDown(Qt::Key_Delete);
-    EXPECT_EQ(t(3, nr(Listenspalte::Fall)), "1");
+    EXPECT_EQ(t(Namensliste::fallzeile(1), nr(Listenspalte::Fall)), "1");
 
     // Backspace and Delete leave the counter as it was.
-    tippen(3, nr(Listenspalte::Nachname), QString(QChar(Taste::Rückschritt)));
-    EXPECT_EQ(t(3, nr(Listenspalte::Nachname)), vorher.chopped(1));
+    tippen(Namensliste::fallzeile(1), nr(Listenspalte::Nachname), QString(QChar(Taste::Rückschritt)));
+    EXPECT_EQ(t(Namensliste::fallzeile(1), nr(Listenspalte::Nachname)), vorher.chopped(1));
     EXPECT_EQ(t(Namensliste::Zählerzeile, nr(Listenspalte::Nachname)), "");
     liste.Namensgrid_KeyDown(Qt::Key_Delete);
-    EXPECT_EQ(t(3, nr(Listenspalte::Nachname)), "");
+    EXPECT_EQ(t(Namensliste::fallzeile(1), nr(Listenspalte::Nachname)), "");
     EXPECT_EQ(t(Namensliste::Zählerzeile, nr(Listenspalte::Nachname)), "");
 
-    tippen(3, nr(Listenspalte::Straße), QString(QChar(Taste::Eingabe)));
+    tippen(Namensliste::fallzeile(1), nr(Listenspalte::Straße), QString(QChar(Taste::Eingabe)));
     EXPECT_EQ(liste.aktuelleSpalte(), nr(Listenspalte::Wohnort));
-    tippen(3, nr(Listenspalte::Wohnort), QString(QChar(Taste::Eingabe)));
+    tippen(Namensliste::fallzeile(1), nr(Listenspalte::Wohnort), QString(QChar(Taste::Eingabe)));
     EXPECT_EQ(liste.aktuelleSpalte(), nr(Listenspalte::Wohnort));
     EXPECT_EQ(liste.aktuelleZeile(), 3);
     // Header rows never become the current cell.
@@ -143,14 +143,14 @@ TEST_F(NamenslisteTest, AufbauUndFüllen)
                             "Ulmenbergstrasse 9",
                             "12345 Musterort"};
     for (int s = 0; s < Namensliste::Spalten; ++s)
-        EXPECT_EQ(t(3, s), QString::fromUtf8(muster[s]));
+        EXPECT_EQ(t(Namensliste::fallzeile(1), s), QString::fromUtf8(muster[s]));
     EXPECT_EQ(liste.aktuelleZeile(), 9);
     EXPECT_EQ(liste.aktuelleSpalte(), nr(Listenspalte::Wohnort));
 
     // Filling again shows what is stored, not what was typed.
-    tippen(3, nr(Listenspalte::Nachname), QStringLiteral("x"));
+    tippen(Namensliste::fallzeile(1), nr(Listenspalte::Nachname), QStringLiteral("x"));
     liste.namensgridfüllen();
-    EXPECT_EQ(t(3, nr(Listenspalte::Nachname)), "Wendler");
+    EXPECT_EQ(t(Namensliste::fallzeile(1), nr(Listenspalte::Nachname)), "Wendler");
     EXPECT_TRUE(meldungen.protokoll.isEmpty());
 }
 
@@ -160,11 +160,11 @@ TEST_F(NamenslisteTest, WählenSpeichertAlleZeilen)
     drei.bonuspunkte[4] = Festkomma::ausText(u"2,5");
     ASSERT_TRUE(datei.schreiben(3, drei).ok);
     liste.namensgridfüllen();
-    tippen(5, nr(Listenspalte::Nachname), QStringLiteral("Neumann"));
+    tippen(Namensliste::fallzeile(3), nr(Listenspalte::Nachname), QStringLiteral("Neumann"));
 
     // A click outside column 0 chooses nothing and stores nothing.
     const QByteArray vorher = datei.abbild();
-    liste.setzeAktuelleZelle(4, nr(Listenspalte::Nachname));
+    liste.setzeAktuelleZelle(Namensliste::fallzeile(2), nr(Listenspalte::Nachname));
     EXPECT_FALSE(liste.Namensgrid_Click());
     EXPECT_EQ(datei.abbild(), vorher);
 
@@ -178,7 +178,7 @@ TEST_F(NamenslisteTest, WählenSpeichertAlleZeilen)
 
 TEST_F(NamenslisteTest, NeuePersonWirdGerechnetUndBleibt)
 {
-    liste.setzeAktuelleZelle(4, nr(Listenspalte::Anrede));
+    liste.setzeAktuelleZelle(Namensliste::fallzeile(2), nr(Listenspalte::Anrede));
     for (const char* feld : {"Herr", "Max", "Beispiel", "12", "3", "1970"}) {
         for (QChar z : QString::fromUtf8(feld))
             liste.Namensgrid_KeyPress(z.unicode());
@@ -213,7 +213,7 @@ TEST_F(NamenslisteTest, FehlgeschlagenesSpeichernVerliertNichts)
     tabelle.datensatzholen();
 
     liste.namensgridfüllen();
-    tippen(6, nr(Listenspalte::Vorname), QStringLiteral("Eva"));
+    tippen(Namensliste::fallzeile(4), nr(Listenspalte::Vorname), QStringLiteral("Eva"));
     EXPECT_FALSE(wählen(4));
     ASSERT_EQ(meldungen.protokoll.size(), 1);
     EXPECT_EQ(meldungen.protokoll[0].art, "fehler");
@@ -221,7 +221,7 @@ TEST_F(NamenslisteTest, FehlgeschlagenesSpeichernVerliertNichts)
     EXPECT_EQ(stand.datensatznummer, 1);
     EXPECT_EQ(stand.datensatz, geladen);
     EXPECT_EQ(datei.abbild(), vorher);
-    EXPECT_EQ(t(6, nr(Listenspalte::Vorname)), "Eva");
+    EXPECT_EQ(t(Namensliste::fallzeile(4), nr(Listenspalte::Vorname)), "Eva");
 
     ablage.voll = false;
     ASSERT_TRUE(wählen(4));
@@ -243,7 +243,8 @@ TEST_F(NamenslisteTest, TabelleneingabeNachDerListeTrifftNurDenAktuellenFall)
     const QByteArray vorher = datei.abbild();
 
     liste.namensgridfüllen();
-    tippen(8, nr(Listenspalte::Nachname), QStringLiteral("x")); // an edit that is never chosen
+    tippen(Namensliste::fallzeile(6), nr(Listenspalte::Nachname),
+           QStringLiteral("x")); // an edit that is never chosen
     stand.datensatz.startgutschrift = Festkomma::ausText(u"7,5");
     ASSERT_TRUE(datei.schreiben(stand.datensatznummer, stand.datensatz).ok);
 

@@ -31,10 +31,10 @@ TEST_F(RechentabelleTest, MusterfallZeigtSeineRente)
     EXPECT_EQ(tabelle.bediensteter(), QStringLiteral("  Hedwig Wendler"));
     EXPECT_EQ(kopf, QStringLiteral("793,00 €"));
     EXPECT_EQ(tabelle.modell().rowCount(), 54);
-    EXPECT_EQ(t(5, nr(Spalte::Monatsdurchschnitt)), "2500,00");
-    EXPECT_EQ(t(5, nr(Spalte::Wertziffer)), "2,50000");
-    EXPECT_EQ(t(5, nr(Spalte::Beitragspunkte)), "7,75");
-    EXPECT_EQ(t(53, nr(Spalte::Rente)), "793,00");
+    EXPECT_EQ(t(Jahreszeile::von(2002), nr(Spalte::Monatsdurchschnitt)), "2500,00");
+    EXPECT_EQ(t(Jahreszeile::von(2002), nr(Spalte::Wertziffer)), "2,50000");
+    EXPECT_EQ(t(Jahreszeile::von(2002), nr(Spalte::Beitragspunkte)), "7,75");
+    EXPECT_EQ(t(Jahreszeile::von(2050), nr(Spalte::Rente)), "793,00");
     EXPECT_EQ(tabelle.aktuelleZeile(), 53);
     EXPECT_EQ(tabelle.aktuelleSpalte(), 23);
     EXPECT_EQ(stand.rente[49].alsText(2), "793,00");
@@ -61,12 +61,12 @@ TEST_F(RechentabelleTest, ZeilenAlterUndFaktorenJeGeburtsjahr)
         ladeMitGeburtsjahr(QString::fromUtf8(f.geburtsjahr));
         const int letzte = f.zeilen - 1;
         ASSERT_EQ(tabelle.modell().rowCount(), f.zeilen) << f.geburtsjahr;
-        EXPECT_EQ(t(4, nr(Spalte::Jahr)), "2001");
+        EXPECT_EQ(t(Jahreszeile::Erste, nr(Spalte::Jahr)), "2001");
         EXPECT_EQ(t(letzte, nr(Spalte::Jahr)), QString::number(f.letztesJahr));
         EXPECT_EQ(t(letzte, nr(Spalte::Alter)), "65");
         EXPECT_EQ(t(letzte, nr(Spalte::Altersfaktor)), "0,80");
-        EXPECT_EQ(t(5, nr(Spalte::Alter)), QString::fromUtf8(f.alter2002));
-        EXPECT_EQ(t(5, nr(Spalte::Altersfaktor)), QString::fromUtf8(f.faktor2002));
+        EXPECT_EQ(t(Jahreszeile::von(2002), nr(Spalte::Alter)), QString::fromUtf8(f.alter2002));
+        EXPECT_EQ(t(Jahreszeile::von(2002), nr(Spalte::Altersfaktor)), QString::fromUtf8(f.faktor2002));
     }
     EXPECT_EQ(stand.geburtsjahr, 1937);
 }
@@ -85,12 +85,12 @@ TEST_F(RechentabelleTest, FarbenUndFesteTexte)
     }
     EXPECT_EQ(m.hintergrund(4, nr(Spalte::Gesamtpunkte)), Farben::Weiß);
     EXPECT_EQ(m.hintergrund(4, nr(Spalte::Rente)), Farben::Grün);
-    EXPECT_EQ(t(5, nr(Spalte::DurchZwölf)), "/12 =");
-    EXPECT_EQ(t(5, nr(Spalte::Referenzentgelt)), "1000,00");
-    EXPECT_EQ(t(5, nr(Spalte::Meßbetrag)), "4,00");
-    EXPECT_EQ(t(4, nr(Spalte::Meßbetrag)), "4.00");
-    EXPECT_EQ(t(4, nr(Spalte::Alter)), "");
-    EXPECT_EQ(t(4, nr(Spalte::Entgelt)), "");
+    EXPECT_EQ(t(Jahreszeile::von(2002), nr(Spalte::DurchZwölf)), "/12 =");
+    EXPECT_EQ(t(Jahreszeile::von(2002), nr(Spalte::Referenzentgelt)), "1000,00");
+    EXPECT_EQ(t(Jahreszeile::von(2002), nr(Spalte::Meßbetrag)), "4,00");
+    EXPECT_EQ(t(Jahreszeile::Erste, nr(Spalte::Meßbetrag)), "4.00");
+    EXPECT_EQ(t(Jahreszeile::Erste, nr(Spalte::Alter)), "");
+    EXPECT_EQ(t(Jahreszeile::Erste, nr(Spalte::Entgelt)), "");
 }
 
 TEST_F(RechentabelleTest, KopfMitSeinenLeerzeichen)
@@ -116,17 +116,17 @@ TEST_F(RechentabelleTest, StartgutschriftUndLeereEntgeltzelle)
     d.startgutschrift = Festkomma::ausText(u"12,5");
     ASSERT_TRUE(datei.schreiben(1, d).ok);
     tabelle.datensatzholen();
-    EXPECT_EQ(t(4, nr(Spalte::Gesamtpunkte)), "12,50");
-    EXPECT_EQ(t(4, nr(Spalte::Rente)), "50,00");
+    EXPECT_EQ(t(Jahreszeile::Erste, nr(Spalte::Gesamtpunkte)), "12,50");
+    EXPECT_EQ(t(Jahreszeile::Erste, nr(Spalte::Rente)), "50,00");
     tabelle.atvberechnen();
     EXPECT_EQ(tabelle.rentenkopf(), QStringLiteral("843,00 €"));
 
     // A pay cell left blank counts as 0 until the table is filled again.
-    tabelle.setzeAktuelleZelle(5, nr(Spalte::Entgelt));
+    tabelle.setzeAktuelleZelle(Jahreszeile::von(2002), nr(Spalte::Entgelt));
     tabelle.setzeAktuellenText(QStringLiteral(" "));
     tabelle.atvberechnen();
-    EXPECT_EQ(t(5, nr(Spalte::Beitragspunkte)), "0,00");
-    EXPECT_EQ(t(5, nr(Spalte::Gesamtpunkte)), "12,50");
+    EXPECT_EQ(t(Jahreszeile::von(2002), nr(Spalte::Beitragspunkte)), "0,00");
+    EXPECT_EQ(t(Jahreszeile::von(2002), nr(Spalte::Gesamtpunkte)), "12,50");
     EXPECT_EQ(tabelle.rentenkopf(), QStringLiteral("812,00 €"));
     EXPECT_EQ(datei.lesen(1).jahresentgelt[1].alsText(2), "30000,00");
 }
@@ -141,7 +141,7 @@ TEST_F(RechentabelleTest, GeburtsjahrAußerhalbDesBereichs)
         ladeMitGeburtsjahr(QString::fromUtf8(jahr));
         tabelle.atvberechnen();
         EXPECT_EQ(tabelle.modell().rowCount(), 5) << jahr;
-        EXPECT_EQ(t(4, nr(Spalte::Jahr)), "2001");
+        EXPECT_EQ(t(Jahreszeile::Erste, nr(Spalte::Jahr)), "2001");
         EXPECT_EQ(t(1, nr(Spalte::Jahr)), "Jahr");
         EXPECT_EQ(tabelle.rentenkopf(), QStringLiteral("0,00 €"));
         ASSERT_EQ(meldungen.protokoll.size(), 1) << jahr;

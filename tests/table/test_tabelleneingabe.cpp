@@ -176,12 +176,12 @@ TEST_F(TabelleneingabeTest, StartgutschriftHebtAlleSummen)
     QStringList vorher;
     for (int zeile = 5; zeile <= Letzte; ++zeile)
         vorher.append(t(zeile, nr(Spalte::Gesamtpunkte)));
-    klick(4, nr(Spalte::Gesamtpunkte));
+    klick(Jahreszeile::Erste, nr(Spalte::Gesamtpunkte));
     tippen(QStringLiteral("12,5\n"));
-    EXPECT_EQ(t(4, nr(Spalte::Gesamtpunkte)), " 12.5");
-    EXPECT_EQ(zelle(4, nr(Spalte::Gesamtpunkte)).schriftgröße, 11);
-    EXPECT_TRUE(zelle(4, nr(Spalte::Gesamtpunkte)).fett);
-    EXPECT_EQ(t(4, nr(Spalte::Rente)), "50,00");
+    EXPECT_EQ(t(Jahreszeile::Erste, nr(Spalte::Gesamtpunkte)), " 12.5");
+    EXPECT_EQ(zelle(Jahreszeile::Erste, nr(Spalte::Gesamtpunkte)).schriftgröße, 11);
+    EXPECT_TRUE(zelle(Jahreszeile::Erste, nr(Spalte::Gesamtpunkte)).fett);
+    EXPECT_EQ(t(Jahreszeile::Erste, nr(Spalte::Rente)), "50,00");
     for (int zeile = 5; zeile <= Letzte; ++zeile)
         EXPECT_EQ(Festkomma::ausText(t(zeile, nr(Spalte::Gesamtpunkte))) -
                       Festkomma::ausText(vorher[zeile - 5]),
@@ -197,7 +197,7 @@ TEST_F(TabelleneingabeTest, NachNeustartStehtAllesDa)
     tippen(QStringLiteral("45000,50\n"));
     klick(Zeile2010 + 1, nr(Spalte::Bonus));
     tippen(QStringLiteral("2,5\n"));
-    klick(4, nr(Spalte::Gesamtpunkte));
+    klick(Jahreszeile::Erste, nr(Spalte::Gesamtpunkte));
     tippen(QStringLiteral("12,5\n"));
     const QString rente = tabelle.rentenkopf();
 
@@ -211,7 +211,7 @@ TEST_F(TabelleneingabeTest, NachNeustartStehtAllesDa)
     EXPECT_EQ(neueTabelle.modell().text(Zeile2010, nr(Spalte::Entgelt)), "45000,50");
     EXPECT_EQ(neueTabelle.modell().text(Zeile2010 + 1, nr(Spalte::Entgelt)), "30000,00");
     EXPECT_EQ(neueTabelle.modell().text(Zeile2010 + 1, nr(Spalte::Bonus)), "2,50");
-    EXPECT_EQ(neueTabelle.modell().text(4, nr(Spalte::Gesamtpunkte)), "12,50");
+    EXPECT_EQ(neueTabelle.modell().text(Jahreszeile::Erste, nr(Spalte::Gesamtpunkte)), "12,50");
     EXPECT_EQ(neueTabelle.rentenkopf(), rente);
 }
 
@@ -225,7 +225,7 @@ TEST_F(TabelleneingabeTest, GescheiterteSpeicherungLaesstNichtsGespeichertAusseh
     tippen(QStringLiteral("45000,50\n"));
     klick(Zeile2010, nr(Spalte::Bonus));
     tippen(QStringLiteral("1,25\n"));
-    klick(4, nr(Spalte::Gesamtpunkte));
+    klick(Jahreszeile::Erste, nr(Spalte::Gesamtpunkte));
     tippen(QStringLiteral("12,5\n"));
 
     ASSERT_EQ(meldungen.protokoll.size(), 4);
@@ -242,8 +242,8 @@ TEST_F(TabelleneingabeTest, GescheiterteSpeicherungLaesstNichtsGespeichertAusseh
         EXPECT_FALSE(zelle(zeile, nr(Spalte::Entgelt)).fett);
     }
     EXPECT_EQ(t(Zeile2010, nr(Spalte::Bonus)), "0,00");
-    EXPECT_EQ(t(4, nr(Spalte::Gesamtpunkte)), "0,00");
-    EXPECT_EQ(t(4, nr(Spalte::Rente)), "0,00");
+    EXPECT_EQ(t(Jahreszeile::Erste, nr(Spalte::Gesamtpunkte)), "0,00");
+    EXPECT_EQ(t(Jahreszeile::Erste, nr(Spalte::Rente)), "0,00");
     EXPECT_EQ(tabelle.rentenkopf(), rentenkopf);
 
     // Once the disk has room again, the same typing is saved.
