@@ -83,7 +83,7 @@ Tabellenansicht::Tabellenansicht(QWidget* parent) : QTableView(parent)
     QFont schrift = QApplication::font(this);
     schrift.setResolveMask(QFont::AllPropertiesResolved);
     setFont(schrift);
-    // The scroll bars keep the selection colour their sliders take on when pressed.
+    // The scroll bars keep the application's selection colour, which a style may show on them.
     for (QScrollBar* leiste : {horizontalScrollBar(), verticalScrollBar()})
         farbenFestlegen(leiste, QApplication::palette(leiste));
 }
