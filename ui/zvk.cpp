@@ -194,10 +194,8 @@ void ZVK::seitenVerbinden()
 
 void ZVK::gridVerbinden()
 {
-    connect(m_grid, &QAbstractItemView::clicked, this, [this](const QModelIndex& index) {
-        m_tabelle.setzeAktuelleZelle(index.row(), index.column());
-        m_eingabe.Grid_Click();
-    });
+    // The click has made its cell current already: the grid and the table share the cell.
+    connect(m_grid, &QAbstractItemView::clicked, &m_eingabe, &Tabelleneingabe::Grid_Click);
     connect(m_grid, &Tabellenansicht::tasteGedrueckt, this, [this](int code) {
         char16_t taste = char16_t(code);
         m_eingabe.Grid_KeyPress(taste);
