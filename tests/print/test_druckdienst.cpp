@@ -24,23 +24,28 @@ QString ausführen(const QString& programm, const QStringList& argumente, bool f
     return QString::fromUtf8(fehlerausgabe ? p.readAllStandardError() : p.readAllStandardOutput());
 }
 
-// cups-pdf names its files after the document, so a file of a kind may be replaced.
+// cups-pdf names its files after the document, so a file of a kind may be replaced. Only
+// the program's documents count: other jobs may land in the same folder.
 QMap<QString, QDateTime> pdfDateien(const QString& ordner)
 {
     QMap<QString, QDateTime> s;
-    for (const QFileInfo& info : QDir(ordner).entryInfoList({"*.pdf"}, QDir::Files))
+    for (const QFileInfo& info : QDir(ordner).entryInfoList({"Zuvora-*.pdf"}, QDir::Files))
         s.insert(info.filePath(), info.lastModified());
     return s;
 }
 
-// Waits until cups-pdf has finished a new or newer file; returns what pdfinfo says of it.
-QString neueDatei(const QString& ordner, const QMap<QString, QDateTime>& vorher, QString& pfad)
+// Waits until cups-pdf has finished a new or newer file of the document `titel`; returns what
+// pdfinfo says of it.
+QString neueDatei(const QString& ordner, const QMap<QString, QDateTime>& vorher, const QString& titel,
+                  QString& pfad)
 {
     QElapsedTimer uhr;
     uhr.start();
     while (uhr.elapsed() < 60000) {
         const auto jetzt = pdfDateien(ordner);
         for (auto it = jetzt.begin(); it != jetzt.end(); ++it) {
+            if (!QFileInfo(it.key()).fileName().startsWith(titel))
+                continue;
             const QString info =
                 vorher.value(it.key()) == it.value() ? QString() : ausführen("pdfinfo", {it.key()});
             if (info.contains("Pages:")) {
@@ -73,7 +78,7 @@ TEST(Druckdienst, BerechnungUndAnschreibenKommenAlsPdfAn)
         QString pfad;
         auto stand = pdfDateien(ausgabe);
         drucksachen.berechnungdrucken();
-        const QString info = neueDatei(ausgabe, stand, pfad);
+        const QString info = neueDatei(ausgabe, stand, "Zuvora-Berechnung", pfad);
         ASSERT_FALSE(info.isEmpty()) << "Keine PDF-Datei in " << ausgabe.toStdString();
         EXPECT_TRUE(info.contains(QRegularExpression(QStringLiteral("Pages:\\s+%1\\n").arg(seiten))))
             << info.toStdString();
@@ -89,7 +94,7 @@ TEST(Druckdienst, BerechnungUndAnschreibenKommenAlsPdfAn)
         // The letter after the calculation: one portrait page with every word on the paper.
         stand = pdfDateien(ausgabe);
         drucksachen.Bescheiddrucken();
-        const QString brief = neueDatei(ausgabe, stand, pfad);
+        const QString brief = neueDatei(ausgabe, stand, "Zuvora-Anschreiben", pfad);
         EXPECT_TRUE(brief.contains(QRegularExpression("Pages:\\s+1\\n"))) << brief.toStdString();
         EXPECT_TRUE(brief.contains(QRegularExpression("Page size:\\s+595(\\.\\d+)? x 84[12]")))
             << brief.toStdString();
