@@ -11,10 +11,19 @@ using Testanwendung = QGuiApplication;
 #include <QCoreApplication>
 using Testanwendung = QCoreApplication;
 #endif
+#include <ctime>
 #include <gtest/gtest.h>
 
 int main(int argc, char** argv)
 {
+    // Every test runs in a fixed locale and time zone, whatever the machine says; the
+    // printouts are tried once more under the locale that ZUVORA_TESTSPRACHE names.
+    const QByteArray sprache =
+        qEnvironmentVariable("ZUVORA_TESTSPRACHE", QStringLiteral("C.UTF-8")).toLatin1();
+    qputenv("LANG", sprache);
+    qputenv("LC_ALL", sprache);
+    qputenv("TZ", "Europe/Berlin");
+    tzset();
 #if ZUVORA_TEST_APP >= 1
     // Tests never need a window system.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
