@@ -4,6 +4,7 @@
 #include <QFileDialog>
 #include <QKeyEvent>
 #include <QPushButton>
+#include <optional>
 
 namespace {
 
@@ -18,6 +19,20 @@ Testantworten& testantworten()
 {
     static Testantworten t;
     return t;
+}
+
+// In a test, the answer prepared for this box or dialog; one that nobody prepared an answer
+// for ends the test instead of waiting for a click. Outside tests: nothing.
+template <class Antwort>
+std::optional<Antwort> vorbereitet(QQueue<Antwort>& antworten, const QString& titel, const QString& text)
+{
+    Testantworten& t = testantworten();
+    if (!t.nurVorbereitet && antworten.isEmpty())
+        return std::nullopt;
+    t.gezeigt.append({titel, text});
+    if (antworten.isEmpty())
+        qFatal("Unerwartet: %s: %s", qPrintable(titel), qPrintable(text));
+    return antworten.dequeue();
 }
 
 // A message box in German, whether or not Qt's own translation is installed; a question
@@ -84,13 +99,8 @@ QList<Nachrichten::Gezeigt>& Nachrichten::gezeigte()
 QMessageBox::StandardButton Nachrichten::zeigen(QMessageBox::Icon symbol, const QString& titel,
                                                 const QString& text, QMessageBox::StandardButtons knöpfe)
 {
-    Testantworten& t = testantworten();
-    if (t.nurVorbereitet || !t.antworten.isEmpty()) {
-        t.gezeigt.append({titel, text});
-        if (t.antworten.isEmpty())
-            qFatal("Unerwartete Meldung: %s: %s", qPrintable(titel), qPrintable(text));
-        return t.antworten.dequeue();
-    }
+    if (const auto antwort = vorbereitet(testantworten().antworten, titel, text))
+        return *antwort;
     // Only a question needs an answer the user chose; any other box may go with Esc.
     Meldungsfenster box(symbol, titel, text, knöpfe, m_fenster, symbol != QMessageBox::Question);
     return QMessageBox::StandardButton(box.exec());
@@ -113,13 +123,8 @@ bool Nachrichten::frage(const QString& text, const QString& titel)
 
 QString Nachrichten::pdfSpeicherort(const QString& titel, const QString& vorschlag)
 {
-    Testantworten& t = testantworten();
-    if (t.nurVorbereitet || !t.speicherorte.isEmpty()) {
-        t.gezeigt.append({titel, vorschlag});
-        if (t.speicherorte.isEmpty())
-            qFatal("Unerwarteter Dateidialog: %s: %s", qPrintable(titel), qPrintable(vorschlag));
-        return t.speicherorte.dequeue();
-    }
+    if (const auto antwort = vorbereitet(testantworten().speicherorte, titel, vorschlag))
+        return *antwort;
     QFileDialog dialog(m_fenster, titel, vorschlag, QStringLiteral("PDF-Dateien (*.pdf)"));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);

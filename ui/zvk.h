@@ -123,6 +123,9 @@ private:
     // Keys, tab order, focus frame and what screen readers hear (zvk_bedienung.cpp).
     void bedienungEinrichten();
     void pdfBefehleEinrichten();
+    // Asks where the PDF goes, offering `vorschlag` in the documents folder, and saves it there.
+    void alsPdfSpeichern(const QString& titel, const QString& vorschlag,
+                         bool (Drucksachen::*drucken)(const QString&));
     void fallistenZugang();
     void kombinationsfelderFüllen();
     void gridVerbinden();

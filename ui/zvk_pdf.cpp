@@ -39,18 +39,20 @@ void ZVK::pdfBefehleEinrichten()
 
 void ZVK::BerechnungAlsPdf_Click()
 {
-    const QString ziel = m_nachrichten.pdfSpeicherort(
-        QStringLiteral("Berechnung als PDF speichern"),
-        QDir(dokumentenordner()).filePath(m_drucksachen.pdfVorschlagBerechnung()));
-    if (!ziel.isEmpty())
-        m_drucksachen.berechnungdrucken(ziel);
+    alsPdfSpeichern(QStringLiteral("Berechnung als PDF speichern"), m_drucksachen.pdfVorschlagBerechnung(),
+                    &Drucksachen::berechnungdrucken);
 }
 
 void ZVK::BescheidAlsPdf_Click()
 {
-    const QString ziel = m_nachrichten.pdfSpeicherort(
-        QStringLiteral("Anschreiben als PDF speichern"),
-        QDir(dokumentenordner()).filePath(m_drucksachen.pdfVorschlagAnschreiben()));
+    alsPdfSpeichern(QStringLiteral("Anschreiben als PDF speichern"), m_drucksachen.pdfVorschlagAnschreiben(),
+                    &Drucksachen::Bescheiddrucken);
+}
+
+void ZVK::alsPdfSpeichern(const QString& titel, const QString& vorschlag,
+                          bool (Drucksachen::*drucken)(const QString&))
+{
+    const QString ziel = m_nachrichten.pdfSpeicherort(titel, QDir(dokumentenordner()).filePath(vorschlag));
     if (!ziel.isEmpty())
-        m_drucksachen.Bescheiddrucken(ziel);
+        (m_drucksachen.*drucken)(ziel);
 }
