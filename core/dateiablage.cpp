@@ -6,6 +6,7 @@
 #include <QFileInfo>
 #include <QRandomGenerator>
 #include <QScopeGuard>
+#include <algorithm>
 #include <cerrno>
 #include <csignal>
 #include <fcntl.h>
@@ -297,6 +298,51 @@ bool Dateiablage::festschreiben(QFileDevice&, const QString& ziel)
         return true;
     m_systemfehler = errno;
     return false;
+}
+
+Dateiinhalt dateiLesen(const QString& pfad, qint64 höchstens, bool verknüpfungFolgen)
+{
+    Dateiinhalt inhalt;
+    const int fd = ::open(nativ(pfad).constData(),
+                          O_RDONLY | O_NONBLOCK | O_CLOEXEC | (verknüpfungFolgen ? 0 : O_NOFOLLOW));
+    QFile datei;
+    if (fd < 0 || !datei.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        inhalt.grund = systemgrund(errno);
+        if (fd >= 0)
+            ::close(fd);
+        return inhalt;
+    }
+    struct stat status {};
+    if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode)) {
+        inhalt.befund = Dateiinhalt::Befund::KeineDatei;
+        return inhalt;
+    }
+    inhalt.größe = status.st_size;
+    if (inhalt.größe > höchstens) {
+        inhalt.befund = Dateiinhalt::Befund::ZuGroß;
+        return inhalt;
+    }
+    // To the end, whatever the size said: the file may grow while it is read.
+    inhalt.bytes.reserve(qsizetype(inhalt.größe));
+    while (inhalt.bytes.size() <= höchstens) {
+        const QByteArray stück = datei.read(std::min<qint64>(64 * 1024, höchstens + 1 - inhalt.bytes.size()));
+        if (datei.error() != QFileDevice::NoError) {
+            inhalt.grund = systemgrund(datei);
+            inhalt.bytes.clear();
+            return inhalt;
+        }
+        if (stück.isEmpty())
+            break;
+        inhalt.bytes += stück;
+    }
+    if (inhalt.bytes.size() > höchstens) {
+        inhalt.größe = inhalt.bytes.size();
+        inhalt.bytes.clear();
+        inhalt.befund = Dateiinhalt::Befund::ZuGroß;
+        return inhalt;
+    }
+    inhalt.befund = Dateiinhalt::Befund::Gelesen;
+    return inhalt;
 }
 
 QString freierSicherungsname(const QString& pfad)

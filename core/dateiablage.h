@@ -65,6 +65,25 @@ private:
     mode_t m_anlegemodus = 0600;
 };
 
+// The whole content of a file, read by dateiLesen.
+struct Dateiinhalt {
+    enum class Befund {
+        Gelesen,
+        Fehler,     // it could not be opened or read: `grund` says why, in German
+        KeineDatei, // a folder, pipe, device or socket stands at the name
+        ZuGroß      // more than the reader takes: `größe` bytes at least; nothing is kept
+    };
+    Befund befund = Befund::Fehler;
+    QByteArray bytes;
+    qint64 größe = 0;
+    QString grund;
+};
+
+// Reads the whole file at `pfad`, but never more than `höchstens` bytes, and never waits on a
+// pipe or device that stands at the name or is put there meanwhile. With `verknüpfungFolgen`
+// false a link at the name is not opened.
+Dateiinhalt dateiLesen(const QString& pfad, qint64 höchstens, bool verknüpfungFolgen = true);
+
 // A name for a copy of `pfad` kept before a change: "<pfad>.bak", or one with the time
 // when that is taken. An earlier copy is never overwritten: it may be the only one of other bytes.
 QString freierSicherungsname(const QString& pfad);

@@ -6,12 +6,8 @@
 
 #include <QDateTime>
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
-#include <cerrno>
-#include <fcntl.h>
-#include <unistd.h>
 
 Falldatei::Falldatei(Dateiablage& ablage) : m_ablage(ablage) {}
 
@@ -83,27 +79,26 @@ Falldatei::Ergebnis Falldatei::öffnen(const QString& pfad)
             ende(QStringLiteral("„%1“ ist ein Ordner, keine Datei. Das Programm kann die Fälle "
                                 "nicht laden.")
                      .arg(name)));
-    if (info.exists() && !info.isFile())
-        return Ergebnis::fehler(
-            ende(QStringLiteral("„%1“ ist keine gewöhnliche Datei. Das Programm kann die Fälle "
-                                "nicht laden.")
-                     .arg(name)));
     if (info.exists()) {
-        if (info.size() > GrößteLänge)
+        Dateiinhalt inhalt = dateiLesen(pfad, GrößteLänge);
+        switch (inhalt.befund) {
+        case Dateiinhalt::Befund::Gelesen: m_abbild = std::move(inhalt.bytes); break;
+        case Dateiinhalt::Befund::Fehler:
+            return Ergebnis::fehler(
+                ende(QStringLiteral("„%1“ kann nicht gelesen werden: %2").arg(name, inhalt.grund)));
+        case Dateiinhalt::Befund::KeineDatei:
+            return Ergebnis::fehler(
+                ende(QStringLiteral("„%1“ ist keine gewöhnliche Datei. Das Programm kann die Fälle "
+                                    "nicht laden.")
+                         .arg(name)));
+        case Dateiinhalt::Befund::ZuGroß:
             return Ergebnis::fehler(
                 ende(QStringLiteral("„%1“ ist %2 Bytes groß und damit keine Falldatei dieses "
                                     "Programms (erwartet sind %3 Bytes).")
                          .arg(name)
-                         .arg(info.size())
+                         .arg(inhalt.größe)
                          .arg(Solllänge)));
-        QFile datei(pfad);
-        if (!datei.open(QIODevice::ReadOnly))
-            return Ergebnis::fehler(
-                ende(QStringLiteral("„%1“ kann nicht gelesen werden: %2").arg(name, systemgrund(datei))));
-        m_abbild = datei.read(GrößteLänge);
-        if (datei.error() != QFileDevice::NoError)
-            return Ergebnis::fehler(
-                ende(QStringLiteral("„%1“ kann nicht gelesen werden: %2").arg(name, systemgrund(datei))));
+        }
     }
 
     if (m_abbild.isEmpty()) {
@@ -324,20 +319,12 @@ Falldatei::Ergebnis Falldatei::fremdeÄnderungPrüfen()
         return nichtGespeichert(ziel.hindernis);
     if (!ziel.vorhanden)
         return {}; // gone: the save puts the cases back
-    // Never waits on whatever may have been put there in the meantime.
-    const int fd =
-        ::open(QFile::encodeName(ziel.pfad).constData(), O_RDONLY | O_NONBLOCK | O_NOFOLLOW | O_CLOEXEC);
-    QFile datei;
-    if (fd < 0 || !datei.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
-        const int fehler = errno;
-        if (fd >= 0)
-            ::close(fd);
-        return nichtGespeichert(systemgrund(fehler));
-    }
-    const QByteArray jetzt = datei.read(GrößteLänge + 1);
-    if (datei.error() != QFileDevice::NoError)
-        return nichtGespeichert(systemgrund(datei));
-    if (jetzt == m_abbild)
+    // Not through a link put there in the meantime. Whatever else stands there now, or a
+    // file larger than ours could be, differs from what the program wrote.
+    const Dateiinhalt jetzt = dateiLesen(ziel.pfad, GrößteLänge, false);
+    if (jetzt.befund == Dateiinhalt::Befund::Fehler)
+        return nichtGespeichert(jetzt.grund);
+    if (jetzt.befund == Dateiinhalt::Befund::Gelesen && jetzt.bytes == m_abbild)
         return {};
 
     Ergebnis e = Ergebnis::fehler(

@@ -4,11 +4,7 @@
 #include "core/datensatz.h"
 #include "core/webadresse.h"
 
-#include <QFile>
 #include <QFileInfo>
-#include <cerrno>
-#include <fcntl.h>
-#include <unistd.h>
 
 Brieftext::Brieftext(Dateiablage& ablage, const QString& pfad) : m_ablage(ablage), m_pfad(pfad) {}
 
@@ -78,31 +74,22 @@ Brieftext::Ergebnis Brieftext::checken()
 Brieftext::Ergebnis Brieftext::alleBytes(const QString& pfad, QByteArray& bytes) const
 {
     const QString name = QFileInfo(m_pfad).fileName();
-    const int fd = ::open(QFile::encodeName(pfad).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-    const int fehlernummer = errno;
-    QFile datei;
-    if (fd < 0 || !datei.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
-        if (fd >= 0)
-            ::close(fd);
-        return Ergebnis::fehler(
-            QStringLiteral("„%1“ kann nicht gelesen werden: %2").arg(name, systemgrund(fehlernummer)));
-    }
-    if (!QFileInfo(pfad).isFile())
+    Dateiinhalt inhalt = dateiLesen(pfad, GrößteLänge);
+    switch (inhalt.befund) {
+    case Dateiinhalt::Befund::Gelesen: bytes = std::move(inhalt.bytes); return {};
+    case Dateiinhalt::Befund::Fehler:
+        return Ergebnis::fehler(QStringLiteral("„%1“ kann nicht gelesen werden: %2").arg(name, inhalt.grund));
+    case Dateiinhalt::Befund::KeineDatei:
         return Ergebnis::fehler(
             QStringLiteral("„%1“ ist keine gewöhnliche Datei. Der Brieftext kann nicht gelesen werden.")
                 .arg(name));
-    if (datei.size() > GrößteLänge)
-        return Ergebnis::fehler(
-            QStringLiteral("„%1“ ist %2 Bytes groß und damit kein Brieftext dieses Programms "
-                           "(erwartet sind %3 Bytes). Die Datei wird nicht gelesen.")
-                .arg(name)
-                .arg(datei.size())
-                .arg(Solllänge));
-    bytes = datei.read(GrößteLänge);
-    if (datei.error() != QFileDevice::NoError)
-        return Ergebnis::fehler(
-            QStringLiteral("„%1“ kann nicht gelesen werden: %2").arg(name, systemgrund(datei)));
-    return {};
+    case Dateiinhalt::Befund::ZuGroß: break;
+    }
+    return Ergebnis::fehler(QStringLiteral("„%1“ ist %2 Bytes groß und damit kein Brieftext dieses Programms "
+                                           "(erwartet sind %3 Bytes). Die Datei wird nicht gelesen.")
+                                .arg(name)
+                                .arg(inhalt.größe)
+                                .arg(Solllänge));
 }
 
 Brieftext::Ergebnis Brieftext::lesen(QStringList& zeilen, QByteArray* stand) const
