@@ -10,6 +10,16 @@
 #include <gtest/gtest.h>
 
 // A file's bytes as the disk holds them; empty when it cannot be read.
+// Whether the message the user read names every one of `wörter`; says which one it misses.
+inline ::testing::AssertionResult nenntAlle(const QString& meldung, const QStringList& wörter)
+{
+    for (const QString& wort : wörter)
+        if (!meldung.contains(wort))
+            return ::testing::AssertionFailure()
+                   << wort.toStdString() << " fehlt in " << meldung.toStdString();
+    return ::testing::AssertionSuccess();
+}
+
 inline QByteArray lies(const QString& pfad)
 {
     QFile f(pfad);

@@ -223,9 +223,7 @@ void feindlichPrüfen(const QString& ordner, const Falldateifall& fall)
             EXPECT_EQ(datei.abbild(), lies(pfad));
         }
     }
-    for (const QString& wort : fall.wörter)
-        EXPECT_TRUE(meldungen.contains(wort))
-            << wort.toStdString() << " fehlt in " << meldungen.toStdString();
+    EXPECT_TRUE(nenntAlle(meldungen, fall.wörter));
     if (fall.danach)
         fall.danach(ordner);
 }
@@ -316,9 +314,7 @@ TEST_P(FeindlicheSperrdatei, HängtNieUndSperrtNiemandenAus)
     EXPECT_LT(uhr.elapsed(), 2000);
     EXPECT_EQ(e.ok, fall.übernommen) << e.meldung.toStdString();
     EXPECT_EQ(s.gehalten(), fall.übernommen);
-    for (const QString& wort : fall.wörter)
-        EXPECT_TRUE(e.meldung.contains(wort))
-            << wort.toStdString() << " fehlt in " << e.meldung.toStdString();
+    EXPECT_TRUE(nenntAlle(e.meldung, fall.wörter));
     if (fall.übernommen) {
         // Ours now: a second start is kept out.
         Sperre zweite;

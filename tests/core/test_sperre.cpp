@@ -30,14 +30,12 @@ TEST_F(SperreTest, ZweiterStartErfährtWerDieFälleHält)
     const auto e = zweite.nehmen(pfad());
     EXPECT_FALSE(e.ok);
     EXPECT_FALSE(zweite.gehalten());
-    for (const QString& wort :
-         {QStringLiteral("bereits geöffnet"),
-          QStringLiteral("Prozess %1").arg(QCoreApplication::applicationPid()),
-          QStringLiteral("„%1“").arg(QSysInfo::machineHostName()),
-          QStringLiteral("„%1“").arg(QFileInfo(QCoreApplication::applicationFilePath()).fileName()),
-          QStringLiteral("beendet")})
-        EXPECT_TRUE(e.meldung.contains(wort))
-            << wort.toStdString() << " fehlt in " << e.meldung.toStdString();
+    EXPECT_TRUE(nenntAlle(
+        e.meldung, {QStringLiteral("bereits geöffnet"),
+                    QStringLiteral("Prozess %1").arg(QCoreApplication::applicationPid()),
+                    QStringLiteral("„%1“").arg(QSysInfo::machineHostName()),
+                    QStringLiteral("„%1“").arg(QFileInfo(QCoreApplication::applicationFilePath()).fileName()),
+                    QStringLiteral("beendet")}));
     // Only this computer's own processes can be checked; no advice to delete the lock here.
     EXPECT_FALSE(e.meldung.contains(QStringLiteral("löschen")));
 }

@@ -48,9 +48,7 @@ void erwarteMeldung(const Falldatei::Ergebnis& e, const QStringList& wörter)
     if (wörter.isEmpty()) {
         EXPECT_TRUE(e.meldung.isEmpty()) << e.meldung.toStdString();
     }
-    for (const QString& w : wörter)
-        EXPECT_TRUE(e.meldung.contains(w))
-            << "fehlt: " << w.toStdString() << "\nin: " << e.meldung.toStdString();
+    EXPECT_TRUE(nenntAlle(e.meldung, wörter));
 }
 
 const QByteArray Voll = Falldatei::neuesAbbild();

@@ -148,9 +148,7 @@ void briefPrüfen(const QString& ordner, const Brieffall& fall)
         EXPECT_EQ(e.geändertVonAnderen, fall.wörter.contains(QStringLiteral("neu gelesen")));
     }
     EXPECT_EQ(e.ok ? Schrittfehler::Keiner : gescheitert, fall.scheitert) << e.meldung.toStdString();
-    for (const QString& wort : fall.wörter)
-        EXPECT_TRUE(e.meldung.contains(wort))
-            << wort.toStdString() << " fehlt in " << e.meldung.toStdString();
+    EXPECT_TRUE(nenntAlle(e.meldung, fall.wörter));
     if (fall.danach)
         fall.danach(ordner);
 }
@@ -242,8 +240,7 @@ TEST_P(FeindlicherAusdruck, PdfNurAlsEigeneDateiInEinemBenennbarenOrdner)
     const auto& m = fall.meldungen.protokoll.front();
     EXPECT_EQ(m.art, "fehler");
     EXPECT_TRUE(m.text.contains("PDF-Datei")) << m.text.toStdString();
-    for (const QString& wort : d.wörter)
-        EXPECT_TRUE(m.text.contains(wort)) << wort.toStdString() << " fehlt in " << m.text.toStdString();
+    EXPECT_TRUE(nenntAlle(m.text, d.wörter));
     if (d.danach)
         d.danach(ordner.path());
 }
