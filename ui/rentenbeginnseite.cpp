@@ -50,7 +50,7 @@ QString Rentenbeginnseite::steigerungErläuterung()
 }
 
 Rentenbeginnseite::Rentenbeginnseite(QWidget* fenster, Rechentabelle& rechentabelle)
-    : QWidget(fenster), m_tabelle(rechentabelle)
+    : Eingabeseite(fenster), m_tabelle(rechentabelle)
 {
     setAccessibleName(QStringLiteral("Rentenbeginn und Entgeltsteigerung"));
     setFont(arial(12));
@@ -186,19 +186,9 @@ void Rentenbeginnseite::Abbrechen_Click()
     emit beendet();
 }
 
-void Rentenbeginnseite::keyPressEvent(QKeyEvent* ereignis)
-{
-    switch (ereignis->key()) {
-    case Qt::Key_Return:
-    case Qt::Key_Enter: Übernehmen_Click(); return;
-    case Qt::Key_Escape: Abbrechen_Click(); return;
-    default: QWidget::keyPressEvent(ereignis);
-    }
-}
-
 bool Rentenbeginnseite::eventFilter(QObject* objekt, QEvent* ereignis)
 {
     if (ereignis->type() == QEvent::MouseMove)
         emit erlaeutern(objekt == m_rentenbeginn ? rentenbeginnErläuterung() : steigerungErläuterung());
-    return QWidget::eventFilter(objekt, ereignis);
+    return Eingabeseite::eventFilter(objekt, ereignis);
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QWidget>
+#include "ui/eingabeseite.h"
 
 class QComboBox;
 class QDoubleSpinBox;
@@ -13,7 +13,7 @@ class Rechentabelle;
 // opens from the headline (a click on it) or with Alt+R. Übernehmen (Enter) stores both in
 // the case and computes it again; Abbrechen (Esc) leaves the case as it is. Its controls are
 // made when first needed: most sessions never open the page.
-class Rentenbeginnseite : public QWidget
+class Rentenbeginnseite : public Eingabeseite
 {
     Q_OBJECT
 public:
@@ -35,13 +35,12 @@ public:
     static QString steigerungErläuterung();
 
 signals:
-    void geoeffnet();
-    void beendet();
     // The pointer is over a control with an explanation text.
     void erlaeutern(const QString& text);
 
 protected:
-    void keyPressEvent(QKeyEvent* ereignis) override;
+    void eingabeÜbernehmen() override { Übernehmen_Click(); }
+    void eingabeVerwerfen() override { Abbrechen_Click(); }
     bool eventFilter(QObject* objekt, QEvent* ereignis) override;
 
 private:

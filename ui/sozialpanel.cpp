@@ -65,7 +65,7 @@ constexpr int LetzterWert = 20;
 } // namespace
 
 Sozialpanel::Sozialpanel(QWidget* parent, Rechentabelle& tabelle, QPoint ursprungTwips)
-    : QWidget(parent), m_rechentabelle(tabelle), m_ursprung(ursprungTwips)
+    : Eingabeseite(parent), m_rechentabelle(tabelle), m_ursprung(ursprungTwips)
 {}
 
 void Sozialpanel::platzieren(QWidget* w, int links, int oben, int breite, int höhe) const
@@ -288,16 +288,6 @@ void Sozialpanel::zugangEinrichten()
     for (QComboBox* box : {m_kinderanzahl2, m_monateanzahl2})
         box->setAccessibleDescription(zweiteZeile);
     Zugang::alsSchmuck(m_line1);
-}
-
-void Sozialpanel::keyPressEvent(QKeyEvent* ereignis)
-{
-    switch (ereignis->key()) {
-    case Qt::Key_Return:
-    case Qt::Key_Enter: Übertragen_Click(); return;
-    case Qt::Key_Escape: Abbrechen_Click(); return;
-    default: QWidget::keyPressEvent(ereignis);
-    }
 }
 
 void Sozialpanel::schließen()

@@ -1,9 +1,9 @@
 #pragma once
 
 #include "core/festkomma.h"
+#include "ui/eingabeseite.h"
 
 #include <QPoint>
-#include <QWidget>
 #include <array>
 
 class QComboBox;
@@ -15,7 +15,7 @@ class Rechentabelle;
 // children and months, in the table's place. Its controls keep their places in the window:
 // `ursprungTwips` is where the page lies in it. They are made when first needed: most
 // sessions never open the panel.
-class Sozialpanel : public QWidget
+class Sozialpanel : public Eingabeseite
 {
     Q_OBJECT
 public:
@@ -46,15 +46,9 @@ public:
     QPushButton* abbrechen() { return bereitstellen(), m_abbrechen; }
     QWidget* line1() { return bereitstellen(), m_line1; }
 
-signals:
-    // The panel wants to be the page in view.
-    void geoeffnet();
-    // Transferred or cancelled: the table comes back.
-    void beendet();
-
 protected:
-    // Enter transfers, Esc cancels, wherever the focus is in the panel.
-    void keyPressEvent(QKeyEvent* ereignis) override;
+    void eingabeÜbernehmen() override { Übertragen_Click(); }
+    void eingabeVerwerfen() override { Abbrechen_Click(); }
 
 private:
     void bereitstellen();

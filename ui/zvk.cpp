@@ -177,15 +177,14 @@ void ZVK::befehleVerbinden()
     connect(l.picture1, &Symbolbild::geklickt, this, &ZVK::Picture1_Click);
 }
 
-// Table, case list and panel take turns. Whatever page takes the panel's place ends the
+// Table, case list and the input pages take turns. Whatever page takes the panel's place ends the
 // panel without a transfer, so that its choice never stands beside the table or the list.
 void ZVK::seitenVerbinden()
 {
-    connect(m_sozialpanel, &Sozialpanel::geoeffnet, this, [this] { m_seiten.zeigen(m_sozialpanel); });
-    connect(m_sozialpanel, &Sozialpanel::beendet, this, &ZVK::tabelleZeigen);
-    connect(m_rentenbeginnseite, &Rentenbeginnseite::geoeffnet, this,
-            [this] { m_seiten.zeigen(m_rentenbeginnseite); });
-    connect(m_rentenbeginnseite, &Rentenbeginnseite::beendet, this, &ZVK::tabelleZeigen);
+    for (Eingabeseite* seite : std::initializer_list<Eingabeseite*>{m_sozialpanel, m_rentenbeginnseite}) {
+        connect(seite, &Eingabeseite::geoeffnet, this, [this, seite] { m_seiten.zeigen(seite); });
+        connect(seite, &Eingabeseite::beendet, this, &ZVK::tabelleZeigen);
+    }
     connect(&m_seiten, &Seiten::gewechselt, this, [this](QWidget*, QWidget* vorher) {
         if (vorher == m_sozialpanel)
             m_sozialpanel->schließen();
@@ -368,9 +367,8 @@ bool ZVK::eventFilter(QObject* objekt, QEvent* ereignis)
 {
     if (ereignis->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(ereignis)->key() == Qt::Key_Escape) {
         auto* w = qobject_cast<QWidget*>(objekt);
-        // In the parental-leave panel Esc cancels the panel, not the window.
-        if (w && w->window() == this && isVisible() && !m_sozialpanel->isAncestorOf(w) &&
-            !m_rentenbeginnseite->isAncestorOf(w)) {
+        // On an input page Esc cancels the page, not the window.
+        if (w && w->window() == this && isVisible() && !Eingabeseite::enthält(w)) {
             close();
             return true;
         }

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QWidget>
+
+// A page that takes the table's place for an input of its own, such as the parental-leave
+// panel or the pension start. Enter takes the input over and Esc cancels it, wherever the
+// focus is on the page; either ends the page.
+class Eingabeseite : public QWidget
+{
+    Q_OBJECT
+public:
+    using QWidget::QWidget;
+
+    // Whether `w` lies on such a page: there Esc cancels the page, not the window.
+    static bool enthält(const QWidget* w);
+
+signals:
+    // The page wants to be the page in view.
+    void geoeffnet();
+    // Taken over or cancelled: the table comes back.
+    void beendet();
+
+protected:
+    virtual void eingabeÜbernehmen() = 0;
+    virtual void eingabeVerwerfen() = 0;
+    void keyPressEvent(QKeyEvent* ereignis) override;
+};
