@@ -79,41 +79,37 @@ bool Drucksachen::berechnungdrucken(const QString& pdfDatei)
     return ausgeben(
         QStringLiteral("Berechnung"), QStringLiteral("Zuvora-Berechnung"), pdfDatei, [this](Druckfläche& f) {
             Berechnungsdruck druck(f, m_tabelle, m_stand.datensatz, heute());
-            const int letzte =
-                std::min(Jahreszeile::folgejahre(m_tabelle.rowCount()), int(m_stand.rente.size()) - 1);
-            druck.setzeRentenbeginn(m_stand.beginn, m_stand.rente[std::size_t(letzte)],
-                                    m_stand.renteAbBeginn);
+            druck.setzeRentenbeginn(m_stand.beginn, renteDerLetztenZeile(), m_stand.renteAbBeginn);
             return druck.berechnungdrucken();
         });
 }
 
-Brieftext::Ergebnis Drucksachen::brieftextHolen(QStringList& zeilen)
+Festkomma Drucksachen::renteDerLetztenZeile() const
 {
-    return m_brieftext.holen(zeilen);
+    // A table without year rows has only the start credit's pension in row 4.
+    const int letzte = std::min(Jahreszeile::folgejahre(m_tabelle.rowCount()), int(m_stand.rente.size()) - 1);
+    return m_stand.rente[std::size_t(letzte)];
 }
 
 bool Drucksachen::Bescheiddrucken(const QString& pdfDatei)
 {
     QStringList zeilen;
-    if (const Brieftext::Ergebnis e = brieftextHolen(zeilen); !e.ok) {
+    if (const Brieftext::Ergebnis e = m_brieftext.holen(zeilen); !e.ok) {
         m_meldungen.fehler(e.meldung + (pdfDatei.isEmpty()
                                             ? QStringLiteral(" Das Anschreiben wurde nicht gedruckt.")
                                             : QStringLiteral(" Das Anschreiben wurde nicht gespeichert.")));
         return false;
     }
-    // The pension of the last year row; a table without year rows has only the start
-    // credit's pension in row 4.
-    const int index = std::min(Jahreszeile::folgejahre(m_tabelle.rowCount()), int(m_stand.rente.size()) - 1);
+    const Festkomma letzteRente = renteDerLetztenZeile();
     // A case that starts elsewhere than at 65 gets the pension at its start, and a reduction
     // is named on a line of its own.
     const Rentenbeginn::Beginn& beginn = m_stand.beginn;
-    const Festkomma rente = beginn.wieBisher() ? m_stand.rente[std::size_t(index)] : m_stand.renteAbBeginn;
+    const Festkomma rente = beginn.wieBisher() ? letzteRente : m_stand.renteAbBeginn;
     const QChar trenner = Deutsch::dezimaltrenner();
     QString abschlag;
     if (beginn.abschlagMonate > 0)
         abschlag = QStringLiteral("(%1 Euro abzüglich %2 % Abschlag für den Rentenbeginn mit %3 Jahren)")
-                       .arg(m_stand.rente[std::size_t(index)].alsText(2, trenner),
-                            beginn.abschlagProzent.alsText(1, trenner))
+                       .arg(letzteRente.alsText(2, trenner), beginn.abschlagProzent.alsText(1, trenner))
                        .arg(beginn.alter.jahre);
     return ausgeben(QStringLiteral("Anschreiben"), QStringLiteral("Zuvora-Anschreiben"), pdfDatei,
                     [&](Druckfläche& f) {
@@ -184,12 +180,6 @@ Ergebnis Drucksachen::aufDrucker(const QString& name, const QString& titel,
     }
     drucker.setDocName(titel);
     Druckerfläche fläche(drucker, name);
-    return füllen(fläche, inhalt);
-}
-
-Ergebnis Drucksachen::füllen(Druckfläche& fläche, const std::function<Ergebnis(Druckfläche&)>& inhalt)
-{
-    // Each printout sets its own orientation on its own job; neither inherits the other's.
     return inhalt(fläche);
 }
 
@@ -209,7 +199,7 @@ Ergebnis Drucksachen::alsPdf(const QString& pfad, const QString& titel,
         pdf.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
                                       QMarginsF(6.35, 6.35, 6.35, 6.35), QPageLayout::Millimeter));
         Druckerfläche fläche(pdf, QStringLiteral("PDF"));
-        if (Ergebnis e = füllen(fläche, inhalt); !e.ok)
+        if (Ergebnis e = inhalt(fläche); !e.ok)
             return e;
     }
     return m_ablage.ersetzen(pfad, puffer.data());

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/ergebnis.h"
+#include "core/festkomma.h"
 #include "print/brieftext.h"
 
 #include <QString>
@@ -50,10 +51,8 @@ private:
                         const std::function<Ergebnis(Druckfläche&)>& inhalt);
     Ergebnis alsPdf(const QString& pfad, const QString& titel,
                     const std::function<Ergebnis(Druckfläche&)>& inhalt);
-    // Draws `inhalt`; the printout chooses its orientation itself.
-    Ergebnis füllen(Druckfläche& fläche, const std::function<Ergebnis(Druckfläche&)>& inhalt);
-    // The letter text as the file holds it, given the default wording first when it is missing.
-    Brieftext::Ergebnis brieftextHolen(QStringList& zeilen);
+    // The pension of the table's last year row.
+    Festkomma renteDerLetztenZeile() const;
     QString heute() const;
     // The surname as a file name may carry it, or "Fall<n>" where there is none.
     QString nameFürDatei() const;
