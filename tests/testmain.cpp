@@ -1,7 +1,8 @@
 // One main for every test program; ZUVORA_TEST_APP names the application class it needs.
-#if ZUVORA_TEST_APP == 2
+#if ZUVORA_TEST_NACHRICHTEN
 #include "ui/nachrichten.h"
-
+#endif
+#if ZUVORA_TEST_APP == 2
 #include <QApplication>
 using Testanwendung = QApplication;
 #elif ZUVORA_TEST_APP == 1
@@ -30,7 +31,7 @@ int main(int argc, char** argv)
         qputenv("QT_QPA_PLATFORM", "offscreen");
 #endif
     Testanwendung app(argc, argv);
-#if ZUVORA_TEST_APP == 2
+#if ZUVORA_TEST_NACHRICHTEN
     // A message box nobody prepared an answer for fails the test instead of waiting for a click.
     Nachrichten::nurVorbereiteteAntworten(true);
 #endif

@@ -14,9 +14,14 @@ public:
     // Whether `w` lies on such a page: there Esc cancels the page, not the window.
     static bool enthält(const QWidget* w);
 
+    // Makes the page's controls if they are not yet: a page makes them when it is first
+    // opened, since most sessions never open it. They carry object names of their own.
+    virtual void bereitstellen() = 0;
+
+    // Signal names keep to words without umlauts: moc cannot read them in a name.
 signals:
     // The page wants to be the page in view.
-    void geoeffnet();
+    void aufgerufen();
     // Taken over or cancelled: the table comes back.
     void beendet();
 

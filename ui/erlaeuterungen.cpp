@@ -100,11 +100,11 @@ QString text(Element element)
     case Element::Info:
         return QStringLiteral("Unter ") + Webadresse::host() +
                QStringLiteral(" finden Sie eine kostenlose Demonstrationsversion des Programms SALVIDOR.");
-    case Element::Label1:
+    case Element::Rentenbeschriftung:
         return QStringLiteral(
                    " Sie können die Jahresentgelte (Sp.3) mit dem Programm SALVIDOR berechnen (s. ") +
                Webadresse::host() + QStringLiteral(")");
-    case Element::Label2:
+    case Element::Rentenkopf:
         return QStringLiteral(" Der angezeigte Wert ergibt sich, wenn die in Spalte 3 bis zum 65. Lebensjahr "
                               "automatisch fyOrtgeschriebenen Entgelte erreicht werden.");
     case Element::Schließen:

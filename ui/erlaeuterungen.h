@@ -17,8 +17,8 @@ enum class Element : int {
     Form,
     Hilfe,
     Info,
-    Label1,
-    Label2,
+    Rentenbeschriftung, // Label1 as designed
+    Rentenkopf,         // Label2 as designed
     Schließen,
     Verlängern
 };

@@ -29,7 +29,7 @@ void Namensgrid::keyPressEvent(QKeyEvent* ereignis)
         // In the case-number column Enter chooses the case, as a click does.
         if (m_liste.aktuelleSpalte() == nr(Listenspalte::Fall)) {
             if (m_liste.Namensgrid_Click())
-                emit fallGewaehlt();
+                emit fallAusgesucht();
             return;
         }
         m_liste.Namensgrid_KeyPress(Taste::Eingabe);
@@ -65,7 +65,7 @@ void Namensgrid::mouseReleaseEvent(QMouseEvent* ereignis)
     const bool klick = m_gedrückt.isValid() && index == QModelIndex(m_gedrückt);
     m_gedrückt = QPersistentModelIndex();
     if (klick && m_liste.Namensgrid_Click())
-        emit fallGewaehlt();
+        emit fallAusgesucht();
 }
 
 void Namensgrid::mouseDoubleClickEvent(QMouseEvent* ereignis)

@@ -17,7 +17,7 @@ public:
 
 signals:
     // A click or Enter has chosen a case and it is loaded.
-    void fallGewaehlt();
+    void fallAusgesucht();
 
 protected:
     void keyPressEvent(QKeyEvent* ereignis) override;

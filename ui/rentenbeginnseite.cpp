@@ -65,6 +65,7 @@ void Rentenbeginnseite::bereitstellen()
     m_überschrift->setFont(arial(12, true));
 
     m_rentenbeginn = new QComboBox(this);
+    m_rentenbeginn->setObjectName(QStringLiteral("Rentenbeginn"));
     m_rentenbeginn->addItem(QStringLiteral("mit 65 (wie bisher, ohne Abschlag)"), Rentenbeginn::Mit65);
     m_rentenbeginn->addItem(QStringLiteral("mit der Regelaltersgrenze"), Rentenbeginn::Regelaltersgrenze);
     for (int alter = Rentenbeginn::FrühestesAlter; alter <= Rentenbeginn::SpätestesAlter; ++alter)
@@ -75,8 +76,10 @@ void Rentenbeginnseite::bereitstellen()
     m_rentenbeginn->setAccessibleDescription(rentenbeginnErläuterung().trimmed());
     m_rentenbeginn->setToolTip(rentenbeginnErläuterung().trimmed());
     m_rechnung = erklärung(QString(), this);
+    m_rechnung->setObjectName(QStringLiteral("Rechnung"));
 
     m_steigerung = new QDoubleSpinBox(this);
+    m_steigerung->setObjectName(QStringLiteral("Steigerung"));
     m_steigerung->setLocale(Deutsch::gebietsschema());
     m_steigerung->setRange(0, 10);
     m_steigerung->setDecimals(2);
@@ -89,10 +92,12 @@ void Rentenbeginnseite::bereitstellen()
     m_steigerung->setToolTip(steigerungErläuterung().trimmed());
 
     m_übernehmen = new QPushButton(QStringLiteral("Ü&bernehmen"), this);
+    m_übernehmen->setObjectName(QStringLiteral("Übernehmen"));
     m_übernehmen->setDefault(true);
     m_übernehmen->setAccessibleDescription(
         QStringLiteral("Speichert Rentenbeginn und Steigerung im Fall und rechnet neu."));
     m_abbrechen = new QPushButton(QStringLiteral("Abbrechen"), this);
+    m_abbrechen->setObjectName(QStringLiteral("Abbrechen"));
     m_abbrechen->setAccessibleDescription(QStringLiteral("Zurück zur Tabelle ohne Änderung."));
 
     auto* raster = new QGridLayout(this);
@@ -140,7 +145,7 @@ void Rentenbeginnseite::öffnen()
         m_rentenbeginn->findData(Rentenbeginn::wirksam(satz.rentenbeginn, geburtsjahr)));
     m_steigerung->setValue(double(satz.steigerung.roh()) / double(Festkomma::Skala));
     rechnungZeigen();
-    emit geoeffnet();
+    emit aufgerufen();
     raise();
     m_rentenbeginn->setFocus();
 }

@@ -23,12 +23,7 @@ public:
     void Übernehmen_Click();
     void Abbrechen_Click();
 
-    // The controls, made if they are not yet.
-    QComboBox* rentenbeginn() { return bereitstellen(), m_rentenbeginn; }
-    QDoubleSpinBox* steigerung() { return bereitstellen(), m_steigerung; }
-    QLabel* rechnung() { return bereitstellen(), m_rechnung; }
-    QPushButton* übernehmen() { return bereitstellen(), m_übernehmen; }
-    QPushButton* abbrechen() { return bereitstellen(), m_abbrechen; }
+    void bereitstellen() override;
 
     // The explanation texts of the page's two settings.
     static QString rentenbeginnErläuterung();
@@ -44,7 +39,6 @@ protected:
     bool eventFilter(QObject* objekt, QEvent* ereignis) override;
 
 private:
-    void bereitstellen();
     void rechnungZeigen();
     int gewählt() const;
 

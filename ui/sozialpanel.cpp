@@ -198,7 +198,7 @@ void Sozialpanel::öffnen(int zeile)
     for (int i = ErsterWert; i <= LetzterWert; ++i)
         m_schrift[std::size_t(i)]->setText(QStringLiteral("0"));
     m_offen = true;
-    emit geoeffnet();
+    emit aufgerufen();
     setAccessibleName(m_schrift[0]->text() + u' ' + m_jahr->text());
     m_kinderanzahl1->setFocus(Qt::OtherFocusReason);
 

@@ -36,22 +36,13 @@ public:
 
     bool offen() const { return m_offen; }
     int zeile() const { return m_zeile; }
-    // The controls, made if they are not yet.
-    QLabel* schrift(int i) { return bereitstellen(), m_schrift[std::size_t(i)]; }
-    QComboBox* kinderanzahl1() { return bereitstellen(), m_kinderanzahl1; }
-    QComboBox* kinderanzahl2() { return bereitstellen(), m_kinderanzahl2; }
-    QComboBox* monateanzahl1() { return bereitstellen(), m_monateanzahl1; }
-    QComboBox* monateanzahl2() { return bereitstellen(), m_monateanzahl2; }
-    QPushButton* übertragen() { return bereitstellen(), m_übertragen; }
-    QPushButton* abbrechen() { return bereitstellen(), m_abbrechen; }
-    QWidget* line1() { return bereitstellen(), m_line1; }
+    void bereitstellen() override;
 
 protected:
     void eingabeÜbernehmen() override { Übertragen_Click(); }
     void eingabeVerwerfen() override { Abbrechen_Click(); }
 
 private:
-    void bereitstellen();
     void anlegen();
     void boxenFüllen();
     void auswahlGeändert();

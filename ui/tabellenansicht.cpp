@@ -320,7 +320,7 @@ void Tabellenansicht::keyPressEvent(QKeyEvent* ereignis)
 {
     if (ereignis->key() == Qt::Key_F2) {
         ereignis->accept();
-        emit funktionstasteGedrueckt(ereignis->key());
+        emit funktionstasteGetippt(ereignis->key());
         return;
     }
     int code = 0;
@@ -335,7 +335,7 @@ void Tabellenansicht::keyPressEvent(QKeyEvent* ereignis)
         return;
     }
     ereignis->accept();
-    emit tasteGedrueckt(code);
+    emit zeichenGetippt(code);
 }
 
 void Tabellenansicht::currentChanged(const QModelIndex& aktuell, const QModelIndex& vorher)

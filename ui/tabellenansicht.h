@@ -38,9 +38,9 @@ public:
 
 signals:
     // Every key that carries a character, as its code; Enter and Backspace as in Taste.
-    void tasteGedrueckt(int code);
+    void zeichenGetippt(int code);
     // F2, which carries no character, as Qt's key code.
-    void funktionstasteGedrueckt(int taste);
+    void funktionstasteGetippt(int taste);
 
 protected:
     void keyPressEvent(QKeyEvent* ereignis) override;

@@ -40,7 +40,7 @@ bool markiert(int n)
 
 using Platzierung::platzieren;
 
-Text::Text(Brieftext& datei, Meldungen& meldungen, QWidget* hauptfenster)
+Textfenster::Textfenster(Brieftext& datei, Meldungen& meldungen, QWidget* hauptfenster)
     : QWidget(hauptfenster, Qt::Window), m_datei(datei), m_meldungen(meldungen), m_hauptfenster(hauptfenster)
 {
     setAttribute(Qt::WA_DeleteOnClose);
@@ -68,21 +68,21 @@ Text::Text(Brieftext& datei, Meldungen& meldungen, QWidget* hauptfenster)
     }
     m_speichern = new QPushButton(QStringLiteral("Schließen mit Speichern"), this);
     platzieren(m_speichern, 30, 8940, 2355, 375);
-    m_command1 = new QPushButton(QStringLiteral("Schließen ohne zu Speichern"), this);
-    platzieren(m_command1, 5460, 8940, 3045, 375);
-    connect(m_speichern, &QPushButton::clicked, this, &Text::Speichern_Click);
-    connect(m_command1, &QPushButton::clicked, this, &Text::Command1_Click);
+    m_ohneSpeichern = new QPushButton(QStringLiteral("Schließen ohne zu Speichern"), this);
+    platzieren(m_ohneSpeichern, 5460, 8940, 3045, 375);
+    connect(m_speichern, &QPushButton::clicked, this, &Textfenster::Speichern_Click);
+    connect(m_ohneSpeichern, &QPushButton::clicked, this, &Textfenster::OhneSpeichern_Click);
 
     // Top to bottom down to line 27, then the closing lines from the signature upwards.
     QList<QWidget*> reihenfolge(m_bescheid.begin(), m_bescheid.begin() + 27);
     for (int n = 33; n >= 28; --n)
         reihenfolge.append(bescheid(n));
-    reihenfolge << m_speichern << m_command1;
+    reihenfolge << m_speichern << m_ohneSpeichern;
     for (int i = 1; i < reihenfolge.size(); ++i)
         setTabOrder(reihenfolge[i - 1], reihenfolge[i]);
 }
 
-void Text::zeilenZeigen(const QStringList& zeilen)
+void Textfenster::zeilenZeigen(const QStringList& zeilen)
 {
     for (int n = 1; n <= Brieftext::Zeilen; ++n) {
         bescheid(n)->setText(zeilen.value(n - 1));
@@ -90,7 +90,7 @@ void Text::zeilenZeigen(const QStringList& zeilen)
     }
 }
 
-QStringList Text::zeilen() const
+QStringList Textfenster::zeilen() const
 {
     QStringList z;
     for (const QLineEdit* box : m_bescheid)
@@ -98,7 +98,7 @@ QStringList Text::zeilen() const
     return z;
 }
 
-void Text::Form_Load()
+void Textfenster::Form_Load()
 {
     show();
     if (m_hauptfenster)
@@ -108,7 +108,7 @@ void Text::Form_Load()
     bescheid(1)->setFocus();
 }
 
-void Text::Speichern_Click()
+void Textfenster::Speichern_Click()
 {
     const Brieftext::Ergebnis e = m_datei.speichern(zeilen(), m_stand ? &*m_stand : nullptr);
     if (!e.ok) {
@@ -126,16 +126,16 @@ void Text::Speichern_Click()
     close();
 }
 
-void Text::Command1_Click()
+void Textfenster::OhneSpeichern_Click()
 {
     close();
 }
 
-void Text::keyPressEvent(QKeyEvent* ereignis)
+void Textfenster::keyPressEvent(QKeyEvent* ereignis)
 {
     // Escape reaches the window from the boxes and buttons too: none of them uses it.
     if (ereignis->key() == Qt::Key_Escape) {
-        Command1_Click();
+        OhneSpeichern_Click();
         return;
     }
     QWidget::keyPressEvent(ereignis);
@@ -159,7 +159,7 @@ void Textbearbeitung::infoladen()
         return;
     }
     if (!m_text)
-        m_text = new Text(m_datei, m_meldungen, m_hauptfenster);
+        m_text = new Textfenster(m_datei, m_meldungen, m_hauptfenster);
     m_text->zeilenZeigen(zeilen);
     m_text->standMerken(stand);
     m_text->Form_Load();
@@ -168,5 +168,5 @@ void Textbearbeitung::infoladen()
 void Textbearbeitung::textSchließen()
 {
     if (m_text)
-        m_text->Command1_Click();
+        m_text->OhneSpeichern_Click();
 }

@@ -13,15 +13,15 @@ class QPushButton;
 
 // The editor of the letter text: one box per line of "atvi.txt". It is not modal; the
 // main window stays usable while it is open. Boxes accept only characters the file can
-// store.
-class Text : public QWidget
+// store. (The form "Text" as designed.)
+class Textfenster : public QWidget
 {
     Q_OBJECT
 public:
     static constexpr int Breite = 8535; // client area, twips
     static constexpr int Höhe = 9315;
 
-    Text(Brieftext& datei, Meldungen& meldungen, QWidget* hauptfenster);
+    Textfenster(Brieftext& datei, Meldungen& meldungen, QWidget* hauptfenster);
 
     // Puts the lines into the boxes, each with its trailing blanks.
     void zeilenZeigen(const QStringList& zeilen);
@@ -33,13 +33,13 @@ public:
 
     QLineEdit* bescheid(int n) const { return m_bescheid.value(n - 1); }
     QPushButton* speichernKnopf() const { return m_speichern; }
-    QPushButton* command1() const { return m_command1; }
+    QPushButton* ohneSpeichernKnopf() const { return m_ohneSpeichern; } // Command1 as designed
 
     // "Schließen mit Speichern": stores the lines and closes; a failed save keeps the
     // window and the edits.
     void Speichern_Click();
-    // "Schließen ohne zu Speichern": closes and forgets the edits.
-    void Command1_Click();
+    // "Schließen ohne zu Speichern" (Command1_Click as designed): closes and forgets the edits.
+    void OhneSpeichern_Click();
 
 protected:
     void keyPressEvent(class QKeyEvent* ereignis) override;
@@ -51,7 +51,7 @@ private:
     QList<QLineEdit*> m_bescheid;
     std::optional<QByteArray> m_stand;
     QPushButton* m_speichern = nullptr;
-    QPushButton* m_command1 = nullptr;
+    QPushButton* m_ohneSpeichern = nullptr;
 };
 
 // Opens the editor for the main window and keeps it: one editor at a time.
@@ -65,11 +65,11 @@ public:
     void infoladen();
     // Closes the editor without saving, if it is open.
     void textSchließen();
-    Text* textfenster() const { return m_text.data(); }
+    Textfenster* textfenster() const { return m_text.data(); }
 
 private:
     Brieftext& m_datei;
     Meldungen& m_meldungen;
     QWidget* m_hauptfenster;
-    QPointer<Text> m_text;
+    QPointer<Textfenster> m_text;
 };

@@ -41,24 +41,24 @@ Werkzeugleiste Werkzeugleiste::anlegen(QWidget* fenster, const QCursor& z)
     Werkzeugleiste w;
     // Each picture is made right after its button so that it lies above it.
     w.info = knopf(fenster, z, QStringLiteral("        Programm-&Info"), 0, 0, 2350, 615);
-    w.picture4 = bild(fenster, z, "info", symbol, 60, 60, 525, 525);
+    w.infoBild = bild(fenster, z, "info", symbol, 60, 60, 525, 525);
     w.atv = knopf(fenster, z, QStringLiteral("         &ATV / ATV-K"), 2370, 0, 2235, 615);
-    w.picture3 = bild(fenster, z, "atv", symbol, 2490, 90, 525, 465);
+    w.atvBild = bild(fenster, z, "atv", symbol, 2490, 90, 525, 465);
     w.bescheid = knopf(fenster, z, QStringLiteral("          A&nschreiben"), 4620, 0, 2355, 615);
-    w.picture5 = bild(fenster, z, "anschreiben", kleinesBild, 4920, 90, 435, 405);
+    w.bescheidBild = bild(fenster, z, "anschreiben", kleinesBild, 4920, 90, 435, 405);
     w.blatt = knopf(fenster, z, QString(), 6990, 0, 705, 615);
     w.blatt->unsetCursor();
     // The button has a picture and no caption: its name and key are its own.
     w.blatt->setAccessibleName(QStringLiteral("Anschreibentext bearbeiten"));
     w.blatt->setShortcut(QKeySequence(Qt::ALT | Qt::Key_T));
-    w.picture7 = bild(fenster, z, "blatt", symbol, 7050, 60, 555, 525);
-    w.picture7->unsetCursor();
+    w.blattBild = bild(fenster, z, "blatt", symbol, 7050, 60, 555, 525);
+    w.blattBild->unsetCursor();
     w.berechnung = knopf(fenster, z, QStringLiteral("        &Berechnung"), 7710, 0, 2505, 615);
-    w.picture6 = bild(fenster, z, "berechnung", kleinesBild, 7980, 90, 465, 465);
+    w.berechnungBild = bild(fenster, z, "berechnung", kleinesBild, 7980, 90, 465, 465);
     w.hilfe = knopf(fenster, z, QStringLiteral("        &Hilfe"), 10230, 0, 1725, 615);
-    w.picture2 = bild(fenster, z, "hilfe", symbol, 10320, 30, 615, 525);
+    w.hilfeBild = bild(fenster, z, "hilfe", symbol, 10320, 30, 615, 525);
     w.schließen = knopf(fenster, z, QStringLiteral("     &Schließen"), 11970, 0, 2145, 615);
-    w.picture1 = bild(fenster, z, "schliessen", symbol, 12060, 60, 555, 495);
+    w.schließenBild = bild(fenster, z, "schliessen", symbol, 12060, 60, 555, 495);
     w.verlängern = knopf(fenster, z, QStringLiteral("&Verlängern"), 11940, 615, 2175, 375);
     return w;
 }

@@ -18,13 +18,14 @@ struct Werkzeugleiste {
     QPushButton* schließen = nullptr;
     QPushButton* verlängern = nullptr;
 
-    Symbolbild* picture1 = nullptr; // on Schließen
-    Symbolbild* picture2 = nullptr; // on Hilfe
-    Symbolbild* picture3 = nullptr; // on ATV
-    Symbolbild* picture4 = nullptr; // on Info
-    Symbolbild* picture5 = nullptr; // on Bescheid
-    Symbolbild* picture6 = nullptr; // on Berechnung
-    Symbolbild* picture7 = nullptr; // on Blatt
+    // The pictures laid over the buttons (Picture1..7 as designed, in this order).
+    Symbolbild* schließenBild = nullptr;
+    Symbolbild* hilfeBild = nullptr;
+    Symbolbild* atvBild = nullptr;
+    Symbolbild* infoBild = nullptr;
+    Symbolbild* bescheidBild = nullptr;
+    Symbolbild* berechnungBild = nullptr;
+    Symbolbild* blattBild = nullptr;
 
     // zeiger: the pointer over the buttons and pictures.
     static Werkzeugleiste anlegen(QWidget* fenster, const QCursor& zeiger);

@@ -92,14 +92,14 @@ void ZVK::steuerelementeAnlegen()
     m_bediensteter->setCursor(zeiger);
     platzieren(m_bediensteter, 0, 600, 4605, 405);
 
-    m_label1 = umrandetesLabel(this, Farben::Grün);
-    m_label1->setText(QStringLiteral("       Voraussichtliche Zuvora:"));
-    platzieren(m_label1, 4590, 600, 4650, 405);
+    m_rentenbeschriftung = umrandetesLabel(this, Farben::Grün);
+    m_rentenbeschriftung->setText(QStringLiteral("       Voraussichtliche Zuvora:"));
+    platzieren(m_rentenbeschriftung, 4590, 600, 4650, 405);
 
-    m_label2 = umrandetesLabel(this, Farben::Grün);
-    m_label2->setFont(arial(14.25, true));
-    m_label2->setAlignment(Qt::AlignCenter);
-    platzieren(m_label2, 9240, 600, 2715, 405);
+    m_rentenkopf = umrandetesLabel(this, Farben::Grün);
+    m_rentenkopf->setFont(arial(14.25, true));
+    m_rentenkopf->setAlignment(Qt::AlignCenter);
+    platzieren(m_rentenkopf, 9240, 600, 2715, 405);
 
     // The button lies over the label's right end, as designed.
     m_leiste.verlängern->raise();
@@ -123,8 +123,8 @@ void ZVK::steuerelementeAnlegen()
     gridVerbinden();
 
     connect(&m_tabelle, &Rechentabelle::bediensteterGesetzt, m_bediensteter, &QLabel::setText);
-    connect(&m_tabelle, &Rechentabelle::rentenkopfGesetzt, m_label2, &QLabel::setText);
-    connect(&m_tabelle, &Rechentabelle::rentenbeschriftungGesetzt, m_label1, &QLabel::setText);
+    connect(&m_tabelle, &Rechentabelle::rentenkopfGesetzt, m_rentenkopf, &QLabel::setText);
+    connect(&m_tabelle, &Rechentabelle::rentenbeschriftungGesetzt, m_rentenbeschriftung, &QLabel::setText);
 
     using E = Erlaeuterungen::Element;
     const std::pair<QWidget*, E> fest[] = {
@@ -132,11 +132,11 @@ void ZVK::steuerelementeAnlegen()
         {m_leiste.berechnung, E::Berechnung},
         {m_leiste.bescheid, E::Bescheid},
         {m_leiste.blatt, E::Blatt},
-        {m_leiste.picture7, E::Blatt},
+        {m_leiste.blattBild, E::Blatt},
         {m_leiste.hilfe, E::Hilfe},
         {m_leiste.info, E::Info},
-        {m_label1, E::Label1},
-        {m_label2, E::Label2},
+        {m_rentenbeschriftung, E::Rentenbeschriftung},
+        {m_rentenkopf, E::Rentenkopf},
         {m_leiste.schließen, E::Schließen},
         {m_leiste.verlängern, E::Verlängern},
     };
@@ -164,17 +164,17 @@ void ZVK::befehleVerbinden()
     connect(l.bescheid, &QPushButton::clicked, this, &ZVK::Bescheid_Click);
     connect(l.blatt, &QPushButton::clicked, this, &ZVK::Blatt_Click);
     connect(l.berechnung, &QPushButton::clicked, this, &ZVK::Berechnung_Click);
-    connect(this, &ZVK::alleSchliessen, this, &ZVK::textfensterSchließen);
+    connect(this, &ZVK::alleFensterZu, this, &ZVK::textfensterSchließen);
 
     // A picture does what its button does, with one exception: the one on Schließen
     // closes only this window.
-    connect(l.picture2, &Symbolbild::geklickt, l.hilfe, &QPushButton::click);
-    connect(l.picture3, &Symbolbild::geklickt, l.atv, &QPushButton::click);
-    connect(l.picture4, &Symbolbild::geklickt, l.info, &QPushButton::click);
-    connect(l.picture5, &Symbolbild::geklickt, l.bescheid, &QPushButton::click);
-    connect(l.picture6, &Symbolbild::geklickt, l.berechnung, &QPushButton::click);
-    connect(l.picture7, &Symbolbild::geklickt, l.blatt, &QPushButton::click);
-    connect(l.picture1, &Symbolbild::geklickt, this, &ZVK::Picture1_Click);
+    connect(l.hilfeBild, &Symbolbild::geklickt, l.hilfe, &QPushButton::click);
+    connect(l.atvBild, &Symbolbild::geklickt, l.atv, &QPushButton::click);
+    connect(l.infoBild, &Symbolbild::geklickt, l.info, &QPushButton::click);
+    connect(l.bescheidBild, &Symbolbild::geklickt, l.bescheid, &QPushButton::click);
+    connect(l.berechnungBild, &Symbolbild::geklickt, l.berechnung, &QPushButton::click);
+    connect(l.blattBild, &Symbolbild::geklickt, l.blatt, &QPushButton::click);
+    connect(l.schließenBild, &Symbolbild::geklickt, this, &ZVK::SchließenBild_Click);
 }
 
 // Table, case list and the input pages take turns. Whatever page takes the panel's place ends the
@@ -182,7 +182,7 @@ void ZVK::befehleVerbinden()
 void ZVK::seitenVerbinden()
 {
     for (Eingabeseite* seite : std::initializer_list<Eingabeseite*>{m_sozialpanel, m_rentenbeginnseite}) {
-        connect(seite, &Eingabeseite::geoeffnet, this, [this, seite] { m_seiten.zeigen(seite); });
+        connect(seite, &Eingabeseite::aufgerufen, this, [this, seite] { m_seiten.zeigen(seite); });
         connect(seite, &Eingabeseite::beendet, this, &ZVK::tabelleZeigen);
     }
     connect(&m_seiten, &Seiten::gewechselt, this, [this](QWidget*, QWidget* vorher) {
@@ -195,11 +195,11 @@ void ZVK::gridVerbinden()
 {
     // The click has made its cell current already: the grid and the table share the cell.
     connect(m_grid, &QAbstractItemView::clicked, &m_eingabe, &Tabelleneingabe::Grid_Click);
-    connect(m_grid, &Tabellenansicht::tasteGedrueckt, this, [this](int code) {
+    connect(m_grid, &Tabellenansicht::zeichenGetippt, this, [this](int code) {
         char16_t taste = char16_t(code);
         m_eingabe.Grid_KeyPress(taste);
     });
-    connect(m_grid, &Tabellenansicht::funktionstasteGedrueckt, &m_eingabe, &Tabelleneingabe::Grid_KeyDown);
+    connect(m_grid, &Tabellenansicht::funktionstasteGetippt, &m_eingabe, &Tabelleneingabe::Grid_KeyDown);
     connect(&m_eingabe, &Tabelleneingabe::sozialpanelAngefordert, m_sozialpanel, &Sozialpanel::öffnen);
 }
 
@@ -263,7 +263,7 @@ Namensgrid* ZVK::namensgrid()
     // Made when first opened, the newest child: it lies above the table.
     m_namensgrid = new Namensgrid(m_namensliste, this);
     m_seiten.hinzufügen(m_namensgrid);
-    connect(m_namensgrid, &Namensgrid::fallGewaehlt, this, &ZVK::tabelleZeigen);
+    connect(m_namensgrid, &Namensgrid::fallAusgesucht, this, &ZVK::tabelleZeigen);
     m_namensgrid->setzeSpaltenbreitenTwips(Namensliste::spaltenbreiten());
     m_namensgrid->setzeZeilenhöheTwips(2, Namensliste::Spaltennummernhöhe);
     m_namensgrid->setzeZeilenhöheTwips(Namensliste::Zählerzeile, Namensliste::Zählerzeilenhöhe);
@@ -354,10 +354,10 @@ void ZVK::Verlängern_Click()
 void ZVK::Schließen_Click()
 {
     close();
-    emit alleSchliessen();
+    emit alleFensterZu();
 }
 
-void ZVK::Picture1_Click()
+void ZVK::SchließenBild_Click()
 {
     // Only this window: an open letter-text window stays, and the program ends with it.
     close();

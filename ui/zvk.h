@@ -51,9 +51,9 @@ public:
     Rentenbeginnseite* rentenbeginnseite() const { return m_rentenbeginnseite; }
     Tabellenansicht* grid() const { return m_grid; }
     Namensfeld* bediensteter() const { return m_bediensteter; }
-    QLabel* label2() const { return m_label2; }
+    QLabel* rentenkopf() const { return m_rentenkopf; }
     QLabel* erläuterungen() const { return m_erläuterungen; }
-    QLabel* label1() const { return m_label1; }
+    QLabel* rentenbeschriftung() const { return m_rentenbeschriftung; }
     const Werkzeugleiste& werkzeugleiste() const { return m_leiste; }
     Webseiten& webseiten() { return m_webseiten; }
 
@@ -72,7 +72,7 @@ public:
     // The commands of the toolbar.
     void Verlängern_Click();
     void Schließen_Click();
-    void Picture1_Click();
+    void SchließenBild_Click();
     void Info_Click() { m_webseiten.öffnen(Webseiten::infoPfad()); }
     void ATV_Click() { m_webseiten.öffnen(Webseiten::atvPfad()); }
     void Hilfe_Click() { m_webseiten.öffnen(Webseiten::hilfePfad()); }
@@ -112,7 +112,7 @@ public:
 signals:
     // Schließen was clicked: this window has closed, and every other window of the program
     // closes with it (the letter-text window without saving).
-    void alleSchliessen();
+    void alleFensterZu();
 
 protected:
     bool eventFilter(QObject* objekt, QEvent* ereignis) override;
@@ -149,8 +149,8 @@ private:
     Seiten m_seiten;
 
     Namensfeld* m_bediensteter = nullptr;
-    QLabel* m_label1 = nullptr;
-    QLabel* m_label2 = nullptr;
+    QLabel* m_rentenbeschriftung = nullptr; // Label1 as designed
+    QLabel* m_rentenkopf = nullptr;         // Label2 as designed
     Tabellenansicht* m_grid = nullptr;
     Namensgrid* m_namensgrid = nullptr;
     QLabel* m_erläuterungen = nullptr;

@@ -48,8 +48,8 @@ void ZVK::bedienungEinrichten()
     connect(liste, &QShortcut::activated, this, &ZVK::Bediensteter_Click);
 
     // The headline opens the pension start of the case on a click, and with Alt+R.
-    new Klickfilter(m_label1, [this] { m_rentenbeginnseite->öffnen(); });
-    new Klickfilter(m_label2, [this] { m_rentenbeginnseite->öffnen(); });
+    new Klickfilter(m_rentenbeschriftung, [this] { m_rentenbeginnseite->öffnen(); });
+    new Klickfilter(m_rentenkopf, [this] { m_rentenbeginnseite->öffnen(); });
     auto* beginn = new QShortcut(QKeySequence(Qt::ALT | Qt::Key_R), this);
     connect(beginn, &QShortcut::activated, m_rentenbeginnseite, &Rentenbeginnseite::öffnen);
     connect(m_rentenbeginnseite, &Rentenbeginnseite::erlaeutern, m_erläuterungen, &QLabel::setText);
@@ -79,15 +79,15 @@ void ZVK::bedienungEinrichten()
     Zugang::alsSchmuck(m_erläuterungen);
 
     // The headline is one sentence: the caption becomes part of the amount's name.
-    Zugang::alsSchmuck(m_label1);
+    Zugang::alsSchmuck(m_rentenbeschriftung);
     const auto kopfNennen = [this](const QString& rente) {
-        m_label2->setAccessibleName(m_label1->text().trimmed() + u' ' + rente);
+        m_rentenkopf->setAccessibleName(m_rentenbeschriftung->text().trimmed() + u' ' + rente);
     };
-    connect(&m_tabelle, &Rechentabelle::rentenkopfGesetzt, m_label2, kopfNennen);
-    m_label2->setAccessibleDescription((Erlaeuterungen::text(Erlaeuterungen::Element::Label2) +
-                                        Erlaeuterungen::text(Erlaeuterungen::Element::Label1))
-                                           .trimmed() +
-                                       QStringLiteral(" Alt+R: Rentenbeginn und Entgeltsteigerung."));
+    connect(&m_tabelle, &Rechentabelle::rentenkopfGesetzt, m_rentenkopf, kopfNennen);
+    m_rentenkopf->setAccessibleDescription((Erlaeuterungen::text(Erlaeuterungen::Element::Rentenkopf) +
+                                            Erlaeuterungen::text(Erlaeuterungen::Element::Rentenbeschriftung))
+                                               .trimmed() +
+                                           QStringLiteral(" Alt+R: Rentenbeginn und Entgeltsteigerung."));
 
     m_grid->setAccessibleName(QStringLiteral("Berechnungstabelle"));
     m_tabelle.modell().setzeSpaltenbeschreibungen(

@@ -25,7 +25,7 @@ bool ZVK::erläuterungFürMausbewegung(QObject* objekt, const QPointF& position)
     if (const auto fest = m_festeErläuterungen.constFind(objekt); fest != m_festeErläuterungen.cend()) {
         QString text = Erlaeuterungen::text(*fest);
         // The headline's explanation names the age the case's table runs to.
-        if (*fest == Erlaeuterungen::Element::Label2 && !m_stand.beginn.wieBisher())
+        if (*fest == Erlaeuterungen::Element::Rentenkopf && !m_stand.beginn.wieBisher())
             text.replace(QStringLiteral("bis zum 65. Lebensjahr"),
                          Rentenbeginn::bisText(m_stand.beginn.alter));
         erläutern(text);

@@ -31,10 +31,10 @@ void ZVK::pdfBefehleEinrichten()
         }
         return aktion;
     };
-    m_berechnungAlsPdf =
-        anbieten(m_leiste.berechnung, m_leiste.picture6, Qt::CTRL | Qt::Key_B, &ZVK::BerechnungAlsPdf_Click);
+    m_berechnungAlsPdf = anbieten(m_leiste.berechnung, m_leiste.berechnungBild, Qt::CTRL | Qt::Key_B,
+                                  &ZVK::BerechnungAlsPdf_Click);
     m_bescheidAlsPdf =
-        anbieten(m_leiste.bescheid, m_leiste.picture5, Qt::CTRL | Qt::Key_N, &ZVK::BescheidAlsPdf_Click);
+        anbieten(m_leiste.bescheid, m_leiste.bescheidBild, Qt::CTRL | Qt::Key_N, &ZVK::BescheidAlsPdf_Click);
 }
 
 void ZVK::BerechnungAlsPdf_Click()

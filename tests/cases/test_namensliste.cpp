@@ -1,6 +1,6 @@
 #include "cases/namensliste.h"
+#include "hilfen/rechenaufbau.h"
 #include "table/farben.h"
-#include "table/rechenaufbau.h"
 #include "table/tasten.h"
 
 #include <gtest/gtest.h>

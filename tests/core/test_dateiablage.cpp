@@ -1,6 +1,6 @@
 // Saves that fail at any step, are killed half-way or run out of room.
-#include "dateihilfen.h"
-#include "stoerablage.h"
+#include "hilfen/dateihilfen.h"
+#include "hilfen/stoerablage.h"
 
 #include <QDir>
 #include <QElapsedTimer>

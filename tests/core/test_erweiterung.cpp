@@ -1,6 +1,6 @@
 #include "core/erweiterung.h"
 #include "core/rentenbeginn.h"
-#include "dateihilfen.h"
+#include "hilfen/dateihilfen.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "dateihilfen.h"
+#include "hilfen/dateihilfen.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,8 +1,8 @@
 // Hostile set-ups around the case file and its lock file: links, pipes, devices, other
 // users' files, other writers, leftovers of a killed save, garbled locks.
 #include "core/sperre.h"
-#include "dateihilfen.h"
-#include "nutzerwechsel.h"
+#include "hilfen/dateihilfen.h"
+#include "hilfen/nutzerwechsel.h"
 
 #include <QElapsedTimer>
 #include <QSysInfo>

@@ -1,7 +1,7 @@
 // One program per folder.
 #include "core/sperre.h"
-#include "dateihilfen.h"
-#include "nutzerwechsel.h"
+#include "hilfen/dateihilfen.h"
+#include "hilfen/nutzerwechsel.h"
 
 #include <QCoreApplication>
 #include <QDir>

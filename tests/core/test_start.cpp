@@ -1,6 +1,6 @@
 // Opening "atv.txt" whatever lies in the folder under that name.
-#include "dateihilfen.h"
-#include "nutzerwechsel.h"
+#include "hilfen/dateihilfen.h"
+#include "hilfen/nutzerwechsel.h"
 
 #include <gtest/gtest.h>
 #include <optional>

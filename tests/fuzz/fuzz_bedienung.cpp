@@ -131,9 +131,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* daten, std::size_t gr√
 
             if (panel.offen()) {
                 if (art % 3 == 0) {
-                    QComboBox* boxen[] = {panel.kinderanzahl1(), panel.monateanzahl1(), panel.kinderanzahl2(),
-                                          panel.monateanzahl2()};
-                    QComboBox* box = boxen[a % 4];
+                    const char* boxen[] = {"Kinderanzahl1", "Monateanzahl1", "Kinderanzahl2",
+                                           "Monateanzahl2"};
+                    auto* box = panel.findChild<QComboBox*>(QString::fromLatin1(boxen[a % 4]));
                     box->setCurrentIndex(b % box->count());
                 } else if (art % 3 == 1) {
                     panel.√úbertragen_Click();

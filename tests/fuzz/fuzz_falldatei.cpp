@@ -4,7 +4,7 @@
 #include "core/dateiablage.h"
 #include "core/falldatei.h"
 #include "fuzzhilfe.h"
-#include "skriptmeldungen.h"
+#include "hilfen/skriptmeldungen.h"
 #include "table/rechentabelle.h"
 
 #include <QDir>

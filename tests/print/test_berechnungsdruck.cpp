@@ -1,6 +1,6 @@
-#include "fall.h"
+#include "hilfen/fall.h"
+#include "hilfen/umriss.h"
 #include "print/berechnungsdruck.h"
-#include "umriss.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 #include "core/datensatz.h"
+#include "hilfen/umriss.h"
 #include "print/bescheiddruck.h"
 #include "print/brieftext.h"
-#include "umriss.h"
 
 #include <gtest/gtest.h>
 

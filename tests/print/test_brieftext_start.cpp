@@ -1,8 +1,8 @@
 // "atvi.txt" in every state the folder may hold it: checked, read and saved.
-#include "dateihilfen.h"
-#include "nutzerwechsel.h"
+#include "hilfen/dateihilfen.h"
+#include "hilfen/nutzerwechsel.h"
+#include "hilfen/stoerablage.h"
 #include "print/brieftext.h"
-#include "stoerablage.h"
 
 #include <gtest/gtest.h>
 #include <optional>

@@ -1,4 +1,4 @@
-#include "fall.h"
+#include "hilfen/fall.h"
 #include "print/drucksachen.h"
 
 #include <QDateTime>

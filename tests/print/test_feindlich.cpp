@@ -1,7 +1,7 @@
 // Hostile set-ups around the letter-text file and the PDF printouts.
-#include "dateihilfen.h"
-#include "fall.h"
-#include "nutzerwechsel.h"
+#include "hilfen/dateihilfen.h"
+#include "hilfen/fall.h"
+#include "hilfen/nutzerwechsel.h"
 #include "print/brieftext.h"
 #include "print/drucksachen.h"
 

@@ -1,5 +1,5 @@
-#include "dateihilfen.h"
-#include "fall.h"
+#include "hilfen/dateihilfen.h"
+#include "hilfen/fall.h"
 #include "print/drucksachen.h"
 
 #include <QDir>

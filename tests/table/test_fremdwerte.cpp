@@ -1,5 +1,5 @@
 // The table of a case whose numbers nobody could have typed.
-#include "rechenaufbau.h"
+#include "hilfen/rechenaufbau.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "rechenaufbau.h"
+#include "hilfen/rechenaufbau.h"
 #include "table/farben.h"
 
 #include <gtest/gtest.h>

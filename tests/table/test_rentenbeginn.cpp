@@ -1,5 +1,5 @@
 #include "core/hochrechnung.h"
-#include "rechenaufbau.h"
+#include "hilfen/rechenaufbau.h"
 #include "table/farben.h"
 #include "table/tabelleneingabe.h"
 

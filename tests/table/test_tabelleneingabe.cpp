@@ -1,5 +1,5 @@
-#include "jahreszeilen.h"
-#include "rechenaufbau.h"
+#include "hilfen/jahreszeilen.h"
+#include "hilfen/rechenaufbau.h"
 #include "table/tabelleneingabe.h"
 #include "table/tasten.h"
 

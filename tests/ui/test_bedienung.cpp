@@ -1,11 +1,11 @@
 #include "core/datensatz.h"
-#include "fenster.h"
-#include "jahreszeilen.h"
+#include "hilfen/fenster.h"
+#include "hilfen/jahreszeilen.h"
+#include "hilfen/seitenelemente.h"
 #include "print/bescheiddruck.h"
 #include "print/brieftext.h"
 #include "print/druckaufzeichnung.h"
 #include "ui/namensgrid.h"
-#include "ui/sozialpanel.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -119,19 +119,20 @@ TEST_F(BedienungTest, ElternzeitpanelMitTastatur)
     taste(Qt::Key_Return);
     ASSERT_TRUE(panel->offen());
     // Every box and both buttons in the order they stand.
-    const QList<QWidget*> reihe{panel->kinderanzahl1(), panel->monateanzahl1(), panel->kinderanzahl2(),
-                                panel->monateanzahl2(), panel->übertragen(),    panel->abbrechen()};
+    const QList<QWidget*> reihe{elemente(*panel).kinderanzahl1(), elemente(*panel).monateanzahl1(),
+                                elemente(*panel).kinderanzahl2(), elemente(*panel).monateanzahl2(),
+                                elemente(*panel).übertragen(),    elemente(*panel).abbrechen()};
     EXPECT_EQ(fokus(), reihe[0]);
     for (QWidget* nächstes : reihe.mid(1)) {
         taste(Qt::Key_Tab);
         EXPECT_EQ(fokus(), nächstes);
     }
     // One child for twelve months at the age factor 2,40, transferred with Enter from a box.
-    panel->kinderanzahl1()->setFocus(Qt::BacktabFocusReason);
+    elemente(*panel).kinderanzahl1()->setFocus(Qt::BacktabFocusReason);
     taste(Qt::Key_Down);
     taste(Qt::Key_Tab);
     taste(Qt::Key_End);
-    EXPECT_EQ(panel->monateanzahl1()->currentIndex(), 12);
+    EXPECT_EQ(elemente(*panel).monateanzahl1()->currentIndex(), 12);
     taste(Qt::Key_Return);
     EXPECT_FALSE(panel->offen());
     EXPECT_EQ(t(Zeile2010, elternzeit), "1,20");
@@ -149,7 +150,7 @@ TEST_F(BedienungTest, ElternzeitpanelMitTastatur)
     taste(Qt::Key_Space);
     ASSERT_TRUE(panel->offen());
     taste(Qt::Key_Up);
-    panel->abbrechen()->setFocus(Qt::TabFocusReason);
+    elemente(*panel).abbrechen()->setFocus(Qt::TabFocusReason);
     taste(Qt::Key_Return);
     EXPECT_FALSE(panel->offen());
     EXPECT_EQ(t(Zeile2010, elternzeit), "1,20");
@@ -165,7 +166,7 @@ TEST_F(BedienungTest, FallMitUmlautenAnlegenWählenUndDrucken)
         QStringList zeilen;
         for (const QString& z : Brieftext::standardtext())
             zeilen.append(z.leftJustified(Brieftext::Satzlänge, u' '));
-        const Festkomma rente = Festkomma::ausText(fenster.label2()->text().chopped(2));
+        const Festkomma rente = Festkomma::ausText(fenster.rentenkopf()->text().chopped(2));
         ASSERT_TRUE(Bescheiddruck(brief, fenster.stand().datensatz, zeilen, rente, u',', "07.12.2026")
                         .Bescheiddrucken()
                         .ok);

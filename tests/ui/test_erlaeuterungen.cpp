@@ -67,7 +67,8 @@ TEST(Erläuterungstexte, BehaltenIhreRänder)
     EXPECT_TRUE(rechentabelle(9500)->endsWith(QStringLiteral("(§ 19 ATV/ATV-K)  ")));
     EXPECT_TRUE(
         Erlaeuterungen::text(Erlaeuterungen::Element::Form).startsWith(QStringLiteral(" Die doppelt")));
-    EXPECT_TRUE(Erlaeuterungen::text(Erlaeuterungen::Element::Label2).startsWith(QStringLiteral(" Der ")));
+    EXPECT_TRUE(
+        Erlaeuterungen::text(Erlaeuterungen::Element::Rentenkopf).startsWith(QStringLiteral(" Der ")));
     EXPECT_TRUE(Erlaeuterungen::text(Erlaeuterungen::Element::Hilfe).isEmpty());
 }
 
@@ -76,8 +77,8 @@ TEST(Erläuterungstexte, NennenDieWebadresseAusEinerHand)
     using E = Erlaeuterungen::Element;
     const QString host = Webadresse::host();
     EXPECT_TRUE(Erlaeuterungen::text(E::Info).startsWith(QStringLiteral("Unter ") + host + QLatin1Char(' ')));
-    EXPECT_TRUE(
-        Erlaeuterungen::text(E::Label1).endsWith(QStringLiteral("(s. ") + host + QStringLiteral(")")));
+    EXPECT_TRUE(Erlaeuterungen::text(E::Rentenbeschriftung)
+                    .endsWith(QStringLiteral("(s. ") + host + QStringLiteral(")")));
     EXPECT_TRUE(Erlaeuterungen::text(E::Schließen)
                     .startsWith(QStringLiteral("Besuchen Sie die Internetseite ") + host + QLatin1Char(' ')));
 }

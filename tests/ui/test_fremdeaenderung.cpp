@@ -1,8 +1,8 @@
 // Someone else changes "atv.txt" or "atvi.txt" while the program runs: every way of
 // saving refuses to put the old copy back, says so, and shows the file as it is now.
 #include "cases/namensliste.h"
-#include "fenster.h"
-#include "jahreszeilen.h"
+#include "hilfen/fenster.h"
+#include "hilfen/jahreszeilen.h"
 #include "print/drucksachen.h"
 #include "ui/sozialpanel.h"
 #include "ui/textfenster.h"
@@ -61,7 +61,7 @@ const Bearbeitung Bearbeitungen[] = {
      false},
     {"brieftexteditor", [](ZVK& f) { f.Blatt_Click(); },
      [](ZVK& f) {
-         Text* t = f.textbearbeitung().textfenster();
+         Textfenster* t = f.textbearbeitung().textfenster();
          ASSERT_NE(t, nullptr);
          t->bescheid(1)->setText(QStringLiteral("Meine Überschrift"));
          Nachrichten::setzeNächsteAntwort(QMessageBox::Ok);

@@ -1,5 +1,5 @@
 #include "core/twips.h"
-#include "fenster.h"
+#include "hilfen/fenster.h"
 #include "ui/namensgrid.h"
 #include "ui/zvk.h"
 

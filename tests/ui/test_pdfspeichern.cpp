@@ -1,4 +1,4 @@
-#include "fenster.h"
+#include "hilfen/fenster.h"
 #include "ui/symbolbild.h"
 #include "ui/werkzeugleiste.h"
 
@@ -72,8 +72,8 @@ TEST_F(PdfSpeichernTest, TasteUndKontextmenüSpeichernDortWoDerNutzerWill)
         QString vorschlag, kürzel;
     };
     const Fall fälle[] = {
-        {l.berechnung, l.picture6, Qt::Key_B, "Berechnung-" + name + '-' + jahr + ".pdf", "Strg+B"},
-        {l.bescheid, l.picture5, Qt::Key_N, "Anschreiben-" + name + ".pdf", "Strg+N"},
+        {l.berechnung, l.berechnungBild, Qt::Key_B, "Berechnung-" + name + '-' + jahr + ".pdf", "Strg+B"},
+        {l.bescheid, l.bescheidBild, Qt::Key_N, "Anschreiben-" + name + ".pdf", "Strg+N"},
     };
     for (const Fall& f : fälle) {
         for (const Weg weg : {Taste, Knopfmenü, Bildmenü}) {

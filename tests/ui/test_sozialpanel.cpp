@@ -1,5 +1,5 @@
-#include "fenster.h"
-#include "ui/sozialpanel.h"
+#include "hilfen/fenster.h"
+#include "hilfen/seitenelemente.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -11,33 +11,33 @@ class SozialpanelTest : public FensterTest
 {
 protected:
     Sozialpanel& panel() { return *fenster.sozialpanel(); }
-    QString wert(int i) { return panel().schrift(i)->text(); }
+    QString wert(int i) { return elemente(panel()).schrift(i)->text(); }
     void wählen(int k1, int m1, int k2, int m2)
     {
-        panel().kinderanzahl1()->setCurrentIndex(k1);
-        panel().monateanzahl1()->setCurrentIndex(m1);
-        panel().kinderanzahl2()->setCurrentIndex(k2);
-        panel().monateanzahl2()->setCurrentIndex(m2);
+        elemente(panel()).kinderanzahl1()->setCurrentIndex(k1);
+        elemente(panel()).monateanzahl1()->setCurrentIndex(m1);
+        elemente(panel()).kinderanzahl2()->setCurrentIndex(k2);
+        elemente(panel()).monateanzahl2()->setCurrentIndex(m2);
     }
 };
 
 TEST_F(SozialpanelTest, ListenNachDemStart)
 {
-    const std::pair<QComboBox*, int> boxen[] = {{panel().kinderanzahl1(), 7},
-                                                {panel().kinderanzahl2(), 7},
-                                                {panel().monateanzahl1(), 13},
-                                                {panel().monateanzahl2(), 13}};
+    const std::pair<QComboBox*, int> boxen[] = {{elemente(panel()).kinderanzahl1(), 7},
+                                                {elemente(panel()).kinderanzahl2(), 7},
+                                                {elemente(panel()).monateanzahl1(), 13},
+                                                {elemente(panel()).monateanzahl2(), 13}};
     for (const auto& [box, anzahl] : boxen) {
         EXPECT_EQ(box->count(), anzahl);
         EXPECT_EQ(box->currentIndex(), 0);
         EXPECT_FALSE(box->isVisible());
     }
-    EXPECT_EQ(panel().kinderanzahl1()->itemText(0), "Anspruch für Elternzeit für 0 Kinder");
-    EXPECT_EQ(panel().kinderanzahl2()->itemText(6), "Anspruch für Elternzeit für 6 Kinder");
-    EXPECT_EQ(panel().monateanzahl1()->itemText(0), "für 0 Monate");
-    EXPECT_EQ(panel().monateanzahl2()->itemText(12), "für 12 Monate");
+    EXPECT_EQ(elemente(panel()).kinderanzahl1()->itemText(0), "Anspruch für Elternzeit für 0 Kinder");
+    EXPECT_EQ(elemente(panel()).kinderanzahl2()->itemText(6), "Anspruch für Elternzeit für 6 Kinder");
+    EXPECT_EQ(elemente(panel()).monateanzahl1()->itemText(0), "für 0 Monate");
+    EXPECT_EQ(elemente(panel()).monateanzahl2()->itemText(12), "für 12 Monate");
     for (int i = 0; i < Sozialpanel::AnzahlSchrift; ++i)
-        EXPECT_FALSE(panel().schrift(i)->isVisible()) << i;
+        EXPECT_FALSE(elemente(panel()).schrift(i)->isVisible()) << i;
 }
 
 struct Beispiel {
@@ -70,9 +70,9 @@ TEST_F(SozialpanelTest, RechnetUndUebertraegt)
         wählen(b.k1, b.m1, b.k2, b.m2);
         for (int i = 0; i < 6; ++i)
             EXPECT_EQ(wert(15 + i), b.werte[i]) << i;
-        EXPECT_TRUE(panel().schrift(21)->isHidden());
+        EXPECT_TRUE(elemente(panel()).schrift(21)->isHidden());
 
-        QTest::mouseClick(panel().übertragen(), Qt::LeftButton);
+        QTest::mouseClick(elemente(panel()).übertragen(), Qt::LeftButton);
         EXPECT_FALSE(panel().offen());
         EXPECT_FALSE(fenster.grid()->isHidden());
         EXPECT_EQ(t(b.zeile, nr(Spalte::Elternzeit)), b.spalte14);
@@ -91,8 +91,8 @@ TEST_F(SozialpanelTest, RechnetUndUebertraegt)
 
     // Opening again shows the stored choice: children and months of 2009.
     klick(Jahreszeile::von(2009), nr(Spalte::Elternzeit));
-    EXPECT_EQ(panel().kinderanzahl1()->currentIndex(), 6);
-    EXPECT_EQ(panel().monateanzahl2()->currentIndex(), 2);
+    EXPECT_EQ(elemente(panel()).kinderanzahl1()->currentIndex(), 6);
+    EXPECT_EQ(elemente(panel()).monateanzahl2()->currentIndex(), 2);
     EXPECT_EQ(wert(20), "6,8");
 }
 
@@ -100,38 +100,38 @@ TEST_F(SozialpanelTest, ZuVieleMonateWerdenKorrigiert)
 {
     klick(Jahreszeile::von(2007), nr(Spalte::Elternzeit));
     wählen(1, 8, 1, 0);
-    EXPECT_TRUE(panel().schrift(21)->isHidden());
-    panel().monateanzahl2()->setCurrentIndex(7);
-    EXPECT_EQ(panel().monateanzahl2()->currentIndex(), 4);
-    EXPECT_FALSE(panel().schrift(21)->isHidden());
-    EXPECT_TRUE(panel().schrift(21)->isVisible());
-    EXPECT_EQ(panel().schrift(21)->text(), "Korrigierte Monate");
+    EXPECT_TRUE(elemente(panel()).schrift(21)->isHidden());
+    elemente(panel()).monateanzahl2()->setCurrentIndex(7);
+    EXPECT_EQ(elemente(panel()).monateanzahl2()->currentIndex(), 4);
+    EXPECT_FALSE(elemente(panel()).schrift(21)->isHidden());
+    EXPECT_TRUE(elemente(panel()).schrift(21)->isVisible());
+    EXPECT_EQ(elemente(panel()).schrift(21)->text(), "Korrigierte Monate");
     EXPECT_EQ(wert(16), "2000");
     EXPECT_EQ(wert(17), "6000");
-    panel().monateanzahl2()->setCurrentIndex(3);
-    EXPECT_TRUE(panel().schrift(21)->isHidden());
+    elemente(panel()).monateanzahl2()->setCurrentIndex(3);
+    EXPECT_TRUE(elemente(panel()).schrift(21)->isHidden());
     EXPECT_EQ(wert(17), "5500");
 }
 
 TEST_F(SozialpanelTest, AbbrechenAendertNichts)
 {
     const QByteArray vorher = dateibytes();
-    const QString rente = fenster.label2()->text();
+    const QString rente = fenster.rentenkopf()->text();
     klick(Jahreszeile::von(2002),
           nr(Spalte::Elternzeit)); // the highest age factor: the most points a year can have
     wählen(6, 12, 0, 0);
     EXPECT_EQ(wert(20), "9,3");
-    QTest::mouseClick(panel().abbrechen(), Qt::LeftButton);
+    QTest::mouseClick(elemente(panel()).abbrechen(), Qt::LeftButton);
     EXPECT_FALSE(panel().offen());
     EXPECT_FALSE(fenster.grid()->isHidden());
-    EXPECT_FALSE(panel().schrift(0)->isVisible());
+    EXPECT_FALSE(elemente(panel()).schrift(0)->isVisible());
     EXPECT_EQ(t(Jahreszeile::von(2002), nr(Spalte::Elternzeit)), "0,00");
-    EXPECT_EQ(fenster.label2()->text(), rente);
+    EXPECT_EQ(fenster.rentenkopf()->text(), rente);
     EXPECT_EQ(dateibytes(), vorher);
     EXPECT_EQ(fenster.stand().datensatz, gespeichert());
 
     // Selections while the panel is closed compute nothing.
-    panel().monateanzahl1()->setCurrentIndex(1);
+    elemente(panel()).monateanzahl1()->setCurrentIndex(1);
     EXPECT_EQ(wert(20), "9,3");
 }
 
@@ -142,8 +142,8 @@ TEST_F(SozialpanelTest, FalllisteSchliesstDasPanel)
     QTest::mouseClick(fenster.bediensteter(), Qt::LeftButton);
     EXPECT_TRUE(fenster.listeSichtbar());
     EXPECT_FALSE(panel().offen());
-    EXPECT_FALSE(panel().übertragen()->isVisible());
-    EXPECT_FALSE(panel().schrift(20)->isVisible());
+    EXPECT_FALSE(elemente(panel()).übertragen()->isVisible());
+    EXPECT_FALSE(elemente(panel()).schrift(20)->isVisible());
     fenster.tabelleZeigen();
     EXPECT_FALSE(panel().offen());
     EXPECT_EQ(t(Jahreszeile::von(2007), nr(Spalte::Elternzeit)), "0,00");
@@ -191,8 +191,8 @@ TEST(SozialpanelOhneSpeicherplatz, BleibtOffenUndBehauptetNichts)
     panel.listenFüllen();
 
     panel.öffnen(Jahreszeile::von(2007));
-    panel.kinderanzahl1()->setCurrentIndex(1);
-    panel.monateanzahl1()->setCurrentIndex(12);
+    elemente(panel).kinderanzahl1()->setCurrentIndex(1);
+    elemente(panel).monateanzahl1()->setCurrentIndex(12);
     panel.Übertragen_Click();
     ASSERT_EQ(meldungen.fehlermeldungen.size(), 1);
     EXPECT_TRUE(meldungen.fehlermeldungen[0].contains(u"nicht gespeichert"))

@@ -1,6 +1,6 @@
 #include "core/datensatz.h"
 #include "core/falldatei.h"
-#include "fenster.h"
+#include "hilfen/fenster.h"
 #include "table/rechentabelle.h"
 #include "ui/tabellenansicht.h"
 #include "ui/zvk.h"

@@ -1,5 +1,5 @@
-#include "fenster.h"
-#include "jahreszeilen.h"
+#include "hilfen/fenster.h"
+#include "hilfen/jahreszeilen.h"
 #include "ui/sozialpanel.h"
 
 #include <QLabel>
@@ -29,8 +29,8 @@ TEST_F(GridTest, EntgeltTippenUndVortragen)
     EXPECT_TRUE(schrift.bold());
     EXPECT_EQ(schrift.pointSizeF(), 12);
     EXPECT_EQ(gespeichert().jahresentgelt[Letzte - 4], Festkomma::ausText(u"45000,5"));
-    EXPECT_EQ(fenster.label2()->text(), fenster.rechentabelle().rentenkopf());
-    EXPECT_NE(fenster.label2()->text(), "793,00 €");
+    EXPECT_EQ(fenster.rentenkopf()->text(), fenster.rechentabelle().rentenkopf());
+    EXPECT_NE(fenster.rentenkopf()->text(), "793,00 €");
     // The view shows the cell where the calculation left the current one.
     EXPECT_EQ(fenster.grid()->currentIndex(), fenster.grid()->model()->index(Letzte, nr(Spalte::Rente)));
 }

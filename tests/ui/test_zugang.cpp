@@ -1,8 +1,8 @@
 #include "cases/namensliste.h"
-#include "fenster.h"
-#include "jahreszeilen.h"
+#include "hilfen/fenster.h"
+#include "hilfen/jahreszeilen.h"
+#include "hilfen/seitenelemente.h"
 #include "ui/namensgrid.h"
-#include "ui/sozialpanel.h"
 #include "ui/symbolbild.h"
 
 #include <QAccessible>
@@ -51,7 +51,7 @@ TEST_F(ZugangTest, HauptfensterNenntJedesSteuerelement)
         {l.verlängern, QAccessible::Button, "Verlängern", "Sie können hier den sichtbaren Teil"},
         {fenster.bediensteter(), QAccessible::Button, "Bediensteter: Hedwig Wendler",
          "Hier können Sie bis zu 7 Versicherungsfälle anlegen (Tastatur: Alt+F)."},
-        {fenster.label2(), QAccessible::StaticText, "Voraussichtliche Zuvora: 793,00 €",
+        {fenster.rentenkopf(), QAccessible::StaticText, "Voraussichtliche Zuvora: 793,00 €",
          "Der angezeigte Wert"},
         {fenster.grid(), QAccessible::Table, "Berechnungstabelle", ""},
     };
@@ -69,7 +69,7 @@ TEST_F(ZugangTest, HauptfensterNenntJedesSteuerelement)
     // The pictures and the headline's caption are not heard on their own.
     for (QObject* o : imFenster)
         EXPECT_FALSE(qobject_cast<Symbolbild*>(o));
-    EXPECT_FALSE(imFenster.contains(fenster.label1()));
+    EXPECT_FALSE(imFenster.contains(fenster.rentenbeschriftung()));
     // The explanation line, nameless until the pointer moves, tells its texts as descriptions.
     EXPECT_FALSE(imFenster.contains(fenster.erläuterungen()));
     for (QObject* o : imFenster) {
@@ -97,14 +97,16 @@ TEST_F(ZugangTest, ElternzeitpanelNenntSeineAuswahlfelder)
     EXPECT_EQ(zugang(panel)->text(QAccessible::Name), "Berechnung der sozialen Komponente für das Jahr 2010");
     EXPECT_TRUE(kinder(&fenster).contains(panel));
     const Erwartung erwartet[] = {
-        {panel->kinderanzahl1(), QAccessible::ComboBox, "Kinder, erste Zeile",
+        {elemente(*panel).kinderanzahl1(), QAccessible::ComboBox, "Kinder, erste Zeile",
          "Für jeden vollen Kalendermonat"},
-        {panel->monateanzahl1(), QAccessible::ComboBox, "Monate, erste Zeile",
+        {elemente(*panel).monateanzahl1(), QAccessible::ComboBox, "Monate, erste Zeile",
          "Für jeden vollen Kalendermonat"},
-        {panel->kinderanzahl2(), QAccessible::ComboBox, "Kinder, zweite Zeile", "Die doppelt vorhandenen"},
-        {panel->monateanzahl2(), QAccessible::ComboBox, "Monate, zweite Zeile", "Die doppelt vorhandenen"},
-        {panel->übertragen(), QAccessible::Button, "Übertragen", "Ergebnis: 0 Punkte"},
-        {panel->abbrechen(), QAccessible::Button, "Abbrechen", ""},
+        {elemente(*panel).kinderanzahl2(), QAccessible::ComboBox, "Kinder, zweite Zeile",
+         "Die doppelt vorhandenen"},
+        {elemente(*panel).monateanzahl2(), QAccessible::ComboBox, "Monate, zweite Zeile",
+         "Die doppelt vorhandenen"},
+        {elemente(*panel).übertragen(), QAccessible::Button, "Übertragen", "Ergebnis: 0 Punkte"},
+        {elemente(*panel).abbrechen(), QAccessible::Button, "Abbrechen", ""},
     };
     const QList<QObject*> imPanel = kinder(panel);
     for (const Erwartung& e : erwartet) {
@@ -120,15 +122,15 @@ TEST_F(ZugangTest, ElternzeitpanelNenntSeineAuswahlfelder)
         EXPECT_EQ(i->text(QAccessible::Description).left(beschreibung.size()), beschreibung);
         EXPECT_TRUE(imPanel.contains(e.steuerelement));
     }
-    EXPECT_EQ(zugang(panel->kinderanzahl1())->text(QAccessible::Value),
+    EXPECT_EQ(zugang(elemente(*panel).kinderanzahl1())->text(QAccessible::Value),
               "Anspruch für Elternzeit für 0 Kinder");
-    EXPECT_FALSE(imPanel.contains(panel->line1()));
+    EXPECT_FALSE(imPanel.contains(elemente(*panel).line1()));
     // The result, heard at the button that takes it over: 8 + 7 months are corrected to 8 + 4.
-    panel->kinderanzahl1()->setCurrentIndex(1);
-    panel->monateanzahl1()->setCurrentIndex(8);
-    panel->kinderanzahl2()->setCurrentIndex(1);
-    panel->monateanzahl2()->setCurrentIndex(7);
-    EXPECT_EQ(zugang(panel->übertragen())->text(QAccessible::Description),
+    elemente(*panel).kinderanzahl1()->setCurrentIndex(1);
+    elemente(*panel).monateanzahl1()->setCurrentIndex(8);
+    elemente(*panel).kinderanzahl2()->setCurrentIndex(1);
+    elemente(*panel).monateanzahl2()->setCurrentIndex(7);
+    EXPECT_EQ(zugang(elemente(*panel).übertragen())->text(QAccessible::Description),
               "Ergebnis: 1,2 Punkte. Korrigierte Monate");
 }
 

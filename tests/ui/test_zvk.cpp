@@ -1,8 +1,8 @@
 #include "core/twips.h"
 #include "core/webadresse.h"
-#include "fenster.h"
+#include "hilfen/fenster.h"
+#include "hilfen/seitenelemente.h"
 #include "ui/namensgrid.h"
-#include "ui/rentenbeginnseite.h"
 #include "ui/symbolbild.h"
 #include "ui/tabellenansicht.h"
 #include "ui/zvk.h"
@@ -124,7 +124,7 @@ protected:
     {
         ZVKTest::SetUp();
         textfenster.show();
-        QObject::connect(&fenster, &ZVK::alleSchliessen, &textfenster, &QWidget::close);
+        QObject::connect(&fenster, &ZVK::alleFensterZu, &textfenster, &QWidget::close);
         fenster.setzeProgrammende([this] { ++programmende; });
     }
     void ereignisseAbarbeiten() { QCoreApplication::processEvents(); }
@@ -141,7 +141,7 @@ TEST_F(SchließenTest, SchließenSchließtBeideFensterUndBeendetDasProgramm)
 
 TEST_F(SchließenTest, SymbolAufSchließenSchließtNurDasHauptfenster)
 {
-    QTest::mouseClick(leiste().picture1, Qt::LeftButton);
+    QTest::mouseClick(leiste().schließenBild, Qt::LeftButton);
     EXPECT_FALSE(fenster.isVisible());
     EXPECT_TRUE(textfenster.isVisible());
     ereignisseAbarbeiten();
@@ -178,15 +178,15 @@ TEST_F(ZVKTest, ErläuterungFolgtDemZeiger)
     überTabelle(934); // 14010 twips: right of the last range
     EXPECT_TRUE(erläuterung().startsWith(QStringLiteral(" Maßgebliches Alter")));
 
-    // The background between Label2 and the right edge, above Verlängern.
+    // The background between the headline amount and the right edge, above Verlängern.
     bewegen(&fenster, QPoint(px(14160), px(605)));
     EXPECT_TRUE(erläuterung().startsWith(QStringLiteral(" Die doppelt vorhandenen Auswahlboxen")));
 
-    bewegen(leiste().picture4); // the pictures but one have nothing to say
+    bewegen(leiste().infoBild); // the pictures but one have nothing to say
     EXPECT_TRUE(erläuterung().startsWith(QStringLiteral(" Die doppelt vorhandenen Auswahlboxen")));
-    bewegen(leiste().picture7);
+    bewegen(leiste().blattBild);
     EXPECT_TRUE(erläuterung().startsWith(QStringLiteral("Sie können den Text des Anschreibens")));
-    bewegen(fenster.label1());
+    bewegen(fenster.rentenbeschriftung());
     EXPECT_TRUE(erläuterung().contains(Webadresse::host()));
 }
 
@@ -194,8 +194,9 @@ TEST_F(ZVKTest, JedeErläuterungStehtGanzImTooltip)
 {
     // The line keeps the text as it is; the control's tooltip holds it to its end.
     QWidget* const steuerelemente[] = {
-        leiste().atv,       leiste().berechnung, leiste().bescheid, leiste().blatt,   leiste().info,
-        leiste().schließen, leiste().verlängern, fenster.label1(),  fenster.label2(), fenster.bediensteter()};
+        leiste().atv,         leiste().berechnung,   leiste().bescheid,   leiste().blatt,
+        leiste().info,        leiste().schließen,    leiste().verlängern, fenster.rentenbeschriftung(),
+        fenster.rentenkopf(), fenster.bediensteter()};
     for (QWidget* w : steuerelemente) {
         bewegen(w);
         EXPECT_FALSE(erläuterung().isEmpty());
@@ -214,7 +215,7 @@ TEST_F(ZVKTest, HilfeLeertDieZeileUndIhrSymbolLässtSieLeer)
     ASSERT_FALSE(erläuterung().isEmpty());
     bewegen(leiste().hilfe);
     EXPECT_EQ(erläuterung(), QString());
-    bewegen(leiste().picture2);
+    bewegen(leiste().hilfeBild);
     EXPECT_EQ(erläuterung(), QString());
 }
 
@@ -232,11 +233,11 @@ TEST_F(ZVKTest, KnöpfeUndSymboleÖffnenIhreSeiten)
 {
     const Werkzeugleiste& l = leiste();
     l.info->click();
-    QTest::mouseClick(l.picture4, Qt::LeftButton);
+    QTest::mouseClick(l.infoBild, Qt::LeftButton);
     l.atv->click();
-    QTest::mouseClick(l.picture3, Qt::LeftButton);
+    QTest::mouseClick(l.atvBild, Qt::LeftButton);
     l.hilfe->click();
-    QTest::mouseClick(l.picture2, Qt::LeftButton);
+    QTest::mouseClick(l.hilfeBild, Qt::LeftButton);
     const QString info = QStringLiteral("https://zuvora.example.org/Zuvora/Index.htm");
     const QString atv = QStringLiteral("https://zuvora.example.org/Tarifvertrag/ATV/Index.htm");
     const QString hilfe = QStringLiteral("https://zuvora.example.org/Zuvora/Beschreibung.htm");
@@ -261,14 +262,14 @@ TEST_F(ZVKTest, RentenbeginnseiteEntstehtBeimErstenÖffnen)
     QTest::keyClick(fenster.grid(), Qt::Key_R, Qt::AltModifier);
     ASSERT_TRUE(seite->isVisible());
     EXPECT_TRUE(fenster.grid()->isHidden());
-    EXPECT_TRUE(seite->rentenbeginn()->hasFocus());
-    EXPECT_EQ(seite->steigerung()->value(), 0.0);
-    seite->steigerung()->setValue(2.5);
-    QTest::keyClick(seite->rentenbeginn(), Qt::Key_Return);
+    EXPECT_TRUE(elemente(*seite).rentenbeginn()->hasFocus());
+    EXPECT_EQ(elemente(*seite).steigerung()->value(), 0.0);
+    elemente(*seite).steigerung()->setValue(2.5);
+    QTest::keyClick(elemente(*seite).rentenbeginn(), Qt::Key_Return);
     EXPECT_FALSE(seite->isVisible());
     EXPECT_TRUE(fenster.grid()->isVisible());
     seite->öffnen();
-    EXPECT_EQ(seite->steigerung()->value(), 2.5);
+    EXPECT_EQ(elemente(*seite).steigerung()->value(), 2.5);
 }
 
 TEST_F(ZVKTest, SymboleRufenDieDruckbefehleIhrerKnöpfe)
@@ -282,9 +283,9 @@ TEST_F(ZVKTest, SymboleRufenDieDruckbefehleIhrerKnöpfe)
         QObject::connect(knopf, &QPushButton::clicked, &fenster,
                          [&gerufen, text = name] { gerufen << QString::fromUtf8(text); });
     }
-    QTest::mouseClick(leiste().picture5, Qt::LeftButton);
-    QTest::mouseClick(leiste().picture7, Qt::LeftButton);
-    QTest::mouseClick(leiste().picture6, Qt::LeftButton);
+    QTest::mouseClick(leiste().bescheidBild, Qt::LeftButton);
+    QTest::mouseClick(leiste().blattBild, Qt::LeftButton);
+    QTest::mouseClick(leiste().berechnungBild, Qt::LeftButton);
     EXPECT_EQ(gerufen, QStringList({"Bescheid", "Blatt", "Berechnung"}));
 }
 

@@ -1,9 +1,9 @@
 // Start-up of the main window in a folder as the user may have left it.
 #include "core/sperre.h"
-#include "dateihilfen.h"
-#include "nutzerwechsel.h"
+#include "hilfen/dateihilfen.h"
+#include "hilfen/nutzerwechsel.h"
+#include "hilfen/seitenelemente.h"
 #include "table/tabellenaufbau.h"
-#include "ui/sozialpanel.h"
 #include "ui/zvk.h"
 
 #include <QComboBox>
@@ -78,7 +78,7 @@ TEST_P(FensterStart, ZeigtFallEinsOderEndetMitMeldung)
         EXPECT_TRUE(gezeigt().contains(QString::fromUtf8(fall.wort))) << gezeigt().toStdString();
         if (fall.geht) {
             EXPECT_EQ(fenster.bediensteter()->text(), QString::fromUtf8(fall.bediensteter));
-            EXPECT_TRUE(fenster.label2()->text().endsWith(QStringLiteral(" €")));
+            EXPECT_TRUE(fenster.rentenkopf()->text().endsWith(QStringLiteral(" €")));
             if (fall.bytes) {
                 EXPECT_EQ(lies(pfad), *fall.bytes);
             }
@@ -153,10 +153,10 @@ TEST(FremdeWerte, PanelZeigtUnmöglicheAnzahlenAlsNull)
     Sozialpanel& panel = *fenster.sozialpanel();
     panel.öffnen(Jahreszeile::von(2007));
     ASSERT_TRUE(panel.offen());
-    EXPECT_EQ(panel.kinderanzahl1()->currentIndex(), 0);
-    EXPECT_EQ(panel.monateanzahl1()->currentIndex(), 0);
-    EXPECT_EQ(panel.kinderanzahl2()->currentIndex(), 3);
-    EXPECT_EQ(panel.monateanzahl2()->currentIndex(), 0);
+    EXPECT_EQ(elemente(panel).kinderanzahl1()->currentIndex(), 0);
+    EXPECT_EQ(elemente(panel).monateanzahl1()->currentIndex(), 0);
+    EXPECT_EQ(elemente(panel).kinderanzahl2()->currentIndex(), 3);
+    EXPECT_EQ(elemente(panel).monateanzahl2()->currentIndex(), 0);
     panel.Abbrechen_Click();
     EXPECT_EQ(lies(pfad), bytes);
 }

@@ -2,7 +2,7 @@
 
 #include "core/dateiablage.h"
 #include "core/falldatei.h"
-#include "skriptmeldungen.h"
+#include "hilfen/skriptmeldungen.h"
 #include "table/rechentabelle.h"
 
 // The sample case with a chosen birth year, loaded and computed, without a case file.

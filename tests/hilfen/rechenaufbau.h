@@ -1,7 +1,7 @@
 #pragma once
 
-#include "dateihilfen.h"
-#include "skriptmeldungen.h"
+#include "hilfen/dateihilfen.h"
+#include "hilfen/skriptmeldungen.h"
 #include "table/rechentabelle.h"
 
 // A calculation table on its own case file in a temporary folder, with scripted messages;

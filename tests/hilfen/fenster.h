@@ -1,6 +1,6 @@
 #pragma once
 
-#include "dateihilfen.h"
+#include "hilfen/dateihilfen.h"
 #include "ui/nachrichten.h"
 #include "ui/tabellenansicht.h"
 #include "ui/zvk.h"
