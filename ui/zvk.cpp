@@ -1,14 +1,14 @@
 #include "ui/zvk.h"
 
+#include "ansicht/namensgrid.h"
+#include "ansicht/tabellenansicht.h"
 #include "core/twips.h"
 #include "table/farben.h"
 #include "ui/erlaeuterungen.h"
-#include "ui/namensgrid.h"
 #include "ui/platzierung.h"
 #include "ui/rentenbeginnseite.h"
 #include "ui/sozialpanel.h"
 #include "ui/symbolbild.h"
-#include "ui/tabellenansicht.h"
 #include "ui/zugang.h"
 
 #include <QApplication>

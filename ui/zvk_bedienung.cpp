@@ -1,9 +1,10 @@
 // The main window from the keyboard and for screen readers: tab order, shortcuts, the
 // focus frame, and the names and descriptions the accessibility interfaces hand out.
+#include "ansicht/namensgrid.h"
+#include "ansicht/tabellenansicht.h"
 #include "ui/erlaeuterungen.h"
-#include "ui/namensgrid.h"
+#include "ui/klickfilter.h"
 #include "ui/rentenbeginnseite.h"
-#include "ui/tabellenansicht.h"
 #include "ui/zugang.h"
 #include "ui/zvk.h"
 

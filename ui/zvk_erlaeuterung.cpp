@@ -1,10 +1,10 @@
 // The explanation line: what the control under the pointer does, shown as the pointer
 // moves; the grids explain the column under it.
+#include "ansicht/namensgrid.h"
+#include "ansicht/tabellenansicht.h"
 #include "core/twips.h"
 #include "ui/erlaeuterungen.h"
-#include "ui/namensgrid.h"
 #include "ui/sozialpanel.h"
-#include "ui/tabellenansicht.h"
 #include "ui/zvk.h"
 
 #include <QMouseEvent>

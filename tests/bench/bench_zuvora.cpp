@@ -2,13 +2,13 @@
 // list, printing, and, for comparison, a bare save of the case file's size. Two run from the
 // user's action to what the user sees: a click on "Berechnung" to the finished PDF, and an
 // Enter in a pay cell to the repainted table.
+#include "ansicht/tabellenansicht.h"
 #include "cases/namensliste.h"
 #include "print/berechnungsdruck.h"
 #include "print/druckaufzeichnung.h"
 #include "print/druckerflaeche.h"
 #include "table/tabelleneingabe.h"
 #include "ui/nachrichten.h"
-#include "ui/tabellenansicht.h"
 #include "ui/zvk.h"
 
 #include <QApplication>

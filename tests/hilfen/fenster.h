@@ -1,8 +1,8 @@
 #pragma once
 
+#include "ansicht/tabellenansicht.h"
 #include "hilfen/dateihilfen.h"
 #include "ui/nachrichten.h"
-#include "ui/tabellenansicht.h"
 #include "ui/zvk.h"
 
 #include <QPushButton>

@@ -1,10 +1,10 @@
 // Opens the real main window in its states one after another and photographs the whole
 // screen after each: fotos <folder>. Meant for a virtual X server (tools/bildschirmfotos);
 // the case file is a fresh one in a temporary folder.
+#include "ansicht/namensgrid.h"
+#include "ansicht/tabellenansicht.h"
 #include "table/tabellenaufbau.h"
-#include "ui/namensgrid.h"
 #include "ui/sozialpanel.h"
-#include "ui/tabellenansicht.h"
 #include "ui/zvk.h"
 
 #include <QApplication>

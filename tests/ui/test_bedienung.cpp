@@ -1,3 +1,4 @@
+#include "ansicht/namensgrid.h"
 #include "core/datensatz.h"
 #include "hilfen/fenster.h"
 #include "hilfen/jahreszeilen.h"
@@ -5,7 +6,6 @@
 #include "print/bescheiddruck.h"
 #include "print/brieftext.h"
 #include "print/druckaufzeichnung.h"
-#include "ui/namensgrid.h"
 
 #include <QApplication>
 #include <QComboBox>

@@ -1,6 +1,6 @@
+#include "ansicht/namensgrid.h"
 #include "core/twips.h"
 #include "hilfen/fenster.h"
-#include "ui/namensgrid.h"
 #include "ui/zvk.h"
 
 #include <QApplication>

@@ -1,8 +1,8 @@
+#include "ansicht/namensgrid.h"
 #include "cases/namensliste.h"
 #include "hilfen/fenster.h"
 #include "hilfen/jahreszeilen.h"
 #include "hilfen/seitenelemente.h"
-#include "ui/namensgrid.h"
 #include "ui/symbolbild.h"
 
 #include <QAccessible>

@@ -1,10 +1,10 @@
+#include "ansicht/namensgrid.h"
+#include "ansicht/tabellenansicht.h"
 #include "core/twips.h"
 #include "core/webadresse.h"
 #include "hilfen/fenster.h"
 #include "hilfen/seitenelemente.h"
-#include "ui/namensgrid.h"
 #include "ui/symbolbild.h"
-#include "ui/tabellenansicht.h"
 #include "ui/zvk.h"
 
 #include <QApplication>

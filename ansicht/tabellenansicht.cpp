@@ -1,10 +1,10 @@
-#include "ui/tabellenansicht.h"
+#include "ansicht/tabellenansicht.h"
 
+#include "ansicht/zellenzeichner.h"
 #include "core/twips.h"
 #include "table/tasten.h"
 #include "table/zellenauswahl.h"
 #include "table/zellenmodell.h"
-#include "ui/zellenzeichner.h"
 
 #include <QApplication>
 #include <QHeaderView>

@@ -1,4 +1,4 @@
-#include "ui/zellenzeichner.h"
+#include "ansicht/zellenzeichner.h"
 
 #include <QPaintDevice>
 #include <QPainter>

@@ -1,26 +1,49 @@
-#include "core/datensatz.h"
-#include "core/falldatei.h"
-#include "hilfen/fenster.h"
-#include "table/rechentabelle.h"
-#include "ui/tabellenansicht.h"
-#include "ui/zvk.h"
+#include "ansicht/tabellenansicht.h"
+#include "core/twips.h"
+#include "hilfen/rechenaufbau.h"
+#include "table/farben.h"
 
 #include <QApplication>
+#include <QHeaderView>
 #include <QScrollBar>
-#include <QTemporaryDir>
+#include <QTest>
 #include <gtest/gtest.h>
 
 namespace {
 
-class FesteZeilenTest : public FensterTest
+// The calculation table of the sample case in a grid of the normal layout's size, in a
+// window of the main window's yellow.
+class FesteZeilenTest : public ::testing::Test, protected Rechenaufbau
 {
 protected:
+    QWidget fenster;
+    Tabellenansicht* m_grid = new Tabellenansicht(&fenster);
+
     void SetUp() override
     {
-        FensterTest::SetUp();
-        ASSERT_EQ(fenster.rechentabelle().modell().rowCount(), 54);
+        dateiÖffnen();
+        stand.datensatznummer = 1;
+        tabelle.datensatzholen();
+        tabelle.atvberechnen();
+        ASSERT_EQ(tabelle.modell().rowCount(), 54);
+
+        fenster.setAutoFillBackground(true);
+        QPalette gelb = fenster.palette();
+        gelb.setColor(QPalette::Window, Farben::HellGelb);
+        fenster.setPalette(gelb);
+        QFont schrift(QStringLiteral("Arial"));
+        schrift.setPointSizeF(14.25);
+        fenster.setFont(schrift);
+        m_grid->setzeModell(&tabelle.modell(), &tabelle.auswahl());
+        m_grid->setzeSpaltenbreitenTwips(Rechentabelle::spaltenbreiten(14130));
+        m_grid->setGeometry(0, 0, Twips::zuPixel(14130), Twips::zuPixel(7380));
+        m_grid->setRowHeight(0, int(std::lround(Rechentabelle::KopfzeilenHöhe *
+                                                m_grid->verticalHeader()->defaultSectionSize())));
+        fenster.resize(m_grid->size());
+        fenster.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&fenster));
     }
-    Tabellenansicht* grid() const { return fenster.grid(); }
+    Tabellenansicht* grid() const { return m_grid; }
     QImage kopfstreifen() const
     {
         // The scroll bar beside the heading moves, so the viewport's width only.
@@ -33,10 +56,8 @@ TEST_F(FesteZeilenTest, KopfzeilenBleibenBeimBlätternStehen)
 {
     const QImage vorher = kopfstreifen();
     // Moving the current cell to the last year scrolls the grid, but not the heading.
-    grid()->setCurrentIndex(
-        fenster.rechentabelle().modell().index(Jahreszeile::von(2002), nr(Spalte::Entgelt)));
-    grid()->setCurrentIndex(
-        fenster.rechentabelle().modell().index(Jahreszeile::von(2050), nr(Spalte::Rente)));
+    grid()->setCurrentIndex(tabelle.modell().index(Jahreszeile::von(2002), nr(Spalte::Entgelt)));
+    grid()->setCurrentIndex(tabelle.modell().index(Jahreszeile::von(2050), nr(Spalte::Rente)));
     ASSERT_EQ(grid()->verticalScrollBar()->value(), grid()->verticalScrollBar()->maximum());
     ASSERT_GT(grid()->verticalScrollBar()->maximum(), 0) << "54 rows do not fit the normal layout";
     EXPECT_EQ(kopfstreifen(), vorher);
@@ -52,8 +73,7 @@ TEST_F(FesteZeilenTest, KopfzeilenBleibenBeimBlätternStehen)
 TEST_F(FesteZeilenTest, AngesteuerteZeileKommtUnterDenKopfzeilenHervor)
 {
     grid()->verticalScrollBar()->setValue(grid()->verticalScrollBar()->maximum());
-    const QModelIndex ziel =
-        fenster.rechentabelle().modell().index(Jahreszeile::von(2003), nr(Spalte::Monatsdurchschnitt));
+    const QModelIndex ziel = tabelle.modell().index(Jahreszeile::von(2003), nr(Spalte::Monatsdurchschnitt));
     grid()->scrollTo(ziel);
     EXPECT_GE(grid()->rowViewportPosition(Jahreszeile::von(2003)), grid()->festeHöhe());
     EXPECT_EQ(grid()->indexAt(QPoint(grid()->columnViewportPosition(nr(Spalte::Monatsdurchschnitt)) + 3,
@@ -82,15 +102,14 @@ TEST_F(FesteZeilenTest, NurDerBenutzerRolltZurAktuellenZelle)
 {
     QScrollBar* senkrecht = grid()->verticalScrollBar();
     ASSERT_EQ(senkrecht->value(), 0);
-    Rechentabelle& tabelle = fenster.rechentabelle();
     tabelle.setzeAktuelleZelle(Jahreszeile::von(2050), nr(Spalte::Rente));
     EXPECT_EQ(grid()->currentIndex(), tabelle.modell().index(Jahreszeile::von(2050), nr(Spalte::Rente)));
     EXPECT_EQ(senkrecht->value(), 0);
 
     Datensatz satz = Datensatz::musterfall();
     satz.geburtsjahr = QStringLiteral("1970");
-    ASSERT_TRUE(fenster.falldatei().schreiben(2, satz).ok);
-    fenster.stand().datensatznummer = 2;
+    ASSERT_TRUE(datei.schreiben(2, satz).ok);
+    stand.datensatznummer = 2;
     tabelle.datensatzholen();
     tabelle.atvberechnen();
     ASSERT_EQ(tabelle.modell().rowCount(), Jahreszeile::von(2035) + 1);

@@ -1,5 +1,5 @@
+#include "ansicht/tabellenansicht.h"
 #include "table/zellenmodell.h"
-#include "ui/tabellenansicht.h"
 
 #include <QStyledItemDelegate>
 #include <QTest>

@@ -1,4 +1,4 @@
-#include "ui/namensgrid.h"
+#include "ansicht/namensgrid.h"
 
 #include "cases/namensliste.h"
 #include "core/twips.h"
@@ -77,18 +77,4 @@ void Namensgrid::mouseDoubleClickEvent(QMouseEvent* ereignis)
 void Namensgrid::mouseMoveEvent(QMouseEvent* ereignis)
 {
     QAbstractScrollArea::mouseMoveEvent(ereignis);
-}
-
-Klickfilter::Klickfilter(QWidget* ziel, std::function<void()> aktion)
-    : QObject(ziel), m_aktion(std::move(aktion))
-{
-    ziel->installEventFilter(this);
-}
-
-bool Klickfilter::eventFilter(QObject* objekt, QEvent* ereignis)
-{
-    if (ereignis->type() == QEvent::MouseButtonRelease &&
-        static_cast<QMouseEvent*>(ereignis)->button() == Qt::LeftButton)
-        m_aktion();
-    return QObject::eventFilter(objekt, ereignis);
 }

@@ -1,9 +1,8 @@
 #pragma once
 
-#include "ui/tabellenansicht.h"
+#include "ansicht/tabellenansicht.h"
 
 #include <QPersistentModelIndex>
-#include <functional>
 
 class Namensliste;
 
@@ -29,17 +28,4 @@ protected:
 private:
     Namensliste& m_liste;
     QPersistentModelIndex m_gedrückt;
-};
-
-// Turns a click on a widget without a click signal of its own (a label) into a call.
-class Klickfilter : public QObject
-{
-public:
-    Klickfilter(QWidget* ziel, std::function<void()> aktion);
-
-protected:
-    bool eventFilter(QObject* objekt, QEvent* ereignis) override;
-
-private:
-    std::function<void()> m_aktion;
 };
