@@ -41,10 +41,23 @@ void Arbeitsstand::übernehmen(const Datensatz& satz)
 {
     datensatz = satz;
     geburtsjahr = führendeZahl(satz.geburtsjahr);
-    gesamtpunkte[0] = satz.startgutschrift;
+    startgutschrift = satz.startgutschrift;
     for (int i = 1; i <= Jahreswerte<int>::Höchstens; ++i) {
         entgelt[std::size_t(i)] = satz.jahresentgelt[i];
         elternzeit[std::size_t(i)] = satz.elternzeitpunkte[i];
         bonus[std::size_t(i)] = satz.bonuspunkte[i];
     }
+}
+
+Fallwerte Arbeitsstand::fallwerte(int laufendesJahr) const
+{
+    Fallwerte w;
+    w.geburtsjahr = geburtsjahr;
+    w.geburtsmonat = Rentenbeginn::monatAusText(datensatz.geburtsmonat);
+    w.startgutschrift = startgutschrift;
+    w.entgelt = entgelt;
+    w.elternzeit = elternzeit;
+    w.bonus = bonus;
+    w.laufendesJahr = laufendesJahr;
+    return w;
 }

@@ -67,6 +67,7 @@ Beginn bestimmen(int wahl, int geburtsjahr, int geburtsmonat)
     b.letztesJahr = geburtsjahr + b.alter.jahre + (monat + b.alter.monate > 12 ? 1 : 0);
     if (b.wahl != Mit65)
         b.abschlagMonate = std::max(0, b.regelalter.inMonaten() - b.alter.inMonaten());
+    b.abschlagOhneGrenze = Festkomma::ausRoh(b.abschlagMonate * Abschlagszehntel * (Festkomma::Skala / 10));
     b.abschlagProzent = Festkomma::ausRoh(std::min(b.abschlagMonate * Abschlagszehntel, HöchsterAbschlag) *
                                           (Festkomma::Skala / 10));
     return b;

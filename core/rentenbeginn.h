@@ -47,7 +47,8 @@ struct Beginn {
     Alter regelalter;    // the regular age of the birth year
     int letztesJahr = 0; // the calendar year of the table's last row
     int abschlagMonate = 0;
-    Festkomma abschlagProzent; // 0,3 % a month, at most 10,8 %
+    Festkomma abschlagProzent;    // 0,3 % a month, at most 10,8 %
+    Festkomma abschlagOhneGrenze; // 0,3 % a month without the limit, for the explanations
     // The calculation as the program has always made it: nothing new to show.
     bool wieBisher() const { return wahl == Mit65; }
 };

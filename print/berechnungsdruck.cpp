@@ -9,12 +9,9 @@ Berechnungsdruck::Berechnungsdruck(Druckfläche& fläche, const Zellenmodell& ta
     : m_fläche(fläche), m_tabelle(tabelle), m_satz(satz), m_datum(datum)
 {}
 
-void Berechnungsdruck::setzeRentenbeginn(const Rentenbeginn::Beginn& beginn, Festkomma rente,
-                                         Festkomma renteAbBeginn)
+void Berechnungsdruck::setzeRechnung(const Fallrechnung& rechnung)
 {
-    m_beginn = beginn;
-    m_rente = rente;
-    m_renteAbBeginn = renteAbBeginn;
+    m_rechnung = rechnung;
 }
 
 void Berechnungsdruck::linie(int länge)
@@ -37,8 +34,9 @@ Ergebnis Berechnungsdruck::berechnungdrucken()
     f.zeileDrucken(QStringLiteral("Zuvoranversicherung für ") + m_satz.vorname.trimmed() + u' ' +
                    m_satz.nachname.trimmed());
     f.setzeX(5500);
-    f.drucken(m_beginn.wieBisher() ? QStringLiteral("Hochrechnung bis zum 65. Lebensjahr")
-                                   : QStringLiteral("Hochrechnung ") + Rentenbeginn::bisText(m_beginn.alter));
+    const Rentenbeginn::Beginn& beginn = m_rechnung.beginn;
+    f.drucken(beginn.wieBisher() ? QStringLiteral("Hochrechnung bis zum 65. Lebensjahr")
+                                 : QStringLiteral("Hochrechnung ") + Rentenbeginn::bisText(beginn.alter));
     f.setzeFett(false);
     f.setzeX(14000);
     f.zeileDrucken(m_datum);
@@ -57,17 +55,17 @@ Ergebnis Berechnungsdruck::berechnungdrucken()
         yzeilendrucken(zeile);
     }
     linie(120);
-    if (m_beginn.abschlagMonate > 0) {
+    if (beginn.abschlagMonate > 0) {
         f.zeileDrucken();
-        f.zeileDrucken(QStringLiteral("Rentenbeginn mit %1 Jahren, %2 Monate vor der Regelaltersgrenze (%3): "
-                                      "Abschlag %2 x 0,3 % = %4 %, höchstens 10,8 %")
-                           .arg(m_beginn.alter.jahre)
-                           .arg(m_beginn.abschlagMonate)
-                           .arg(Rentenbeginn::alterText(m_beginn.regelalter),
-                                Festkomma::ausRoh(m_beginn.abschlagMonate * 3000).alsText(1)));
         f.zeileDrucken(
-            QStringLiteral("Zuvora ab Rentenbeginn: %1 Euro - %2 % = %3 Euro")
-                .arg(m_rente.alsText(2), m_beginn.abschlagProzent.alsText(1), m_renteAbBeginn.alsText(2)));
+            QStringLiteral("Rentenbeginn mit %1 Jahren, %2 Monate vor der Regelaltersgrenze (%3): "
+                           "Abschlag %2 x 0,3 % = %4 %, höchstens 10,8 %")
+                .arg(beginn.alter.jahre)
+                .arg(beginn.abschlagMonate)
+                .arg(Rentenbeginn::alterText(beginn.regelalter), beginn.abschlagOhneGrenze.alsText(1)));
+        f.zeileDrucken(QStringLiteral("Zuvora ab Rentenbeginn: %1 Euro - %2 % = %3 Euro")
+                           .arg(m_rechnung.rente.alsText(2), beginn.abschlagProzent.alsText(1),
+                                m_rechnung.renteAbBeginn.alsText(2)));
     }
     return f.dokumentBeenden();
 }

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "core/ergebnis.h"
-#include "core/rentenbeginn.h"
+#include "core/fallrechnung.h"
 #include "table/tabellenaufbau.h"
 
 #include <QString>
@@ -34,9 +34,9 @@ public:
     void yzeilendrucken(int zeile);
     void seitenwechsel(int seite = 2);
 
-    // A case that starts elsewhere than at 65: the title names its age, and a reduction for
-    // an early start is worked out under the table.
-    void setzeRentenbeginn(const Rentenbeginn::Beginn& beginn, Festkomma rente, Festkomma renteAbBeginn);
+    // The calculation the table shows. A case that starts elsewhere than at 65: the title
+    // names its age, and a reduction for an early start is worked out under the table.
+    void setzeRechnung(const Fallrechnung& rechnung);
 
 private:
     void linie(int länge);
@@ -45,6 +45,5 @@ private:
     const Zellenmodell& m_tabelle;
     const Datensatz& m_satz;
     QString m_datum;
-    Rentenbeginn::Beginn m_beginn;
-    Festkomma m_rente, m_renteAbBeginn;
+    Fallrechnung m_rechnung;
 };

@@ -7,7 +7,6 @@
 #include "print/berechnungsdruck.h"
 #include "print/bescheiddruck.h"
 #include "print/druckerflaeche.h"
-#include "table/tabellenaufbau.h"
 #include "table/zellenmodell.h"
 
 #include <QBuffer>
@@ -76,19 +75,12 @@ QString Drucksachen::pdfVorschlagAnschreiben() const
 
 bool Drucksachen::berechnungdrucken(const QString& pdfDatei)
 {
-    return ausgeben(
-        QStringLiteral("Berechnung"), QStringLiteral("Zuvora-Berechnung"), pdfDatei, [this](Druckfläche& f) {
-            Berechnungsdruck druck(f, m_tabelle, m_stand.datensatz, heute());
-            druck.setzeRentenbeginn(m_stand.beginn, renteDerLetztenZeile(), m_stand.renteAbBeginn);
-            return druck.berechnungdrucken();
-        });
-}
-
-Festkomma Drucksachen::renteDerLetztenZeile() const
-{
-    // A table without year rows has only the start credit's pension in row 4.
-    const int letzte = std::min(Jahreszeile::folgejahre(m_tabelle.rowCount()), int(m_stand.rente.size()) - 1);
-    return m_stand.rente[std::size_t(letzte)];
+    return ausgeben(QStringLiteral("Berechnung"), QStringLiteral("Zuvora-Berechnung"), pdfDatei,
+                    [this](Druckfläche& f) {
+                        Berechnungsdruck druck(f, m_tabelle, m_stand.datensatz, heute());
+                        druck.setzeRechnung(m_stand.rechnung);
+                        return druck.berechnungdrucken();
+                    });
 }
 
 bool Drucksachen::Bescheiddrucken(const QString& pdfDatei)
@@ -100,23 +92,21 @@ bool Drucksachen::Bescheiddrucken(const QString& pdfDatei)
                                             : QStringLiteral(" Das Anschreiben wurde nicht gespeichert.")));
         return false;
     }
-    const Festkomma letzteRente = renteDerLetztenZeile();
-    // A case that starts elsewhere than at 65 gets the pension at its start, and a reduction
-    // is named on a line of its own.
-    const Rentenbeginn::Beginn& beginn = m_stand.beginn;
-    const Festkomma rente = beginn.wieBisher() ? letzteRente : m_stand.renteAbBeginn;
+    // The letter names the pension at the start, and a reduction on a line of its own.
+    const Fallrechnung& rechnung = m_stand.rechnung;
+    const Rentenbeginn::Beginn& beginn = rechnung.beginn;
     const QChar trenner = Deutsch::dezimaltrenner();
     QString abschlag;
     if (beginn.abschlagMonate > 0)
         abschlag = QStringLiteral("(%1 Euro abzüglich %2 % Abschlag für den Rentenbeginn mit %3 Jahren)")
-                       .arg(letzteRente.alsText(2, trenner), beginn.abschlagProzent.alsText(1, trenner))
+                       .arg(rechnung.rente.alsText(2, trenner), beginn.abschlagProzent.alsText(1, trenner))
                        .arg(beginn.alter.jahre);
-    return ausgeben(QStringLiteral("Anschreiben"), QStringLiteral("Zuvora-Anschreiben"), pdfDatei,
-                    [&](Druckfläche& f) {
-                        Bescheiddruck brief(f, m_stand.datensatz, zeilen, rente, trenner, heute());
-                        brief.setzeAbschlagszeile(abschlag);
-                        return brief.Bescheiddrucken();
-                    });
+    return ausgeben(
+        QStringLiteral("Anschreiben"), QStringLiteral("Zuvora-Anschreiben"), pdfDatei, [&](Druckfläche& f) {
+            Bescheiddruck brief(f, m_stand.datensatz, zeilen, rechnung.renteAbBeginn, trenner, heute());
+            brief.setzeAbschlagszeile(abschlag);
+            return brief.Bescheiddrucken();
+        });
 }
 
 bool Drucksachen::ausgeben(const QString& art, const QString& titel, const QString& pdfDatei,

@@ -51,8 +51,6 @@ private:
                         const std::function<Ergebnis(Druckfläche&)>& inhalt);
     Ergebnis alsPdf(const QString& pfad, const QString& titel,
                     const std::function<Ergebnis(Druckfläche&)>& inhalt);
-    // The pension of the table's last year row.
-    Festkomma renteDerLetztenZeile() const;
     QString heute() const;
     // The surname as a file name may carry it, or "Fall<n>" where there is none.
     QString nameFürDatei() const;

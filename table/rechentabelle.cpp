@@ -2,7 +2,6 @@
 
 #include "core/falldatei.h"
 #include "core/meldungen.h"
-#include "core/rentenberechnung.h"
 #include "table/farben.h"
 #include "table/tabellenaufbau.h"
 
@@ -86,12 +85,6 @@ constexpr std::array<std::pair<Spalte, const char*>, 11> Festtexte{{
     {Spalte::MalMeßbetrag, "x"},
     {Spalte::GleichRente, "="},
 }};
-
-// The age factor as a number with two decimals.
-Festkomma faktorwert(int alter)
-{
-    return Festkomma::ausRoh(altersfaktorBisRentenbeginn(alter) * (Festkomma::Skala / 10));
-}
 
 } // namespace
 
@@ -186,7 +179,7 @@ bool Rechentabelle::elternzeitEintragen(int zeile, const SozialeKomponente::Ausw
 bool Rechentabelle::eingabezeile(int zeile) const
 {
     return zeile > Jahreszeile::Erste && zeile <= letzteZeile() &&
-           m_rahmen.versichert(Jahreszeile::index(zeile));
+           rechnung().versichert(Jahreszeile::index(zeile));
 }
 
 bool Rechentabelle::einstellungenSpeichern(int wahl, Festkomma steigerung)
@@ -202,7 +195,13 @@ bool Rechentabelle::einstellungenSpeichern(int wahl, Festkomma steigerung)
 
 Festkomma Rechentabelle::altersfaktorIn(int zeile) const
 {
-    return faktorwert(Jahreszeile::jahr(zeile) - m_stand.geburtsjahr);
+    const int i = Jahreszeile::index(zeile);
+    return rechnung().versichert(i) ? rechnung().jahre[i - 1].altersfaktor : Festkomma();
+}
+
+void Rechentabelle::rechnen()
+{
+    m_stand.rechnung = fallrechnung(m_stand.fallwerte(m_laufendesJahr), m_stand.datensatz.rentenbeginn);
 }
 
 void Rechentabelle::gridfüllen()
@@ -210,24 +209,24 @@ void Rechentabelle::gridfüllen()
     Sammlung sammlung(m_modell);
     Zellenmodell& t = m_modell;
     t.leeren();
-    const Festkomma start = m_stand.gesamtpunkte[0];
 
     if (m_stand.geburtsjahr == 0)
         m_stand.geburtsjahr = 1985;
-    const int jahr = m_stand.geburtsjahr;
-    m_rahmen = tabellenrahmen(jahr, m_stand.datensatz.rentenbeginn,
-                              Rentenbeginn::monatAusText(m_stand.datensatz.geburtsmonat), m_laufendesJahr);
-    const bool darstellbar = m_rahmen.darstellbar;
+    // The calculation uses an input as its cell shows it, with two decimals.
+    for (Jahresreihe* reihe : {&m_stand.entgelt, &m_stand.elternzeit, &m_stand.bonus})
+        for (Festkomma& wert : *reihe)
+            wert = wert.wieAngezeigt(2);
+    rechnen();
+    const Fallrechnung& r = rechnung();
     // The rows run to the year of the pension start; outside the birth years the program
     // calculates, only the heading and 2001 can be shown.
-    t.setzeZeilenzahl(m_rahmen.zeilenzahl());
+    t.setzeZeilenzahl(Kopfzeilen + 1 + r.jahreszeilen());
 
-    t.setzeText(Jahreszeile::Erste, nr(Spalte::Gesamtpunkte), start.alsText(2));
+    t.setzeText(Jahreszeile::Erste, nr(Spalte::Gesamtpunkte), r.startgutschrift.alsText(2));
     t.setzeText(Jahreszeile::Erste, nr(Spalte::MalMeßbetrag), QStringLiteral("x"));
     t.setzeText(Jahreszeile::Erste, nr(Spalte::Meßbetrag), QStringLiteral("4.00"));
     t.setzeText(Jahreszeile::Erste, nr(Spalte::GleichRente), QStringLiteral("="));
-    m_stand.rente[0] = start.mal(Rentenberechnung::Meßbetrag);
-    t.setzeText(Jahreszeile::Erste, nr(Spalte::Rente), m_stand.rente[0].alsText(2));
+    t.setzeText(Jahreszeile::Erste, nr(Spalte::Rente), r.startrente.alsText(2));
     t.setzeText(Jahreszeile::Erste, nr(Spalte::Jahr), QString::number(Jahreszeile::ErstesJahr));
     t.setzeAusrichtung(Jahreszeile::Erste, nr(Spalte::Jahr), Zentriert);
 
@@ -235,12 +234,12 @@ void Rechentabelle::gridfüllen()
         jahreszeileFüllen(zeile);
     tabellenkopf();
 
-    if (!darstellbar)
+    if (!r.darstellbar)
         m_meldungen.hinweis(
             QStringLiteral("Das Geburtsjahr %1 liegt außerhalb des Bereichs von %2 bis %3, für "
                            "den die Altersfaktoren gelten. Die Tabelle zeigt nur das Jahr "
                            "2001. Bitte korrigieren Sie das Geburtsjahr in der Fallliste.")
-                .arg(jahr)
+                .arg(r.geburtsjahr)
                 .arg(Rentenbeginn::KleinstesGeburtsjahr)
                 .arg(Rentenbeginn::größtesGeburtsjahr(m_laufendesJahr)),
             QStringLiteral("Geburtsjahr"));
@@ -249,31 +248,28 @@ void Rechentabelle::gridfüllen()
 void Rechentabelle::jahreszeileFüllen(int zeile)
 {
     Zellenmodell& t = m_modell;
-    const std::size_t i = std::size_t(Jahreszeile::index(zeile));
-    const int kalenderjahr = Jahreszeile::jahr(zeile);
-    const int alter = kalenderjahr - m_stand.geburtsjahr;
+    const int i = Jahreszeile::index(zeile);
+    const auto k = std::size_t(i);
+    const Fallrechnung::Jahr& j = rechnung().jahre[i - 1];
 
-    t.setzeText(zeile, nr(Spalte::Jahr), QString::number(kalenderjahr));
+    t.setzeText(zeile, nr(Spalte::Jahr), QString::number(j.kalenderjahr));
     t.setzeAusrichtung(zeile, nr(Spalte::Jahr), Zentriert);
-    t.setzeText(zeile, nr(Spalte::Alter), QString::number(alter));
+    t.setzeText(zeile, nr(Spalte::Alter), QString::number(j.alter));
     t.setzeAusrichtung(zeile, nr(Spalte::Alter), Zentriert);
-    if (!m_rahmen.versichert(int(i))) {
+    if (!j.versichert) {
         // The insurance begins with the 17th year of life. The year keeps its row, so that
         // row and year stay one everywhere, but shows no factor, takes no input and earns
         // nothing: whatever the record holds for it does not count.
-        m_stand.entgelt[i] = m_stand.elternzeit[i] = m_stand.bonus[i] = Festkomma();
+        m_stand.entgelt[k] = m_stand.elternzeit[k] = m_stand.bonus[k] = Festkomma();
         if (zeile % 2 == 1)
             for (int spalte = nr(Spalte::Alter); spalte < Spalten; ++spalte)
                 t.setzeHintergrund(zeile, spalte, Farben::HellGrün);
         return;
     }
-    // The calculation uses an input as its cell shows it, with two decimals.
-    for (Jahresreihe* reihe : {&m_stand.entgelt, &m_stand.elternzeit, &m_stand.bonus})
-        (*reihe)[i] = (*reihe)[i].wieAngezeigt(2);
-    t.setzeText(zeile, nr(Spalte::Entgelt), m_stand.entgelt[i].alsText(2));
-    t.setzeText(zeile, nr(Spalte::Altersfaktor), faktorwert(alter).alsText(2));
-    t.setzeText(zeile, nr(Spalte::Elternzeit), m_stand.elternzeit[i].alsText(2));
-    t.setzeText(zeile, nr(Spalte::Bonus), m_stand.bonus[i].alsText(2));
+    t.setzeText(zeile, nr(Spalte::Entgelt), j.entgelt.alsText(2));
+    t.setzeText(zeile, nr(Spalte::Altersfaktor), j.altersfaktor.alsText(2));
+    t.setzeText(zeile, nr(Spalte::Elternzeit), j.elternzeit.alsText(2));
+    t.setzeText(zeile, nr(Spalte::Bonus), j.bonus.alsText(2));
     t.setzeText(zeile, nr(Spalte::Meßbetrag), QStringLiteral("4,00"));
     for (const auto& [spalte, text] : Festtexte)
         t.setzeText(zeile, nr(spalte), QString::fromUtf8(text));
@@ -308,57 +304,26 @@ void Rechentabelle::atvberechnen()
 {
     Sammlung sammlung(m_modell);
     Zellenmodell& t = m_modell;
-    const int n = std::min<int>(jahreszeilen(), int(m_stand.rente.size()) - 1);
+    rechnen();
+    const Fallrechnung& r = rechnung();
+    const int n = std::min(jahreszeilen(), r.jahreszeilen());
 
-    // The working set holds the inputs as their cells show them (jahreszeileFüllen and the
-    // edits keep it so); the cells are only written.
-    QList<Rentenberechnung::Eingabe> eingaben;
-    eingaben.reserve(n);
+    t.setzeText(Jahreszeile::Erste, nr(Spalte::Rente), r.startrente.alsText(2));
     for (int i = 1; i <= n; ++i) {
-        const auto k = std::size_t(i);
-        if (m_rahmen.versichert(i))
-            eingaben.append({m_stand.entgelt[k], altersfaktorIn(Jahreszeile::Erste + i),
-                             m_stand.elternzeit[k], m_stand.bonus[k]});
-        else
-            eingaben.append(Rentenberechnung::Eingabe{});
-    }
-    const QList<Rentenberechnung::Jahr> jahre =
-        Rentenberechnung::berechnen(m_stand.gesamtpunkte[0], eingaben);
-
-    for (int i = 1; i <= n; ++i) {
-        const auto k = std::size_t(i);
-        const Rentenberechnung::Jahr& j = jahre[i - 1];
-        m_stand.gesamtpunkte[k] = j.gesamtpunkte;
-        m_stand.rente[k] = j.rente;
-
-        const int r = Jahreszeile::Erste + i;
-        if (!m_rahmen.versichert(i))
+        const Fallrechnung::Jahr& j = r.jahre[i - 1];
+        if (!j.versichert)
             continue;
-        t.setzeText(r, nr(Spalte::Monatsdurchschnitt), j.monatsdurchschnitt.alsText(2));
-        t.setzeText(r, nr(Spalte::Wertziffer), j.wertziffer.alsText(5));
-        t.setzeText(r, nr(Spalte::Beitragspunkte), j.beitragspunkte.alsText(2));
-        t.setzeText(r, nr(Spalte::Versorgungspunkte), j.versorgungspunkte.alsText(2));
-        t.setzeText(r, nr(Spalte::Gesamtpunkte), j.gesamtpunkte.alsText(2));
-        t.setzeText(r, nr(Spalte::Rente), j.rente.alsText(2));
+        const int z = Jahreszeile::Erste + i;
+        t.setzeText(z, nr(Spalte::Monatsdurchschnitt), j.monatsdurchschnitt.alsText(2));
+        t.setzeText(z, nr(Spalte::Wertziffer), j.wertziffer.alsText(5));
+        t.setzeText(z, nr(Spalte::Beitragspunkte), j.beitragspunkte.alsText(2));
+        t.setzeText(z, nr(Spalte::Versorgungspunkte), j.versorgungspunkte.alsText(2));
+        t.setzeText(z, nr(Spalte::Gesamtpunkte), j.gesamtpunkte.alsText(2));
+        t.setzeText(z, nr(Spalte::Rente), j.rente.alsText(2));
     }
     setzeAktuelleZelle(Jahreszeile::Erste + n, nr(Spalte::Rente));
-    const Rentenbeginn::Beginn& beginn = m_rahmen.beginn;
-    const Festkomma rente = m_stand.rente[std::size_t(n)];
-    m_stand.beginn = beginn;
-    m_stand.renteAbBeginn = Rentenbeginn::nachAbschlag(rente, beginn.abschlagProzent);
-    m_rentenbeschriftung = standardBeschriftung();
-    if (!beginn.wieBisher()) {
-        const QString alter =
-            beginn.alter.monate == 0
-                ? QString::number(beginn.alter.jahre)
-                : QStringLiteral("%1 J. %2 M.").arg(beginn.alter.jahre).arg(beginn.alter.monate);
-        // With a reduction the caption and the amount read as one equation.
-        m_rentenbeschriftung = beginn.abschlagMonate > 0
-                                   ? QStringLiteral(" Mit %1: %2 € − %3 % =")
-                                         .arg(alter, rente.alsText(2), beginn.abschlagProzent.alsText(1))
-                                   : QStringLiteral("  Voraussichtliche Zuvora mit %1:").arg(alter);
-    }
-    m_rentenkopf = m_stand.renteAbBeginn.alsText(2) + QStringLiteral(" €");
+    m_rentenbeschriftung = r.rentenbeschriftung;
+    m_rentenkopf = r.rentenkopf;
     emit rentenbeschriftungGesetzt(m_rentenbeschriftung);
     emit rentenkopfGesetzt(m_rentenkopf);
 }

@@ -1,7 +1,6 @@
 #pragma once
 
 #include "core/arbeitsstand.h"
-#include "core/hochrechnung.h"
 #include "core/sozialekomponente.h"
 #include "table/tabellenaufbau.h"
 #include "table/zellenauswahl.h"
@@ -51,8 +50,8 @@ public:
     bool elternzeitEintragen(int zeile, const SozialeKomponente::Auswahl& wahl, Festkomma punkte);
     void gridfüllen();
     void tabellenkopf();
-    // Computes every year from the working set, writes the results into the cells and shows
-    // the pension at 65 in the headline.
+    // Calculates the case from the working set, writes the result into the cells and shows
+    // the pension at its start in the headline.
     void atvberechnen();
 
     // Stores the case's pension start and yearly pay increase, then loads and computes it
@@ -61,8 +60,8 @@ public:
     // The year the program runs in decides the latest birth year; tests set their own.
     void setzeLaufendesJahr(int jahr) { m_laufendesJahr = jahr; }
     int laufendesJahr() const { return m_laufendesJahr; }
-    // The rows and the pension start of the case on show.
-    const Hochrechnung& rahmen() const { return m_rahmen; }
+    // The calculation of the case on show: its rows, figures and pension start.
+    const Fallrechnung& rechnung() const { return m_stand.rechnung; }
     // Whether a row is a year in which the person is insured (17 or older): only such a row
     // has an age factor and takes input.
     bool eingabezeile(int zeile) const;
@@ -92,7 +91,7 @@ public:
     // The caption beside the headline amount: "       Voraussichtliche Zuvora:" as always,
     // the start age for a case that starts elsewhere, and the reduction when there is one.
     QString rentenbeschriftung() const { return m_rentenbeschriftung; }
-    static QString standardBeschriftung() { return QStringLiteral("       Voraussichtliche Zuvora:"); }
+    static QString standardBeschriftung() { return Fallrechnung::standardBeschriftung(); }
 
 signals:
     void bediensteterGesetzt(const QString& text);
@@ -101,6 +100,7 @@ signals:
 
 private:
     void jahreszeileFüllen(int zeile);
+    void rechnen();
 
     Arbeitsstand& m_stand;
     Falldatei& m_datei;
@@ -110,6 +110,5 @@ private:
     QString m_bediensteter;
     QString m_rentenkopf;
     QString m_rentenbeschriftung = standardBeschriftung();
-    Hochrechnung m_rahmen;
     int m_laufendesJahr;
 };

@@ -182,9 +182,7 @@ void Tabelleneingabe::startgutschriftFestschreiben()
     const Festkomma start = Festkomma::ausText(m_tabelle.aktuellerText());
     Sammlung sammlung(t);
     m_tabelle.aktuellenSatzNeuLesen().startgutschrift = start;
-    stand.gesamtpunkte[0] = start;
-    stand.rente[0] = start.mal(Rentenberechnung::Meßbetrag);
-    t.setzeText(Jahreszeile::Erste, nr(Spalte::Rente), stand.rente[0].alsText(2));
+    stand.startgutschrift = start;
     speichernUndRechnen();
 }
 

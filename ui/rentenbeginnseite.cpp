@@ -2,7 +2,7 @@
 
 #include "core/deutsch.h"
 #include "core/falldatei.h"
-#include "core/hochrechnung.h"
+#include "core/fallrechnung.h"
 #include "table/rechentabelle.h"
 #include "ui/platzierung.h"
 
@@ -153,9 +153,7 @@ void Rentenbeginnseite::öffnen()
 void Rentenbeginnseite::rechnungZeigen()
 {
     const Datensatz satz = m_tabelle.datei().lesen(m_tabelle.stand().datensatznummer);
-    const Hochrechnung h =
-        tabellenrahmen(rechengeburtsjahr(satz), gewählt(), Rentenbeginn::monatAusText(satz.geburtsmonat),
-                       m_tabelle.laufendesJahr());
+    const Fallrechnung h = fallrechnung(Fallwerte::aus(satz, m_tabelle.laufendesJahr()), gewählt());
     if (!h.darstellbar) {
         m_rechnung->setText(
             QStringLiteral("Für das Geburtsjahr %1 rechnet das Programm nicht.").arg(h.geburtsjahr));
@@ -169,7 +167,7 @@ void Rentenbeginnseite::rechnungZeigen()
         text +=
             QStringLiteral("Beginn %1 Monate früher: Abschlag %1 x 0,3 % = %2, höchstens 10,8 %, also %3. ")
                 .arg(b.abschlagMonate)
-                .arg(prozent(Festkomma::ausRoh(b.abschlagMonate * 3000)), prozent(b.abschlagProzent));
+                .arg(prozent(b.abschlagOhneGrenze), prozent(b.abschlagProzent));
     else if (b.wieBisher())
         text += QStringLiteral("Berechnet wird wie bisher bis zum 65. Lebensjahr, ohne Abschlag. ");
     else

@@ -25,9 +25,9 @@ bool ZVK::erläuterungFürMausbewegung(QObject* objekt, const QPointF& position)
     if (const auto fest = m_festeErläuterungen.constFind(objekt); fest != m_festeErläuterungen.cend()) {
         QString text = Erlaeuterungen::text(*fest);
         // The headline's explanation names the age the case's table runs to.
-        if (*fest == Erlaeuterungen::Element::Rentenkopf && !m_stand.beginn.wieBisher())
+        if (*fest == Erlaeuterungen::Element::Rentenkopf && !m_stand.rechnung.beginn.wieBisher())
             text.replace(QStringLiteral("bis zum 65. Lebensjahr"),
-                         Rentenbeginn::bisText(m_stand.beginn.alter));
+                         Rentenbeginn::bisText(m_stand.rechnung.beginn.alter));
         erläutern(text);
         return true;
     }

@@ -4,6 +4,7 @@
 // Enter in a pay cell to the repainted table.
 #include "ansicht/tabellenansicht.h"
 #include "cases/namensliste.h"
+#include "core/fallrechnung.h"
 #include "print/berechnungsdruck.h"
 #include "print/druckaufzeichnung.h"
 #include "print/druckerflaeche.h"
@@ -52,6 +53,27 @@ void BM_FallLaden(benchmark::State& state)
     }
 }
 BENCHMARK(BM_FallLaden)->Unit(benchmark::kMillisecond);
+
+// The calculation alone, as a comparison of several starts calls it: a case born in 2000 to
+// the age of 67, 66 years after 2001, with pay, parental-leave and bonus points.
+void BM_Fallrechnung(benchmark::State& state)
+{
+    Fallwerte werte;
+    werte.geburtsjahr = 2000;
+    werte.geburtsmonat = 6;
+    werte.startgutschrift = Festkomma::ausText(u"12,5");
+    for (std::size_t i = 1; i < werte.entgelt.size(); ++i) {
+        werte.entgelt[i] = Festkomma::ausRoh(std::int64_t(300000000) + 1371137 * std::int64_t(i));
+        werte.elternzeit[i] = Festkomma::ausRoh(i % 7 == 0 ? 12000 : 0);
+        werte.bonus[i] = Festkomma::ausRoh(i % 3 == 0 ? 2500 : 0);
+    }
+    werte.laufendesJahr = 2026;
+    if (fallrechnung(werte, 67).jahreszeilen() != 66)
+        state.SkipWithError("nicht 66 Jahre");
+    for (auto _ : state)
+        benchmark::DoNotOptimize(fallrechnung(werte, 67));
+}
+BENCHMARK(BM_Fallrechnung)->Unit(benchmark::kMillisecond);
 
 void BM_EntgeltFestschreiben(benchmark::State& state)
 {

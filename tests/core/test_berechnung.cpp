@@ -113,7 +113,7 @@ TEST(Arbeitsstand, AltersfaktorenUndGeburtsjahr)
     stand.übernehmen(Datensatz::musterfall());
     EXPECT_EQ(stand.geburtsjahr, 1985);
     EXPECT_EQ(stand.entgelt[50].alsText(2), "30000,00");
-    EXPECT_EQ(stand.gesamtpunkte[0].roh(), 0);
+    EXPECT_EQ(stand.startgutschrift.roh(), 0);
 }
 
 } // namespace

@@ -120,9 +120,7 @@ TEST(Berechnungsdruck, RentenbeginnAbschlagUndDritteSeite)
         Ausdruck a(fall);
         Druckaufzeichnung mit(Druckfläche::Hochformat);
         Berechnungsdruck druck(mit, fall.tabelle.modell(), fall.stand.datensatz, "07.12.2025");
-        const int n = Jahreszeile::folgejahre(fall.tabelle.modell().rowCount());
-        druck.setzeRentenbeginn(fall.stand.beginn, fall.stand.rente[std::size_t(n)],
-                                fall.stand.renteAbBeginn);
+        druck.setzeRechnung(fall.stand.rechnung);
         ASSERT_TRUE(druck.berechnungdrucken().ok);
         const QStringList u = umriss(mit);
         EXPECT_EQ(u[5], QStringLiteral("1|*5500:%1|14000:07.12.2025").arg(QString::fromUtf8(f.titel)));
@@ -134,7 +132,7 @@ TEST(Berechnungsdruck, RentenbeginnAbschlagUndDritteSeite)
             EXPECT_EQ(
                 ohneSeite(u.last()),
                 QStringLiteral("0:Zuvora ab Rentenbeginn: %1 Euro - 10,8 % = %2 Euro")
-                    .arg(fall.stand.rente[std::size_t(n)].alsText(2), fall.stand.renteAbBeginn.alsText(2)));
+                    .arg(fall.stand.rechnung.rente.alsText(2), fall.stand.rechnung.renteAbBeginn.alsText(2)));
         } else {
             EXPECT_EQ(ohneSeite(u.last()), "0:_120");
             if (f.geburtsjahr == 1960) {

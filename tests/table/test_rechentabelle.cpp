@@ -37,7 +37,7 @@ TEST_F(RechentabelleTest, MusterfallZeigtSeineRente)
     EXPECT_EQ(t(Jahreszeile::von(2050), nr(Spalte::Rente)), "793,00");
     EXPECT_EQ(tabelle.aktuelleZeile(), 53);
     EXPECT_EQ(tabelle.aktuelleSpalte(), 23);
-    EXPECT_EQ(stand.rente[49].alsText(2), "793,00");
+    EXPECT_EQ(stand.rechnung.jahre[48].rente.alsText(2), "793,00");
     EXPECT_TRUE(meldungen.protokoll.isEmpty());
 }
 

@@ -1,4 +1,4 @@
-#include "core/hochrechnung.h"
+#include "core/fallrechnung.h"
 #include "hilfen/rechenaufbau.h"
 #include "table/farben.h"
 #include "table/tabelleneingabe.h"
@@ -35,7 +35,9 @@ protected:
     // What the table must show, read from the record independently of the cells.
     QString erwarteterKopf() const
     {
-        return hochrechnen(datei.lesen(3), 2026).renteAbBeginn.alsText(2) + QStringLiteral(" €");
+        return fallrechnung(Fallwerte::aus(datei.lesen(3), 2026), datei.lesen(3).rentenbeginn)
+                   .renteAbBeginn.alsText(2) +
+               QStringLiteral(" €");
     }
     void eintippen(int jahr, Spalte spalte, const QString& tasten)
     {
@@ -124,10 +126,10 @@ TEST_F(RentenbeginnTabelle, AbschlagUndWieBisher)
     EXPECT_TRUE(tabelle.rentenbeschriftung().endsWith(QStringLiteral(" − 4,8 % =")));
     laden("1970");
     tabelle.einstellungenSpeichern(63, Festkomma());
-    EXPECT_EQ(stand.beginn.abschlagMonate, 48);
-    EXPECT_EQ(stand.beginn.abschlagProzent.alsText(1), "10,8");
+    EXPECT_EQ(stand.rechnung.beginn.abschlagMonate, 48);
+    EXPECT_EQ(stand.rechnung.beginn.abschlagProzent.alsText(1), "10,8");
     EXPECT_EQ(tabelle.rentenbeschriftung(),
-              QStringLiteral(" Mit 63: %1 € − 10,8 % =").arg(stand.rente[32].alsText(2)));
+              QStringLiteral(" Mit 63: %1 € − 10,8 % =").arg(stand.rechnung.jahre[31].rente.alsText(2)));
 
     // "mit 65" chosen for 1960 is the default: the same record, file and table as before.
     laden("1960");

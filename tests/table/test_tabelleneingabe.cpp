@@ -236,7 +236,7 @@ TEST_F(TabelleneingabeTest, GescheiterteSpeicherungLaesstNichtsGespeichertAusseh
     }
     EXPECT_EQ(dateibytes(), vorher);
     EXPECT_EQ(stand.datensatz, Datensatz::musterfall());
-    EXPECT_EQ(stand.gesamtpunkte[0], Festkomma());
+    EXPECT_EQ(stand.startgutschrift, Festkomma());
     for (int zeile : {Zeile2010, Letzte}) {
         EXPECT_EQ(t(zeile, nr(Spalte::Entgelt)), "30000,00");
         EXPECT_FALSE(zelle(zeile, nr(Spalte::Entgelt)).fett);
