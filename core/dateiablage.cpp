@@ -345,11 +345,11 @@ Dateiinhalt dateiLesen(const QString& pfad, qint64 höchstens, bool verknüpfung
     return inhalt;
 }
 
-QString freierSicherungsname(const QString& pfad)
+QString freierSicherungsname(const QString& pfad, const QString& endung)
 {
-    QString kopie = pfad + QStringLiteral(".bak");
+    QString kopie = pfad + u'.' + endung;
     const QString zeit = QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss"));
     for (int k = 1; QFileInfo::exists(kopie) || QFileInfo(kopie).isSymLink(); ++k)
-        kopie = pfad + u'.' + zeit + (k > 1 ? u'-' + QString::number(k) : QString()) + QStringLiteral(".bak");
+        kopie = pfad + u'.' + zeit + (k > 1 ? u'-' + QString::number(k) : QString()) + u'.' + endung;
     return kopie;
 }

@@ -86,7 +86,7 @@ Dateiinhalt dateiLesen(const QString& pfad, qint64 höchstens, bool verknüpfung
 
 // A name for a copy of `pfad` kept before a change: "<pfad>.bak", or one with the time
 // when that is taken. An earlier copy is never overwritten: it may be the only one of other bytes.
-QString freierSicherungsname(const QString& pfad);
+QString freierSicherungsname(const QString& pfad, const QString& endung = QStringLiteral("bak"));
 
 // The system's reason for the last failure on `datei`, in German.
 QString systemgrund(const QFileDevice& datei);

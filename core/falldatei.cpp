@@ -1,6 +1,7 @@
 #include "core/falldatei.h"
 
 #include "core/dateiablage.h"
+#include "core/meldungen.h"
 #include "core/sozialekomponente.h"
 #include "core/sperre.h"
 
@@ -8,6 +9,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QRegularExpression>
+#include <optional>
 
 Falldatei::Falldatei(Dateiablage& ablage) : m_ablage(ablage) {}
 
@@ -30,12 +32,165 @@ QString ende(const QString& text)
     return text + QStringLiteral(" Das Programm wird beendet.");
 }
 
-QString angehängt(const QString& bisher, const QString& neu)
+QString nummern(const QList<int>& fälle)
 {
-    return bisher.isEmpty() ? neu : bisher + u'\n' + neu;
+    QStringList n;
+    for (int fall : fälle)
+        n.append(QString::number(fall));
+    return n.join(QStringLiteral(", "));
+}
+
+QString bytes(qint64 anzahl)
+{
+    return anzahl == 1 ? QStringLiteral("1 Byte") : QStringLiteral("%1 Bytes").arg(anzahl);
 }
 
 } // namespace
+
+// One thing found in or about the file. Opening and the check before a save collect them;
+// wortlaut() is the one place that tells the user about them.
+struct Falldatei::Befund {
+    enum class Art {
+        // The file cannot serve: the program ends.
+        Ordner,
+        Unlesbar,
+        KeineDatei,
+        ZuGroß,
+        NichtAnlegbar,
+        // Bytes the program did not write: they are copied before the first change.
+        Länge,
+        FremdeZusätze,
+        UnmöglicheWerte,
+        // Notes.
+        Zwischendatei,
+        DateiSchreibgeschützt,
+        OrdnerSchreibgeschützt,
+        Hindernis,
+        // Found before a save: the file no longer holds cases.
+        Gelöscht,
+        Geleert,
+        KeineFalldatei,
+    };
+    Befund(Art a, QString t = {}, qint64 z = 0, qint64 g = 0, QList<int> f = {})
+        : art(a), text(std::move(t)), zahl(z), gesamt(g), fälle(std::move(f))
+    {}
+
+    Art art;
+    QString text; // a reason, or the path of a leftover temporary file
+    qint64 zahl, gesamt;
+    QList<int> fälle;
+
+    bool beendet() const { return art <= Art::NichtAnlegbar; }
+    bool unerwartet() const { return art >= Art::Länge && art <= Art::UnmöglicheWerte; }
+};
+
+QString Falldatei::wortlaut(const Befund& b) const
+{
+    const QFileInfo info(m_pfad);
+    const QString name = info.fileName();
+    const QString ordner = QDir::toNativeSeparators(info.absolutePath());
+    using A = Befund::Art;
+    switch (b.art) {
+    case A::Ordner:
+        return QStringLiteral("„%1“ ist ein Ordner, keine Datei. Das Programm kann die Fälle nicht laden.")
+            .arg(name);
+    case A::Unlesbar: return QStringLiteral("„%1“ kann nicht gelesen werden: %2").arg(name, b.text);
+    case A::KeineDatei:
+        return QStringLiteral("„%1“ ist keine gewöhnliche Datei. Das Programm kann die Fälle nicht laden.")
+            .arg(name);
+    case A::ZuGroß:
+        return QStringLiteral("„%1“ ist %2 Bytes groß und damit keine Falldatei dieses Programms (erwartet "
+                              "sind %3 Bytes).")
+            .arg(name)
+            .arg(b.zahl)
+            .arg(Solllänge);
+    case A::NichtAnlegbar:
+        return QStringLiteral("Die Falldatei „%1“ fehlt oder ist leer und muss im Ordner „%2“ neu angelegt "
+                              "werden. %3")
+            .arg(name, ordner, b.text);
+    case A::Länge: {
+        const qint64 ganze = b.zahl / Datensatz::Länge;
+        const QString was =
+            b.zahl > Solllänge
+                ? QStringLiteral("Die Bytes nach dem siebten Fall werden nicht verwendet und bleiben "
+                                 "unverändert erhalten.")
+                : (ganze == 0   ? QStringLiteral("Sie enthält keinen vollständigen Fall")
+                   : ganze == 1 ? QStringLiteral("Sie enthält nur einen vollständigen Fall")
+                                : QStringLiteral("Sie enthält nur %1 vollständige Fälle").arg(ganze)) +
+                      QStringLiteral("; was fehlt, wird als leer gelesen und erst beim Speichern des "
+                                     "betreffenden Falls angefügt.");
+        return QStringLiteral("„%1“ ist %2 lang, erwartet sind %3 Bytes. %4")
+            .arg(name, bytes(b.gesamt))
+            .arg(Solllänge)
+            .arg(was);
+    }
+    case A::FremdeZusätze:
+        return QStringLiteral("In „%1“ gehören die Zusatzangaben zu Fall %2 (Rentenbeginn, Steigerung, Jahre "
+                              "nach 2051) zu einem anderen Namen oder Geburtsdatum; die Datei wurde wohl mit "
+                              "einem anderen Programm geändert. Sie werden nicht verwendet.")
+            .arg(name, nummern(b.fälle));
+    case A::UnmöglicheWerte:
+        return QStringLiteral(
+                   "In „%1“ stehen bei Fall %2 Kinder- oder Monatszahlen, die dieses Programm nicht "
+                   "speichert; die Datei stammt vielleicht aus einem anderen Programm oder ist "
+                   "beschädigt. Solche Zahlen werden als 0 gelesen.")
+            .arg(name, nummern(b.fälle));
+    case A::Zwischendatei: {
+        const QFileInfo r(b.text);
+        return QStringLiteral("Neben „%1“ liegt „%2“ (%3 Bytes vom %4): vermutlich die Zwischendatei eines "
+                              "abgebrochenen Speicherns, die den neuesten Stand enthalten kann. Das Programm "
+                              "verwendet und löscht sie nicht. Wollen Sie sie statt „%1“ verwenden, beenden "
+                              "Sie das Programm und benennen Sie sie in „%1“ um; sonst können Sie sie "
+                              "löschen.")
+            .arg(name, r.fileName())
+            .arg(r.size())
+            .arg(r.lastModified().toString(QStringLiteral("dd.MM.yyyy, HH:mm")));
+    }
+    case A::DateiSchreibgeschützt:
+        return QStringLiteral("„%1“ ist schreibgeschützt. Sie können die Fälle ansehen, Änderungen können "
+                              "aber nicht gespeichert werden.")
+            .arg(name);
+    case A::OrdnerSchreibgeschützt:
+        return QStringLiteral("Der Ordner „%1“ ist schreibgeschützt. Sie können die Fälle ansehen, "
+                              "Änderungen können aber nicht gespeichert werden.")
+            .arg(ordner);
+    case A::Hindernis:
+        return b.text + QStringLiteral(" Sie können die Fälle ansehen, Änderungen werden aber nicht "
+                                       "gespeichert.");
+    case A::Gelöscht: return QStringLiteral("„%1“ wurde außerhalb des Programms gelöscht.").arg(name);
+    case A::Geleert:
+        return QStringLiteral("„%1“ wurde außerhalb des Programms geleert (0 Bytes), etwa von einem "
+                              "Abgleichprogramm oder einer abgebrochenen Kopie.")
+            .arg(name);
+    case A::KeineFalldatei:
+        return QStringLiteral("„%1“ wurde außerhalb des Programms ersetzt oder gekürzt: sie ist jetzt %2 "
+                              "lang und enthält keine sieben vollständigen Fälle mehr.")
+            .arg(name, bytes(b.gesamt));
+    }
+    return {};
+}
+
+Falldatei::Ergebnis Falldatei::worte(const QList<Befund>& befunde) const
+{
+    for (const Befund& b : befunde)
+        if (b.beendet())
+            return Ergebnis::fehler(ende(wortlaut(b)));
+    QStringList zeilen;
+    bool unerwartet = false;
+    for (const Befund& b : befunde) {
+        if (unerwartet && !b.unerwartet()) {
+            zeilen.last() +=
+                QStringLiteral(" Vor der ersten Änderung wird eine unveränderte Kopie daneben gespeichert.");
+            unerwartet = false;
+        }
+        zeilen.append(wortlaut(b));
+        unerwartet = unerwartet || b.unerwartet();
+    }
+    if (unerwartet)
+        zeilen.last() +=
+            QStringLiteral(" Vor der ersten Änderung wird eine unveränderte Kopie daneben gespeichert.");
+    return Ergebnis::hinweis(zeilen.join(u'\n'));
+}
 
 QList<int> Falldatei::fälleMitUnmöglichenWerten(const QByteArray& abbild)
 {
@@ -71,33 +226,17 @@ Falldatei::Ergebnis Falldatei::öffnen(const QString& pfad)
     m_unerwartet = false;
     m_sicherung.clear();
     const QFileInfo info(pfad);
-    const QString name = info.fileName();
-    const QString ordner = QDir::toNativeSeparators(info.absolutePath());
+    using A = Befund::Art;
 
     if (info.isDir())
-        return Ergebnis::fehler(
-            ende(QStringLiteral("„%1“ ist ein Ordner, keine Datei. Das Programm kann die Fälle "
-                                "nicht laden.")
-                     .arg(name)));
+        return worte({{A::Ordner}});
     if (info.exists()) {
         Dateiinhalt inhalt = dateiLesen(pfad, GrößteLänge);
         switch (inhalt.befund) {
         case Dateiinhalt::Befund::Gelesen: m_abbild = std::move(inhalt.bytes); break;
-        case Dateiinhalt::Befund::Fehler:
-            return Ergebnis::fehler(
-                ende(QStringLiteral("„%1“ kann nicht gelesen werden: %2").arg(name, inhalt.grund)));
-        case Dateiinhalt::Befund::KeineDatei:
-            return Ergebnis::fehler(
-                ende(QStringLiteral("„%1“ ist keine gewöhnliche Datei. Das Programm kann die Fälle "
-                                    "nicht laden.")
-                         .arg(name)));
-        case Dateiinhalt::Befund::ZuGroß:
-            return Ergebnis::fehler(
-                ende(QStringLiteral("„%1“ ist %2 Bytes groß und damit keine Falldatei dieses "
-                                    "Programms (erwartet sind %3 Bytes).")
-                         .arg(name)
-                         .arg(inhalt.größe)
-                         .arg(Solllänge)));
+        case Dateiinhalt::Befund::Fehler: return worte({{A::Unlesbar, inhalt.grund}});
+        case Dateiinhalt::Befund::KeineDatei: return worte({{A::KeineDatei}});
+        case Dateiinhalt::Befund::ZuGroß: return worte({{A::ZuGroß, {}, inhalt.größe}});
         }
     }
 
@@ -105,112 +244,47 @@ Falldatei::Ergebnis Falldatei::öffnen(const QString& pfad)
         const QByteArray bild = neuesAbbild();
         if (const ::Ergebnis angelegt = m_ablage.ersetzen(pfad, bild, Dateiablage::Verknüpfung::EigeneFolgen);
             !angelegt.ok)
-            return Ergebnis::fehler(
-                ende(QStringLiteral("Die Falldatei „%1“ fehlt oder ist leer und muss im Ordner „%2“ "
-                                    "neu angelegt werden. %3")
-                         .arg(name, ordner, angelegt.meldung)));
+            return worte({{A::NichtAnlegbar, angelegt.meldung}});
         m_abbild = bild;
         return {};
     }
 
-    Ergebnis ergebnis;
+    QList<Befund> befunde;
     m_erweiterung = Erweiterung::lesen(m_abbild);
-    const qint64 satzlänge = satzteil().size();
-    if (satzlänge != Solllänge) {
-        m_unerwartet = true;
-        const qint64 ganze = satzlänge / Datensatz::Länge;
-        QString was;
-        if (satzlänge < Solllänge)
-            was =
-                (ganze == 0   ? QStringLiteral("Sie enthält keinen vollständigen Fall")
-                 : ganze == 1 ? QStringLiteral("Sie enthält nur einen vollständigen Fall")
-                              : QStringLiteral("Sie enthält nur %1 vollständige Fälle").arg(ganze)) +
-                QStringLiteral("; was fehlt, wird als leer gelesen und erst beim Speichern des betreffenden "
-                               "Falls angefügt.");
-        else
-            was = QStringLiteral("Die Bytes nach dem siebten Fall werden nicht verwendet und bleiben "
-                                 "unverändert erhalten.");
-        const QString länge =
-            m_abbild.size() == 1 ? QStringLiteral("1 Byte") : QStringLiteral("%1 Bytes").arg(m_abbild.size());
-        ergebnis.meldung = QStringLiteral("„%1“ ist %2 lang, erwartet sind %3 Bytes. %4")
-                               .arg(name, länge)
-                               .arg(Solllänge)
-                               .arg(was);
-    }
-    QStringList fremde;
+    if (const qint64 satzlänge = satzteil().size(); satzlänge != Solllänge)
+        befunde.append({A::Länge, {}, satzlänge, m_abbild.size()});
+    Befund fremde{A::FremdeZusätze};
     for (int n = 1; n <= AnzahlFälle; ++n) {
         Datensatz satz;
         const auto& eintrag = m_erweiterung.einträge[std::size_t(n - 1)];
         if (eintrag &&
             !Erweiterung::anwenden(*eintrag, satzteil().sliced(qint64(n - 1) * Datensatz::Länge), satz))
-            fremde.append(QString::number(n));
+            fremde.fälle.append(n);
     }
-    if (!fremde.isEmpty()) {
-        m_unerwartet = true;
-        ergebnis.meldung = angehängt(
-            ergebnis.meldung,
-            QStringLiteral(
-                "In „%1“ gehören die Zusatzangaben zu Fall %2 (Rentenbeginn, Steigerung, Jahre nach "
-                "2051) zu einem anderen Namen oder Geburtsdatum; die Datei wurde wohl mit einem "
-                "anderen Programm geändert. Sie werden nicht verwendet.")
-                .arg(name, fremde.join(QStringLiteral(", "))));
-    }
-    const QList<int> auffällig = fälleMitUnmöglichenWerten(m_abbild);
-    if (!auffällig.isEmpty()) {
-        m_unerwartet = true;
-        QStringList nummern;
-        for (int n : auffällig)
-            nummern.append(QString::number(n));
-        ergebnis.meldung = angehängt(
-            ergebnis.meldung,
-            QStringLiteral("In „%1“ stehen bei Fall %2 Kinder- oder Monatszahlen, die dieses Programm nicht "
-                           "speichert; die Datei stammt vielleicht aus einem anderen Programm oder ist "
-                           "beschädigt. Solche Zahlen werden als 0 gelesen.")
-                .arg(name, nummern.join(QStringLiteral(", "))));
-    }
-    if (m_unerwartet)
-        ergebnis.meldung +=
-            QStringLiteral(" Vor der ersten Änderung wird eine unveränderte Kopie daneben gespeichert.");
+    if (!fremde.fälle.isEmpty())
+        befunde.append(fremde);
+    if (const QList<int> auffällig = fälleMitUnmöglichenWerten(m_abbild); !auffällig.isEmpty())
+        befunde.append({A::UnmöglicheWerte, {}, 0, 0, auffällig});
+    m_unerwartet = !befunde.isEmpty();
 
-    const QStringList reste = liegengebliebeneZwischendateien(pfad);
-    for (const QString& rest : reste) {
-        const QFileInfo r(rest);
-        ergebnis.meldung = angehängt(
-            ergebnis.meldung,
-            QStringLiteral("Neben „%1“ liegt „%2“ (%3 Bytes vom %4): vermutlich die Zwischendatei eines "
-                           "abgebrochenen Speicherns, die den neuesten Stand enthalten kann. Das Programm "
-                           "verwendet und löscht sie nicht. Wollen Sie sie statt „%1“ verwenden, beenden Sie "
-                           "das Programm und benennen Sie sie in „%1“ um; sonst können Sie sie löschen.")
-                .arg(name, r.fileName())
-                .arg(r.size())
-                .arg(r.lastModified().toString(QStringLiteral("dd.MM.yyyy, HH:mm"))));
-    }
+    for (const QString& rest : liegengebliebeneZwischendateien(pfad))
+        befunde.append({A::Zwischendatei, rest});
 
+    std::optional<Befund> schutz;
     if (!info.isWritable()) {
-        m_schreibgeschützt = true;
-        ergebnis.meldung = angehängt(
-            ergebnis.meldung, QStringLiteral("„%1“ ist schreibgeschützt. Sie können die Fälle ansehen, "
-                                             "Änderungen können aber nicht gespeichert werden.")
-                                  .arg(name));
+        schutz = Befund{A::DateiSchreibgeschützt};
     } else if (!QFileInfo(info.absolutePath()).isWritable()) {
         // A save writes a new file beside the old one and renames it, so the folder must be writable too.
-        m_schreibgeschützt = true;
-        ergebnis.meldung = angehängt(
-            ergebnis.meldung, QStringLiteral("Der Ordner „%1“ ist schreibgeschützt. Sie können die Fälle "
-                                             "ansehen, Änderungen können aber nicht gespeichert werden.")
-                                  .arg(ordner));
+        schutz = Befund{A::OrdnerSchreibgeschützt};
+    } else if (const Dateiablage::Ziel ziel =
+                   Dateiablage::zielPrüfen(pfad, Dateiablage::Verknüpfung::EigeneFolgen);
+               !ziel.hindernis.isEmpty()) {
+        schutz = Befund{A::Hindernis, ziel.hindernis};
     }
-    if (!m_schreibgeschützt) {
-        const Dateiablage::Ziel ziel = Dateiablage::zielPrüfen(pfad, Dateiablage::Verknüpfung::EigeneFolgen);
-        if (!ziel.hindernis.isEmpty()) {
-            m_schreibgeschützt = true;
-            ergebnis.meldung =
-                angehängt(ergebnis.meldung, ziel.hindernis + QStringLiteral(" Sie können die Fälle ansehen, "
-                                                                            "Änderungen werden aber nicht "
-                                                                            "gespeichert."));
-        }
-    }
-    return ergebnis;
+    m_schreibgeschützt = schutz.has_value();
+    if (schutz)
+        befunde.append(*schutz);
+    return worte(befunde);
 }
 
 QByteArrayView Falldatei::satzteil() const
@@ -318,7 +392,7 @@ Falldatei::Ergebnis Falldatei::fremdeÄnderungPrüfen()
     if (!ziel.hindernis.isEmpty())
         return nichtGespeichert(ziel.hindernis);
     if (!ziel.vorhanden)
-        return {}; // gone: the save puts the cases back
+        return eigeneFälleRetten({Befund::Art::Gelöscht}, {});
     // Not through a link put there in the meantime. Whatever else stands there now, or a
     // file larger than ours could be, differs from what the program wrote.
     const Dateiinhalt jetzt = dateiLesen(ziel.pfad, GrößteLänge, false);
@@ -326,6 +400,16 @@ Falldatei::Ergebnis Falldatei::fremdeÄnderungPrüfen()
         return nichtGespeichert(jetzt.grund);
     if (jetzt.befund == Dateiinhalt::Befund::Gelesen && jetzt.bytes == m_abbild)
         return {};
+    // Reading a file again that no longer holds the cases would show blank cases, or write the
+    // sample case over it: the cases in memory may be the only ones left.
+    if (jetzt.befund == Dateiinhalt::Befund::Gelesen && jetzt.bytes.isEmpty())
+        return eigeneFälleRetten({Befund::Art::Geleert}, {});
+    if (jetzt.befund == Dateiinhalt::Befund::Gelesen) {
+        const qint64 satzlänge = jetzt.bytes.size() - Erweiterung::lesen(jetzt.bytes).länge;
+        if (satzlänge < std::min(satzteil().size(), Solllänge) ||
+            (satzteil().size() == Solllänge && satzlänge != Solllänge))
+            return eigeneFälleRetten({Befund::Art::KeineFalldatei, {}, 0, jetzt.bytes.size()}, jetzt.bytes);
+    }
 
     Ergebnis e = Ergebnis::fehler(
         QStringLiteral("„%1“ wurde außerhalb des Programms geändert. Ihre Änderung wurde nicht "
@@ -342,6 +426,46 @@ Falldatei::Ergebnis Falldatei::fremdeÄnderungPrüfen()
         e.meldung += u'\n' + neu.meldung;
     }
     return e;
+}
+
+Falldatei::Ergebnis Falldatei::eigeneFälleRetten(const Befund& befund, const QByteArray& jetzt)
+{
+    const QString name = QFileInfo(m_pfad).fileName();
+    const QString lage =
+        wortlaut(befund) + QStringLiteral(" Das Programm hat die Fälle, wie sie zuletzt gespeichert wurden, "
+                                          "noch im Speicher.");
+    const bool ja = m_meldungen &&
+                    m_meldungen->frage(lage + QStringLiteral(" Sollen sie mit Ihrer Änderung wieder als „%1“ "
+                                                             "gespeichert werden? Bei „Nein“ bleibt „%1“, "
+                                                             "wie sie ist, und die Fälle werden ohne Ihre "
+                                                             "Änderung daneben gespeichert.")
+                                                  .arg(name),
+                                       QStringLiteral("Falldatei verändert"));
+    if (ja) {
+        // The bytes that stand there now are kept too: the user may not have known them.
+        if (!jetzt.isEmpty()) {
+            const QString kopie = freierSicherungsname(m_pfad);
+            if (const ::Ergebnis e = m_ablage.ersetzen(kopie, jetzt); !e.ok)
+                return Ergebnis::fehler(
+                    QStringLiteral("Vor der Änderung sollte eine Kopie „%1“ angelegt werden. %2 Die "
+                                   "Änderung wurde nicht gespeichert.")
+                        .arg(QFileInfo(kopie).fileName(), e.meldung));
+        }
+        return {};
+    }
+    if (m_gerettet.isEmpty() || dateiLesen(m_gerettet, GrößteLänge, false).bytes != m_abbild) {
+        const QString kopie = freierSicherungsname(m_pfad, QStringLiteral("gerettet"));
+        if (const ::Ergebnis e = m_ablage.ersetzen(kopie, m_abbild); !e.ok)
+            return Ergebnis::fehler(lage + u' ' + e.meldung +
+                                    QStringLiteral(" Ihre Änderung wurde nicht gespeichert; beenden Sie das "
+                                                   "Programm nicht, bevor die Fälle gesichert sind."));
+        m_gerettet = kopie;
+    }
+    return Ergebnis::fehler(lage + QStringLiteral(" Ihre Änderung wurde nicht gespeichert, „%1“ blieb, wie "
+                                                  "sie ist. Die Fälle des Programms stehen in „%2“; um mit "
+                                                  "ihnen weiterzuarbeiten, beenden Sie das Programm und "
+                                                  "benennen Sie „%2“ in „%1“ um.")
+                                       .arg(name, QFileInfo(m_gerettet).fileName()));
 }
 
 QStringList Falldatei::liegengebliebeneZwischendateien(const QString& pfad)

@@ -10,6 +10,7 @@
 #include <utility>
 
 class Dateiablage;
+class Meldungen;
 class Sperre;
 
 // The case file "atv.txt": seven records of 1753 bytes, followed by the extension block
@@ -46,6 +47,9 @@ public:
 
     // The lock is checked before every save: a deleted lock file could let a second copy in.
     void setzeSperre(Sperre* sperre) { m_sperre = sperre; }
+    // Asks before the program's cases replace a file that was emptied, cut short or deleted
+    // behind its back. Without anyone to ask, nothing is replaced.
+    void setzeMeldungen(Meldungen* meldungen) { m_meldungen = meldungen; }
 
     const QByteArray& abbild() const { return m_abbild; }
     const QString& pfad() const { return m_pfad; }
@@ -61,7 +65,13 @@ public:
     static QList<int> fälleMitUnmöglichenWerten(const QByteArray& abbild);
 
 private:
+    struct Befund;
+    QString wortlaut(const Befund& befund) const;
+    Ergebnis worte(const QList<Befund>& befunde) const;
     Ergebnis sichernVorÄnderung();
+    // The file no longer holds cases: the user decides whether the program's own replace it
+    // or are kept beside it.
+    Ergebnis eigeneFälleRetten(const Befund& befund, const QByteArray& jetzt);
     // The file image without the extension block: the records and any bytes after them.
     QByteArrayView satzteil() const;
     // Before a save: the file must still hold what was last read or written, or someone else
@@ -70,10 +80,12 @@ private:
 
     Dateiablage& m_ablage;
     Sperre* m_sperre = nullptr;
+    Meldungen* m_meldungen = nullptr;
     QString m_pfad;
     QByteArray m_abbild;
     Erweiterung::Befund m_erweiterung;
     bool m_schreibgeschützt = false;
     bool m_unerwartet = false; // bytes we did not write ourselves: copy them before changing them
     QString m_sicherung;
+    QString m_gerettet; // where the program's cases were last kept beside a file that lost them
 };

@@ -1,5 +1,6 @@
 // Hostile set-ups around the case file and its lock file: links, pipes, devices, other
 // users' files, other writers, leftovers of a killed save, garbled locks.
+#include "core/meldungen.h"
 #include "core/sperre.h"
 #include "hilfen/dateihilfen.h"
 #include "hilfen/nutzerwechsel.h"
@@ -41,6 +42,7 @@ struct Falldateifall {
     bool öffnenGeht, speichernGeht;
     QStringList wörter; // in the messages of opening and saving
     Schritt danach;
+    bool ja = false; // the answer to a question before the save
 };
 
 void PrintTo(const Falldateifall& f, std::ostream* os)
@@ -155,6 +157,40 @@ const Falldateifall Falldateifälle[] = {
      false,
      {"außerhalb des Programms geändert", "neu gelesen"},
      [](const QString& o) { EXPECT_EQ(lies(in(o, "atv.txt")).mid(2 * Datensatz::Länge + 5, 5), "Fremd"); }},
+    {"vonAussenGeleert",
+     false,
+     [](const QString& o) { lege(in(o, "atv.txt"), Voll); },
+     [](const QString& o) { lege(in(o, "atv.txt"), {}); },
+     true,
+     false,
+     {"geleert (0 Bytes)", "noch im Speicher", "„atv.txt.gerettet“"},
+     [](const QString& o) {
+         EXPECT_EQ(lies(in(o, "atv.txt")), QByteArray());
+         EXPECT_EQ(lies(in(o, "atv.txt.gerettet")), Voll);
+     }},
+    {"vonAussenGekuerztJa",
+     false,
+     [](const QString& o) { lege(in(o, "atv.txt"), Voll); },
+     [](const QString& o) { lege(in(o, "atv.txt"), Voll.first(5000)); },
+     true,
+     true,
+     {"5000 Bytes lang", "Sollen sie mit Ihrer Änderung"},
+     [](const QString& o) {
+         EXPECT_EQ(lies(in(o, "atv.txt")).sliced(Datensatz::Länge + 20, 4), "Neu ");
+         EXPECT_EQ(lies(in(o, "atv.txt.bak")), Voll.first(5000));
+     },
+     true},
+    {"vonAussenGeloescht",
+     false,
+     [](const QString& o) { lege(in(o, "atv.txt"), Voll); },
+     [](const QString& o) { QFile::remove(in(o, "atv.txt")); },
+     true,
+     false,
+     {"gelöscht", "benennen Sie „atv.txt.gerettet“ in „atv.txt“ um"},
+     [](const QString& o) {
+         EXPECT_FALSE(QFileInfo::exists(in(o, "atv.txt")));
+         EXPECT_EQ(lies(in(o, "atv.txt.gerettet")), Voll);
+     }},
     {"zwischendateiEinesAbbruchs",
      false,
      [](const QString& o) {
@@ -202,11 +238,27 @@ const Falldateifall Falldateifälle[] = {
      [](const QString& o) { EXPECT_FALSE(QFileInfo::exists(in(o, "woanders.txt"))); }},
 };
 
+// Answers every question as the case says and keeps its text with the other messages.
+struct Antwort : Meldungen {
+    bool ja;
+    QString gefragt;
+    explicit Antwort(bool j) : ja(j) {}
+    void hinweis(const QString&, const QString&) override {}
+    void fehler(const QString&) override {}
+    bool frage(const QString& text, const QString&) override
+    {
+        gefragt += text;
+        return ja;
+    }
+};
+
 void feindlichPrüfen(const QString& ordner, const Falldateifall& fall)
 {
     const QString pfad = in(ordner, "atv.txt");
     Dateiablage ablage;
     Falldatei datei(ablage);
+    Antwort antwort(fall.ja);
+    datei.setzeMeldungen(&antwort);
     const Falldatei::Ergebnis e = datei.öffnen(pfad);
     ASSERT_EQ(e.ok, fall.öffnenGeht) << e.meldung.toStdString();
     QString meldungen = e.meldung;
@@ -218,7 +270,7 @@ void feindlichPrüfen(const QString& ordner, const Falldateifall& fall)
         d.nachname = QStringLiteral("Neu");
         const Falldatei::Ergebnis s = datei.schreiben(2, d);
         EXPECT_EQ(s.ok, fall.speichernGeht) << s.meldung.toStdString();
-        meldungen += u'\n' + s.meldung;
+        meldungen += u'\n' + antwort.gefragt + u'\n' + s.meldung;
         if (s.neuGelesen) {
             EXPECT_EQ(datei.abbild(), lies(pfad));
         }
