@@ -179,6 +179,8 @@ bool Namensliste::Namensgrid_Click()
                                          QStringLiteral(" Ihre Eingaben stehen weiter in der Fallliste."));
             return false;
         }
+        if (!gespeichert.meldung.isEmpty())
+            m_tabelle.meldungen().fehler(gespeichert.meldung);
     }
     m_tabelle.stand().datensatznummer = fallAusZeile(aktuelleZeile());
     m_tabelle.datensatzholen();

@@ -205,20 +205,25 @@ Ergebnis Dateiablage::ersetzen(const QString& pfad, const QByteArray& inhalt, Ve
     ersetzt = true;
     datei.close();
 
-    // The new name is on the disk only once the folder is.
-    const int ordner =
-        ::open(nativ(QFileInfo(ziel.pfad).absolutePath()).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (ordner >= 0) {
-        const bool ok = ::fsync(ordner) == 0 || errno == EINVAL || errno == EROFS;
-        const int fehlernummer = errno;
-        ::close(ordner);
-        if (!ok)
-            return Ergebnis::fehler(
-                QStringLiteral("„%1“ wurde ersetzt, aber der Ordner konnte nicht auf den Datenträger "
-                               "geschrieben werden: %2 Nach einem Stromausfall kann die Änderung fehlen.")
-                    .arg(name, systemgrund(fehlernummer)));
-    }
+    // The new name is on the disk only once the folder is. The new contents are the file
+    // from here on, whatever the sync says: the caller must take them as saved.
+    if (const int fehler = ordnerSynchronisieren(QFileInfo(ziel.pfad).absolutePath()))
+        return Ergebnis::hinweis(
+            QStringLiteral("„%1“ wurde gespeichert, aber noch nicht sicher auf den Datenträger geschrieben: "
+                           "%2 Nach einem Stromausfall könnte die Änderung fehlen. Prüfen Sie den "
+                           "Datenträger und legen Sie eine Kopie von „%1“ an einem anderen Ort an.")
+                .arg(name, systemgrund(fehler)));
     return {};
+}
+
+int Dateiablage::ordnerSynchronisieren(const QString& ordner)
+{
+    const int fd = ::open(nativ(ordner).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0)
+        return 0; // nothing the program could reach to sync
+    const int fehler = ::fsync(fd) == 0 || errno == EINVAL || errno == EROFS ? 0 : errno;
+    ::close(fd);
+    return fehler;
 }
 
 Ergebnis Dateiablage::metadatenÜbernehmen(int fd, const Ziel& ziel)

@@ -37,7 +37,8 @@ public:
     virtual ~Dateiablage() = default;
 
     // Replaces the file at `pfad` by `inhalt`. On failure the file keeps its previous bytes
-    // and the result holds the reason.
+    // and the result holds the reason. A save whose rename was done is one: when only the
+    // folder could not be synced afterwards, the result is ok with a warning in `meldung`.
     Ergebnis ersetzen(const QString& pfad, const QByteArray& inhalt,
                       Verknüpfung verknüpfung = Verknüpfung::Ablehnen);
 
@@ -54,6 +55,8 @@ protected:
     virtual bool synchronisieren(QFileDevice& datei);
     // Puts the temporary file in the place of `ziel`.
     virtual bool festschreiben(QFileDevice& datei, const QString& ziel);
+    // Writes the folder's new entry through to the disk, after the rename; 0 or the error number.
+    virtual int ordnerSynchronisieren(const QString& ordner);
     // Why the last step failed, for the message; the system's own reason by default.
     virtual QString grund(const QFileDevice& datei) const;
 

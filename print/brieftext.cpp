@@ -141,11 +141,12 @@ Brieftext::Ergebnis Brieftext::speichern(const QStringList& zeilen, QByteArray* 
         }
     }
     const QByteArray neu = abbild(zeilen);
-    if (const ::Ergebnis e = m_ablage.ersetzen(m_pfad, neu, Dateiablage::Verknüpfung::EigeneFolgen); !e.ok)
+    const ::Ergebnis e = m_ablage.ersetzen(m_pfad, neu, Dateiablage::Verknüpfung::EigeneFolgen);
+    if (!e.ok)
         return Ergebnis::fehler(e.meldung + QStringLiteral(" Der Brieftext bleibt, wie er war."));
     if (stand)
         *stand = neu;
-    return {};
+    return e; // a warning when the save could not be made safe on the disk
 }
 
 Brieftext::Ergebnis Brieftext::holen(QStringList& zeilen, QByteArray* stand)

@@ -116,7 +116,8 @@ bool Drucksachen::ausgeben(const QString& art, const QString& titel, const QStri
         const Ergebnis e = alsPdf(pdfDatei, titel, inhalt);
         if (e.ok)
             m_meldungen.hinweis(QStringLiteral("Der Ausdruck wurde als PDF-Datei gespeichert:\n%1")
-                                    .arg(QDir::toNativeSeparators(pdfDatei)),
+                                        .arg(QDir::toNativeSeparators(pdfDatei)) +
+                                    (e.meldung.isEmpty() ? QString() : u'\n' + e.meldung),
                                 QStringLiteral("Zuvora"));
         else
             m_meldungen.fehler(QStringLiteral("Die PDF-Datei konnte nicht gespeichert werden: ") + e.meldung);
@@ -139,7 +140,8 @@ bool Drucksachen::ausgeben(const QString& art, const QString& titel, const QStri
     }
     // The same case's earlier PDF is replaced; the user is told so rather than finding out.
     const bool ersetzt = QFileInfo::exists(pfad);
-    if (const Ergebnis e = alsPdf(pfad, titel, inhalt); !e.ok) {
+    const Ergebnis e = alsPdf(pfad, titel, inhalt);
+    if (!e.ok) {
         m_meldungen.fehler(QStringLiteral("Es ist kein Drucker eingerichtet, und die PDF-Datei konnte nicht "
                                           "gespeichert werden: ") +
                            e.meldung);
@@ -148,8 +150,9 @@ bool Drucksachen::ausgeben(const QString& art, const QString& titel, const QStri
     m_meldungen.hinweis(
         QStringLiteral("Es ist kein Drucker eingerichtet. Der Ausdruck wurde als PDF-Datei "
                        "gespeichert%1:\n%2")
-            .arg(ersetzt ? QStringLiteral(" und ersetzt die frühere Datei dieses Falls") : QString(),
-                 QDir::toNativeSeparators(pfad)),
+                .arg(ersetzt ? QStringLiteral(" und ersetzt die frühere Datei dieses Falls") : QString(),
+                     QDir::toNativeSeparators(pfad)) +
+            (e.meldung.isEmpty() ? QString() : u'\n' + e.meldung),
         QStringLiteral("Zuvora"));
     return true;
 }

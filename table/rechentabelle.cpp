@@ -132,6 +132,8 @@ Datensatz& Rechentabelle::aktuellenSatzNeuLesen()
 bool Rechentabelle::aktuellenSatzSpeichern()
 {
     const Falldatei::Ergebnis ergebnis = m_datei.schreiben(m_stand.datensatznummer, m_stand.datensatz);
+    if (ergebnis.ok && !ergebnis.meldung.isEmpty())
+        m_meldungen.fehler(ergebnis.meldung);
     if (ergebnis.ok)
         return true;
     aktuellenSatzNeuLesen();

@@ -123,6 +123,8 @@ void Textfenster::Speichern_Click()
         }
         return;
     }
+    if (!e.meldung.isEmpty())
+        m_meldungen.fehler(e.meldung);
     close();
 }
 

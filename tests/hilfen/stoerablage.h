@@ -12,7 +12,15 @@
 class Störablage : public Dateiablage
 {
 public:
-    enum class Schritt { Öffnen, Schreiben, Leeren, Synchronisieren, Festschreiben };
+    enum class Schritt {
+        Öffnen,
+        Schreiben,
+        Leeren,
+        Synchronisieren,
+        Festschreiben,
+        OrdnerSynchronisieren,
+        Keiner
+    };
     enum class Art { KurzesSchreiben, EAFehler, PlatteVoll };
 
     Störablage(Schritt schritt, Art art, qint64 nachBytes = 0)
@@ -70,6 +78,14 @@ protected:
     bool festschreiben(QFileDevice& datei, const QString& ziel) override
     {
         return !trifft(Schritt::Festschreiben) && Dateiablage::festschreiben(datei, ziel);
+    }
+
+    // After the rename: the new file is in place, but the folder's entry may not be on the disk.
+    int ordnerSynchronisieren(const QString& ordner) override
+    {
+        if (trifft(Schritt::OrdnerSynchronisieren))
+            return m_art == Art::PlatteVoll ? ENOSPC : EIO;
+        return Dateiablage::ordnerSynchronisieren(ordner);
     }
 
     QString grund(const QFileDevice& datei) const override
