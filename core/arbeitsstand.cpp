@@ -40,12 +40,14 @@ int führendeZahl(QStringView text)
 void Arbeitsstand::übernehmen(const Datensatz& satz)
 {
     datensatz = satz;
+    // What no sum of the program could hold is not used (opening the file said so).
+    datensatz.übergroßeBeträgeNullen();
     geburtsjahr = führendeZahl(satz.geburtsjahr);
-    startgutschrift = satz.startgutschrift;
+    startgutschrift = datensatz.startgutschrift;
     for (int i = 1; i <= Jahreswerte<int>::Höchstens; ++i) {
-        entgelt[std::size_t(i)] = satz.jahresentgelt[i];
-        elternzeit[std::size_t(i)] = satz.elternzeitpunkte[i];
-        bonus[std::size_t(i)] = satz.bonuspunkte[i];
+        entgelt[std::size_t(i)] = datensatz.jahresentgelt[i];
+        elternzeit[std::size_t(i)] = datensatz.elternzeitpunkte[i];
+        bonus[std::size_t(i)] = datensatz.bonuspunkte[i];
     }
 }
 

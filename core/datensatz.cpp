@@ -164,6 +164,24 @@ int Datensatz::letztesBelegtesJahr() const
     return Jahreswerte<int>::Anzahl;
 }
 
+bool Datensatz::übergroßeBeträgeNullen()
+{
+    const auto prüfen = [](Festkomma& wert, std::int64_t größter) {
+        const std::int64_t grenze = größter * Festkomma::Skala;
+        const bool zuGroß = wert.roh() > grenze || wert.roh() < -grenze;
+        if (zuGroß)
+            wert = Festkomma();
+        return zuGroß;
+    };
+    bool gefunden = prüfen(startgutschrift, GrößtePunkte);
+    for (int i = 1; i <= Jahreswerte<int>::Höchstens; ++i) {
+        gefunden = prüfen(jahresentgelt[i], GrößtesEntgelt) || gefunden;
+        gefunden = prüfen(elternzeitpunkte[i], GrößtePunkte) || gefunden;
+        gefunden = prüfen(bonuspunkte[i], GrößtePunkte) || gefunden;
+    }
+    return gefunden;
+}
+
 bool Datensatz::erweitert() const
 {
     return rentenbeginn != 0 || steigerung != Festkomma() || letztesBelegtesJahr() > Jahreswerte<int>::Anzahl;

@@ -63,8 +63,18 @@ struct Datensatz {
     std::int16_t rentenbeginn = 0;
     Festkomma steigerung;
 
+    // The largest values the program stores, far above anything typed or carried forward.
+    // Every sum and product of them stays inside Festkomma's range (99 years at the largest
+    // earn below 10^12 points, x 4 Euro); a file may hold anything, so what lies beyond them
+    // is not used.
+    static constexpr std::int64_t GrößtesEntgelt = 10'000'000'000'000; // Euro a year
+    static constexpr std::int64_t GrößtePunkte = 1'000'000'000;        // start credit, points of a year
+    static constexpr std::int64_t GrößteSteigerung = 10;               // percent, two decimals
+
     // Whether the case uses anything the 1753-byte record cannot hold.
     bool erweitert() const;
+    // Sets every pay or point value beyond the largest to 0; whether there was one.
+    bool übergroßeBeträgeNullen();
     // The last year index after 2051 that holds a value; Anzahl when there is none.
     int letztesBelegtesJahr() const;
 

@@ -17,8 +17,6 @@ constexpr int Personlänge = 50;
 [[maybe_unused]] constexpr int Kopflänge = 2 + 4 + 2 + 8 + 2;
 constexpr int Erstes = Jahreswerte<int>::Anzahl + 1;
 constexpr int Folgejahre = Jahreswerte<int>::Höchstens - Jahreswerte<int>::Anzahl;
-// A yearly increase beyond this is no assumption anyone makes; a larger value is no value of ours.
-constexpr std::int64_t GrößteSteigerung = 100 * Festkomma::Skala;
 
 template <typename T> void anhängen(QByteArray& ziel, T wert)
 {
@@ -51,14 +49,24 @@ private:
     bool m_kurz = false;
 };
 
-bool gültigeJahre(const Datensatz& d)
+// Whether every value of an entry is one this program writes; a block holding anything else
+// is not ours. A new field of the entry adds its check here.
+bool wieGeschrieben(const Eintrag& e)
 {
     using SozialeKomponente::gültigeAnzahl;
+    const std::int64_t steigerung = e.steigerung.roh();
+    if (!Rentenbeginn::gültig(e.rentenbeginn) || steigerung < 0 ||
+        steigerung > Datensatz::GrößteSteigerung * Festkomma::Skala ||
+        steigerung % (Festkomma::Skala / 100) != 0)
+        return false;
+    Datensatz jahre = e.jahre;
+    if (jahre.übergroßeBeträgeNullen())
+        return false;
     for (int i = Erstes; i <= Jahreswerte<int>::Höchstens; ++i)
-        if (d.kinder1[i] != gültigeAnzahl(d.kinder1[i], SozialeKomponente::MaxKinder) ||
-            d.kinder2[i] != gültigeAnzahl(d.kinder2[i], SozialeKomponente::MaxKinder) ||
-            d.monate1[i] != gültigeAnzahl(d.monate1[i], SozialeKomponente::MaxMonate) ||
-            d.monate2[i] != gültigeAnzahl(d.monate2[i], SozialeKomponente::MaxMonate))
+        if (jahre.kinder1[i] != gültigeAnzahl(jahre.kinder1[i], SozialeKomponente::MaxKinder) ||
+            jahre.kinder2[i] != gültigeAnzahl(jahre.kinder2[i], SozialeKomponente::MaxKinder) ||
+            jahre.monate1[i] != gültigeAnzahl(jahre.monate1[i], SozialeKomponente::MaxMonate) ||
+            jahre.monate2[i] != gültigeAnzahl(jahre.monate2[i], SozialeKomponente::MaxMonate))
             return false;
     return true;
 }
@@ -89,7 +97,9 @@ Befund lesen(QByteArrayView abbild)
     const char* fuß = abbild.data() + abbild.size() - Fußlänge;
     const quint32 länge = qFromLittleEndian<quint32>(fuß);
     const quint32 prüfsumme = qFromLittleEndian<quint32>(fuß + 4);
-    if (länge > quint64(abbild.size() - Fußlänge))
+    // The block follows the seven records; one that starts inside them is made of their bytes.
+    if (länge > quint64(abbild.size() - Fußlänge) ||
+        abbild.size() - Fußlänge - qsizetype(länge) < qsizetype(AnzahlSätze) * Datensatz::Länge)
         return befund;
     const QByteArrayView nutzlast = abbild.sliced(abbild.size() - Fußlänge - länge, länge);
     if (crc32(nutzlast) != prüfsumme)
@@ -97,7 +107,7 @@ Befund lesen(QByteArrayView abbild)
 
     Leser l(nutzlast);
     const int anzahl = l.lies<qint16>();
-    if (anzahl < 1 || anzahl > 7)
+    if (anzahl < 1 || anzahl > AnzahlSätze)
         return befund;
     for (int k = 0; k < anzahl; ++k) {
         const int fall = l.lies<qint16>();
@@ -106,9 +116,8 @@ Befund lesen(QByteArrayView abbild)
         e.rentenbeginn = l.lies<qint16>();
         e.steigerung = Festkomma::ausRoh(l.lies<qint64>());
         const int jahre = l.lies<qint16>();
-        if (l.kurz() || fall < 1 || fall > 7 || befund.einträge[std::size_t(fall - 1)] ||
-            !Rentenbeginn::gültig(e.rentenbeginn) || e.steigerung.roh() < 0 ||
-            e.steigerung.roh() > GrößteSteigerung || jahre < 0 || jahre > Folgejahre)
+        if (l.kurz() || fall < 1 || fall > AnzahlSätze || befund.einträge[std::size_t(fall - 1)] ||
+            jahre < 0 || jahre > Folgejahre)
             return {};
         for (int i = Erstes; i < Erstes + jahre; ++i) {
             e.jahre.jahresentgelt[i] = Festkomma::ausRoh(l.lies<qint64>());
@@ -119,7 +128,7 @@ Befund lesen(QByteArrayView abbild)
             e.jahre.monate1[i] = l.lies<qint16>();
             e.jahre.monate2[i] = l.lies<qint16>();
         }
-        if (l.kurz() || !gültigeJahre(e.jahre))
+        if (l.kurz() || !wieGeschrieben(e))
             return {};
         befund.einträge[std::size_t(fall - 1)] = e;
     }

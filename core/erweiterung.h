@@ -27,6 +27,7 @@
 namespace Erweiterung {
 
 constexpr int Fußlänge = 16;
+constexpr int AnzahlSätze = 7;
 
 struct Eintrag {
     quint32 person = 0;

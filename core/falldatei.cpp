@@ -103,6 +103,14 @@ Falldatei::Ergebnis Falldatei::öffnen(const QString& pfad)
         befunde.append(fremde);
     if (const QList<int> auffällig = fälleMitUnmöglichenWerten(m_abbild); !auffällig.isEmpty())
         befunde.append({A::UnmöglicheWerte, {}, 0, 0, auffällig});
+    Befund übergroß{A::ÜbergroßeBeträge};
+    for (int n = 1; n <= AnzahlFälle; ++n)
+        if (Datensatz::ausBytes(
+                satzteil().sliced(std::min(satzteil().size(), qint64(n - 1) * Datensatz::Länge)))
+                .übergroßeBeträgeNullen())
+            übergroß.fälle.append(n);
+    if (!übergroß.fälle.isEmpty())
+        befunde.append(übergroß);
     m_unerwartet = !befunde.isEmpty();
 
     for (const QString& rest : liegengebliebeneZwischendateien(pfad))

@@ -3,6 +3,7 @@
 #include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
+#include <QLocale>
 
 namespace {
 
@@ -77,6 +78,14 @@ QString Falldatei::wortlaut(const Befund& b) const
                    "speichert; die Datei stammt vielleicht aus einem anderen Programm oder ist "
                    "beschädigt. Solche Zahlen werden als 0 gelesen.")
             .arg(name, nummern(b.fälle));
+    case A::ÜbergroßeBeträge:
+        return QStringLiteral(
+                   "In „%1“ stehen bei Fall %2 Entgelte über %3 Euro oder Punktzahlen über %4, die "
+                   "dieses Programm nicht speichert; die Datei stammt vielleicht aus einem anderen "
+                   "Programm oder ist beschädigt. Solche Werte werden als 0 gelesen, damit keine "
+                   "Summe überläuft.")
+            .arg(name, nummern(b.fälle), QLocale(QLocale::German).toString(Datensatz::GrößtesEntgelt),
+                 QLocale(QLocale::German).toString(Datensatz::GrößtePunkte));
     case A::Zwischendatei: {
         const QFileInfo r(b.text);
         return QStringLiteral("Neben „%1“ liegt „%2“ (%3 Bytes vom %4): vermutlich die Zwischendatei eines "

@@ -16,6 +16,7 @@ struct Falldatei::Befund {
         Länge,
         FremdeZusätze,
         UnmöglicheWerte,
+        ÜbergroßeBeträge,
         // Notes.
         Zwischendatei,
         DateiSchreibgeschützt,
@@ -37,5 +38,5 @@ struct Falldatei::Befund {
     QList<int> fälle;
 
     bool beendet() const { return art <= Art::NichtAnlegbar; }
-    bool unerwartet() const { return art >= Art::Länge && art <= Art::UnmöglicheWerte; }
+    bool unerwartet() const { return art >= Art::Länge && art <= Art::ÜbergroßeBeträge; }
 };

@@ -40,8 +40,11 @@ QString beschriftung(const Rentenbeginn::Beginn& beginn, Festkomma rente)
 
 } // namespace
 
-Fallwerte Fallwerte::aus(const Datensatz& satz, int laufendesJahr)
+Fallwerte Fallwerte::aus(const Datensatz& gelesen, int laufendesJahr)
 {
+    // What no sum could hold counts as 0, as the table shows it.
+    Datensatz satz = gelesen;
+    satz.übergroßeBeträgeNullen();
     Fallwerte w;
     w.geburtsjahr = führendeZahl(satz.geburtsjahr);
     w.geburtsmonat = Rentenbeginn::monatAusText(satz.geburtsmonat);

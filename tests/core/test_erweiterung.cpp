@@ -2,6 +2,7 @@
 #include "core/rentenbeginn.h"
 #include "hilfen/dateihilfen.h"
 
+#include <functional>
 #include <gtest/gtest.h>
 
 namespace {
@@ -93,10 +94,30 @@ TEST_F(ErweiterungTest, FremdeOderBeschädigteEndenGeltenNicht)
     gekippt[12271 + 9] = char(gekippt[12271 + 9] ^ 1);
     QByteArray andererName = gut;
     andererName.replace(1753 + 5, 6, "Ottoxx");
+    // An intact block for case 2 with a value the program never writes, after `sätze` bytes of records.
+    const auto gefälscht = [&](const std::function<void(Datensatz&)>& ändern, qsizetype sätze = 12271) {
+        std::array<Datensatz, 7> fälle;
+        fälle[1] = jung();
+        ändern(fälle[1]);
+        return gut.first(sätze) + Erweiterung::block(fälle);
+    };
+    QByteArray riesigImSatz = gut.first(12271);
+    riesigImSatz.replace(1753 + 1145, 8, QByteArray(8, '\x7f'));
+    const auto steigerung = [](const char16_t* text) {
+        return [text](Datensatz& d) { d.steigerung = Festkomma::ausText(text); };
+    };
     const Fall fälle[] = {
         {"ein Bit im Block", gekippt, "Bytes nach dem siebten Fall"},
         {"nur der Fuß", Falldatei::neuesAbbild() + gut.last(16), "Bytes nach dem siebten Fall"},
         {"Name von anderem Programm geändert", andererName, "Zusatzangaben zu Fall 2"},
+        {"Steigerung 11 %", gefälscht(steigerung(u"11")), "Bytes nach dem siebten Fall"},
+        {"Steigerung 2,505 %", gefälscht(steigerung(u"2,505")), "Bytes nach dem siebten Fall"},
+        {"Entgelt 2060 über dem Größten", gefälscht([](Datensatz& d) {
+             d.jahresentgelt[59] = Festkomma::ausGanzzahl(Datensatz::GrößtesEntgelt + 1);
+         }),
+         "Bytes nach dem siebten Fall"},
+        {"Block beginnt in Satz 7", gefälscht([](Datensatz&) {}, 12271 - 20), "Bytes nach dem siebten Fall"},
+        {"Betrag im Satz über dem Größten", riesigImSatz, "Punktzahlen über 1.000.000.000"},
     };
     for (const Fall& f : fälle) {
         lege(pfad(), f.bild);

@@ -1,5 +1,6 @@
 // Values from a case file that this program did not write.
 #include "core/arbeitsstand.h"
+#include "core/fallrechnung.h"
 #include "core/sozialekomponente.h"
 
 #include <climits>
@@ -35,6 +36,30 @@ TEST(Fremdwerte, SozialeKomponenteSättigt)
     const auto n = SozialeKomponente::berechnen(INT_MIN, INT_MAX, 1, 1, Festkomma::ausText(u"3,1"));
     EXPECT_EQ(n.betrag1.roh(), Festkomma::Kleinster);
     EXPECT_EQ(n.gesamtbetrag.roh(), Festkomma::Kleinster + 500 * Festkomma::Skala);
+}
+
+// The largest values the file may hold in every field: no sum or product reaches the ends of
+// the range, where it would stop there and show nonsense.
+TEST(Fremdwerte, GrößteWerteLaufenNichtÜber)
+{
+    Datensatz d = Datensatz::musterfall();
+    d.geburtsjahr = QStringLiteral("1990");
+    const Festkomma punkte = Festkomma::ausGanzzahl(Datensatz::GrößtePunkte);
+    d.startgutschrift = punkte;
+    for (int i = 1; i <= Jahreswerte<int>::Höchstens; ++i) {
+        d.jahresentgelt[i] = Festkomma::ausGanzzahl(Datensatz::GrößtesEntgelt);
+        d.elternzeitpunkte[i] = d.bonuspunkte[i] = punkte;
+    }
+    const Fallrechnung h = fallrechnung(Fallwerte::aus(d, 2026), d.rentenbeginn);
+    ASSERT_GT(h.jahreszeilen(), 50);
+    EXPECT_LT(h.rente.roh(), Festkomma::Größter / 100);
+    // At least the start credit and both point columns of every insured year, x 4 Euro.
+    EXPECT_GT(h.rente, punkte.mal(4 * (1 + 2 * (h.jahreszeilen() - 6))));
+    // One value beyond them counts as 0 instead of pinning the sum at the end of the range.
+    d.bonuspunkte[30] = Festkomma::ausRoh(Festkomma::Größter);
+    const Fallrechnung ohne = fallrechnung(Fallwerte::aus(d, 2026), d.rentenbeginn);
+    EXPECT_LT(ohne.rente, h.rente);
+    EXPECT_GT(ohne.rente, h.rente - punkte.mal(5));
 }
 
 TEST(Fremdwerte, GeburtsjahrtexteOhneZahl)

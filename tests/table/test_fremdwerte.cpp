@@ -40,11 +40,12 @@ TEST_P(Fremdwerte, TabelleUndRechnungBleibenDefiniert)
     EXPECT_EQ(datei.lesen(1), d);
 }
 
+// Values beyond the largest pay and points a record may hold count as 0.
 const Extremfall Extremfälle[] = {
-    {"GroessterWert", Festkomma::Größter, "1985", 54, "922337203685477,58 €"},
-    {"KleinsterWert", Festkomma::Kleinster, "1985", 54, "-922337203685477,58 €"},
-    {"GroessterWertNur2001", Festkomma::Größter, "1936", 5, "922337203685477,58 €"},
-    {"KleinsterWertGeboren1900", Festkomma::Kleinster, "1900", 5, "-922337203685477,58 €"},
+    {"GroessterWert", Festkomma::Größter, "1985", 54, "0,00 €"},
+    {"KleinsterWert", Festkomma::Kleinster, "1985", 54, "0,00 €"},
+    {"GroessterWertNur2001", Festkomma::Größter, "1936", 5, "0,00 €"},
+    {"KleinsterWertGeboren1900", Festkomma::Kleinster, "1900", 5, "0,00 €"},
     {"MinusEinZehntausendstel", -1, "1950", 19, ""},
     {"TrillionGeburtsjahrOhneZahl", 1'000'000'000'000'000, "abcd", 54, ""},
     {"NegativGeboren1960", -123'456'789'012'345, "1960", 29, ""},
