@@ -10,6 +10,7 @@
 #include <cerrno>
 #include <csignal>
 #include <fcntl.h>
+#include <pwd.h>
 #include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -159,6 +160,9 @@ Sperre::Befund Sperre::versuchen(QString& meldung)
         ::close(fd);
         return Befund::Wiederholen;
     }
+    // Readable for the folder's other users whatever the umask: a second start must learn who
+    // holds the cases, and the contents are no secret.
+    ::fchmod(fd, 0644);
     const QByteArray inhalt = QByteArray::number(qint64(::getpid())) + '\n' + programmname().toUtf8() + '\n' +
                               QSysInfo::machineHostName().toUtf8() + '\n';
     // A lock file left empty by a full disk still works: the flock is what counts.
@@ -218,6 +222,20 @@ Sperre::Befund Sperre::fremdeSperrePrüfen(QString& meldung)
     if (fd < 0) {
         if (errno == ENOENT || errno == ELOOP)
             return Befund::Wiederholen;
+        // Another user's lock that we may not read may well be held: deleting it would let two
+        // copies write the same cases.
+        if (errno == EACCES && st.st_uid != ::geteuid()) {
+            const passwd* p = ::getpwuid(st.st_uid);
+            meldung =
+                QStringLiteral("Die Fälle im Ordner „%1“ sind vermutlich bereits geöffnet: die Sperrdatei "
+                               "„%2“ gehört dem Benutzer „%3“ und darf von Ihnen nicht gelesen werden. Zwei "
+                               "Programme würden sich gegenseitig die Änderungen überschreiben. Bitte fragen "
+                               "Sie „%3“, ob Zuvora dort noch läuft, und starten Sie Zuvora erst, wenn es "
+                               "beendet ist.")
+                    .arg(QDir::toNativeSeparators(QFileInfo(m_pfad).absolutePath()), name,
+                         p ? QString::fromLocal8Bit(p->pw_name) : QString::number(st.st_uid));
+            return Befund::Besetzt;
+        }
         meldung = QStringLiteral("Die Sperrdatei „%1“ kann nicht gelesen werden: %2")
                       .arg(gezeigt, systemgrund(errno)) +
                   löschenBitte(m_pfad);
