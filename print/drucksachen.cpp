@@ -54,8 +54,9 @@ QString Drucksachen::nameFürDatei() const
 {
     QString name;
     for (const QChar c : m_stand.datensatz.nachname.simplified()) {
-        // What no file system of an office takes, or a shared folder on Windows refuses.
-        const bool verboten = c.unicode() < 0x20 || QStringView(u"/\\:*?\"<>|").contains(c);
+        // What no file system of an office takes, or a shared folder on Windows refuses; and
+        // every control character (below 0x20, DEL, 0x80 to 0x9F), which a file dialog shows as nothing.
+        const bool verboten = c.category() == QChar::Other_Control || QStringView(u"/\\:*?\"<>|").contains(c);
         name.append(verboten ? u'_' : c);
     }
     while (name.startsWith(u'.'))

@@ -15,7 +15,10 @@
 
 namespace {
 
-// Refuses what Windows-1252 cannot hold, so that the file never gets a '?' in its place.
+// Refuses what Windows-1252 cannot hold, so that the file never gets a '?' in its place, and
+// what would make a line longer than the file keeps it. A line is shown with its trailing
+// blanks: typing takes one of them, and a key that would push a character out of a full
+// line is refused instead of losing that character on saving.
 class Zeichenprüfer : public QValidator
 {
 public:
@@ -26,7 +29,9 @@ public:
             if (!Zeichensatz::speicherbar(z))
                 return Invalid;
         }
-        return Acceptable;
+        while (text.size() > Brieftext::Satzlänge && text.endsWith(u' '))
+            text.chop(1);
+        return text.size() > Brieftext::Satzlänge ? Invalid : Acceptable;
     }
 };
 

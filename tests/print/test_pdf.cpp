@@ -215,6 +215,9 @@ TEST(PdfVorschlag, NachnameAlsDateiname)
         {"..\\x", "_x"},
         {"", "Fall3"},
         {"\t", "Fall3"},
+        {"A\x7f"
+         "B\u0080C\u009f",
+         "A_B_C_"},
     };
     for (const auto& [nachname, name] : fälle) {
         Rechenfall fall;

@@ -141,6 +141,16 @@ TEST_F(TextfensterTest, NichtSpeicherbareZeichenWerdenBeimTippenAbgewiesen)
         QApplication::sendEvent(t->bescheid(1), &druck);
     }
     EXPECT_EQ(t->bescheid(1)->text(), "Grüße  €");
+
+    // A line as long as the file keeps it: typing takes a trailing blank, and a full line
+    // refuses the key rather than lose its last character.
+    const QString voll = QString(94, u'a') + u'Z';
+    for (const QString& zeile : {QString(95, u' '), voll}) {
+        t->bescheid(2)->setText(zeile);
+        t->bescheid(2)->setCursorPosition(0);
+        QTest::keyClick(t->bescheid(2), Qt::Key_X, Qt::NoModifier);
+        EXPECT_EQ(t->bescheid(2)->text(), zeile == voll ? voll : u'x' + QString(94, u' '));
+    }
 }
 
 TEST_F(TextfensterTest, FehlgeschlagenesSpeichernBehältDateiFensterUndText)
