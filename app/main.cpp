@@ -1,3 +1,4 @@
+#include "core/befehlszeile.h"
 #include "core/dateiablage.h"
 #include "core/startordner.h"
 #include "ui/nachrichten.h"
@@ -11,11 +12,19 @@ int main(int argc, char* argv[])
 {
     // Under "ulimit -f" a save then fails with a message instead of killing the program.
     dateigrenzeAlsFehler();
+    // Help and version need no window system: a terminal without a display gets them too.
+    if (Befehlszeile::nurTerminal(argc, argv)) {
+        QCoreApplication terminal(argc, argv);
+        return Befehlszeile(QCoreApplication::arguments()).antworten();
+    }
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Zuvora"));
+    const Befehlszeile befehl(QApplication::arguments());
+    if (befehl.auftrag() != Befehlszeile::Auftrag::Starten)
+        return befehl.antworten();
     // Without Qt's translation the message boxes still say "Ja" and "Nein" (ui/nachrichten).
     Sprache::deutschEinrichten(app);
-    if (QApplication::arguments().contains(QLatin1String(Startordner::menüschalter))) {
+    if (befehl.menü()) {
         if (const Ergebnis e = Startordner::menüordnerBetreten(QDir::homePath()); !e.ok) {
             Nachrichten().fehler(e.meldung);
             return 1;
