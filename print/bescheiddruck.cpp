@@ -11,7 +11,8 @@ Bescheiddruck::Bescheiddruck(Druckfläche& fläche, const Datensatz& satz, const
 
 QString Bescheiddruck::satz(int n) const
 {
-    return m_zeilen.value(n - 1, QString(Brieftext::Satzlänge, u' '));
+    const QString zeile = m_zeilen.value(n - 1, QString(Brieftext::Satzlänge, u' '));
+    return m_alter ? Brieftext::mitRentenalter(zeile, *m_alter) : zeile;
 }
 
 void Bescheiddruck::amRand(const QString& text)

@@ -2,9 +2,11 @@
 
 #include "core/ergebnis.h"
 #include "core/festkomma.h"
+#include "core/rentenbeginn.h"
 
 #include <QString>
 #include <QStringList>
+#include <optional>
 
 class Druckfläche;
 struct Datensatz;
@@ -27,6 +29,8 @@ public:
 
     // A line under the amount that works out a reduction; none when empty.
     void setzeAbschlagszeile(const QString& zeile) { m_abschlag = zeile; }
+    // A pension that starts at another age than 65: the wording's "65. Lebensjahr" names it.
+    void setzeRentenalter(Rentenbeginn::Alter alter) { m_alter = alter; }
 
     // Prints the letter and ends the document; the result says why when it did not come out.
     Ergebnis Bescheiddrucken();
@@ -45,4 +49,5 @@ private:
     QChar m_trenner;
     QString m_datum;
     QString m_abschlag;
+    std::optional<Rentenbeginn::Alter> m_alter;
 };

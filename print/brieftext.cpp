@@ -5,6 +5,7 @@
 #include "core/webadresse.h"
 
 #include <QFileInfo>
+#include <QRegularExpression>
 
 Brieftext::Brieftext(Dateiablage& ablage, const QString& pfad) : m_ablage(ablage), m_pfad(pfad) {}
 
@@ -13,12 +14,12 @@ QStringList Brieftext::standardtext()
     return {
         QStringLiteral("Ihre Zuvoranversicherung nach dem"),
         QStringLiteral("Tarifvertrag Altersversorgung (ATV) vom 1. März 2002"),
-        QStringLiteral("Ihre yVersicherungsnummer:"),
+        QStringLiteral("Ihre Versicherungsnummer:"),
         QString(),
         QString(),
         QStringLiteral("Sehr geehrte"),
         QString(),
-        QStringLiteral("Ihre Anwartschaft auf Zuvora wegen Altes wird ab dem 65. Lebenajahr nach"),
+        QStringLiteral("Ihre Anwartschaft auf Zuvora wegen Alters wird ab dem 65. Lebensjahr nach"),
         QStringLiteral("beiliegender Hochrechnung"),
         QString(),
         QStringLiteral("betragen."),
@@ -26,9 +27,9 @@ QStringList Brieftext::standardtext()
         QStringLiteral(
             "Bitte beachten Sie, dass die Berechnungsgrundlagen geschätzt sind. Die Rentenanwartschaft"),
         QStringLiteral("wird sich bei Abweichungen von den geschätzten"),
-        QStringLiteral("  - yJahresentgelten,"),
+        QStringLiteral("  - Jahresentgelten,"),
         QStringLiteral("  - Punkten wegen Elternzeiten,"),
-        QStringLiteral("  - yBonuspunkten aus Überschüssen der Versicherung,"),
+        QStringLiteral("  - Bonuspunkten aus Überschüssen der Versicherung,"),
         QStringLiteral("  - Erwerbsunfähigkeit und"),
         QStringLiteral("  - Rentenbezug vor dem 65. Lebensjahr"),
         QStringLiteral("entsprechend ändern."),
@@ -153,4 +154,15 @@ Brieftext::Ergebnis Brieftext::holen(QStringList& zeilen, QByteArray* stand)
 {
     const Ergebnis e = checken();
     return e.ok ? lesen(zeilen, stand) : e;
+}
+
+QString Brieftext::mitRentenalter(const QString& zeile, Rentenbeginn::Alter alter)
+{
+    // "Lebenajahr" is how the wording of earlier versions spelt it; such a file prints right too.
+    static const QRegularExpression fünfundsechzig(QStringLiteral("\\b65\\.\\s*Leben[sa]jahr"));
+    // "67. Lebensjahr" / "Alter von 66 Jahren und 4 Monaten": what follows "bis zum ".
+    const QString ersatz = Rentenbeginn::bisText(alter).sliced(QStringLiteral("bis zum ").size());
+    QString ergebnis = zeile;
+    ergebnis.replace(fünfundsechzig, ersatz);
+    return ergebnis;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/ergebnis.h"
+#include "core/rentenbeginn.h"
 
 #include <QByteArray>
 #include <QString>
@@ -32,6 +33,10 @@ public:
 
     // The default wording, without the filling blanks.
     static QStringList standardtext();
+    // The wording speaks of the 65th year of life ("ab dem 65. Lebensjahr"); for a pension that
+    // starts at another age the printed line names that age instead ("ab dem 67. Lebensjahr",
+    // "ab dem Alter von 66 Jahren und 4 Monaten"). The file keeps its own words.
+    static QString mitRentenalter(const QString& zeile, Rentenbeginn::Alter alter);
     static QByteArray abbild(const QStringList& zeilen);
 
     // Gives a missing or empty file the default wording; a file with content stays as it is.

@@ -4,6 +4,7 @@
 #include "print/brieftext.h"
 
 #include <gtest/gtest.h>
+#include <optional>
 
 namespace {
 
@@ -44,12 +45,12 @@ TEST(Bescheiddruck, MusterbriefZeileFürZeile)
                            "1|*1050:Ihre Zuvoranversicherung nach dem"}));
     EXPECT_EQ(u.mid(24, 11),
               QStringList({"1|*1050:Tarifvertrag Altersversorgung (ATV) vom 1. März 2002",
-                           "1|1320:Ihre yVersicherungsnummer: ATV-120366M1234", "1", "1",
+                           "1|1320:Ihre Versicherungsnummer: ATV-120366M1234", "1", "1",
                            "1|1320:Sehr geehrte Frau Wendler,", "1",
-                           "1|1320:Ihre Anwartschaft auf Zuvora wegen Altes wird ab dem 65. Lebenajahr nach",
+                           "1|1320:Ihre Anwartschaft auf Zuvora wegen Alters wird ab dem 65. Lebensjahr nach",
                            "1|1320:beiliegender Hochrechnung", "1|*5880:793,00 Euro", "1|1320:betragen.",
                            "1|1320:"}));
-    EXPECT_EQ(u[37], "1|1320:  - yJahresentgelten,");
+    EXPECT_EQ(u[37], "1|1320:  - Jahresentgelten,");
     EXPECT_EQ(u[55], "1|1320:Mit freundlichen Grüßen");
 }
 
@@ -93,6 +94,41 @@ TEST(Bescheiddruck, BetragMitZweiStellenUndRegionalemTrenner)
     for (const auto& [rente, trenner, erwartet] : fälle)
         EXPECT_EQ(brief(Datensatz::musterfall(), gespeicherterText(), rente, trenner)[32],
                   QStringLiteral("1|*5880:%1 Euro").arg(erwartet));
+}
+
+TEST(Bescheiddruck, JedeArtDesRentenbeginnsNenntIhrAlterAuchInEinerAltenDatei)
+{
+    // The wording as files of earlier versions hold it, which must print right unedited.
+    QStringList alt = gespeicherterText();
+    alt[7] = QStringLiteral("Ihre Anwartschaft auf Zuvora wegen Altes wird ab dem 65. Lebenajahr nach")
+                 .leftJustified(Brieftext::Satzlänge, u' ');
+    struct Fall {
+        std::optional<Rentenbeginn::Alter> alter;
+        const char *ab, *vor, *bis;
+    };
+    const Fall fälle[] = {
+        {std::nullopt, "ab dem 65. Lebenajahr nach", "vor dem 65. Lebensjahr", "bis zum 65. Lebensjahr"},
+        {Rentenbeginn::Alter{67, 0}, "ab dem 67. Lebensjahr nach", "vor dem 67. Lebensjahr",
+         "bis zum 67. Lebensjahr"},
+        {Rentenbeginn::Alter{63, 0}, "ab dem 63. Lebensjahr nach", "vor dem 63. Lebensjahr",
+         "bis zum 63. Lebensjahr"},
+        {Rentenbeginn::Alter{66, 4}, "ab dem Alter von 66 Jahren und 4 Monaten nach",
+         "vor dem Alter von 66 Jahren und 4 Monaten", "bis zum Alter von 66 Jahren und 4 Monaten"},
+    };
+    for (const Fall& f : fälle) {
+        SCOPED_TRACE(f.ab);
+        Druckaufzeichnung d;
+        const Datensatz satz = Datensatz::musterfall();
+        Bescheiddruck brief(d, satz, alt, Festkomma::ausText(QStringLiteral("900")), u',',
+                            QStringLiteral("07.12.2025"));
+        if (f.alter)
+            brief.setzeRentenalter(*f.alter);
+        ASSERT_TRUE(brief.Bescheiddrucken().ok);
+        const QString text = umriss(d).join(u'\n');
+        for (const char* erwartet : {f.ab, f.vor, f.bis})
+            EXPECT_TRUE(text.contains(QString::fromUtf8(erwartet))) << erwartet;
+        EXPECT_EQ(text.count(QStringLiteral("65. Leben")), f.alter ? 0 : 3);
+    }
 }
 
 } // namespace

@@ -38,7 +38,7 @@ TEST_F(BrieftextTest, StandardtextByteFürByte)
     EXPECT_EQ(satz(2),
               QByteArray("Tarifvertrag Altersversorgung (ATV) vom 1. M\xE4rz 2002").leftJustified(95, ' '));
     EXPECT_EQ(satz(4), QByteArray(95, ' '));
-    EXPECT_EQ(satz(17), QByteArray("  - yBonuspunkten aus \xDC"
+    EXPECT_EQ(satz(17), QByteArray("  - Bonuspunkten aus \xDC"
                                    "bersch\xFC"
                                    "ssen der Versicherung,")
                             .leftJustified(95, ' '));
