@@ -40,18 +40,26 @@ Ergebnis Berechnungsdruck::berechnungdrucken()
     f.setzeFett(false);
     f.setzeX(14000);
     f.zeileDrucken(m_datum);
-    f.zeileDrucken();
+    // What the figures rest on, where the blank line under the title was: page 1 keeps its
+    // rows.
+    f.zeileDrucken(grundlagen());
     linie(120);
     f.zeileDrucken();
 
     const int letzte = m_tabelle.rowCount() - 1;
+    int seite = 1;
     for (int zeile = 1; zeile <= letzte; ++zeile) {
         if (zeile == Jahreszeile::Erste) {
             linie(150);
             f.zeileDrucken();
         }
-        if (zeile >= Umbruchzeile && (zeile - Umbruchzeile) % ZeilenJeSeite == 0)
-            seitenwechsel(2 + (zeile - Umbruchzeile) / ZeilenJeSeite);
+        // A row stays on the page when the rest of the table and what follows it fit there,
+        // or when a break after the row still does: it takes three lines (rule, blank,
+        // "Forts.").
+        const int frei = f.zeilenFrei();
+        const bool passt = frei >= letzte - zeile + 1 + nachsatzzeilen() || (zeile < letzte && frei >= 1 + 3);
+        if (zeile > Jahreszeile::Erste && ((zeile == Umbruchzeile && seite == 1) || !passt))
+            seitenwechsel(++seite);
         yzeilendrucken(zeile);
     }
     linie(120);
@@ -70,21 +78,69 @@ Ergebnis Berechnungsdruck::berechnungdrucken()
     return f.dokumentBeenden();
 }
 
+int Berechnungsdruck::nachsatzzeilen() const
+{
+    return 1 + (m_rechnung.beginn.abschlagMonate > 0 ? 3 : 0);
+}
+
+double Berechnungsdruck::rechterRand(int spalte)
+{
+    // The last column ends where a pension of five digits would, at the same distance.
+    const double nächste = spalte + 1 < int(Spaltenx.size()) ? Spaltenx[std::size_t(spalte + 1)] : 16000;
+    return nächste - 80;
+}
+
 void Berechnungsdruck::yzeilendrucken(int zeile)
 {
     const int spalten = int(Spaltenx.size());
     for (int spalte = 0; spalte < spalten; ++spalte) {
         QString text = m_tabelle.gültig(zeile, spalte) ? m_tabelle.text(zeile, spalte) : QString();
-        // Age and monthly average of the years stand two blanks in from their column.
-        if (zeile > Jahreszeile::Erste &&
-            (spalte == nr(Spalte::Alter) || spalte == nr(Spalte::Monatsdurchschnitt)))
-            text = QStringLiteral("  ") + text;
-        m_fläche.setzeX(Spaltenx[std::size_t(spalte)]);
-        if (spalte < spalten - 1)
+        const auto ausrichtung = Qt::Alignment::fromInt(
+            m_tabelle.gültig(zeile, spalte)
+                ? m_tabelle.data(m_tabelle.index(zeile, spalte), Qt::TextAlignmentRole).toInt()
+                : 0);
+        // Numbers of the year rows stand right-aligned, as on screen; the heading keeps its
+        // places, and age and monthly average of the years stand two blanks in from their
+        // column where they are not numbers to align.
+        if (zeile >= Jahreszeile::Erste && (ausrichtung & Qt::AlignRight)) {
+            m_fläche.druckenBis(text.trimmed(), rechterRand(spalte));
+        } else {
+            if (zeile > Jahreszeile::Erste &&
+                (spalte == nr(Spalte::Alter) || spalte == nr(Spalte::Monatsdurchschnitt)))
+                text = QStringLiteral("  ") + text;
+            m_fläche.setzeX(Spaltenx[std::size_t(spalte)]);
             m_fläche.drucken(text);
-        else
-            m_fläche.zeileDrucken(text);
+        }
     }
+    m_fläche.zeileDrucken();
+}
+
+QString Berechnungsdruck::grundlagen() const
+{
+    const Datensatz& s = m_satz;
+    bool zahl = false;
+    const int tag = s.geburtstag.trimmed().toInt(&zahl);
+    const int monat = Rentenbeginn::monatAusText(s.geburtsmonat);
+    QString text = zahl && tag >= 1 && tag <= 31 && monat > 0
+                       ? QStringLiteral("Grundlagen: geboren am %1.%2.%3")
+                             .arg(tag, 2, 10, QChar(u'0'))
+                             .arg(monat, 2, 10, QChar(u'0'))
+                             .arg(s.geburtsjahr.trimmed())
+                       : QStringLiteral("Grundlagen: Geburtsjahr %1").arg(s.geburtsjahr.trimmed());
+    if (m_rechnung.beginn.wieBisher())
+        text += QStringLiteral(", Rentenbeginn mit 65 (ohne Abschlag)");
+    else
+        text +=
+            QStringLiteral(", Rentenbeginn mit %1 (Regelaltersgrenze %2), %3")
+                .arg(Rentenbeginn::alterText(m_rechnung.beginn.alter),
+                     Rentenbeginn::alterText(m_rechnung.beginn.regelalter),
+                     m_rechnung.beginn.abschlagMonate > 0
+                         ? QStringLiteral("Abschlag %1 %").arg(m_rechnung.beginn.abschlagProzent.alsText(1))
+                         : QStringLiteral("ohne Abschlag"));
+    if (s.steigerung != Festkomma())
+        text +=
+            QStringLiteral(", vorgetragene Entgelte steigen um %1 % je Jahr").arg(s.steigerung.alsText(2));
+    return text + QStringLiteral(", berechnet am %1.").arg(m_datum);
 }
 
 void Berechnungsdruck::seitenwechsel(int seite)

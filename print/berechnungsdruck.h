@@ -12,8 +12,11 @@ class Zellenmodell;
 struct Datensatz;
 
 // The calculation table of the current case on paper, landscape, Arial 12: title, date,
-// the heading rows and every year row, with one page break before the row of 2024 and
-// the heading repeated on page 2. It prints the cell texts as they stand.
+// what the figures rest on, the heading rows and every year row, numbers right-aligned as
+// on screen. Page 1 ends before the row of 2024; a later page ends
+// where the next row and the page's closing lines would no longer fit, so that every page
+// carries rows and the page numbers count the sheets. The heading is repeated on each page.
+// It prints the cell texts as they stand.
 class Berechnungsdruck
 {
 public:
@@ -22,9 +25,8 @@ public:
                                                   6100,  7300,  7500,  8300,  8500,  9300,  9500,  10400,
                                                   10600, 11500, 11700, 12700, 13700, 13900, 14700, 14900};
     static constexpr int Umbruchzeile = Jahreszeile::von(2024);
-    // Rows per later page: the rows of page 2 of the longest table that starts at 65. Only a
-    // table that runs past 2050 needs a third page.
-    static constexpr int ZeilenJeSeite = Jahreszeile::von(2051) - Umbruchzeile;
+    // Where a right-aligned number of column n ends: a little before column n + 1 begins.
+    static double rechterRand(int spalte);
 
     Berechnungsdruck(Druckfläche& fläche, const Zellenmodell& tabelle, const Datensatz& satz,
                      const QString& datum);
@@ -33,6 +35,8 @@ public:
     Ergebnis berechnungdrucken();
     void yzeilendrucken(int zeile);
     void seitenwechsel(int seite = 2);
+    // "Grundlagen: geboren am 12.03.1985, Rentenbeginn mit 65 (ohne Abschlag), ..."
+    QString grundlagen() const;
 
     // The calculation the table shows. A case that starts elsewhere than at 65: the title
     // names its age, and a reduction for an early start is worked out under the table.
@@ -40,6 +44,8 @@ public:
 
 private:
     void linie(int länge);
+    // The lines that follow the last row: the closing rule and the reduction.
+    int nachsatzzeilen() const;
 
     Druckfläche& m_fläche;
     const Zellenmodell& m_tabelle;

@@ -4,6 +4,7 @@
 #include <QPageLayout>
 #include <QPagedPaintDevice>
 #include <QPrinter>
+#include <algorithm>
 
 Druckerfläche::Druckerfläche(QPagedPaintDevice& gerät, const QString& name) : m_gerät(gerät), m_name(name) {}
 
@@ -67,10 +68,28 @@ bool Druckerfläche::bereit()
     return true;
 }
 
+double Druckerfläche::zeilenhöhe() const
+{
+    // The font's height without extra leading: 40 lines of Arial 12 fill a landscape page.
+    return QFontMetricsF(geräteschrift(), &m_gerät).height();
+}
+
+int Druckerfläche::zeilenFrei() const
+{
+    return std::max(0, int((m_gerät.height() - m_y) / zeilenhöhe()));
+}
+
 void Druckerfläche::textAusgeben(const QString& text)
 {
     if (!bereit())
         return;
+    // Only text begins a new page at the bottom: blank lines there, or a page break asked
+    // for right after the last line, leave no empty page behind.
+    if (m_y + zeilenhöhe() > m_gerät.height()) {
+        seitenvorschub();
+        if (!m_maler.isActive())
+            return;
+    }
     const QFont f = geräteschrift();
     m_maler.setFont(f);
     m_maler.drawText(QPointF(ausTwips(x()), m_y + QFontMetricsF(f, &m_gerät).ascent()), text);
@@ -78,11 +97,7 @@ void Druckerfläche::textAusgeben(const QString& text)
 
 void Druckerfläche::zeilenvorschub()
 {
-    // The font's height without extra leading: 40 lines of Arial 12 fill a landscape page.
-    const double höhe = QFontMetricsF(geräteschrift(), &m_gerät).height();
-    m_y += höhe;
-    if (m_y + höhe > m_gerät.height())
-        seitenvorschub();
+    m_y += zeilenhöhe();
 }
 
 void Druckerfläche::seitenvorschub()

@@ -7,8 +7,8 @@
 
 // A Druckfläche on paper: a printer or a PDF writer. The painter is begun with the first
 // output, so that the orientation can still be chosen before it. Lines follow each other
-// at the height of the current font on the device; a line that no longer fits begins a
-// new page, as a printer does at the bottom of the sheet.
+// at the height of the current font on the device; text on a line that no longer fits
+// begins a new page, as a printer does at the bottom of the sheet.
 class Druckerfläche : public Druckfläche
 {
 public:
@@ -19,6 +19,7 @@ public:
     int orientierung() const override;
     void setzeOrientierung(int orientierung) override;
     Ergebnis dokumentBeenden() override;
+    int zeilenFrei() const override;
 
 protected:
     double textbreite(const QString& text) const override;
@@ -31,6 +32,7 @@ protected:
 private:
     bool bereit();
     QFont geräteschrift() const;
+    double zeilenhöhe() const;
     double inTwips(double punkte) const { return punkte * 1440.0 / m_gerät.logicalDpiX(); }
     double ausTwips(double twips) const { return twips * m_gerät.logicalDpiX() / 1440.0; }
 

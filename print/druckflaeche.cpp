@@ -22,6 +22,12 @@ void Druckfläche::drucken(const QString& text)
     m_x += textbreite(text);
 }
 
+void Druckfläche::druckenBis(const QString& text, double rechts)
+{
+    m_x = rechts - textbreite(text);
+    drucken(text);
+}
+
 void Druckfläche::zeileDrucken(const QString& text)
 {
     drucken(text);

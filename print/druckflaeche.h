@@ -34,6 +34,8 @@ public:
 
     // Prints at the current position and moves it to the end of the text.
     void drucken(const QString& text);
+    // Prints `text` so that it ends at `rechts` twips: numbers stand right-aligned.
+    void druckenBis(const QString& text, double rechts);
     // Prints (if anything) and goes on at the left edge of the next line; with no text at
     // the start of a line this leaves a blank line.
     void zeileDrucken(const QString& text = {});
@@ -41,6 +43,9 @@ public:
     // edge of the printable area.
     int passen(QChar zeichen, int anzahl) const;
     void neueSeite();
+    // Lines of the current font that still fit on the current page, the current one
+    // included; 0 when the next text would begin a new page by itself.
+    virtual int zeilenFrei() const = 0;
     // Ends the last page and hands the document over; when the document did not come out,
     // the result says why.
     virtual Ergebnis dokumentBeenden() = 0;

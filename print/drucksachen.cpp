@@ -4,6 +4,7 @@
 #include "core/dateiablage.h"
 #include "core/deutsch.h"
 #include "core/meldungen.h"
+#include "core/version.h"
 #include "print/berechnungsdruck.h"
 #include "print/bescheiddruck.h"
 #include "print/druckerflaeche.h"
@@ -17,9 +18,59 @@
 #include <QPdfWriter>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <QRegularExpression>
 #include <cerrno>
 #include <cstdlib>
 #include <unistd.h>
+
+namespace {
+
+// Qt's PDF writer names title, creator and producer but no author. The author is added the
+// way PDF foresees for changes: an appended update that gives the document information a
+// new version, leaving every byte before it as Qt wrote it. A document whose end does not
+// read as expected is left as it is.
+QByteArray mitVerfasser(const QByteArray& pdf, const QString& verfasser)
+{
+    static const QRegularExpression schluss(
+        QStringLiteral("trailer\\s*<<(.*?)>>\\s*startxref\\s*(\\d+)\\s*%%EOF\\s*$"),
+        QRegularExpression::DotMatchesEverythingOption);
+    const QString ende = QString::fromLatin1(pdf.right(1024));
+    const QRegularExpressionMatch t = schluss.match(ende);
+    if (!t.hasMatch())
+        return pdf;
+    const QString anhang = t.captured(1);
+    const auto wert = [&](const char* name) {
+        return QRegularExpression(QStringLiteral("/%1\\s+(\\d+(?:\\s+0\\s+R)?)").arg(QLatin1String(name)))
+            .match(anhang)
+            .captured(1);
+    };
+    const QString größe = wert("Size"), wurzel = wert("Root"), info = wert("Info");
+    if (größe.isEmpty() || wurzel.isEmpty() || info.isEmpty())
+        return pdf;
+    const QByteArray nummer = info.section(u' ', 0, 0).toLatin1();
+    const QRegularExpressionMatch alt =
+        QRegularExpression(QStringLiteral("\\n%1 0 obj\\s*<<(.*?)>>\\s*endobj").arg(QLatin1String(nummer)),
+                           QRegularExpression::DotMatchesEverythingOption)
+            .match(QString::fromLatin1(pdf));
+    if (!alt.hasMatch())
+        return pdf;
+    QByteArray text = "FEFF";
+    for (const QChar c : verfasser)
+        text += QByteArray::number(c.unicode(), 16).rightJustified(4, '0').toUpper();
+    QByteArray neu = pdf;
+    if (!neu.endsWith('\n'))
+        neu += '\n';
+    const qsizetype stelle = neu.size();
+    neu += nummer + " 0 obj\n<<" + alt.captured(1).toLatin1() + "\n/Author <" + text + ">\n>>\nendobj\n";
+    const qsizetype verzeichnis = neu.size();
+    neu += "xref\n" + nummer + " 1\n" + QByteArray::number(stelle).rightJustified(10, '0') + " 00000 n \n";
+    neu += "trailer\n<<\n/Size " + größe.toLatin1() + "\n/Root " + wurzel.toLatin1() + "\n/Info " +
+           info.toLatin1() + "\n/Prev " + t.captured(2).toLatin1() + "\n>>\nstartxref\n" +
+           QByteArray::number(verzeichnis) + "\n%%EOF\n";
+    return neu;
+}
+
+} // namespace
 
 Drucksachen::Drucksachen(const Zellenmodell& tabelle, const Arbeitsstand& stand, Dateiablage& ablage,
                          Meldungen& meldungen)
@@ -50,6 +101,12 @@ QString Drucksachen::pdfPfad(const QString& art) const
     return QDir(pfad).absoluteFilePath(QStringLiteral("%1-Fall%2.pdf").arg(art).arg(m_stand.datensatznummer));
 }
 
+QString Drucksachen::dokumenttitel(const QString& art) const
+{
+    const Datensatz& s = m_stand.datensatz;
+    return QStringLiteral("%1 %2 %3, %4").arg(art, s.vorname.trimmed(), s.nachname.trimmed(), heute());
+}
+
 QString Drucksachen::nameFürDatei() const
 {
     QString name;
@@ -76,7 +133,7 @@ QString Drucksachen::pdfVorschlagAnschreiben() const
 
 bool Drucksachen::berechnungdrucken(const QString& pdfDatei)
 {
-    return ausgeben(QStringLiteral("Berechnung"), QStringLiteral("Zuvora-Berechnung"), pdfDatei,
+    return ausgeben(QStringLiteral("Berechnung"), dokumenttitel(QStringLiteral("Berechnung")), pdfDatei,
                     [this](Druckfläche& f) {
                         Berechnungsdruck druck(f, m_tabelle, m_stand.datensatz, heute());
                         druck.setzeRechnung(m_stand.rechnung);
@@ -102,12 +159,15 @@ bool Drucksachen::Bescheiddrucken(const QString& pdfDatei)
         abschlag = QStringLiteral("(%1 Euro abzüglich %2 % Abschlag für den Rentenbeginn mit %3 Jahren)")
                        .arg(rechnung.rente.alsText(2, trenner), beginn.abschlagProzent.alsText(1, trenner))
                        .arg(beginn.alter.jahre);
-    return ausgeben(
-        QStringLiteral("Anschreiben"), QStringLiteral("Zuvora-Anschreiben"), pdfDatei, [&](Druckfläche& f) {
-            Bescheiddruck brief(f, m_stand.datensatz, zeilen, rechnung.renteAbBeginn, trenner, heute());
-            brief.setzeAbschlagszeile(abschlag);
-            return brief.Bescheiddrucken();
-        });
+    return ausgeben(QStringLiteral("Anschreiben"), dokumenttitel(QStringLiteral("Anschreiben")), pdfDatei,
+                    [&](Druckfläche& f) {
+                        Bescheiddruck brief(f, m_stand.datensatz, zeilen, rechnung.renteAbBeginn, trenner,
+                                            heute());
+                        brief.setzeAbschlagszeile(abschlag);
+                        if (!beginn.wieBisher())
+                            brief.setzeRentenalter(beginn.alter);
+                        return brief.Bescheiddrucken();
+                    });
 }
 
 bool Drucksachen::ausgeben(const QString& art, const QString& titel, const QString& pdfDatei,
@@ -187,7 +247,7 @@ Ergebnis Drucksachen::alsPdf(const QString& pfad, const QString& titel,
     {
         QPdfWriter pdf(&puffer);
         pdf.setTitle(titel);
-        pdf.setCreator(QStringLiteral("Zuvora"));
+        pdf.setCreator(QStringLiteral("Zuvora ") + QLatin1String(Version::text));
         pdf.setResolution(1200);
         // The printable area of an ordinary office printer.
         pdf.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
@@ -196,5 +256,5 @@ Ergebnis Drucksachen::alsPdf(const QString& pfad, const QString& titel,
         if (Ergebnis e = inhalt(fläche); !e.ok)
             return e;
     }
-    return m_ablage.ersetzen(pfad, puffer.data());
+    return m_ablage.ersetzen(pfad, mitVerfasser(puffer.data(), QStringLiteral("Zuvora")));
 }

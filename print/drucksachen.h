@@ -52,6 +52,9 @@ private:
     Ergebnis alsPdf(const QString& pfad, const QString& titel,
                     const std::function<Ergebnis(Druckfläche&)>& inhalt);
     QString heute() const;
+    // The document's title, as print queues and PDF readers show it:
+    // "Berechnung Hedwig Wendler, 07.12.26".
+    QString dokumenttitel(const QString& art) const;
     // The surname as a file name may carry it, or "Fall<n>" where there is none.
     QString nameFürDatei() const;
 

@@ -226,7 +226,7 @@ void Rechentabelle::gridfüllen()
 
     t.setzeText(Jahreszeile::Erste, nr(Spalte::Gesamtpunkte), r.startgutschrift.alsText(2));
     t.setzeText(Jahreszeile::Erste, nr(Spalte::MalMeßbetrag), QStringLiteral("x"));
-    t.setzeText(Jahreszeile::Erste, nr(Spalte::Meßbetrag), QStringLiteral("4.00"));
+    t.setzeText(Jahreszeile::Erste, nr(Spalte::Meßbetrag), QStringLiteral("4,00"));
     t.setzeText(Jahreszeile::Erste, nr(Spalte::GleichRente), QStringLiteral("="));
     t.setzeText(Jahreszeile::Erste, nr(Spalte::Rente), r.startrente.alsText(2));
     t.setzeText(Jahreszeile::Erste, nr(Spalte::Jahr), QString::number(Jahreszeile::ErstesJahr));

@@ -2,6 +2,7 @@
 #include "hilfen/umriss.h"
 #include "print/berechnungsdruck.h"
 
+#include <QMap>
 #include <gtest/gtest.h>
 
 namespace {
@@ -28,10 +29,13 @@ TEST(Berechnungsdruck, EineSeiteBisZeile26)
     Rechenfall fall(Rechenfall::geburtsjahrFürLetzteZeile(26));
     Ausdruck a(fall);
     EXPECT_EQ(a.fläche.orientierung(), Druckfläche::Querformat);
-    EXPECT_EQ(
-        a.u.mid(0, 9),
-        QStringList({"1", "1", "1", "1", "1|*5500:Zuvoranversicherung für Hedwig Wendler",
-                     "1|*5500:Hochrechnung bis zum 65. Lebensjahr|14000:07.12.2025", "1", "1|0:_120", "1"}));
+    EXPECT_EQ(a.u.mid(0, 9),
+              QStringList(
+                  {"1", "1", "1", "1", "1|*5500:Zuvoranversicherung für Hedwig Wendler",
+                   "1|*5500:Hochrechnung bis zum 65. Lebensjahr|14000:07.12.2025",
+                   "1|0:Grundlagen: geboren am 01.01.1958, Rentenbeginn mit 65 (ohne Abschlag), berechnet am "
+                   "07.12.2025.",
+                   "1|0:_120", "1"}));
     EXPECT_TRUE(a.u[9].startsWith("1|0:Jahr|600:Alter|1200:Jahres-|2400:/12 =|3000:Monatliches"));
     EXPECT_EQ(a.u.mid(12, 2), QStringList({"1|0:_150", "1"}));
     EXPECT_EQ(a.jahr(4), 14);
@@ -43,17 +47,18 @@ TEST(Berechnungsdruck, EineSeiteBisZeile26)
     EXPECT_FALSE(a.u.mid(6).join("").contains('*')) << "nach dem Titel ist nichts fett";
 }
 
-TEST(Berechnungsdruck, AbZeile2002MitZweiLeerzeichenVorAlterUndDurchschnitt)
+// Numbers end a little before the next column begins, as they stand right-aligned on screen.
+TEST(Berechnungsdruck, ZahlenRechtsbündigAlterAbZeile2002MitZweiLeerzeichen)
 {
     Rechenfall fall;
     fall.tabelle.modell().setzeText(4, nr(Spalte::Alter), "X");
     fall.tabelle.modell().setzeText(4, nr(Spalte::Monatsdurchschnitt), "Y");
     Ausdruck a(fall);
-    EXPECT_EQ(a.u[a.jahr(4)], "1|0:2001|600:X|3000:Y|12700:0,00|13700:x|13900:4.00|14700:=|14900:0,00");
+    EXPECT_EQ(a.u[a.jahr(4)], "1|0:2001|600:X|3000:Y|13140:0,00|13700:x|14140:4,00|14700:=|15440:0,00");
     EXPECT_EQ(a.u[a.jahr(5)],
-              "1|0:2002|600:  17|1200:30000,00|2400:/12 =|3000:  2500,00|4400:/|4700:1000,00|5800:="
-              "|6100:2,50000|7300:x|7500:3,10|8300:=|8500:7,75|9300:+|9500:0,00|10400:+|10600:0,00"
-              "|11500:=|11700:7,75|12700:7,75|13700:x|13900:4,00|14700:=|14900:31,00");
+              "1|0:2002|600:  17|1360:30000,00|2400:/12 =|3480:2500,00|4400:/|4880:1000,00|5800:="
+              "|6380:2,50000|7300:x|7740:3,10|8300:=|8740:7,75|9300:+|9840:0,00|10400:+|10940:0,00"
+              "|11500:=|12140:7,75|13140:7,75|13700:x|14140:4,00|14700:=|15320:31,00");
 }
 
 class Seitenumbruch : public ::testing::TestWithParam<int>
@@ -139,6 +144,47 @@ TEST(Berechnungsdruck, RentenbeginnAbschlagUndDritteSeite)
                 EXPECT_EQ(u, a.u) << "mit 65 wie bisher";
             }
         }
+    }
+}
+
+} // namespace
+
+namespace {
+
+// However long the table, every page carries year rows, its number is its place among the
+// sheets, and nothing runs off a page by itself.
+TEST(Berechnungsdruck, JedeSeiteTrägtZeilenUndZähltRichtig)
+{
+    const std::pair<int, int> fälle[] = {{1958, Rentenbeginn::Standard},
+                                         {1959, Rentenbeginn::Standard},
+                                         {1985, Rentenbeginn::Standard},
+                                         {1985, 63},
+                                         {1995, 67},
+                                         {2005, Rentenbeginn::Standard}};
+    for (const auto& [geburtsjahr, wahl] : fälle) {
+        SCOPED_TRACE(geburtsjahr * 100 + wahl);
+        Datensatz satz = Datensatz::musterfall();
+        satz.rentenbeginn = std::int16_t(wahl);
+        Rechenfall fall(geburtsjahr, satz);
+        Druckaufzeichnung f;
+        Berechnungsdruck druck(f, fall.tabelle.modell(), fall.stand.datensatz, "07.12.2025");
+        druck.setzeRechnung(fall.stand.rechnung);
+        ASSERT_TRUE(druck.berechnungdrucken().ok);
+        QMap<int, int> jahreszeilen;
+        for (const auto& z : f.zeilen())
+            if (z.stücke.value(0).text.contains(QRegularExpression(QStringLiteral("^20\\d\\d$"))))
+                ++jahreszeilen[z.seite];
+        const QString alles = umriss(f).join(u'\n');
+        for (int seite = 1; seite <= f.seiten(); ++seite) {
+            EXPECT_GT(jahreszeilen.value(seite), 0) << "Seite " << seite;
+            if (seite > 1) {
+                EXPECT_TRUE(alles.contains(QStringLiteral("\n%1|7000:Seite %1\n").arg(seite))) << seite;
+                EXPECT_TRUE(
+                    alles.contains(QStringLiteral("\n%1|7000:Forts. Seite %2\n").arg(seite - 1).arg(seite)));
+            }
+        }
+        EXPECT_FALSE(alles.contains(QStringLiteral("Seite %1").arg(f.seiten() + 1)));
+        EXPECT_EQ(f.zeilen().last().seite, f.seiten());
     }
 }
 

@@ -80,6 +80,14 @@ TEST_F(PdfTest, OhneDruckerEntstehenBeidePdfDateien)
     EXPECT_TRUE(tabelle.contains(QDate::currentDate().toString(QStringLiteral("dd.MM.yy"))));
     const QString info = ausführen("pdfinfo", {berechnung});
     EXPECT_TRUE(info.contains(QRegularExpression("Pages:\\s+2\\n"))) << info.toStdString();
+    // Title and author as a PDF reader lists them; the document stays readable after the
+    // author is added.
+    EXPECT_TRUE(info.contains(QRegularExpression(QStringLiteral("Title:\\s+Berechnung Hedwig Wendler, ") +
+                                                 QDate::currentDate().toString(QStringLiteral("dd.MM.yy")))))
+        << info.toStdString();
+    EXPECT_TRUE(info.contains(QRegularExpression("Author:\\s+Zuvora\\n"))) << info.toStdString();
+    EXPECT_TRUE(ausführen("pdfinfo", {anschreiben})
+                    .contains(QRegularExpression(QStringLiteral("Title:\\s+Anschreiben Hedwig"))));
     EXPECT_TRUE(info.contains(QRegularExpression("Page size:\\s+84[12](\\.\\d+)? x 595")))
         << info.toStdString();
 

@@ -88,7 +88,7 @@ TEST_F(RechentabelleTest, FarbenUndFesteTexte)
     EXPECT_EQ(t(Jahreszeile::von(2002), nr(Spalte::DurchZwölf)), "/12 =");
     EXPECT_EQ(t(Jahreszeile::von(2002), nr(Spalte::Referenzentgelt)), "1000,00");
     EXPECT_EQ(t(Jahreszeile::von(2002), nr(Spalte::Meßbetrag)), "4,00");
-    EXPECT_EQ(t(Jahreszeile::Erste, nr(Spalte::Meßbetrag)), "4.00");
+    EXPECT_EQ(t(Jahreszeile::Erste, nr(Spalte::Meßbetrag)), "4,00");
     EXPECT_EQ(t(Jahreszeile::Erste, nr(Spalte::Alter)), "");
     EXPECT_EQ(t(Jahreszeile::Erste, nr(Spalte::Entgelt)), "");
 }
