@@ -17,6 +17,11 @@ public:
     // Makes the page's controls if they are not yet: a page makes them when it is first
     // opened, since most sessions never open it. They carry object names of their own.
     virtual void bereitstellen() = 0;
+    // Another page takes this one's place: it ends without taking its input over.
+    virtual void verlassen() {}
+    // Whether typing goes on in the table when the page ends from the keyboard: so for a
+    // page the table itself opens.
+    virtual bool zurückInDieTabelle() const { return false; }
 
     // Signal names keep to words without umlauts: moc cannot read them in a name.
 signals:

@@ -139,4 +139,16 @@ std::optional<QString> namensgrid(double xTwips)
     return suchen(Namensgridbereiche, xTwips);
 }
 
+QStringList spaltenbeschreibungen(const QVector<int>& breitenTwips,
+                                  std::optional<QString> (*erläuterung)(double xTwips))
+{
+    QStringList beschreibungen;
+    double links = 0;
+    for (int breite : breitenTwips) {
+        beschreibungen.append(erläuterung(links + breite / 2.0).value_or(QString()).trimmed());
+        links += breite;
+    }
+    return beschreibungen;
+}
+
 } // namespace Erlaeuterungen

@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
+#include <QVector>
 #include <optional>
 
 // The one-line explanations the window shows while the pointer moves over its controls.
@@ -34,5 +36,9 @@ QString bediensteter(bool tabelleSichtbar);
 // line then keeps what it shows.
 std::optional<QString> rechentabelle(double xTwips);
 std::optional<QString> namensgrid(double xTwips);
+
+// Each column's explanation, as the pointer over the column's middle would show it.
+QStringList spaltenbeschreibungen(const QVector<int>& breitenTwips,
+                                  std::optional<QString> (*erläuterung)(double xTwips));
 
 } // namespace Erlaeuterungen

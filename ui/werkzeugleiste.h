@@ -3,6 +3,7 @@
 #include <QCursor>
 #include <QPushButton>
 
+class Erlaeuterungszeile;
 class Symbolbild;
 
 // The seven command buttons across the top of the main window with the pictures laid over
@@ -32,4 +33,6 @@ struct Werkzeugleiste {
     // A caption with its Alt key marked by '&'; screen readers hear it without the blanks
     // that make room for the picture.
     static void beschriften(QPushButton* knopf, const QString& text);
+    // Every button and the picture on Blatt explain themselves in the explanation line.
+    void erläuterungenAnmelden(Erlaeuterungszeile& zeile) const;
 };

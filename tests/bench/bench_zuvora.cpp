@@ -5,12 +5,12 @@
 #include "ansicht/tabellenansicht.h"
 #include "cases/namensliste.h"
 #include "core/fallrechnung.h"
+#include "hilfen/prueffenster.h"
 #include "print/berechnungsdruck.h"
 #include "print/druckaufzeichnung.h"
 #include "print/druckerflaeche.h"
 #include "table/tabelleneingabe.h"
 #include "ui/nachrichten.h"
-#include "ui/zvk.h"
 
 #include <QApplication>
 #include <QBuffer>
@@ -26,7 +26,7 @@ namespace {
 
 struct Fenster {
     QTemporaryDir ordner;
-    ZVK zvk;
+    Prueffenster zvk;
     Fenster()
     {
         Nachrichten::nurVorbereiteteAntworten(true);

@@ -6,10 +6,10 @@
 #include "core/dateiablage.h"
 #include "core/falldatei.h"
 #include "fuzzhilfe.h"
+#include "hilfen/prueffenster.h"
 #include "table/tabelleneingabe.h"
 #include "ui/nachrichten.h"
-#include "ui/sozialpanel.h"
-#include "ui/zvk.h"
+#include "ui/seiten/sozialpanel.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -69,8 +69,8 @@ private:
     qsizetype m_vorbereitet = 0;
 };
 
-void prüfeDatei(ZVK& fenster, const QString& pfad, const QByteArray& vorher, const std::bitset<8>& fälle,
-                const std::vector<Bereich>& bereiche)
+void prüfeDatei(Prueffenster& fenster, const QString& pfad, const QByteArray& vorher,
+                const std::bitset<8>& fälle, const std::vector<Bereich>& bereiche)
 {
     const QByteArray jetzt = lies(pfad);
     PRÜFEN(jetzt.size() == Falldatei::Solllänge);
@@ -113,7 +113,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* daten, std::size_t gr�
     Lauf lauf(daten, größe);
     Nachrichten::gezeigte().clear();
     {
-        ZVK fenster;
+        Prueffenster fenster;
         lauf.antwortenBereithalten();
         PRÜFEN(fenster.Form_Load(pfad));
         Rechentabelle& tabelle = fenster.rechentabelle();

@@ -2,8 +2,8 @@
 
 #include "ansicht/tabellenansicht.h"
 #include "hilfen/dateihilfen.h"
+#include "hilfen/prueffenster.h"
 #include "ui/nachrichten.h"
-#include "ui/zvk.h"
 
 #include <QPushButton>
 #include <QTest>
@@ -15,11 +15,11 @@
 class FensterTest : public ::testing::Test, protected Fallordner
 {
 private:
-    std::optional<ZVK> m_laufend{std::in_place};
+    std::optional<Prueffenster> m_laufend{std::in_place};
 
 protected:
     // A new window takes the place of the old one on a restart, so this name stays valid.
-    ZVK& fenster = *m_laufend;
+    Prueffenster& fenster = *m_laufend;
 
     void SetUp() override
     {

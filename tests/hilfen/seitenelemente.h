@@ -1,7 +1,7 @@
 #pragma once
 
-#include "ui/rentenbeginnseite.h"
-#include "ui/sozialpanel.h"
+#include "ui/seiten/rentenbeginnseite.h"
+#include "ui/seiten/sozialpanel.h"
 
 #include <QComboBox>
 #include <QDoubleSpinBox>

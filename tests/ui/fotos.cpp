@@ -3,9 +3,9 @@
 // the case file is a fresh one in a temporary folder.
 #include "ansicht/namensgrid.h"
 #include "ansicht/tabellenansicht.h"
+#include "hilfen/prueffenster.h"
 #include "table/tabellenaufbau.h"
-#include "ui/sozialpanel.h"
-#include "ui/zvk.h"
+#include "ui/seiten/sozialpanel.h"
 
 #include <QApplication>
 #include <QDir>
@@ -45,7 +45,7 @@ int main(int argc, char* argv[])
     QTemporaryDir arbeitsordner;
     QDir::setCurrent(arbeitsordner.path());
 
-    ZVK fenster;
+    Prueffenster fenster;
     fenster.webseiten().setzeÖffner([](const QUrl&) {});
     if (!fenster.Form_Load())
         return 1;

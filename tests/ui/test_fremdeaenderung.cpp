@@ -4,7 +4,7 @@
 #include "hilfen/fenster.h"
 #include "hilfen/jahreszeilen.h"
 #include "print/drucksachen.h"
-#include "ui/sozialpanel.h"
+#include "ui/seiten/sozialpanel.h"
 #include "ui/textfenster.h"
 
 #include <QLabel>
@@ -16,8 +16,8 @@ namespace {
 
 struct Bearbeitung {
     const char* name;
-    std::function<void(ZVK&)> vorher; // before the change from outside
-    std::function<void(ZVK&)> ändern; // the user's edit, answered in advance
+    std::function<void(Prueffenster&)> vorher; // before the change from outside
+    std::function<void(Prueffenster&)> ändern; // the user's edit, answered in advance
     bool brieftext;
 };
 
@@ -29,7 +29,7 @@ void PrintTo(const Bearbeitung& b, std::ostream* os)
 const Bearbeitung Bearbeitungen[] = {
     {"tabelleneingabe",
      {},
-     [](ZVK& f) {
+     [](Prueffenster& f) {
          Tabellenansicht* grid = f.grid();
          const QModelIndex zelle = grid->model()->index(Zeile2010, nr(Spalte::Entgelt));
          grid->scrollTo(zelle);
@@ -40,8 +40,8 @@ const Bearbeitung Bearbeitungen[] = {
          QTest::keyClick(grid, Qt::Key_Return);
      },
      false},
-    {"fallauswahl", [](ZVK& f) { f.Bediensteter_Click(); },
-     [](ZVK& f) {
+    {"fallauswahl", [](Prueffenster& f) { f.Bediensteter_Click(); },
+     [](Prueffenster& f) {
          Namensliste& liste = f.namensliste();
          liste.setzeAktuelleZelle(Namensliste::fallzeile(3), nr(Listenspalte::Nachname));
          liste.Namensgrid_KeyPress(u'X');
@@ -53,14 +53,14 @@ const Bearbeitung Bearbeitungen[] = {
          EXPECT_EQ(liste.modell().text(Namensliste::fallzeile(3), nr(Listenspalte::Nachname)), "");
      },
      false},
-    {"elternzeit", [](ZVK& f) { f.sozialpanel()->öffnen(Jahreszeile::von(2007)); },
-     [](ZVK& f) {
+    {"elternzeit", [](Prueffenster& f) { f.sozialpanel()->öffnen(Jahreszeile::von(2007)); },
+     [](Prueffenster& f) {
          Nachrichten::setzeNächsteAntwort(QMessageBox::Ok);
          f.sozialpanel()->Übertragen_Click();
      },
      false},
-    {"brieftexteditor", [](ZVK& f) { f.Blatt_Click(); },
-     [](ZVK& f) {
+    {"brieftexteditor", [](Prueffenster& f) { f.Blatt_Click(); },
+     [](Prueffenster& f) {
          Textfenster* t = f.textbearbeitung().textfenster();
          ASSERT_NE(t, nullptr);
          t->bescheid(1)->setText(QStringLiteral("Meine Überschrift"));

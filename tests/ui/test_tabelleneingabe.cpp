@@ -1,6 +1,6 @@
 #include "hilfen/fenster.h"
 #include "hilfen/jahreszeilen.h"
-#include "ui/sozialpanel.h"
+#include "ui/seiten/sozialpanel.h"
 
 #include <QLabel>
 

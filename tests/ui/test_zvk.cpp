@@ -29,7 +29,7 @@ protected:
         fenster.setzeBildschirmhöhe([] { return 11520; });
     }
 
-    const Werkzeugleiste& leiste() const { return fenster.werkzeugleiste(); }
+    Werkzeugleiste leiste() const { return fenster.werkzeugleiste(); }
     QString erläuterung() const { return fenster.erläuterungen()->text(); }
     static int px(int twips) { return Twips::zuPixel(twips); }
 

@@ -2,9 +2,9 @@
 #include "core/sperre.h"
 #include "hilfen/dateihilfen.h"
 #include "hilfen/nutzerwechsel.h"
+#include "hilfen/prueffenster.h"
 #include "hilfen/seitenelemente.h"
 #include "table/tabellenaufbau.h"
-#include "ui/zvk.h"
 
 #include <QComboBox>
 #include <QFileInfo>
@@ -72,7 +72,7 @@ TEST_P(FensterStart, ZeigtFallEinsOderEndetMitMeldung)
     }
     erwarteMeldungen(fall.meldungen);
     {
-        ZVK fenster;
+        Prueffenster fenster;
         EXPECT_EQ(fenster.Form_Load(pfad), fall.geht);
         EXPECT_EQ(Nachrichten::gezeigte().size(), fall.meldungen) << gezeigt().toStdString();
         EXPECT_TRUE(gezeigt().contains(QString::fromUtf8(fall.wort))) << gezeigt().toStdString();
@@ -96,7 +96,7 @@ TEST(ZweitesFenster, EndetOhneDieDateienZuBerühren)
     QTemporaryDir ordner;
     const QString pfad = ordner.filePath(QStringLiteral("atv.txt"));
     erwarteMeldungen(0);
-    ZVK erstes;
+    Prueffenster erstes;
     ASSERT_TRUE(erstes.Form_Load(pfad));
     const QStringList vorher = ordnerinhalt(ordner.path());
     const QByteArray bytes = lies(pfad);
@@ -104,7 +104,7 @@ TEST(ZweitesFenster, EndetOhneDieDateienZuBerühren)
 
     erwarteMeldungen(1);
     {
-        ZVK zweites;
+        Prueffenster zweites;
         EXPECT_FALSE(zweites.Form_Load(pfad));
     }
     ASSERT_EQ(Nachrichten::gezeigte().size(), 1);
@@ -124,7 +124,7 @@ TEST(ZweitesFenster, LegtKeineFalldateiAn)
     Sperre anderesProgramm;
     ASSERT_TRUE(anderesProgramm.nehmen(pfad).ok);
     erwarteMeldungen(1);
-    ZVK fenster;
+    Prueffenster fenster;
     EXPECT_FALSE(fenster.Form_Load(pfad));
     EXPECT_EQ(ordnerinhalt(ordner.path()), QStringList{QStringLiteral("atv.txt.lock")});
 }
@@ -146,7 +146,7 @@ TEST(FremdeWerte, PanelZeigtUnmöglicheAnzahlenAlsNull)
     lege(pfad, bytes);
 
     erwarteMeldungen(1);
-    ZVK fenster;
+    Prueffenster fenster;
     ASSERT_TRUE(fenster.Form_Load(pfad));
     EXPECT_TRUE(gezeigt().contains(QStringLiteral("bei Fall 1 Kinder- oder Monatszahlen")))
         << gezeigt().toStdString();
@@ -166,7 +166,7 @@ TEST(FensterOhneRechte, SchreibgeschützterOrdnerZeigtDieFälle)
 {
     const auto prüfen = [](const QString& ordner) {
         erwarteMeldungen(1);
-        ZVK fenster;
+        Prueffenster fenster;
         EXPECT_TRUE(fenster.Form_Load(ordner + QStringLiteral("/atv.txt")));
         EXPECT_TRUE(gezeigt().contains(QStringLiteral("Der Ordner"))) << gezeigt().toStdString();
         EXPECT_EQ(fenster.bediensteter()->text(), QStringLiteral("  Hedwig Wendler"));

@@ -1,4 +1,4 @@
-#include "ui/sozialpanel.h"
+#include "ui/seiten/sozialpanel.h"
 
 #include "core/falldatei.h"
 #include "core/meldungen.h"
@@ -6,8 +6,12 @@
 #include "core/twips.h"
 #include "table/farben.h"
 #include "table/rechentabelle.h"
+#include "table/tabelleneingabe.h"
 #include "ui/erlaeuterungen.h"
+#include "ui/erlaeuterungszeile.h"
+#include "ui/fenstermasse.h"
 #include "ui/platzierung.h"
+#include "ui/seitenliste.h"
 #include "ui/zugang.h"
 
 #include <QComboBox>
@@ -67,6 +71,21 @@ constexpr int LetzterWert = 20;
 Sozialpanel::Sozialpanel(QWidget* parent, Rechentabelle& tabelle, QPoint ursprungTwips)
     : Eingabeseite(parent), m_rechentabelle(tabelle), m_ursprung(ursprungTwips)
 {}
+
+Sozialpanel::Sozialpanel(const Seitenumgebung& u)
+    : Sozialpanel(u.fenster, u.tabelle, Fenstermasse::Seitenbereich.topLeft())
+{
+    listenFüllen();
+    connect(&u.eingabe, &Tabelleneingabe::sozialpanelAngefordert, this, &Sozialpanel::öffnen);
+    u.erläuterungen.anmelden(
+        this,
+        [](const QWidget* w, QPointF p) -> std::optional<QString> {
+            if (w->childAt(p.toPoint()))
+                return std::nullopt;
+            return Erlaeuterungen::text(Erlaeuterungen::Element::Form);
+        },
+        Erlaeuterungszeile::Tooltip::Bleibt);
+}
 
 void Sozialpanel::platzieren(QWidget* w, int links, int oben, int breite, int höhe) const
 {

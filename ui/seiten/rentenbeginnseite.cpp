@@ -1,18 +1,21 @@
-#include "ui/rentenbeginnseite.h"
+#include "ui/seiten/rentenbeginnseite.h"
 
 #include "core/deutsch.h"
 #include "core/falldatei.h"
 #include "core/fallrechnung.h"
 #include "table/rechentabelle.h"
+#include "ui/ereignisfilter.h"
+#include "ui/erlaeuterungszeile.h"
 #include "ui/platzierung.h"
+#include "ui/seitenliste.h"
 
 #include <QComboBox>
 #include <QDoubleSpinBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
+#include <QShortcut>
 
 using Platzierung::arial;
 
@@ -49,9 +52,14 @@ QString Rentenbeginnseite::steigerungErläuterung()
                           "Cent gerundet. Bei 0 % wird es unverändert vorgetragen.");
 }
 
-Rentenbeginnseite::Rentenbeginnseite(QWidget* fenster, Rechentabelle& rechentabelle)
-    : Eingabeseite(fenster), m_tabelle(rechentabelle)
+Rentenbeginnseite::Rentenbeginnseite(const Seitenumgebung& u)
+    : Eingabeseite(u.fenster), m_tabelle(u.tabelle), m_erläuterungen(u.erläuterungen)
 {
+    // Opens from the headline, with a click on it, and with Alt+R.
+    for (QWidget* kopf : u.kopf)
+        new Klickfilter(kopf, [this] { öffnen(); });
+    auto* taste = new QShortcut(QKeySequence(Qt::ALT | Qt::Key_R), u.fenster);
+    connect(taste, &QShortcut::activated, this, &Rentenbeginnseite::öffnen);
     setAccessibleName(QStringLiteral("Rentenbeginn und Entgeltsteigerung"));
     setFont(arial(12));
     hide();
@@ -73,8 +81,6 @@ void Rentenbeginnseite::bereitstellen()
     auto* beginnText = new QLabel(QStringLiteral("&Rentenbeginn:"), this);
     beginnText->setBuddy(m_rentenbeginn);
     m_rentenbeginn->setAccessibleName(QStringLiteral("Rentenbeginn"));
-    m_rentenbeginn->setAccessibleDescription(rentenbeginnErläuterung().trimmed());
-    m_rentenbeginn->setToolTip(rentenbeginnErläuterung().trimmed());
     m_rechnung = erklärung(QString(), this);
     m_rechnung->setObjectName(QStringLiteral("Rechnung"));
 
@@ -88,8 +94,6 @@ void Rentenbeginnseite::bereitstellen()
     auto* steigerungText = new QLabel(QStringLiteral("&Steigerung der Entgelte beim Vortragen:"), this);
     steigerungText->setBuddy(m_steigerung);
     m_steigerung->setAccessibleName(QStringLiteral("Steigerung der Entgelte beim Vortragen"));
-    m_steigerung->setAccessibleDescription(steigerungErläuterung().trimmed());
-    m_steigerung->setToolTip(steigerungErläuterung().trimmed());
 
     m_übernehmen = new QPushButton(QStringLiteral("Ü&bernehmen"), this);
     m_übernehmen->setObjectName(QStringLiteral("Übernehmen"));
@@ -119,10 +123,8 @@ void Rentenbeginnseite::bereitstellen()
     setTabOrder(m_steigerung, m_übernehmen);
     setTabOrder(m_übernehmen, m_abbrechen);
 
-    for (QWidget* w : {static_cast<QWidget*>(m_rentenbeginn), static_cast<QWidget*>(m_steigerung)}) {
-        w->setMouseTracking(true);
-        w->installEventFilter(this);
-    }
+    m_erläuterungen.anmelden(m_rentenbeginn, rentenbeginnErläuterung());
+    m_erläuterungen.anmelden(m_steigerung, steigerungErläuterung());
     connect(m_rentenbeginn, &QComboBox::currentIndexChanged, this, &Rentenbeginnseite::rechnungZeigen);
     connect(m_übernehmen, &QPushButton::clicked, this, &Rentenbeginnseite::Übernehmen_Click);
     connect(m_abbrechen, &QPushButton::clicked, this, &Rentenbeginnseite::Abbrechen_Click);
@@ -187,11 +189,4 @@ void Rentenbeginnseite::Übernehmen_Click()
 void Rentenbeginnseite::Abbrechen_Click()
 {
     emit beendet();
-}
-
-bool Rentenbeginnseite::eventFilter(QObject* objekt, QEvent* ereignis)
-{
-    if (ereignis->type() == QEvent::MouseMove)
-        emit erlaeutern(objekt == m_rentenbeginn ? rentenbeginnErläuterung() : steigerungErläuterung());
-    return Eingabeseite::eventFilter(objekt, ereignis);
 }

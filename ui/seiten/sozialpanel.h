@@ -10,6 +10,7 @@ class QComboBox;
 class QLabel;
 class QPushButton;
 class Rechentabelle;
+struct Seitenumgebung;
 
 // The page that computes the parental-leave points of one year from the numbers of
 // children and months, in the table's place. Its controls keep their places in the window:
@@ -22,6 +23,9 @@ public:
     static constexpr int AnzahlSchrift = 24;
 
     Sozialpanel(QWidget* parent, Rechentabelle& tabelle, QPoint ursprungTwips = {});
+    // In the window: the table's input opens it from the parental-leave column, and the
+    // explanation line explains the page around its controls.
+    explicit Sozialpanel(const Seitenumgebung& umgebung);
 
     // The entries of the four boxes, each with the first entry selected (once the boxes exist).
     void listenFüllen();
@@ -37,6 +41,8 @@ public:
     bool offen() const { return m_offen; }
     int zeile() const { return m_zeile; }
     void bereitstellen() override;
+    void verlassen() override { schließen(); }
+    bool zurückInDieTabelle() const override { return true; }
 
 protected:
     void eingabeÜbernehmen() override { Übertragen_Click(); }

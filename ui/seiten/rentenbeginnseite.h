@@ -5,8 +5,10 @@
 class QComboBox;
 class QDoubleSpinBox;
 class QLabel;
+class Erlaeuterungszeile;
 class QPushButton;
 class Rechentabelle;
+struct Seitenumgebung;
 
 // The page where a case gets its pension start and the yearly increase of carried-forward
 // pay. It takes the table's place, as the case list and the parental-leave panel do, and
@@ -17,7 +19,7 @@ class Rentenbeginnseite : public Eingabeseite
 {
     Q_OBJECT
 public:
-    Rentenbeginnseite(QWidget* fenster, Rechentabelle& rechentabelle);
+    explicit Rentenbeginnseite(const Seitenumgebung& umgebung);
 
     void öffnen();
     void Übernehmen_Click();
@@ -29,20 +31,16 @@ public:
     static QString rentenbeginnErläuterung();
     static QString steigerungErläuterung();
 
-signals:
-    // The pointer is over a control with an explanation text.
-    void erlaeutern(const QString& text);
-
 protected:
     void eingabeÜbernehmen() override { Übernehmen_Click(); }
     void eingabeVerwerfen() override { Abbrechen_Click(); }
-    bool eventFilter(QObject* objekt, QEvent* ereignis) override;
 
 private:
     void rechnungZeigen();
     int gewählt() const;
 
     Rechentabelle& m_tabelle;
+    Erlaeuterungszeile& m_erläuterungen;
     QLabel* m_überschrift = nullptr;
     QComboBox* m_rentenbeginn = nullptr;
     QDoubleSpinBox* m_steigerung = nullptr;

@@ -9,7 +9,7 @@
 // the parental-leave panel. Exactly one of them is shown. The pages stay children of the
 // window at places of their own (the list is narrower than the table), so this is the one
 // place that shows and hides them, not a layout.
-class Seiten : public QObject
+class Seitenstapel : public QObject
 {
     Q_OBJECT
 public:

@@ -1,6 +1,6 @@
-#include "ui/seiten.h"
+#include "ui/seitenstapel.h"
 
-void Seiten::hinzufügen(QWidget* seite)
+void Seitenstapel::hinzufügen(QWidget* seite)
 {
     m_seiten.append(seite);
     if (!m_aktuelle)
@@ -9,7 +9,7 @@ void Seiten::hinzufügen(QWidget* seite)
         seite->hide();
 }
 
-void Seiten::zeigen(QWidget* seite)
+void Seitenstapel::zeigen(QWidget* seite)
 {
     QWidget* vorher = m_aktuelle;
     m_aktuelle = seite;

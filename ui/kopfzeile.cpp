@@ -1,0 +1,72 @@
+#include "ui/kopfzeile.h"
+
+#include "core/arbeitsstand.h"
+#include "table/farben.h"
+#include "table/rechentabelle.h"
+#include "ui/erlaeuterungen.h"
+#include "ui/erlaeuterungszeile.h"
+#include "ui/namensfeld.h"
+#include "ui/platzierung.h"
+#include "ui/zugang.h"
+
+using Platzierung::arial;
+using Platzierung::platzieren;
+using Platzierung::umrandetesLabel;
+
+Kopfzeile Kopfzeile::anlegen(QWidget* fenster, Rechentabelle& tabelle, const QCursor& zeiger)
+{
+    Kopfzeile k;
+    k.bediensteter = umrandetesLabel<Namensfeld>(fenster, "Bediensteter", Farben::Weiß);
+    k.bediensteter->setCursor(zeiger);
+    platzieren(k.bediensteter, 0, 600, 4605, 405);
+
+    k.rentenbeschriftung = umrandetesLabel(fenster, "Rentenbeschriftung", Farben::Grün);
+    k.rentenbeschriftung->setText(QStringLiteral("       Voraussichtliche Zuvora:"));
+    platzieren(k.rentenbeschriftung, 4590, 600, 4650, 405);
+
+    k.rentenkopf = umrandetesLabel(fenster, "Rentenkopf", Farben::Grün);
+    k.rentenkopf->setFont(arial(14.25, true));
+    k.rentenkopf->setAlignment(Qt::AlignCenter);
+    platzieren(k.rentenkopf, 9240, 600, 2715, 405);
+
+    QObject::connect(&tabelle, &Rechentabelle::bediensteterGesetzt, k.bediensteter, &QLabel::setText);
+    QObject::connect(&tabelle, &Rechentabelle::rentenkopfGesetzt, k.rentenkopf, &QLabel::setText);
+    QObject::connect(&tabelle, &Rechentabelle::rentenbeschriftungGesetzt, k.rentenbeschriftung,
+                     &QLabel::setText);
+    // The headline is one sentence for screen readers: the caption becomes part of the
+    // amount's name.
+    Zugang::alsSchmuck(k.rentenbeschriftung);
+    QObject::connect(&tabelle, &Rechentabelle::rentenkopfGesetzt, k.rentenkopf,
+                     [kopf = k.rentenkopf, beschriftung = k.rentenbeschriftung](const QString& rente) {
+                         kopf->setAccessibleName(beschriftung->text().trimmed() + u' ' + rente);
+                     });
+    return k;
+}
+
+void Kopfzeile::erläuterungenAnmelden(Erlaeuterungszeile& zeile, const Arbeitsstand& stand,
+                                      std::function<bool()> tabelleSichtbar) const
+{
+    using E = Erlaeuterungen::Element;
+    zeile.anmelden(rentenbeschriftung, Erlaeuterungen::text(E::Rentenbeschriftung));
+    zeile.anmelden(
+        rentenkopf,
+        [&stand](const QWidget*, QPointF) -> std::optional<QString> {
+            QString text = Erlaeuterungen::text(E::Rentenkopf);
+            if (!stand.rechnung.beginn.wieBisher())
+                text.replace(QStringLiteral("bis zum 65. Lebensjahr"),
+                             Rentenbeginn::bisText(stand.rechnung.beginn.alter));
+            return text;
+        },
+        Erlaeuterungszeile::Tooltip::Bleibt);
+    rentenkopf->setToolTip(Erlaeuterungen::text(E::Rentenkopf).trimmed());
+    rentenkopf->setAccessibleDescription(
+        (Erlaeuterungen::text(E::Rentenkopf) + Erlaeuterungen::text(E::Rentenbeschriftung)).trimmed() +
+        QStringLiteral(" Alt+R: Rentenbeginn und Entgeltsteigerung."));
+
+    zeile.anmelden(bediensteter, [tabelleSichtbar](const QWidget*, QPointF) -> std::optional<QString> {
+        return Erlaeuterungen::bediensteter(tabelleSichtbar());
+    });
+    bediensteter->beschreibung = [tabelleSichtbar] {
+        return Erlaeuterungen::bediensteter(tabelleSichtbar()).trimmed();
+    };
+}

@@ -1,0 +1,61 @@
+#include "ui/pdfbefehle.h"
+
+#include "print/drucksachen.h"
+#include "ui/nachrichten.h"
+#include "ui/symbolbild.h"
+#include "ui/werkzeugleiste.h"
+
+#include <QAction>
+#include <QDir>
+#include <QFileInfo>
+#include <QStandardPaths>
+
+namespace {
+
+QString dokumentenordner()
+{
+    const QString ordner = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    return QFileInfo(ordner).isDir() ? ordner : QDir::homePath();
+}
+
+} // namespace
+
+Pdfbefehle::Pdfbefehle(QWidget* fenster, const Werkzeugleiste& leiste, Drucksachen& drucksachen,
+                       Nachrichten& nachrichten)
+    : QObject(fenster), m_drucksachen(drucksachen), m_nachrichten(nachrichten)
+{
+    const auto anbieten = [this](QPushButton* knopf, Symbolbild* bild, QKeyCombination taste,
+                                 void (Pdfbefehle::*befehl)()) {
+        auto* aktion = new QAction(QStringLiteral("Als PDF speichern ..."), knopf);
+        aktion->setShortcut(QKeySequence(taste));
+        connect(aktion, &QAction::triggered, this, befehl);
+        for (QWidget* w : {static_cast<QWidget*>(knopf), static_cast<QWidget*>(bild)}) {
+            w->addAction(aktion);
+            w->setContextMenuPolicy(Qt::ActionsContextMenu);
+        }
+    };
+    anbieten(leiste.berechnung, leiste.berechnungBild, Qt::CTRL | Qt::Key_B,
+             &Pdfbefehle::berechnungSpeichern);
+    anbieten(leiste.bescheid, leiste.bescheidBild, Qt::CTRL | Qt::Key_N, &Pdfbefehle::anschreibenSpeichern);
+}
+
+void Pdfbefehle::berechnungSpeichern()
+{
+    speichern(QStringLiteral("Berechnung als PDF speichern"), m_drucksachen.pdfVorschlagBerechnung(),
+              [this](const QString& ziel) { (void)m_drucksachen.berechnungdrucken(ziel); });
+}
+
+void Pdfbefehle::anschreibenSpeichern()
+{
+    speichern(QStringLiteral("Anschreiben als PDF speichern"), m_drucksachen.pdfVorschlagAnschreiben(),
+              [this](const QString& ziel) { (void)m_drucksachen.Bescheiddrucken(ziel); });
+}
+
+void Pdfbefehle::speichern(const QString& titel, const QString& vorschlag,
+                           const std::function<void(const QString&)>& drucken)
+{
+    // A failed printout has told the user why.
+    const QString ziel = m_nachrichten.pdfSpeicherort(titel, QDir(dokumentenordner()).filePath(vorschlag));
+    if (!ziel.isEmpty())
+        drucken(ziel);
+}

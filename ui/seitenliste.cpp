@@ -1,0 +1,12 @@
+#include "ui/seitenliste.h"
+
+#include "ui/seiten/rentenbeginnseite.h"
+#include "ui/seiten/sozialpanel.h"
+
+QList<Eingabeseite*> Seitenliste::anlegen(const Seitenumgebung& u)
+{
+    return {
+        new Sozialpanel(u),
+        new Rentenbeginnseite(u),
+    };
+}
