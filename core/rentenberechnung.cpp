@@ -39,4 +39,9 @@ QList<Festkomma> fortschreiben(Festkomma wert, Festkomma prozent, int jahre)
     return werte;
 }
 
+Festkomma anteiligesEntgelt(Festkomma entgelt, int monate)
+{
+    return monate >= 12 ? entgelt : entgelt.mal(monate).geteiltDurch(12);
+}
+
 } // namespace Rentenberechnung

@@ -31,4 +31,8 @@ QList<Jahr> berechnen(Festkomma startgutschrift, const QList<Eingabe>& jahre);
 // pay cell shows it. 0 % repeats the value.
 QList<Festkomma> fortschreiben(Festkomma wert, Festkomma prozent, int jahre);
 
+// The pay of a year of which only `monate` months count, before a pension starts: one
+// division, so that 30000 for three months is exactly 7500.
+Festkomma anteiligesEntgelt(Festkomma entgelt, int monate);
+
 } // namespace Rentenberechnung
