@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/beratungsangaben.h"
 #include "core/festkomma.h"
 
 #include <QByteArray>
@@ -62,6 +63,8 @@ struct Datensatz {
     // and the yearly increase in percent applied when pay is carried forward.
     std::int16_t rentenbeginn = 0;
     Festkomma steigerung;
+    // The adviser's answers, kept in a block of their own beside the extension.
+    Beratungsangaben beratung;
 
     // The largest values the program stores, far above anything typed or carried forward.
     // Every sum and product of them stays inside Festkomma's range (99 years at the largest

@@ -60,6 +60,8 @@ Falldatei::Ergebnis Falldatei::öffnen(const QString& pfad)
     m_pfad = pfad;
     m_abbild.clear();
     m_erweiterung = {};
+    m_beratung = {};
+    m_beitragswerte = Krankenversicherung::standardwerte();
     m_schreibgeschützt = false;
     m_unerwartet = false;
     m_sicherung.clear();
@@ -88,15 +90,15 @@ Falldatei::Ergebnis Falldatei::öffnen(const QString& pfad)
     }
 
     QList<Befund> befunde;
-    m_erweiterung = Erweiterung::lesen(m_abbild);
+    blöckeLesen();
     if (const qint64 satzlänge = satzteil().size(); satzlänge != Solllänge)
         befunde.append({A::Länge, {}, satzlänge, m_abbild.size()});
     Befund fremde{A::FremdeZusätze};
     for (int n = 1; n <= AnzahlFälle; ++n) {
         Datensatz satz;
-        const auto& eintrag = m_erweiterung.einträge[std::size_t(n - 1)];
-        if (eintrag &&
-            !Erweiterung::anwenden(*eintrag, satzteil().sliced(qint64(n - 1) * Datensatz::Länge), satz))
+        const qint64 anfang = qint64(n - 1) * Datensatz::Länge;
+        const QByteArrayView bytes = anfang < satzteil().size() ? satzteil().sliced(anfang) : QByteArrayView();
+        if (!angabenAnwenden(n, bytes, satz))
             fremde.fälle.append(n);
     }
     if (!fremde.fälle.isEmpty())
@@ -135,7 +137,28 @@ Falldatei::Ergebnis Falldatei::öffnen(const QString& pfad)
 
 QByteArrayView Falldatei::satzteil() const
 {
-    return QByteArrayView(m_abbild).first(m_abbild.size() - m_erweiterung.länge);
+    return QByteArrayView(m_abbild).first(m_abbild.size() - m_erweiterung.länge - m_beratung.länge);
+}
+
+void Falldatei::blöckeLesen()
+{
+    m_erweiterung = Erweiterung::lesen(m_abbild);
+    m_beratung = Beratungsblock::lesen(QByteArrayView(m_abbild).first(m_abbild.size() - m_erweiterung.länge));
+    m_beitragswerte = m_beratung.werte.value_or(Krankenversicherung::standardwerte());
+}
+
+bool Falldatei::angabenAnwenden(int n, QByteArrayView satzbytes, Datensatz& satz) const
+{
+    bool passend = true;
+    if (const auto& eintrag = m_erweiterung.einträge[std::size_t(n - 1)])
+        passend = Erweiterung::anwenden(*eintrag, satzbytes, satz);
+    if (const auto& angaben = m_beratung.fälle[std::size_t(n - 1)]) {
+        if (satzbytes.size() >= Datensatz::Länge && Erweiterung::person(satzbytes) == angaben->first)
+            satz.beratung = angaben->second;
+        else
+            passend = false;
+    }
+    return passend;
 }
 
 Datensatz Falldatei::lesen(int n) const
@@ -148,8 +171,7 @@ Datensatz Falldatei::lesen(int n) const
     const QByteArrayView bytes =
         sätze.sliced(anfang).first(std::min<qint64>(Datensatz::Länge, sätze.size() - anfang));
     Datensatz satz = Datensatz::ausBytes(bytes);
-    if (const auto& eintrag = m_erweiterung.einträge[std::size_t(n - 1)])
-        Erweiterung::anwenden(*eintrag, bytes, satz);
+    (void)angabenAnwenden(n, bytes, satz);
     return satz;
 }
 
@@ -196,7 +218,12 @@ Falldatei::Ergebnis Falldatei::schreiben(const QList<std::pair<int, Datensatz>>&
     }
     // The extension follows the seven records: a short file gets its missing records blank
     // first, so that the records stay where a program without the extension looks for them.
-    const QByteArray block = Erweiterung::block(fälle);
+    std::array<std::pair<quint32, Beratungsangaben>, AnzahlFälle> angaben;
+    for (std::size_t k = 0; k < fälle.size(); ++k)
+        angaben[k] = {Erweiterung::person(fälle[k].alsBytes()), fälle[k].beratung};
+    // The answers' block goes first, so that the extension stays at the very end, where a
+    // program that knows only the extension looks for it.
+    const QByteArray block = Beratungsblock::block(angaben, m_beitragswerte) + Erweiterung::block(fälle);
     if (!block.isEmpty()) {
         const QByteArray leer = Datensatz::grundstellung().alsBytes();
         while (bild.size() < Solllänge) {
@@ -209,8 +236,18 @@ Falldatei::Ergebnis Falldatei::schreiben(const QList<std::pair<int, Datensatz>>&
     if (!e.ok)
         return Ergebnis::fehler(e.meldung + QStringLiteral(" Die Änderung wurde nicht gespeichert."));
     m_abbild = bild;
-    m_erweiterung = Erweiterung::lesen(m_abbild);
+    blöckeLesen();
     return e; // a warning when the save could not be made safe on the disk
+}
+
+Falldatei::Ergebnis Falldatei::beitragswerteSchreiben(const Krankenversicherung::Werte& werte)
+{
+    const Krankenversicherung::Werte vorher = m_beitragswerte;
+    m_beitragswerte = werte;
+    Ergebnis e = schreiben(QList<std::pair<int, Datensatz>>{});
+    if (!e.ok && !e.neuGelesen)
+        m_beitragswerte = vorher;
+    return e;
 }
 
 Falldatei::Ergebnis Falldatei::sichernVorÄnderung()
@@ -252,7 +289,9 @@ Falldatei::Ergebnis Falldatei::fremdeÄnderungPrüfen()
     if (jetzt.befund == Dateiinhalt::Befund::Gelesen && jetzt.bytes.isEmpty())
         return eigeneFälleRetten({Befund::Art::Geleert}, {});
     if (jetzt.befund == Dateiinhalt::Befund::Gelesen) {
-        const qint64 satzlänge = jetzt.bytes.size() - Erweiterung::lesen(jetzt.bytes).länge;
+        const qint64 ohneErweiterung = jetzt.bytes.size() - Erweiterung::lesen(jetzt.bytes).länge;
+        const qint64 satzlänge =
+            ohneErweiterung - Beratungsblock::lesen(QByteArrayView(jetzt.bytes).first(ohneErweiterung)).länge;
         if (satzlänge < std::min(satzteil().size(), Solllänge) ||
             (satzteil().size() == Solllänge && satzlänge != Solllänge))
             return eigeneFälleRetten({Befund::Art::KeineFalldatei, {}, 0, jetzt.bytes.size()}, jetzt.bytes);

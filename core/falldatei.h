@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/beratungsangaben.h"
 #include "core/datensatz.h"
 #include "core/ergebnis.h"
 #include "core/erweiterung.h"
@@ -45,6 +46,11 @@ public:
     // Writes several records with a single save, all or nothing.
     Ergebnis schreiben(const QList<std::pair<int, Datensatz>>& sätze);
 
+    // The health and care insurance figures the file's cases are calculated with; the
+    // program's own until the user changes them. Saving them rewrites the file as any change does.
+    const Krankenversicherung::Werte& beitragswerte() const { return m_beitragswerte; }
+    Ergebnis beitragswerteSchreiben(const Krankenversicherung::Werte& werte);
+
     // The lock is checked before every save: a deleted lock file could let a second copy in.
     void setzeSperre(Sperre* sperre) { m_sperre = sperre; }
     // Asks before the program's cases replace a file that was emptied, cut short or deleted
@@ -74,6 +80,9 @@ private:
     Ergebnis eigeneFälleRetten(const Befund& befund, const QByteArray& jetzt);
     // The file image without the extension block: the records and any bytes after them.
     QByteArrayView satzteil() const;
+    // Finds both blocks at the end of the image.
+    void blöckeLesen();
+    bool angabenAnwenden(int n, QByteArrayView satzbytes, Datensatz& satz) const;
     // Before a save: the file must still hold what was last read or written, or someone else
     // has changed it; then it is read again and nothing is written.
     Ergebnis fremdeÄnderungPrüfen();
@@ -84,6 +93,8 @@ private:
     QString m_pfad;
     QByteArray m_abbild;
     Erweiterung::Befund m_erweiterung;
+    Beratungsblock::Befund m_beratung;
+    Krankenversicherung::Werte m_beitragswerte = Krankenversicherung::standardwerte();
     bool m_schreibgeschützt = false;
     bool m_unerwartet = false; // bytes we did not write ourselves: copy them before changing them
     QString m_sicherung;

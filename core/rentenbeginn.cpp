@@ -73,6 +73,16 @@ Beginn bestimmen(int wahl, int geburtsjahr, int geburtsmonat)
     return b;
 }
 
+Beginn mitAbschlagsmonaten(Beginn beginn, int abschlagsmonate, Alter gewählt)
+{
+    if (abschlagsmonate < 0 || beginn.wahl == Mit65)
+        return beginn;
+    beginn.abschlagMonate = std::max(0, abschlagsmonate + gewählt.inMonaten() - beginn.alter.inMonaten());
+    beginn.abschlagProzent = Festkomma::ausRoh(
+        std::min(beginn.abschlagMonate * Abschlagszehntel, HöchsterAbschlag) * (Festkomma::Skala / 10));
+    return beginn;
+}
+
 int monatAusText(QStringView text)
 {
     const QString t = text.trimmed().toString().toLower();

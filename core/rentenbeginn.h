@@ -57,6 +57,13 @@ struct Beginn {
 // year of its whole-year birthday.
 Beginn bestimmen(int wahl, int geburtsjahr, int geburtsmonat);
 
+// The reduction months named by the statutory pension information for the case's chosen
+// start (`abschlagsmonate` 0..36; below 0: none named) instead of those counted from the
+// regular age, for people whose statutory pension has no reduction or another one. They hold
+// for the chosen start, whose age is `gewählt`; another start moves them by the months it
+// lies earlier or later. "mit 65" stays without a reduction.
+Beginn mitAbschlagsmonaten(Beginn beginn, int abschlagsmonate, Alter gewählt);
+
 // The month of birth as the case list holds it: a number, or a German month name, written
 // out or cut to three letters (umlauts cannot be typed there: "Maerz", "Marz"). 0 otherwise.
 int monatAusText(QStringView text);

@@ -1,5 +1,6 @@
 #include "core/absicherung.h"
 #include "core/krankenversicherung.h"
+#include "core/rentenbeginn.h"
 #include "core/rentenzahlung.h"
 
 #include <gtest/gtest.h>
@@ -34,6 +35,26 @@ TEST(Beratung, RenteSteigtJedenJuliUndSummiertSich)
     EXPECT_EQ(Rentenzahlung::ersterMonat(1960, 11, {66, 4}), laufenderMonat(2027, 4));
     EXPECT_EQ(Rentenzahlung::alterKurz(81 * 12 + 4), "81 J. 4 M.");
     EXPECT_EQ(Rentenzahlung::alterKurz(67 * 12), "67 J.");
+}
+
+TEST(Beratung, AbschlagsmonateLautRentenauskunft)
+{
+    // 24 months named for a start at 65 (born 1970, regular age 67): a start a year earlier
+    // or later moves them by twelve; none below zero, and "mit 65" stays without.
+    using namespace Rentenbeginn;
+    const std::pair<int, const char*> erwartet[] = {{63, "10,80"},
+                                                    {64, "10,80"},
+                                                    {65, "7,20"},
+                                                    {66, "3,60"},
+                                                    {67, "0,00"},
+                                                    {Mit65, "0,00"},
+                                                    {Regelaltersgrenze, "0,00"}};
+    for (const auto& [wahl, prozent] : erwartet) {
+        const Beginn b = mitAbschlagsmonaten(bestimmen(wahl, 1970, 6), 24, {65, 0});
+        EXPECT_EQ(b.abschlagProzent.alsText(2), prozent) << wahl;
+    }
+    EXPECT_EQ(mitAbschlagsmonaten(bestimmen(63, 1970, 6), 0, {63, 0}).abschlagMonate, 0);
+    EXPECT_EQ(mitAbschlagsmonaten(bestimmen(63, 1970, 6), -1, {63, 0}).abschlagMonate, 48);
 }
 
 TEST(Beratung, SpaetererBeginnHoltAufOderNie)

@@ -2,6 +2,7 @@
 #include "core/rentenbeginn.h"
 #include "hilfen/dateihilfen.h"
 
+#include <QtEndian>
 #include <functional>
 #include <gtest/gtest.h>
 
@@ -156,6 +157,77 @@ TEST_F(ErweiterungTest, KurzeDateiUndFremdeBytesVorDemBlock)
     Falldatei wieder(ablage);
     ASSERT_TRUE(wieder.öffnen(pfad()).ok);
     EXPECT_EQ(wieder.lesen(5), jung());
+}
+
+TEST_F(ErweiterungTest, AngabenZumVergleichStehenVorDerErweiterung)
+{
+    Falldatei datei(ablage);
+    ASSERT_TRUE(datei.öffnen(pfad()).ok);
+    Datensatz d = jung();
+    d.beratung.abschlagsmonate = 0;
+    d.beratung.versicherung = Krankenversicherung::Art::Freiwillig;
+    d.beratung.kinderUnter25 = 2;
+    d.beratung.erwerbsminderung = Beratungsangaben::Teilweise;
+    d.beratung.erwerbsminderungJahr = 2030;
+    d.beratung.bisAlter = 90;
+    d.beratung.briefzeile = true;
+    ASSERT_TRUE(datei.schreiben(3, d).ok);
+    Krankenversicherung::Werte werte = Krankenversicherung::standardwerte();
+    werte.jahr = 2027;
+    werte.zusatzbeitrag = Festkomma::ausText(u"3,1");
+    ASSERT_TRUE(datei.beitragswerteSchreiben(werte).ok);
+
+    // A program that knows only the extension finds it at the end and sees the answers as
+    // bytes of its own that it keeps.
+    const QByteArray bild = lies(pfad());
+    const Erweiterung::Befund erweiterung = Erweiterung::lesen(bild);
+    ASSERT_TRUE(erweiterung.einträge[2].has_value());
+    const QByteArrayView davor = QByteArrayView(bild).first(bild.size() - erweiterung.länge);
+    EXPECT_EQ(davor.last(8), QByteArrayView("ZUVORAX2"));
+    EXPECT_EQ(Beratungsblock::lesen(davor).länge, davor.size() - 12271);
+
+    Falldatei wieder(ablage);
+    const auto e = wieder.öffnen(pfad());
+    ASSERT_TRUE(e.ok && e.meldung.isEmpty()) << e.meldung.toStdString();
+    EXPECT_EQ(wieder.lesen(3), d);
+    EXPECT_EQ(wieder.beitragswerte(), werte);
+
+    // Values no program writes make the block foreign bytes; a changed name keeps it from its case.
+    struct Fall {
+        const char* name;
+        QByteArray bild;
+        const char* meldung;
+    };
+    QByteArray zuVieleMonate = davor.toByteArray();
+    const qsizetype eintrag = 12271 + 2 + 2 + 8 * 7 + 2 + 2 + 4; // the first answer of the case
+    zuVieleMonate[eintrag] = char(37);
+    const QByteArrayView nutzlast =
+        QByteArrayView(zuVieleMonate).sliced(12271, zuVieleMonate.size() - 12271 - 16);
+    qToLittleEndian<quint32>(Erweiterung::crc32(nutzlast), zuVieleMonate.data() + zuVieleMonate.size() - 12);
+    QByteArray andererName = davor.toByteArray();
+    andererName.replace(2 * 1753 + 5, 4, "Olga");
+    const Fall fälle[] = {{"37 Abschlagsmonate", zuVieleMonate, "Bytes nach dem siebten Fall"},
+                          {"anderer Name", andererName, "Zusatzangaben zu Fall 3"}};
+    for (const Fall& f : fälle) {
+        lege(pfad(), f.bild);
+        Falldatei fremd(ablage);
+        const auto befund = fremd.öffnen(pfad());
+        ASSERT_TRUE(befund.ok) << f.name;
+        EXPECT_TRUE(befund.meldung.contains(QString::fromUtf8(f.meldung)))
+            << f.name << befund.meldung.toStdString();
+        EXPECT_TRUE(fremd.lesen(3).beratung.standard()) << f.name;
+    }
+
+    // Back to the defaults: exactly the 12,271 bytes again.
+    lege(pfad(), bild);
+    Falldatei zurück(ablage);
+    ASSERT_TRUE(zurück.öffnen(pfad()).ok);
+    ASSERT_TRUE(zurück.beitragswerteSchreiben(Krankenversicherung::standardwerte()).ok);
+    const Datensatz ohne = Datensatz::musterfall();
+    ASSERT_TRUE(zurück.schreiben(3, ohne).ok);
+    QByteArray erwartet = Falldatei::neuesAbbild();
+    erwartet.replace(2 * 1753, 1753, ohne.alsBytes());
+    EXPECT_EQ(lies(pfad()), erwartet);
 }
 
 } // namespace

@@ -1,0 +1,173 @@
+#include "core/beratungsangaben.h"
+
+#include "core/datensatz.h"
+
+#include "core/erweiterung.h"
+
+#include <QtEndian>
+
+bool Beratungsangaben::gültig() const
+{
+    return abschlagsmonate >= KeineAbschlagsmonate && abschlagsmonate <= HöchsteAbschlagsmonate &&
+           int(versicherung) >= 0 && int(versicherung) < Krankenversicherung::AnzahlArten &&
+           kinderUnter25 >= 0 && kinderUnter25 <= GrößteKinderzahl && erwerbsminderung >= Keine &&
+           erwerbsminderung <= Teilweise &&
+           (erwerbsminderungJahr == 0 || (erwerbsminderungJahr >= 2002 && erwerbsminderungJahr <= 2100)) &&
+           erwerbsminderungMonat >= 1 && erwerbsminderungMonat <= 12 && bisAlter >= KleinstesBisAlter &&
+           bisAlter <= GrößtesBisAlter;
+}
+
+Krankenversicherung::Person Beratungsangaben::person(int geburtsjahr) const
+{
+    return {versicherung, kinder, kinderUnter25, geburtsjahr};
+}
+
+namespace Beratungsblock {
+
+namespace {
+
+constexpr QByteArrayView Kennung("ZUVORAX2");
+constexpr int Fußlänge = 16;
+constexpr int Fallfelder = 11;
+
+template <typename T> void anhängen(QByteArray& ziel, T wert)
+{
+    char puffer[sizeof(T)];
+    qToLittleEndian<T>(wert, puffer);
+    ziel.append(puffer, sizeof(T));
+}
+
+// The answers as the block's eleven numbers, and back.
+std::array<qint16, Fallfelder> zahlen(const Beratungsangaben& a)
+{
+    return {a.abschlagsmonate,
+            qint16(a.versicherung),
+            qint16(a.kinder),
+            a.kinderUnter25,
+            qint16(a.altesRecht),
+            a.erwerbsminderung,
+            a.erwerbsminderungJahr,
+            a.erwerbsminderungMonat,
+            a.bisAlter,
+            qint16(a.briefzeile),
+            0};
+}
+
+std::optional<Beratungsangaben> angaben(const std::array<qint16, Fallfelder>& z)
+{
+    const auto schalter = [](qint16 wert) { return wert == 0 || wert == 1; };
+    if (!schalter(z[2]) || !schalter(z[4]) || !schalter(z[9]) || z[10] != 0)
+        return std::nullopt;
+    Beratungsangaben a;
+    a.abschlagsmonate = z[0];
+    a.versicherung = Krankenversicherung::Art(z[1]);
+    a.kinder = z[2] == 1;
+    a.kinderUnter25 = z[3];
+    a.altesRecht = z[4] == 1;
+    a.erwerbsminderung = z[5];
+    a.erwerbsminderungJahr = z[6];
+    a.erwerbsminderungMonat = z[7];
+    a.bisAlter = z[8];
+    a.briefzeile = z[9] == 1;
+    if (!a.gültig() || zahlen(a) != z)
+        return std::nullopt;
+    return a;
+}
+
+} // namespace
+
+Befund lesen(QByteArrayView abbild)
+{
+    Befund befund;
+    if (abbild.size() < Fußlänge || abbild.last(Kennung.size()) != Kennung)
+        return befund;
+    const char* fuß = abbild.data() + abbild.size() - Fußlänge;
+    const quint32 länge = qFromLittleEndian<quint32>(fuß);
+    // The block follows the seven records; one that starts inside them is made of their bytes.
+    if (länge > quint64(abbild.size() - Fußlänge) ||
+        abbild.size() - Fußlänge - qsizetype(länge) < qsizetype(7) * Datensatz::Länge)
+        return befund;
+    const QByteArrayView nutzlast = abbild.sliced(abbild.size() - Fußlänge - länge, länge);
+    if (Erweiterung::crc32(nutzlast) != qFromLittleEndian<quint32>(fuß + 4))
+        return befund;
+
+    qsizetype pos = 0;
+    bool kurz = false;
+    const auto lies = [&]<typename T>(T) {
+        if (pos + qsizetype(sizeof(T)) > nutzlast.size()) {
+            kurz = true;
+            return T{};
+        }
+        const T wert = qFromLittleEndian<T>(nutzlast.data() + pos);
+        pos += sizeof(T);
+        return wert;
+    };
+    const qint16 mitWerten = lies(qint16{});
+    if (mitWerten == 1) {
+        Krankenversicherung::Werte w;
+        w.jahr = lies(qint16{});
+        for (const auto& b : Krankenversicherung::felder())
+            Krankenversicherung::wert(w, b.feld) = Festkomma::ausRoh(lies(qint64{}));
+        if (!Krankenversicherung::gültig(w))
+            return {};
+        befund.werte = w;
+    } else if (mitWerten != 0) {
+        return {};
+    }
+    const qint16 anzahl = lies(qint16{});
+    if (anzahl < 0 || anzahl > 7)
+        return {};
+    for (int k = 0; k < anzahl; ++k) {
+        const qint16 fall = lies(qint16{});
+        const quint32 person = lies(quint32{});
+        std::array<qint16, Fallfelder> z{};
+        for (qint16& zahl : z)
+            zahl = lies(qint16{});
+        if (kurz || fall < 1 || fall > 7 || befund.fälle[std::size_t(fall - 1)])
+            return {};
+        const std::optional<Beratungsangaben> a = angaben(z);
+        if (!a)
+            return {};
+        befund.fälle[std::size_t(fall - 1)] = std::pair{person, *a};
+    }
+    if (kurz || pos != nutzlast.size() || (anzahl == 0 && !befund.werte))
+        return {};
+    befund.länge = qsizetype(länge) + Fußlänge;
+    return befund;
+}
+
+QByteArray block(const std::array<std::pair<quint32, Beratungsangaben>, 7>& fälle,
+                 const Krankenversicherung::Werte& werte)
+{
+    QByteArray nutzlast;
+    const bool mitWerten = werte != Krankenversicherung::standardwerte();
+    anhängen<qint16>(nutzlast, mitWerten ? 1 : 0);
+    if (mitWerten) {
+        anhängen<qint16>(nutzlast, qint16(werte.jahr));
+        for (const auto& b : Krankenversicherung::felder())
+            anhängen<qint64>(nutzlast, Krankenversicherung::wert(werte, b.feld).roh());
+    }
+    const qsizetype anzahlStelle = nutzlast.size();
+    anhängen<qint16>(nutzlast, 0);
+    qint16 anzahl = 0;
+    for (std::size_t n = 0; n < fälle.size(); ++n) {
+        const auto& [person, angaben] = fälle[n];
+        if (angaben.standard())
+            continue;
+        ++anzahl;
+        anhängen<qint16>(nutzlast, qint16(n + 1));
+        anhängen<quint32>(nutzlast, person);
+        for (qint16 zahl : zahlen(angaben))
+            anhängen<qint16>(nutzlast, zahl);
+    }
+    if (anzahl == 0 && !mitWerten)
+        return {};
+    qToLittleEndian<qint16>(anzahl, nutzlast.data() + anzahlStelle);
+    QByteArray b = nutzlast;
+    anhängen<quint32>(b, quint32(nutzlast.size()));
+    anhängen<quint32>(b, Erweiterung::crc32(nutzlast));
+    b.append(Kennung.data(), Kennung.size());
+    return b;
+}
+
+} // namespace Beratungsblock
