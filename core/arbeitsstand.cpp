@@ -61,5 +61,7 @@ Fallwerte Arbeitsstand::fallwerte(int laufendesJahr) const
     w.elternzeit = elternzeit;
     w.bonus = bonus;
     w.laufendesJahr = laufendesJahr;
+    w.rentenbeginn = datensatz.rentenbeginn;
+    w.abschlagsmonate = datensatz.beratung.abschlagsmonate;
     return w;
 }

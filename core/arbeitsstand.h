@@ -3,6 +3,7 @@
 #include "core/datensatz.h"
 #include "core/fallrechnung.h"
 #include "core/festkomma.h"
+#include "core/krankenversicherung.h"
 
 // The in-memory state of the current case that loading, table, calculation, editing and
 // printing share.
@@ -17,6 +18,9 @@ struct Arbeitsstand {
     // The case calculated from these inputs to its pension start: what table, headline,
     // printouts and letter show.
     Fallrechnung rechnung;
+    int laufendesJahr = 0; // the year `rechnung` was made in
+    // The case file's health and care insurance figures, for what is left of the pension.
+    Krankenversicherung::Werte beitragswerte = Krankenversicherung::standardwerte();
 
     // Copies a record into the working set: birth year, start credit and every year of
     // pay, parental-leave and bonus points.

@@ -242,9 +242,16 @@ Falldatei::Ergebnis Falldatei::schreiben(const QList<std::pair<int, Datensatz>>&
 
 Falldatei::Ergebnis Falldatei::beitragswerteSchreiben(const Krankenversicherung::Werte& werte)
 {
+    return schreiben(0, {}, werte);
+}
+
+Falldatei::Ergebnis Falldatei::schreiben(int n, const Datensatz& satz,
+                                         const Krankenversicherung::Werte& werte)
+{
     const Krankenversicherung::Werte vorher = m_beitragswerte;
     m_beitragswerte = werte;
-    Ergebnis e = schreiben(QList<std::pair<int, Datensatz>>{});
+    Ergebnis e =
+        schreiben(n == 0 ? QList<std::pair<int, Datensatz>>{} : QList<std::pair<int, Datensatz>>{{n, satz}});
     if (!e.ok && !e.neuGelesen)
         m_beitragswerte = vorher;
     return e;

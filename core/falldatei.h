@@ -50,6 +50,8 @@ public:
     // program's own until the user changes them. Saving them rewrites the file as any change does.
     const Krankenversicherung::Werte& beitragswerte() const { return m_beitragswerte; }
     Ergebnis beitragswerteSchreiben(const Krankenversicherung::Werte& werte);
+    // A record and the figures with one save.
+    Ergebnis schreiben(int n, const Datensatz& satz, const Krankenversicherung::Werte& werte);
 
     // The lock is checked before every save: a deleted lock file could let a second copy in.
     void setzeSperre(Sperre* sperre) { m_sperre = sperre; }

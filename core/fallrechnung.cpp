@@ -1,6 +1,7 @@
 #include "core/fallrechnung.h"
 
 #include "core/arbeitsstand.h"
+#include "core/rentenzahlung.h"
 
 #include <algorithm>
 
@@ -9,11 +10,15 @@ namespace {
 constexpr int ErstesJahr = 2001;
 constexpr int Ersatzgeburtsjahr = 1985; // for a case without a birth year
 
-// The months of the last year, the year of the pension start, whose pay counts: the whole
-// year, as the table has always counted it.
-int monateImLetztenJahr(const Rentenbeginn::Beginn&)
+// The months of the last year, the year of the pension start, whose pay counts: those up to
+// and including the month in which the age is reached, the pension being paid from the next;
+// "mit 65" counts the whole year, as the table has always done. An unknown month of birth
+// counts as January.
+int monateImLetztenJahr(const Rentenbeginn::Beginn& beginn, int geburtsjahr, int geburtsmonat)
 {
-    return 12;
+    if (beginn.wieBisher())
+        return 12;
+    return Rentenzahlung::monatVon(Rentenzahlung::monatDesAlters(geburtsjahr, geburtsmonat, beginn.alter));
 }
 
 // The age factor as a number with two decimals.
@@ -56,7 +61,23 @@ Fallwerte Fallwerte::aus(const Datensatz& gelesen, int laufendesJahr)
         w.bonus[k] = satz.bonuspunkte[i];
     }
     w.laufendesJahr = laufendesJahr;
+    w.rentenbeginn = satz.rentenbeginn;
+    w.abschlagsmonate = satz.beratung.abschlagsmonate;
     return w;
+}
+
+QString Fallrechnung::letztesJahrText() const
+{
+    if (letzteMonate >= 12 || !darstellbar)
+        return {};
+    QString text =
+        QStringLiteral("Im letzten Jahr %1 zählt das Entgelt von %2 %3, bis zum Monat des Rentenbeginns")
+            .arg(beginn.letztesJahr)
+            .arg(letzteMonate)
+            .arg(letzteMonate == 1 ? QStringLiteral("Monat") : QStringLiteral("Monaten"));
+    if (geburtsmonatAngenommen)
+        text += QStringLiteral(" (Geburtsmonat fehlt in der Fallliste: Januar angenommen)");
+    return text + u'.';
 }
 
 int rechengeburtsjahr(const Datensatz& satz)
@@ -78,7 +99,11 @@ Fallrechnung fallrechnung(const Fallwerte& werte, int rentenbeginn)
     // 2002 leaves only that row too.
     int jahreszeilen = 0;
     if (r.darstellbar) {
-        r.beginn = Rentenbeginn::bestimmen(rentenbeginn, r.geburtsjahr, werte.geburtsmonat);
+        r.beginn = Rentenbeginn::mitAbschlagsmonaten(
+            Rentenbeginn::bestimmen(rentenbeginn, r.geburtsjahr, werte.geburtsmonat), werte.abschlagsmonate,
+            Rentenbeginn::bestimmen(werte.rentenbeginn, r.geburtsjahr, werte.geburtsmonat).alter);
+        r.letzteMonate = monateImLetztenJahr(r.beginn, r.geburtsjahr, werte.geburtsmonat);
+        r.geburtsmonatAngenommen = werte.geburtsmonat < 1 || werte.geburtsmonat > 12;
         jahreszeilen = std::clamp(r.beginn.letztesJahr - ErstesJahr, 0, Jahreswerte<int>::Höchstens);
     }
 
@@ -96,8 +121,8 @@ Fallrechnung fallrechnung(const Fallwerte& werte, int rentenbeginn)
         if (j.versichert) {
             j.altersfaktor = faktorwert(j.alter);
             j.entgelt = werte.entgelt[k];
-            if (const int monate = monateImLetztenJahr(r.beginn); i == jahreszeilen && monate < 12)
-                j.entgelt = j.entgelt.mal(monate).geteiltDurch(12);
+            if (i == jahreszeilen)
+                j.entgelt = Rentenberechnung::anteiligesEntgelt(j.entgelt, r.letzteMonate);
             j.elternzeit = werte.elternzeit[k];
             j.bonus = werte.bonus[k];
         }

@@ -21,6 +21,10 @@ struct Fallwerte {
     Festkomma startgutschrift;
     Jahresreihe entgelt{}, elternzeit{}, bonus{};
     int laufendesJahr = 0;
+    // The case's own start and the reduction months its statutory pension information names
+    // for it (below 0: none): another start moves them by the months it lies apart.
+    int rentenbeginn = 0;
+    int abschlagsmonate = -1;
 
     // The values of a case record as they are stored.
     static Fallwerte aus(const Datensatz& satz, int laufendesJahr);
@@ -46,11 +50,19 @@ struct Fallrechnung {
     QList<Jahr> jahre;
     Festkomma rente;         // at the end of the last year; the start credit's without one
     Festkomma renteAbBeginn; // after the reduction for an early start
+    // The months of the last year whose pay counts: those before the pension is paid.
+    int letzteMonate = 12;
+    bool geburtsmonatAngenommen = false; // the case names no month: January is assumed
 
     // The headline: the caption ("       Voraussichtliche Zuvora:", the start age for a case
     // that starts elsewhere, the reduction as an equation when there is one) and the amount.
     QString rentenbeschriftung;
     QString rentenkopf;
+
+    // How the last year counts its pay when it is not the whole year: "Im letzten Jahr 2057
+    // zählt das Entgelt von 3 Monaten, bis zum Monat des Rentenbeginns." with the assumed
+    // month of birth when the case names none; empty for a whole year.
+    QString letztesJahrText() const;
 
     int jahreszeilen() const { return int(jahre.size()); }
     // Whether year index i (1..jahreszeilen) is insured.

@@ -78,6 +78,9 @@ Beginn mitAbschlagsmonaten(Beginn beginn, int abschlagsmonate, Alter gewählt)
     if (abschlagsmonate < 0 || beginn.wahl == Mit65)
         return beginn;
     beginn.abschlagMonate = std::max(0, abschlagsmonate + gewählt.inMonaten() - beginn.alter.inMonaten());
+    beginn.lautAuskunft = true;
+    beginn.abschlagOhneGrenze =
+        Festkomma::ausRoh(beginn.abschlagMonate * Abschlagszehntel * (Festkomma::Skala / 10));
     beginn.abschlagProzent = Festkomma::ausRoh(
         std::min(beginn.abschlagMonate * Abschlagszehntel, HöchsterAbschlag) * (Festkomma::Skala / 10));
     return beginn;

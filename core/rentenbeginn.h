@@ -49,6 +49,7 @@ struct Beginn {
     int abschlagMonate = 0;
     Festkomma abschlagProzent;    // 0,3 % a month, at most 10,8 %
     Festkomma abschlagOhneGrenze; // 0,3 % a month without the limit, for the explanations
+    bool lautAuskunft = false;    // the months are the statutory pension information's
     // The calculation as the program has always made it: nothing new to show.
     bool wieBisher() const { return wahl == Mit65; }
 };

@@ -117,10 +117,27 @@ QVector<int> Rechentabelle::spaltenbreiten(int tabellenbreite)
 void Rechentabelle::datensatzholen()
 {
     m_stand.übernehmen(m_datei.lesen(m_stand.datensatznummer));
+    m_stand.beitragswerte = m_datei.beitragswerte();
     m_bediensteter = QStringLiteral("  ") + m_stand.datensatz.vorname.trimmed() + u' ' +
                      m_stand.datensatz.nachname.trimmed();
     emit bediensteterGesetzt(m_bediensteter);
     gridfüllen();
+}
+
+bool Rechentabelle::beratungSpeichern(const Beratungsangaben& angaben,
+                                      const Krankenversicherung::Werte& werte)
+{
+    if (angaben == m_stand.datensatz.beratung && werte == m_datei.beitragswerte())
+        return true;
+    Datensatz satz = m_datei.lesen(m_stand.datensatznummer);
+    satz.beratung = angaben;
+    const Falldatei::Ergebnis ergebnis = m_datei.schreiben(m_stand.datensatznummer, satz, werte);
+    if (!ergebnis.ok)
+        m_meldungen.fehler(ergebnis.meldung);
+    // Saved or not, the case is shown as the file holds it.
+    datensatzholen();
+    atvberechnen();
+    return ergebnis.ok;
 }
 
 Datensatz& Rechentabelle::aktuellenSatzNeuLesen()
@@ -203,6 +220,7 @@ Festkomma Rechentabelle::altersfaktorIn(int zeile) const
 
 void Rechentabelle::rechnen()
 {
+    m_stand.laufendesJahr = m_laufendesJahr;
     m_stand.rechnung = fallrechnung(m_stand.fallwerte(m_laufendesJahr), m_stand.datensatz.rentenbeginn);
 }
 
@@ -268,7 +286,9 @@ void Rechentabelle::jahreszeileFüllen(int zeile)
                 t.setzeHintergrund(zeile, spalte, Farben::HellGrün);
         return;
     }
-    t.setzeText(zeile, nr(Spalte::Entgelt), j.entgelt.alsText(2));
+    // The pay as it was entered: of the last year, the calculation may count only the months
+    // before the pension starts.
+    t.setzeText(zeile, nr(Spalte::Entgelt), m_stand.entgelt[k].alsText(2));
     t.setzeText(zeile, nr(Spalte::Altersfaktor), j.altersfaktor.alsText(2));
     t.setzeText(zeile, nr(Spalte::Elternzeit), j.elternzeit.alsText(2));
     t.setzeText(zeile, nr(Spalte::Bonus), j.bonus.alsText(2));

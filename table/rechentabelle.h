@@ -44,6 +44,10 @@ public:
     // Writes the record in memory as the current case. When the file refuses it, the user is
     // told why and the record in memory goes back to what the file holds.
     bool aktuellenSatzSpeichern();
+    // Stores the adviser's answers in the current case and the figures in the file, with one
+    // save, and recalculates: the reduction months change the headline. Nothing is written
+    // when neither changed.
+    bool beratungSpeichern(const Beratungsangaben& angaben, const Krankenversicherung::Werte& werte);
     // Stores the parental-leave choice and points of the year in row `zeile` in the current
     // case's record, shows the points and computes again. False when the file refused it (the
     // user has been told; table and record are as before).

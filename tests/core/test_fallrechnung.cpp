@@ -18,27 +18,30 @@ TEST(Fallrechnung, HandgerechneterFallZuZweiRentenbeginnen)
     w.bonus[9] = Festkomma::ausGanzzahl(1);
     w.laufendesJahr = 2026;
 
-    // With 63: 48 months before the regular age of 67, the reduction capped at 10,8 %.
+    // With 63: 48 months before the regular age of 67, the reduction capped at 10,8 %. The
+    // last year counts the pay of January to May, 63 being reached in May: 12500 Euro, 0,83
+    // points instead of 2,00.
     const Fallrechnung mit63 = fallrechnung(w, 63);
     ASSERT_EQ(mit63.jahreszeilen(), 32);
     const Fallrechnung::Jahr& letztes = mit63.jahre.last();
     EXPECT_EQ(letztes.kalenderjahr, 2033);
     EXPECT_EQ(letztes.alter, 63);
     EXPECT_EQ(letztes.altersfaktor.alsText(2), "0,80");
-    EXPECT_EQ(letztes.beitragspunkte.alsText(2), "2,00");
-    EXPECT_EQ(letztes.gesamtpunkte.alsText(2), "114,25");
+    EXPECT_EQ(letztes.beitragspunkte.alsText(2), "0,83");
+    EXPECT_EQ(letztes.gesamtpunkte.alsText(2), "113,08");
     EXPECT_EQ(mit63.startrente.alsText(2), "40,00");
-    EXPECT_EQ(mit63.rente.alsText(2), "457,00");
+    EXPECT_EQ(mit63.rente.alsText(2), "452,32");
     EXPECT_EQ(mit63.beginn.abschlagOhneGrenze.alsText(1), "14,4");
-    EXPECT_EQ(mit63.renteAbBeginn.alsText(4), "407,6440");
-    EXPECT_EQ(mit63.rentenbeschriftung, QStringLiteral(" Mit 63: 457,00 € − 10,8 % ="));
-    EXPECT_EQ(mit63.rentenkopf, QStringLiteral("407,64 €"));
+    EXPECT_EQ(mit63.renteAbBeginn.alsText(4), "403,4694");
+    EXPECT_EQ(mit63.rentenbeschriftung, QStringLiteral(" Mit 63: 452,32 € − 10,8 % ="));
+    EXPECT_EQ(mit63.rentenkopf, QStringLiteral("403,47 €"));
 
-    // The same values to the regular age: four more years at 0,8, no reduction; the first
-    // calculation leaves nothing behind that changes the second.
+    // The same values to the regular age: four more years at 0,8, the last one for five
+    // months again, no reduction; the first calculation leaves nothing behind that changes
+    // the second.
     const Fallrechnung regel = fallrechnung(w, Rentenbeginn::Regelaltersgrenze);
     EXPECT_EQ(regel.jahreszeilen(), 36);
-    EXPECT_EQ(regel.rente.alsText(2), "489,00");
+    EXPECT_EQ(regel.rente.alsText(2), "484,32");
     EXPECT_EQ(regel.renteAbBeginn, regel.rente);
     EXPECT_EQ(regel.rentenbeschriftung, QStringLiteral("  Voraussichtliche Zuvora mit 67:"));
     EXPECT_EQ(fallrechnung(w, 63).renteAbBeginn, mit63.renteAbBeginn);

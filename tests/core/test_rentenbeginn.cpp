@@ -133,7 +133,13 @@ TEST(Rentenbeginn, HochrechnungJedesJahrgangsUndJederWahl)
                 ASSERT_EQ(h.jahre[i - 1].altersfaktor.roh(), f * 1000) << name << " " << i;
                 if (f == 0)
                     continue;
-                const std::int64_t monatlich = Lesart::halbGerade(satz.jahresentgelt[i].roh(), 12);
+                // A start other than "mit 65" counts the last year's pay up to the month in
+                // which the age is reached.
+                std::int64_t entgelt = satz.jahresentgelt[i].roh();
+                if (!mit65 && i == h.jahreszeilen())
+                    entgelt =
+                        Lesart::halbGerade(entgelt * ((gj * 12 + monat - 1 + beginnMonate) % 12 + 1), 12);
+                const std::int64_t monatlich = Lesart::halbGerade(entgelt, 12);
                 const std::int64_t wert = Lesart::halbGerade(monatlich, 1000);
                 const std::int64_t x = Lesart::halbGerade(wert * f, 10);
                 const std::int64_t t = x / 10;

@@ -150,4 +150,38 @@ TEST_F(RentenbeginnTabelle, AbschlagUndWieBisher)
     EXPECT_EQ(tabelle.rentenbeschriftung(), Rechentabelle::standardBeschriftung());
 }
 
+// The reduction months of the statutory pension information change the headline and stay
+// in the file; unchanged answers write nothing, and taking them out again gives back the
+// file as it was.
+TEST_F(RentenbeginnTabelle, AbschlagsmonateLautRentenauskunft)
+{
+    laden("1970");
+    ASSERT_TRUE(tabelle.einstellungenSpeichern(63, Festkomma()));
+    const QByteArray bild = datei.abbild();
+    Beratungsangaben angaben;
+    ASSERT_TRUE(tabelle.beratungSpeichern(angaben, datei.beitragswerte()));
+    EXPECT_EQ(datei.abbild(), bild);
+
+    angaben.abschlagsmonate = 0; // 45 years of insurance: no reduction at 63
+    ASSERT_TRUE(tabelle.beratungSpeichern(angaben, datei.beitragswerte()));
+    EXPECT_EQ(stand.rechnung.beginn.abschlagMonate, 0);
+    EXPECT_EQ(tabelle.rentenkopf(), stand.rechnung.rente.alsText(2) + QStringLiteral(" €"));
+    EXPECT_EQ(tabelle.rentenkopf(), erwarteterKopf());
+    EXPECT_EQ(datei.lesen(3).beratung, angaben);
+
+    angaben.abschlagsmonate = 12;
+    Krankenversicherung::Werte werte = datei.beitragswerte();
+    werte.zusatzbeitrag = Festkomma::ausText(u"3,1");
+    ASSERT_TRUE(tabelle.beratungSpeichern(angaben, werte));
+    EXPECT_EQ(tabelle.rentenbeschriftung().right(10), QStringLiteral(" − 3,6 % ="));
+    Dateiablage frisch;
+    Falldatei neu(frisch);
+    ASSERT_TRUE(neu.öffnen(pfad()).ok);
+    EXPECT_EQ(neu.lesen(3).beratung.abschlagsmonate, 12);
+    EXPECT_EQ(neu.beitragswerte(), werte);
+
+    ASSERT_TRUE(tabelle.beratungSpeichern({}, Krankenversicherung::standardwerte()));
+    EXPECT_EQ(datei.abbild(), bild);
+}
+
 } // namespace
