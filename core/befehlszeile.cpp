@@ -20,23 +20,48 @@ Befehlszeile::Befehlszeile(const QStringList& argumente)
       m_version({QStringLiteral("v"), QStringLiteral("version")}, QStringLiteral("Die Version zeigen.")),
       m_menü(QString::fromLatin1(Startordner::menüschalter).mid(2),
              QStringLiteral("Im Ordner ~/Zuvora arbeiten (er wird angelegt, wenn er fehlt);\n"
-                            "                 so startet der Menüeintrag."))
+                            "                 so startet der Menüeintrag.")),
+      m_pdf(QStringLiteral("pdf"),
+            QStringLiteral("Einen Ausdruck ohne Fenster als PDF-Datei schreiben:\n"
+                           "                 berechnung, anschreiben oder uebersicht."),
+            QStringLiteral("art")),
+      m_fall(QStringLiteral("fall"), QStringLiteral("Der Fall 1 bis 7 für --pdf."), QStringLiteral("n")),
+      m_datei(QStringLiteral("datei"), QStringLiteral("Die PDF-Datei für --pdf."), QStringLiteral("pfad"))
 {
     m_parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     hinzufügen(m_menü);
     hinzufügen(m_hilfe);
     hinzufügen(m_version);
+    hinzufügen(m_pdf);
+    hinzufügen(m_fall);
+    hinzufügen(m_datei);
     if (!m_parser.parse(argumente)) {
         m_auftrag = Auftrag::Fehler;
         // Qt names the option in English; the program says it itself.
         const QStringList unbekannt = m_parser.unknownOptionNames();
         m_fehler = unbekannt.isEmpty()
-                       ? m_parser.errorText()
+                       ? QStringLiteral("Nach --pdf, --fall und --datei muss ein Wert folgen.")
                        : QStringLiteral("Unbekannte Option „%1“.").arg(optionsname(unbekannt.first()));
     } else if (m_parser.isSet(m_hilfe)) {
         m_auftrag = Auftrag::Hilfe;
     } else if (m_parser.isSet(m_version)) {
         m_auftrag = Auftrag::Version;
+    } else if (m_parser.isSet(m_pdf) || m_parser.isSet(m_fall) || m_parser.isSet(m_datei)) {
+        bool zahl = false;
+        const int n = m_parser.value(m_fall).toInt(&zahl);
+        const QStringList arten{QStringLiteral("berechnung"), QStringLiteral("anschreiben"),
+                                QStringLiteral("uebersicht")};
+        m_auftrag = Auftrag::Fehler;
+        if (!arten.contains(pdfArt()))
+            m_fehler = QStringLiteral("--pdf verlangt berechnung, anschreiben oder uebersicht.");
+        else if (!zahl || n < 1 || n > 7)
+            m_fehler = QStringLiteral("--fall verlangt eine Fallnummer von 1 bis 7.");
+        else if (pdfDatei().isEmpty())
+            m_fehler = QStringLiteral("--datei verlangt den Namen der PDF-Datei.");
+        else if (!m_parser.positionalArguments().isEmpty() || m_parser.isSet(m_menü))
+            m_fehler = QStringLiteral("--pdf nimmt außer --fall und --datei nichts weiter.");
+        else
+            m_auftrag = Auftrag::Pdf;
     } else if (!m_parser.positionalArguments().isEmpty()) {
         m_auftrag = Auftrag::Fehler;
         m_fehler =
@@ -84,12 +109,15 @@ QString Befehlszeile::hilfetext() const
 QString Befehlszeile::ausgabe() const
 {
     switch (m_auftrag) {
-    case Auftrag::Starten: return {};
+    case Auftrag::Starten:
+    case Auftrag::Pdf: return {};
     case Auftrag::Hilfe: return hilfetext();
     case Auftrag::Version: return QStringLiteral("zuvora %1\n").arg(QLatin1String(Version::text));
     case Auftrag::Fehler: break;
     }
-    return QStringLiteral("zuvora: %1\nAufruf: zuvora [--menue] | --help | --version\n").arg(m_fehler);
+    return QStringLiteral("zuvora: %1\nAufruf: zuvora [--menue] | --help | --version\n"
+                          "        zuvora --pdf berechnung|anschreiben|uebersicht --fall N --datei PFAD\n")
+        .arg(m_fehler);
 }
 
 int Befehlszeile::antworten() const
@@ -99,6 +127,14 @@ int Befehlszeile::antworten() const
     std::fwrite(text.constData(), 1, std::size_t(text.size()), ziel);
     std::fflush(ziel);
     return m_auftrag == Auftrag::Fehler ? 2 : 0;
+}
+
+bool Befehlszeile::druckauftrag(int argc, const char* const* argv)
+{
+    for (int i = 1; i < argc; ++i)
+        if (std::strcmp(argv[i], "--pdf") == 0 || std::strncmp(argv[i], "--pdf=", 6) == 0)
+            return true;
+    return false;
 }
 
 bool Befehlszeile::nurTerminal(int argc, const char* const* argv)

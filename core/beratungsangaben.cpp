@@ -1,7 +1,6 @@
 #include "core/beratungsangaben.h"
 
 #include "core/datensatz.h"
-
 #include "core/erweiterung.h"
 
 #include <QtEndian>

@@ -97,7 +97,8 @@ Falldatei::Ergebnis Falldatei::öffnen(const QString& pfad)
     for (int n = 1; n <= AnzahlFälle; ++n) {
         Datensatz satz;
         const qint64 anfang = qint64(n - 1) * Datensatz::Länge;
-        const QByteArrayView bytes = anfang < satzteil().size() ? satzteil().sliced(anfang) : QByteArrayView();
+        const QByteArrayView bytes =
+            anfang < satzteil().size() ? satzteil().sliced(anfang) : QByteArrayView();
         if (!angabenAnwenden(n, bytes, satz))
             fremde.fälle.append(n);
     }

@@ -69,8 +69,9 @@ QString Falldatei::wortlaut(const Befund& b) const
     }
     case A::FremdeZusätze:
         return QStringLiteral("In „%1“ gehören die Zusatzangaben zu Fall %2 (Rentenbeginn, Steigerung, Jahre "
-                              "nach 2051, Angaben zum Vergleich) zu einem anderen Namen oder Geburtsdatum; die Datei wurde wohl mit "
-                              "einem anderen Programm geändert. Sie werden nicht verwendet.")
+                              "nach 2051, Angaben zum Vergleich) zu einem anderen Namen oder Geburtsdatum; "
+                              "die Datei wurde wohl mit einem anderen Programm geändert. Sie werden nicht "
+                              "verwendet.")
             .arg(name, nummern(b.fälle));
     case A::UnmöglicheWerte:
         return QStringLiteral(

@@ -66,14 +66,21 @@ Ergebnis Berechnungsdruck::berechnungdrucken()
     if (beginn.abschlagMonate > 0) {
         f.zeileDrucken();
         f.zeileDrucken(
-            QStringLiteral("Rentenbeginn mit %1 Jahren, %2 Monate vor der Regelaltersgrenze (%3): "
-                           "Abschlag %2 x 0,3 % = %4 %, höchstens 10,8 %")
+            (beginn.lautAuskunft
+                 ? QStringLiteral("Rentenbeginn mit %1 Jahren, %2 Abschlagsmonate laut Rentenauskunft: "
+                                  "Abschlag %2 x 0,3 % = %4 %, höchstens 10,8 %")
+                 : QStringLiteral("Rentenbeginn mit %1 Jahren, %2 Monate vor der Regelaltersgrenze (%3): "
+                                  "Abschlag %2 x 0,3 % = %4 %, höchstens 10,8 %"))
                 .arg(beginn.alter.jahre)
                 .arg(beginn.abschlagMonate)
                 .arg(Rentenbeginn::alterText(beginn.regelalter), beginn.abschlagOhneGrenze.alsText(1)));
         f.zeileDrucken(QStringLiteral("Zuvora ab Rentenbeginn: %1 Euro - %2 % = %3 Euro")
                            .arg(m_rechnung.rente.alsText(2), beginn.abschlagProzent.alsText(1),
                                 m_rechnung.renteAbBeginn.alsText(2)));
+    }
+    if (const QString monate = m_rechnung.letztesJahrText(); !monate.isEmpty()) {
+        f.zeileDrucken();
+        f.zeileDrucken(monate);
     }
     return f.dokumentBeenden();
 }

@@ -71,6 +71,8 @@ Ergebnis Bescheiddruck::Bescheiddrucken()
     f.setzeFett(false);
     if (!m_abschlag.isEmpty())
         amRand(m_abschlag);
+    if (!m_auszahlung.isEmpty())
+        amRand(m_auszahlung);
     for (int n = 11; n <= Brieftext::Zeilen; ++n)
         amRand(satz(n));
     return f.dokumentBeenden();

@@ -31,6 +31,8 @@ public:
     void setzeAbschlagszeile(const QString& zeile) { m_abschlag = zeile; }
     // A pension that starts at another age than 65: the wording's "65. Lebensjahr" names it.
     void setzeRentenalter(Rentenbeginn::Alter alter) { m_alter = alter; }
+    // A line after it with the amount left after health and care insurance; none when empty.
+    void setzeAuszahlungszeile(const QString& zeile) { m_auszahlung = zeile; }
 
     // Prints the letter and ends the document; the result says why when it did not come out.
     Ergebnis Bescheiddrucken();
@@ -50,4 +52,5 @@ private:
     QString m_datum;
     QString m_abschlag;
     std::optional<Rentenbeginn::Alter> m_alter;
+    QString m_auszahlung;
 };

@@ -3,6 +3,7 @@
 #include <QFontMetricsF>
 #include <QPageLayout>
 #include <QPagedPaintDevice>
+#include <QPalette>
 #include <QPrinter>
 #include <algorithm>
 
@@ -93,6 +94,25 @@ void Druckerfläche::textAusgeben(const QString& text)
     const QFont f = geräteschrift();
     m_maler.setFont(f);
     m_maler.drawText(QPointF(ausTwips(x()), m_y + QFontMetricsF(f, &m_gerät).ascent()), text);
+}
+
+void Druckerfläche::bildDrucken(double höheTwips, const QString&, const Zeichnung& zeichnung)
+{
+    if (!bereit())
+        return;
+    const double höhe = ausTwips(höheTwips);
+    if (m_y + höhe > m_gerät.height())
+        seitenvorschub();
+    // Paper is light whatever the screen's palette is.
+    QPalette papier;
+    papier.setColor(QPalette::Window, Qt::white);
+    papier.setColor(QPalette::WindowText, Qt::black);
+    papier.setColor(QPalette::Mid, QColor(160, 160, 160));
+    papier.setColor(QPalette::Highlight, QColor(40, 90, 160));
+    m_maler.save();
+    zeichnung(m_maler, QRectF(0, m_y, m_gerät.width(), höhe), papier, m_gerät.logicalDpiY() / 72.0);
+    m_maler.restore();
+    m_y += höhe;
 }
 
 void Druckerfläche::zeilenvorschub()

@@ -20,6 +20,7 @@ public:
     void setzeOrientierung(int orientierung) override;
     Ergebnis dokumentBeenden() override;
     int zeilenFrei() const override;
+    void bildDrucken(double höheTwips, const QString& beschreibung, const Zeichnung& zeichnung) override;
 
 protected:
     double textbreite(const QString& text) const override;

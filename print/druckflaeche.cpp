@@ -41,6 +41,11 @@ void Druckfläche::neueSeite()
     m_x = 0;
 }
 
+void Druckfläche::bildDrucken(double, const QString& beschreibung, const Zeichnung&)
+{
+    zeileDrucken(QStringLiteral("[%1]").arg(beschreibung));
+}
+
 int Druckfläche::passen(QChar zeichen, int anzahl) const
 {
     const double breite = textbreite(QString(zeichen));

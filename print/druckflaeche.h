@@ -3,7 +3,12 @@
 #include "core/ergebnis.h"
 
 #include <QFont>
+#include <QRectF>
 #include <QString>
+#include <functional>
+
+class QPainter;
+class QPalette;
 
 // A page that is written line by line, as a line printer would: the text goes to a
 // horizontal position given in twips from the left edge of the printable area, and the
@@ -46,6 +51,12 @@ public:
     // Lines of the current font that still fit on the current page, the current one
     // included; 0 when the next text would begin a new page by itself.
     virtual int zeilenFrei() const = 0;
+    // A drawing `höheTwips` high across the printable width, starting a line below the
+    // current one; printing goes on below it. `zeichnung` gets the painter, the area, the
+    // colours of paper and the size of a typographic point in the painter's units. A surface
+    // without a painter prints `beschreibung` as a line instead.
+    using Zeichnung = std::function<void(QPainter&, const QRectF&, const QPalette&, qreal)>;
+    virtual void bildDrucken(double höheTwips, const QString& beschreibung, const Zeichnung& zeichnung);
     // Ends the last page and hands the document over; when the document did not come out,
     // the result says why.
     virtual Ergebnis dokumentBeenden() = 0;

@@ -1,13 +1,16 @@
 #include "print/drucksachen.h"
 
 #include "core/arbeitsstand.h"
+#include "core/beratung.h"
 #include "core/dateiablage.h"
 #include "core/deutsch.h"
 #include "core/meldungen.h"
+#include "core/rentenzahlung.h"
 #include "core/version.h"
 #include "print/berechnungsdruck.h"
 #include "print/bescheiddruck.h"
 #include "print/druckerflaeche.h"
+#include "print/uebersichtsdruck.h"
 #include "table/zellenmodell.h"
 
 #include <QBuffer>
@@ -131,6 +134,35 @@ QString Drucksachen::pdfVorschlagAnschreiben() const
     return QStringLiteral("Anschreiben-%1.pdf").arg(nameFürDatei());
 }
 
+QString Drucksachen::pdfVorschlagÜbersicht() const
+{
+    return QStringLiteral("Übersicht-%1-%2.pdf").arg(nameFürDatei()).arg(QDate::currentDate().year());
+}
+
+QString Drucksachen::auszahlungszeile() const
+{
+    const Datensatz& satz = m_stand.datensatz;
+    if (!satz.beratung.briefzeile)
+        return {};
+    const Krankenversicherung::Abzüge a = Krankenversicherung::berechnen(
+        Rentenzahlung::aufCent(m_stand.rechnung.renteAbBeginn),
+        satz.beratung.person(m_stand.rechnung.geburtsjahr), m_stand.beitragswerte);
+    return QStringLiteral("Nach Kranken- und Pflegeversicherung ausgezahlt: voraussichtlich %1 Euro")
+        .arg(a.netto.alsText(2, Deutsch::dezimaltrenner()));
+}
+
+bool Drucksachen::übersichtdrucken(const QString& pdfDatei)
+{
+    const Beratung beratung =
+        beraten(m_stand.fallwerte(m_stand.laufendesJahr), m_stand.datensatz.rentenbeginn,
+                m_stand.datensatz.beratung, m_stand.beitragswerte);
+    const Diagrammdaten diagramm = diagrammdaten(beratung, m_stand.laufendesJahr);
+    return ausgeben(QStringLiteral("Übersicht"), dokumenttitel(QStringLiteral("Übersicht")), pdfDatei,
+                    [&](Druckfläche& f) {
+                        return Übersichtsdruck(f, m_stand.datensatz, beratung, diagramm, heute()).drucken();
+                    });
+}
+
 bool Drucksachen::berechnungdrucken(const QString& pdfDatei)
 {
     return ausgeben(QStringLiteral("Berechnung"), dokumenttitel(QStringLiteral("Berechnung")), pdfDatei,
@@ -144,7 +176,13 @@ bool Drucksachen::berechnungdrucken(const QString& pdfDatei)
 bool Drucksachen::Bescheiddrucken(const QString& pdfDatei)
 {
     QStringList zeilen;
-    if (const Brieftext::Ergebnis e = m_brieftext.holen(zeilen); !e.ok) {
+    const QFileInfo text(m_brieftext.pfad());
+    if (m_nurLesen && !text.isDir() && (!text.exists() || text.size() == 0)) {
+        for (const QString& z : Brieftext::standardtext())
+            zeilen.append(z.leftJustified(Brieftext::Satzlänge, u' '));
+    } else if (const Brieftext::Ergebnis e =
+                   m_nurLesen ? m_brieftext.lesen(zeilen) : m_brieftext.holen(zeilen);
+               !e.ok) {
         m_meldungen.fehler(e.meldung + (pdfDatei.isEmpty()
                                             ? QStringLiteral(" Das Anschreiben wurde nicht gedruckt.")
                                             : QStringLiteral(" Das Anschreiben wurde nicht gespeichert.")));
@@ -166,6 +204,7 @@ bool Drucksachen::Bescheiddrucken(const QString& pdfDatei)
                         brief.setzeAbschlagszeile(abschlag);
                         if (!beginn.wieBisher())
                             brief.setzeRentenalter(beginn.alter);
+                        brief.setzeAuszahlungszeile(auszahlungszeile());
                         return brief.Bescheiddrucken();
                     });
 }

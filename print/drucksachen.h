@@ -30,13 +30,23 @@ public:
     // With a file named, the printout is saved there as PDF instead; true when it was.
     bool berechnungdrucken(const QString& pdfDatei = {});
     bool Bescheiddrucken(const QString& pdfDatei = {});
+    // The overview: the case's starts side by side, survivors, disability, deductions, chart.
+    bool übersichtdrucken(const QString& pdfDatei = {});
     Brieftext& brieftext() { return m_brieftext; }
+    // Printing without a window creates no file but the printout: a missing letter text is
+    // not written, the letter takes the default wording.
+    void setzeNurLesen(bool nurLesen) { m_nurLesen = nurLesen; }
     // The PDF file a printout goes to when there is no printer.
     QString pdfPfad(const QString& art) const;
     // The name offered when the user saves a printout as PDF: "Berechnung-<Nachname>-<Jahr>.pdf"
     // and "Anschreiben-<Nachname>.pdf", the year being that of the printout's date.
     QString pdfVorschlagBerechnung() const;
     QString pdfVorschlagAnschreiben() const;
+    QString pdfVorschlagÜbersicht() const; // "Übersicht-<Nachname>-<Jahr>.pdf"
+
+    // The letter's optional line with the amount left after health and care insurance; empty
+    // when the case does not ask for it.
+    QString auszahlungszeile() const;
 
 protected:
     // The name of the default printer, empty when there is none.
@@ -63,4 +73,5 @@ private:
     Dateiablage& m_ablage;
     Meldungen& m_meldungen;
     Brieftext m_brieftext;
+    bool m_nurLesen = false;
 };

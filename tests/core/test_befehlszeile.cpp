@@ -26,7 +26,18 @@ TEST(BefehlszeileTest, JederAufrufBekommtSeinenAuftragUndSeineAntwort)
         {{"-h", "--menue"}, Auftrag::Hilfe, false, "-h, --help"},
         {{"--version"}, Auftrag::Version, false, "zuvora "},
         {{"-v"}, Auftrag::Version, false, "zuvora "},
-        {{"--pdf"}, Auftrag::Fehler, false, "Unbekannte Option „--pdf“."},
+        {{"--bunt"}, Auftrag::Fehler, false, "Unbekannte Option „--bunt“."},
+        {{"--pdf"}, Auftrag::Fehler, false, "muss ein Wert folgen"},
+        {{"--pdf", "uebersicht", "--fall", "3", "--datei", "a.pdf"}, Auftrag::Pdf, false, ""},
+        {{"--pdf=anschreiben", "--fall=7", "--datei=a.pdf"}, Auftrag::Pdf, false, ""},
+        {{"--pdf", "tabelle", "--fall", "3", "--datei", "a.pdf"}, Auftrag::Fehler, false, "oder uebersicht."},
+        {{"--pdf", "berechnung", "--fall", "8", "--datei", "a.pdf"}, Auftrag::Fehler, false, "1 bis 7"},
+        {{"--pdf", "berechnung", "--fall", "1"}, Auftrag::Fehler, false, "--datei verlangt"},
+        {{"--fall", "1", "--datei", "a.pdf"}, Auftrag::Fehler, false, "--pdf verlangt"},
+        {{"--pdf", "berechnung", "--fall", "1", "--datei", "a.pdf", "b.pdf"},
+         Auftrag::Fehler,
+         false,
+         "nichts weiter"},
         {{"fall.txt"}, Auftrag::Fehler, false, "keine Dateinamen („fall.txt“)"},
     };
     for (const Aufruf& f : fälle) {
@@ -54,6 +65,9 @@ TEST(BefehlszeileTest, NurHilfeUndVersionKommenOhneFenstersystemAus)
     EXPECT_TRUE(Befehlszeile::nurTerminal(2, version));
     EXPECT_FALSE(Befehlszeile::nurTerminal(2, start));
     EXPECT_FALSE(Befehlszeile::nurTerminal(3, fremd));
+    const char* pdf[] = {"zuvora", "--pdf=uebersicht"};
+    EXPECT_TRUE(Befehlszeile::druckauftrag(2, pdf));
+    EXPECT_FALSE(Befehlszeile::druckauftrag(3, hilfe));
 }
 
 } // namespace
