@@ -164,8 +164,8 @@ bool Namensliste::Namensgrid_Click()
     }
     // Nothing to store: a write-protected file still lets the user switch cases.
     if (geändert) {
-        const Falldatei::Ergebnis gespeichert = m_tabelle.datei().schreiben(sätze);
-        if (gespeichert.neuGelesen) {
+        const Ergebnis gespeichert = m_tabelle.datei().schreiben(sätze);
+        if (gespeichert.geändertVonAnderen) {
             // Someone else changed the cases: list and table show the file as it is now.
             m_tabelle.meldungen().fehler(
                 gespeichert.meldung + QStringLiteral(" Die Fallliste zeigt jetzt, was in der Datei steht."));

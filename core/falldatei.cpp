@@ -55,7 +55,7 @@ QList<int> Falldatei::fälleMitUnmöglichenWerten(const QByteArray& abbild)
     return fälle;
 }
 
-Falldatei::Ergebnis Falldatei::öffnen(const QString& pfad)
+Ergebnis Falldatei::öffnen(const QString& pfad)
 {
     m_pfad = pfad;
     m_abbild.clear();
@@ -82,7 +82,7 @@ Falldatei::Ergebnis Falldatei::öffnen(const QString& pfad)
 
     if (m_abbild.isEmpty()) {
         const QByteArray bild = neuesAbbild();
-        const ::Ergebnis angelegt = m_ablage.ersetzen(pfad, bild, Dateiablage::Verknüpfung::EigeneFolgen);
+        const Ergebnis angelegt = m_ablage.ersetzen(pfad, bild, Dateiablage::Verknüpfung::EigeneFolgen);
         if (!angelegt.ok)
             return worte({{A::NichtAnlegbar, angelegt.meldung}});
         m_abbild = bild;
@@ -176,12 +176,12 @@ Datensatz Falldatei::lesen(int n) const
     return satz;
 }
 
-Falldatei::Ergebnis Falldatei::schreiben(int n, const Datensatz& satz)
+Ergebnis Falldatei::schreiben(int n, const Datensatz& satz)
 {
     return schreiben({{n, satz}});
 }
 
-Falldatei::Ergebnis Falldatei::schreiben(const QList<std::pair<int, Datensatz>>& sätze)
+Ergebnis Falldatei::schreiben(const QList<std::pair<int, Datensatz>>& sätze)
 {
     const QString name = QFileInfo(m_pfad).fileName();
     if (m_schreibgeschützt)
@@ -233,7 +233,7 @@ Falldatei::Ergebnis Falldatei::schreiben(const QList<std::pair<int, Datensatz>>&
         }
         bild += block;
     }
-    const ::Ergebnis e = m_ablage.ersetzen(m_pfad, bild, Dateiablage::Verknüpfung::EigeneFolgen);
+    const Ergebnis e = m_ablage.ersetzen(m_pfad, bild, Dateiablage::Verknüpfung::EigeneFolgen);
     if (!e.ok)
         return Ergebnis::fehler(e.meldung + QStringLiteral(" Die Änderung wurde nicht gespeichert."));
     m_abbild = bild;
@@ -241,27 +241,26 @@ Falldatei::Ergebnis Falldatei::schreiben(const QList<std::pair<int, Datensatz>>&
     return e; // a warning when the save could not be made safe on the disk
 }
 
-Falldatei::Ergebnis Falldatei::beitragswerteSchreiben(const Krankenversicherung::Werte& werte)
+Ergebnis Falldatei::beitragswerteSchreiben(const Krankenversicherung::Werte& werte)
 {
     return schreiben(0, {}, werte);
 }
 
-Falldatei::Ergebnis Falldatei::schreiben(int n, const Datensatz& satz,
-                                         const Krankenversicherung::Werte& werte)
+Ergebnis Falldatei::schreiben(int n, const Datensatz& satz, const Krankenversicherung::Werte& werte)
 {
     const Krankenversicherung::Werte vorher = m_beitragswerte;
     m_beitragswerte = werte;
     Ergebnis e =
         schreiben(n == 0 ? QList<std::pair<int, Datensatz>>{} : QList<std::pair<int, Datensatz>>{{n, satz}});
-    if (!e.ok && !e.neuGelesen)
+    if (!e.ok && !e.geändertVonAnderen)
         m_beitragswerte = vorher;
     return e;
 }
 
-Falldatei::Ergebnis Falldatei::sichernVorÄnderung()
+Ergebnis Falldatei::sichernVorÄnderung()
 {
     const QString kopie = freierSicherungsname(m_pfad);
-    if (const ::Ergebnis e = m_ablage.ersetzen(kopie, m_abbild); !e.ok)
+    if (const Ergebnis e = m_ablage.ersetzen(kopie, m_abbild); !e.ok)
         return Ergebnis::fehler(
             QStringLiteral("Vor der Änderung sollte eine Kopie „%1“ angelegt werden. %2 Die "
                            "Änderung wurde nicht gespeichert.")
@@ -271,7 +270,7 @@ Falldatei::Ergebnis Falldatei::sichernVorÄnderung()
     return {};
 }
 
-Falldatei::Ergebnis Falldatei::fremdeÄnderungPrüfen()
+Ergebnis Falldatei::fremdeÄnderungPrüfen()
 {
     const QString name = QFileInfo(m_pfad).fileName();
     const auto nichtGespeichert = [&](const QString& warum) {
@@ -310,7 +309,7 @@ Falldatei::Ergebnis Falldatei::fremdeÄnderungPrüfen()
                        "gespeichert, damit die andere nicht verloren geht. Die Fälle wurden neu "
                        "gelesen; bitte wiederholen Sie Ihre Änderung.")
             .arg(name));
-    e.neuGelesen = true;
+    e.geändertVonAnderen = true;
     const Ergebnis neu = öffnen(m_pfad);
     if (!neu.ok) {
         // The file cannot serve any more: nothing more is written to it in this run.
@@ -322,7 +321,7 @@ Falldatei::Ergebnis Falldatei::fremdeÄnderungPrüfen()
     return e;
 }
 
-Falldatei::Ergebnis Falldatei::eigeneFälleRetten(const Befund& befund, const QByteArray& jetzt)
+Ergebnis Falldatei::eigeneFälleRetten(const Befund& befund, const QByteArray& jetzt)
 {
     const QString name = QFileInfo(m_pfad).fileName();
     const QString lage =
@@ -339,7 +338,7 @@ Falldatei::Ergebnis Falldatei::eigeneFälleRetten(const Befund& befund, const QB
         // The bytes that stand there now are kept too: the user may not have known them.
         if (!jetzt.isEmpty()) {
             const QString kopie = freierSicherungsname(m_pfad);
-            if (const ::Ergebnis e = m_ablage.ersetzen(kopie, jetzt); !e.ok)
+            if (const Ergebnis e = m_ablage.ersetzen(kopie, jetzt); !e.ok)
                 return Ergebnis::fehler(
                     QStringLiteral("Vor der Änderung sollte eine Kopie „%1“ angelegt werden. %2 Die "
                                    "Änderung wurde nicht gespeichert.")
@@ -349,7 +348,7 @@ Falldatei::Ergebnis Falldatei::eigeneFälleRetten(const Befund& befund, const QB
     }
     if (m_gerettet.isEmpty() || dateiLesen(m_gerettet, GrößteLänge, false).bytes != m_abbild) {
         const QString kopie = freierSicherungsname(m_pfad, QStringLiteral("gerettet"));
-        if (const ::Ergebnis e = m_ablage.ersetzen(kopie, m_abbild); !e.ok)
+        if (const Ergebnis e = m_ablage.ersetzen(kopie, m_abbild); !e.ok)
             return Ergebnis::fehler(lage + u' ' + e.meldung +
                                     QStringLiteral(" Ihre Änderung wurde nicht gespeichert; beenden Sie das "
                                                    "Programm nicht, bevor die Fälle gesichert sind."));

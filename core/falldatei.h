@@ -24,15 +24,10 @@ public:
     static constexpr int AnzahlFälle = 7;
     static constexpr qint64 Solllänge = qint64(AnzahlFälle) * Datensatz::Länge;
 
-    // `meldung` holds a warning when ok.
-    struct [[nodiscard]] Ergebnis : ::Ergebnis {
-        Ergebnis(::Ergebnis e = {}) : ::Ergebnis(std::move(e)) {}
-        // The file had been changed outside the program and has been read again instead of
-        // being written: the caller shows the current case anew.
-        bool neuGelesen = false;
-    };
-
     explicit Falldatei(Dateiablage& ablage);
+
+    // Every result's `meldung` holds a warning when ok. A save finds the file changed by
+    // someone else (`geändertVonAnderen`): the cases have been read again.
 
     // Opens the file, creating it with the sample case as record 1 and six blank records
     // when it is missing or empty. A file of any other length is used unchanged; an odd

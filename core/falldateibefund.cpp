@@ -122,7 +122,7 @@ QString Falldatei::wortlaut(const Befund& b) const
     return {};
 }
 
-Falldatei::Ergebnis Falldatei::worte(const QList<Befund>& befunde) const
+Ergebnis Falldatei::worte(const QList<Befund>& befunde) const
 {
     for (const Befund& b : befunde)
         if (b.beendet())

@@ -60,7 +60,7 @@ QByteArray Brieftext::abbild(const QStringList& zeilen)
     return bild;
 }
 
-Brieftext::Ergebnis Brieftext::checken()
+Ergebnis Brieftext::checken()
 {
     const QFileInfo info(m_pfad);
     if (info.isDir())
@@ -72,7 +72,7 @@ Brieftext::Ergebnis Brieftext::checken()
     return m_ablage.ersetzen(m_pfad, abbild(standardtext()), Dateiablage::Verknüpfung::EigeneFolgen);
 }
 
-Brieftext::Ergebnis Brieftext::alleBytes(const QString& pfad, QByteArray& bytes) const
+Ergebnis Brieftext::alleBytes(const QString& pfad, QByteArray& bytes) const
 {
     const QString name = QFileInfo(m_pfad).fileName();
     Dateiinhalt inhalt = dateiLesen(pfad, GrößteLänge);
@@ -93,7 +93,7 @@ Brieftext::Ergebnis Brieftext::alleBytes(const QString& pfad, QByteArray& bytes)
                                 .arg(Solllänge));
 }
 
-Brieftext::Ergebnis Brieftext::lesen(QStringList& zeilen, QByteArray* stand) const
+Ergebnis Brieftext::lesen(QStringList& zeilen, QByteArray* stand) const
 {
     zeilen.clear();
     QByteArray bytes;
@@ -108,7 +108,7 @@ Brieftext::Ergebnis Brieftext::lesen(QStringList& zeilen, QByteArray* stand) con
     return {};
 }
 
-Brieftext::Ergebnis Brieftext::speichern(const QStringList& zeilen, QByteArray* stand)
+Ergebnis Brieftext::speichern(const QStringList& zeilen, QByteArray* stand)
 {
     const QString name = QFileInfo(m_pfad).fileName();
     const Dateiablage::Ziel ziel = Dateiablage::zielPrüfen(m_pfad, Dateiablage::Verknüpfung::EigeneFolgen);
@@ -133,7 +133,7 @@ Brieftext::Ergebnis Brieftext::speichern(const QStringList& zeilen, QByteArray* 
         // A file of a length we do not write ourselves is kept as it was before it is replaced.
         if (!jetzt.isEmpty() && jetzt.size() != Solllänge) {
             const QString kopie = freierSicherungsname(m_pfad);
-            if (const ::Ergebnis e = m_ablage.ersetzen(kopie, jetzt); !e.ok)
+            if (const Ergebnis e = m_ablage.ersetzen(kopie, jetzt); !e.ok)
                 return Ergebnis::fehler(
                     QStringLiteral("Vor dem Speichern sollte eine Kopie „%1“ des bisherigen "
                                    "Brieftextes angelegt werden. %2 Der Brieftext wurde nicht "
@@ -142,7 +142,7 @@ Brieftext::Ergebnis Brieftext::speichern(const QStringList& zeilen, QByteArray* 
         }
     }
     const QByteArray neu = abbild(zeilen);
-    const ::Ergebnis e = m_ablage.ersetzen(m_pfad, neu, Dateiablage::Verknüpfung::EigeneFolgen);
+    const Ergebnis e = m_ablage.ersetzen(m_pfad, neu, Dateiablage::Verknüpfung::EigeneFolgen);
     if (!e.ok)
         return Ergebnis::fehler(e.meldung + QStringLiteral(" Der Brieftext bleibt, wie er war."));
     if (stand)
@@ -150,7 +150,7 @@ Brieftext::Ergebnis Brieftext::speichern(const QStringList& zeilen, QByteArray* 
     return e; // a warning when the save could not be made safe on the disk
 }
 
-Brieftext::Ergebnis Brieftext::holen(QStringList& zeilen, QByteArray* stand)
+Ergebnis Brieftext::holen(QStringList& zeilen, QByteArray* stand)
 {
     const Ergebnis e = checken();
     return e.ok ? lesen(zeilen, stand) : e;

@@ -18,12 +18,6 @@ public:
     static constexpr int Satzlänge = 95;
     static constexpr qint64 Solllänge = qint64(Zeilen) * Satzlänge;
 
-    struct [[nodiscard]] Ergebnis : ::Ergebnis {
-        Ergebnis(::Ergebnis e = {}) : ::Ergebnis(std::move(e)) {}
-        // The file had been changed by someone else since it was read; nothing was written.
-        bool geändertVonAnderen = false;
-    };
-
     // A letter-text file larger than this is no file of this program; it is not read.
     static constexpr qint64 GrößteLänge = 16 * 1024 * 1024;
 

@@ -151,42 +151,40 @@ QString Drucksachen::auszahlungszeile() const
         .arg(a.netto.alsText(2, Deutsch::dezimaltrenner()));
 }
 
-bool Drucksachen::übersichtdrucken(const QString& pdfDatei)
+Ergebnis Drucksachen::übersichtdrucken(const QString& pdfDatei)
 {
     const Beratung beratung =
         beraten(m_stand.fallwerte(m_stand.laufendesJahr), m_stand.datensatz.rentenbeginn,
                 m_stand.datensatz.beratung, m_stand.beitragswerte);
     const Diagrammdaten diagramm = diagrammdaten(beratung, m_stand.laufendesJahr);
-    return ausgeben(QStringLiteral("Übersicht"), dokumenttitel(QStringLiteral("Übersicht")), pdfDatei,
-                    [&](Druckfläche& f) {
-                        return Übersichtsdruck(f, m_stand.datensatz, beratung, diagramm, heute()).drucken();
-                    });
+    return melden(
+        ausgeben(QStringLiteral("Übersicht"), dokumenttitel(QStringLiteral("Übersicht")), pdfDatei,
+                 [&](Druckfläche& f) {
+                     return Übersichtsdruck(f, m_stand.datensatz, beratung, diagramm, heute()).drucken();
+                 }));
 }
 
-bool Drucksachen::berechnungdrucken(const QString& pdfDatei)
+Ergebnis Drucksachen::berechnungdrucken(const QString& pdfDatei)
 {
-    return ausgeben(QStringLiteral("Berechnung"), dokumenttitel(QStringLiteral("Berechnung")), pdfDatei,
-                    [this](Druckfläche& f) {
-                        Berechnungsdruck druck(f, m_tabelle, m_stand.datensatz, heute());
-                        druck.setzeRechnung(m_stand.rechnung);
-                        return druck.berechnungdrucken();
-                    });
+    return melden(ausgeben(QStringLiteral("Berechnung"), dokumenttitel(QStringLiteral("Berechnung")),
+                           pdfDatei, [this](Druckfläche& f) {
+                               Berechnungsdruck druck(f, m_tabelle, m_stand.datensatz, heute());
+                               druck.setzeRechnung(m_stand.rechnung);
+                               return druck.berechnungdrucken();
+                           }));
 }
 
-bool Drucksachen::Bescheiddrucken(const QString& pdfDatei)
+Ergebnis Drucksachen::Bescheiddrucken(const QString& pdfDatei)
 {
     QStringList zeilen;
     const QFileInfo text(m_brieftext.pfad());
     if (m_nurLesen && !text.isDir() && (!text.exists() || text.size() == 0)) {
         for (const QString& z : Brieftext::standardtext())
             zeilen.append(z.leftJustified(Brieftext::Satzlänge, u' '));
-    } else if (const Brieftext::Ergebnis e =
-                   m_nurLesen ? m_brieftext.lesen(zeilen) : m_brieftext.holen(zeilen);
-               !e.ok) {
-        m_meldungen.fehler(e.meldung + (pdfDatei.isEmpty()
-                                            ? QStringLiteral(" Das Anschreiben wurde nicht gedruckt.")
-                                            : QStringLiteral(" Das Anschreiben wurde nicht gespeichert.")));
-        return false;
+    } else if (const Ergebnis e = m_nurLesen ? m_brieftext.lesen(zeilen) : m_brieftext.holen(zeilen); !e.ok) {
+        return melden(Ergebnis::fehler(
+            e.meldung + (pdfDatei.isEmpty() ? QStringLiteral(" Das Anschreiben wurde nicht gedruckt.")
+                                            : QStringLiteral(" Das Anschreiben wurde nicht gespeichert."))));
     }
     // The letter names the pension at the start, and a reduction on a line of its own.
     const Fallrechnung& rechnung = m_stand.rechnung;
@@ -197,64 +195,66 @@ bool Drucksachen::Bescheiddrucken(const QString& pdfDatei)
         abschlag = QStringLiteral("(%1 Euro abzüglich %2 % Abschlag für den Rentenbeginn mit %3 Jahren)")
                        .arg(rechnung.rente.alsText(2, trenner), beginn.abschlagProzent.alsText(1, trenner))
                        .arg(beginn.alter.jahre);
-    return ausgeben(QStringLiteral("Anschreiben"), dokumenttitel(QStringLiteral("Anschreiben")), pdfDatei,
-                    [&](Druckfläche& f) {
-                        Bescheiddruck brief(f, m_stand.datensatz, zeilen, rechnung.renteAbBeginn, trenner,
-                                            heute());
-                        brief.setzeAbschlagszeile(abschlag);
-                        if (!beginn.wieBisher())
-                            brief.setzeRentenalter(beginn.alter);
-                        brief.setzeAuszahlungszeile(auszahlungszeile());
-                        return brief.Bescheiddrucken();
-                    });
+    return melden(ausgeben(QStringLiteral("Anschreiben"), dokumenttitel(QStringLiteral("Anschreiben")),
+                           pdfDatei, [&](Druckfläche& f) {
+                               Bescheiddruck brief(f, m_stand.datensatz, zeilen, rechnung.renteAbBeginn,
+                                                   trenner, heute());
+                               brief.setzeAbschlagszeile(abschlag);
+                               if (!beginn.wieBisher())
+                                   brief.setzeRentenalter(beginn.alter);
+                               return brief.Bescheiddrucken();
+                           }));
 }
 
-bool Drucksachen::ausgeben(const QString& art, const QString& titel, const QString& pdfDatei,
-                           const std::function<Ergebnis(Druckfläche&)>& inhalt)
+Ergebnis Drucksachen::melden(Ergebnis ergebnis)
 {
+    if (!ergebnis.ok)
+        m_meldungen.fehler(ergebnis.meldung);
+    else if (!ergebnis.meldung.isEmpty())
+        m_meldungen.hinweis(ergebnis.meldung, QStringLiteral("Zuvora"));
+    return ergebnis;
+}
+
+Ergebnis Drucksachen::ausgeben(const QString& art, const QString& titel, const QString& pdfDatei,
+                               const std::function<Ergebnis(Druckfläche&)>& inhalt)
+{
+    // A warning of the saved PDF follows the note on a line of its own.
+    const auto zusatz = [](const Ergebnis& e) { return e.meldung.isEmpty() ? QString() : u'\n' + e.meldung; };
     if (!pdfDatei.isEmpty()) {
         const Ergebnis e = alsPdf(pdfDatei, titel, inhalt);
-        if (e.ok)
-            m_meldungen.hinweis(QStringLiteral("Der Ausdruck wurde als PDF-Datei gespeichert:\n%1")
-                                        .arg(QDir::toNativeSeparators(pdfDatei)) +
-                                    (e.meldung.isEmpty() ? QString() : u'\n' + e.meldung),
-                                QStringLiteral("Zuvora"));
-        else
-            m_meldungen.fehler(QStringLiteral("Die PDF-Datei konnte nicht gespeichert werden: ") + e.meldung);
-        return e.ok;
+        if (!e.ok)
+            return Ergebnis::fehler(QStringLiteral("Die PDF-Datei konnte nicht gespeichert werden: ") +
+                                    e.meldung);
+        return Ergebnis::hinweis(QStringLiteral("Der Ausdruck wurde als PDF-Datei gespeichert:\n%1")
+                                     .arg(QDir::toNativeSeparators(pdfDatei)) +
+                                 zusatz(e));
     }
     const QString drucker = standarddrucker();
     if (!drucker.isEmpty()) {
         const Ergebnis e = aufDrucker(drucker, titel, inhalt);
         if (!e.ok)
-            m_meldungen.fehler(QStringLiteral("Der Druck ist fehlgeschlagen: ") + e.meldung);
-        return e.ok;
+            return Ergebnis::fehler(QStringLiteral("Der Druck ist fehlgeschlagen: ") + e.meldung);
+        return {};
     }
     const QString pfad = pdfPfad(art);
-    if (pfad.isEmpty()) {
-        m_meldungen.fehler(
+    if (pfad.isEmpty())
+        return Ergebnis::fehler(
             QStringLiteral("Es ist kein Drucker eingerichtet, und die PDF-Datei kann nicht "
                            "gespeichert werden: Der aktuelle Ordner ist nicht mehr erreichbar. %1")
                 .arg(systemgrund(errno)));
-        return false;
-    }
     // The same case's earlier PDF is replaced; the user is told so rather than finding out.
     const bool ersetzt = QFileInfo::exists(pfad);
     const Ergebnis e = alsPdf(pfad, titel, inhalt);
-    if (!e.ok) {
-        m_meldungen.fehler(QStringLiteral("Es ist kein Drucker eingerichtet, und die PDF-Datei konnte nicht "
-                                          "gespeichert werden: ") +
-                           e.meldung);
-        return false;
-    }
-    m_meldungen.hinweis(
+    if (!e.ok)
+        return Ergebnis::fehler(QStringLiteral("Es ist kein Drucker eingerichtet, und die PDF-Datei konnte "
+                                               "nicht gespeichert werden: ") +
+                                e.meldung);
+    return Ergebnis::hinweis(
         QStringLiteral("Es ist kein Drucker eingerichtet. Der Ausdruck wurde als PDF-Datei "
                        "gespeichert%1:\n%2")
-                .arg(ersetzt ? QStringLiteral(" und ersetzt die frühere Datei dieses Falls") : QString(),
-                     QDir::toNativeSeparators(pfad)) +
-            (e.meldung.isEmpty() ? QString() : u'\n' + e.meldung),
-        QStringLiteral("Zuvora"));
-    return true;
+            .arg(ersetzt ? QStringLiteral(" und ersetzt die frühere Datei dieses Falls") : QString(),
+                 QDir::toNativeSeparators(pfad)) +
+        zusatz(e));
 }
 
 Ergebnis Drucksachen::aufDrucker(const QString& name, const QString& titel,

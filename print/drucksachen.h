@@ -27,11 +27,12 @@ public:
                 Meldungen& meldungen);
     virtual ~Drucksachen();
 
-    // With a file named, the printout is saved there as PDF instead; true when it was.
-    bool berechnungdrucken(const QString& pdfDatei = {});
-    bool Bescheiddrucken(const QString& pdfDatei = {});
+    // With a file named, the printout is saved there as PDF instead. The user is told where
+    // a PDF went or why the printout failed; the result holds the same message.
+    Ergebnis berechnungdrucken(const QString& pdfDatei = {});
+    Ergebnis Bescheiddrucken(const QString& pdfDatei = {});
     // The overview: the case's starts side by side, survivors, disability, deductions, chart.
-    bool übersichtdrucken(const QString& pdfDatei = {});
+    Ergebnis übersichtdrucken(const QString& pdfDatei = {});
     Brieftext& brieftext() { return m_brieftext; }
     // Printing without a window creates no file but the printout: a missing letter text is
     // not written, the letter takes the default wording.
@@ -54,13 +55,15 @@ protected:
 
 private:
     // Runs `inhalt` into `pdfDatei` if one is named, else on the default printer or, lacking
-    // one, into a PDF file; tells the user where a PDF went and why a printout failed.
-    bool ausgeben(const QString& art, const QString& titel, const QString& pdfDatei,
-                  const std::function<Ergebnis(Druckfläche&)>& inhalt);
+    // one, into a PDF file. The message says where a PDF went or why the printout failed.
+    Ergebnis ausgeben(const QString& art, const QString& titel, const QString& pdfDatei,
+                      const std::function<Ergebnis(Druckfläche&)>& inhalt);
     Ergebnis aufDrucker(const QString& name, const QString& titel,
                         const std::function<Ergebnis(Druckfläche&)>& inhalt);
     Ergebnis alsPdf(const QString& pfad, const QString& titel,
                     const std::function<Ergebnis(Druckfläche&)>& inhalt);
+    // Shows the outcome of a printout to the user.
+    Ergebnis melden(Ergebnis ergebnis);
     QString heute() const;
     // The document's title, as print queues and PDF readers show it:
     // "Berechnung Hedwig Wendler, 07.12.26".

@@ -68,7 +68,7 @@ int ausführen(const QString& art, int fall, const QString& pdfDatei, QTextStrea
     Dateiablage ablage;
     Falldatei fälle(ablage);
     fälle.setzeSperre(&sperre);
-    if (const Falldatei::Ergebnis e = fälle.öffnen(falldatei); !e.ok) {
+    if (const Ergebnis e = fälle.öffnen(falldatei); !e.ok) {
         fehler << e.meldung << '\n';
         return Fehlgeschlagen;
     } else if (!e.meldung.isEmpty()) {
@@ -84,11 +84,11 @@ int ausführen(const QString& art, int fall, const QString& pdfDatei, QTextStrea
     drucksachen.setzeNurLesen(true);
     meldungen.hinweiseAus();
     const QString pfad = QFileInfo(pdfDatei).absoluteFilePath();
-    const bool geschrieben = art == QLatin1String("berechnung")    ? drucksachen.berechnungdrucken(pfad)
-                             : art == QLatin1String("anschreiben") ? drucksachen.Bescheiddrucken(pfad)
-                                                                   : drucksachen.übersichtdrucken(pfad);
+    const Ergebnis geschrieben = art == QLatin1String("berechnung")    ? drucksachen.berechnungdrucken(pfad)
+                                 : art == QLatin1String("anschreiben") ? drucksachen.Bescheiddrucken(pfad)
+                                                                       : drucksachen.übersichtdrucken(pfad);
     fehler.flush();
-    return geschrieben && !meldungen.fehlerGemeldet() ? 0 : Fehlgeschlagen;
+    return geschrieben.ok && !meldungen.fehlerGemeldet() ? 0 : Fehlgeschlagen;
 }
 
 } // namespace Stapeldruck

@@ -124,20 +124,20 @@ void Rechentabelle::datensatzholen()
     gridfüllen();
 }
 
-bool Rechentabelle::beratungSpeichern(const Beratungsangaben& angaben,
-                                      const Krankenversicherung::Werte& werte)
+Ergebnis Rechentabelle::beratungSpeichern(const Beratungsangaben& angaben,
+                                          const Krankenversicherung::Werte& werte)
 {
     if (angaben == m_stand.datensatz.beratung && werte == m_datei.beitragswerte())
-        return true;
+        return {};
     Datensatz satz = m_datei.lesen(m_stand.datensatznummer);
     satz.beratung = angaben;
-    const Falldatei::Ergebnis ergebnis = m_datei.schreiben(m_stand.datensatznummer, satz, werte);
+    Ergebnis ergebnis = m_datei.schreiben(m_stand.datensatznummer, satz, werte);
     if (!ergebnis.ok)
         m_meldungen.fehler(ergebnis.meldung);
     // Saved or not, the case is shown as the file holds it.
     datensatzholen();
     atvberechnen();
-    return ergebnis.ok;
+    return ergebnis;
 }
 
 Datensatz& Rechentabelle::aktuellenSatzNeuLesen()
@@ -146,21 +146,21 @@ Datensatz& Rechentabelle::aktuellenSatzNeuLesen()
     return m_stand.datensatz;
 }
 
-bool Rechentabelle::aktuellenSatzSpeichern()
+Ergebnis Rechentabelle::aktuellenSatzSpeichern()
 {
-    const Falldatei::Ergebnis ergebnis = m_datei.schreiben(m_stand.datensatznummer, m_stand.datensatz);
+    Ergebnis ergebnis = m_datei.schreiben(m_stand.datensatznummer, m_stand.datensatz);
     if (ergebnis.ok && !ergebnis.meldung.isEmpty())
         m_meldungen.fehler(ergebnis.meldung);
     if (ergebnis.ok)
-        return true;
+        return ergebnis;
     aktuellenSatzNeuLesen();
     m_meldungen.fehler(ergebnis.meldung);
     // Changed by someone else: the case is shown as the file holds it now.
-    if (ergebnis.neuGelesen) {
+    if (ergebnis.geändertVonAnderen) {
         datensatzholen();
         atvberechnen();
     }
-    return false;
+    return ergebnis;
 }
 
 void Rechentabelle::setzeAktuellenText(const QString& text)
@@ -178,7 +178,8 @@ void Rechentabelle::setzeAktuellenText(const QString& text)
     }
 }
 
-bool Rechentabelle::elternzeitEintragen(int zeile, const SozialeKomponente::Auswahl& wahl, Festkomma punkte)
+Ergebnis Rechentabelle::elternzeitEintragen(int zeile, const SozialeKomponente::Auswahl& wahl,
+                                            Festkomma punkte)
 {
     const int i = Jahreszeile::index(zeile);
     Datensatz& satz = aktuellenSatzNeuLesen();
@@ -187,12 +188,13 @@ bool Rechentabelle::elternzeitEintragen(int zeile, const SozialeKomponente::Ausw
     satz.monate1[i] = std::int16_t(wahl.monate1);
     satz.monate2[i] = std::int16_t(wahl.monate2);
     satz.elternzeitpunkte[i] = punkte;
-    if (!aktuellenSatzSpeichern())
-        return false;
+    Ergebnis gespeichert = aktuellenSatzSpeichern();
+    if (!gespeichert.ok)
+        return gespeichert;
     modell().setzeText(zeile, nr(Spalte::Elternzeit), punkte.alsText(2));
     m_stand.elternzeit[std::size_t(i)] = punkte.wieAngezeigt(2);
     atvberechnen();
-    return true;
+    return gespeichert;
 }
 
 bool Rechentabelle::eingabezeile(int zeile) const
@@ -201,15 +203,15 @@ bool Rechentabelle::eingabezeile(int zeile) const
            rechnung().versichert(Jahreszeile::index(zeile));
 }
 
-bool Rechentabelle::einstellungenSpeichern(int wahl, Festkomma steigerung)
+Ergebnis Rechentabelle::einstellungenSpeichern(int wahl, Festkomma steigerung)
 {
     Datensatz& satz = aktuellenSatzNeuLesen();
     satz.rentenbeginn = std::int16_t(Rentenbeginn::speicherform(wahl, rechengeburtsjahr(satz)));
     satz.steigerung = steigerung;
-    const bool ok = aktuellenSatzSpeichern();
+    Ergebnis gespeichert = aktuellenSatzSpeichern();
     datensatzholen();
     atvberechnen();
-    return ok;
+    return gespeichert;
 }
 
 Festkomma Rechentabelle::altersfaktorIn(int zeile) const

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/arbeitsstand.h"
+#include "core/ergebnis.h"
 #include "core/sozialekomponente.h"
 #include "table/tabellenaufbau.h"
 #include "table/zellenauswahl.h"
@@ -42,16 +43,17 @@ public:
     // nothing of another case can ride along in the record in memory.
     Datensatz& aktuellenSatzNeuLesen();
     // Writes the record in memory as the current case. When the file refuses it, the user is
-    // told why and the record in memory goes back to what the file holds.
-    bool aktuellenSatzSpeichern();
+    // told why and the record in memory goes back to what the file holds. The result is the
+    // file's, its message already shown.
+    Ergebnis aktuellenSatzSpeichern();
     // Stores the adviser's answers in the current case and the figures in the file, with one
     // save, and recalculates: the reduction months change the headline. Nothing is written
-    // when neither changed.
-    bool beratungSpeichern(const Beratungsangaben& angaben, const Krankenversicherung::Werte& werte);
+    // when neither changed. Fails when the file refused it (the user has been told).
+    Ergebnis beratungSpeichern(const Beratungsangaben& angaben, const Krankenversicherung::Werte& werte);
     // Stores the parental-leave choice and points of the year in row `zeile` in the current
-    // case's record, shows the points and computes again. False when the file refused it (the
+    // case's record, shows the points and computes again. Fails when the file refused it (the
     // user has been told; table and record are as before).
-    bool elternzeitEintragen(int zeile, const SozialeKomponente::Auswahl& wahl, Festkomma punkte);
+    Ergebnis elternzeitEintragen(int zeile, const SozialeKomponente::Auswahl& wahl, Festkomma punkte);
     void gridfüllen();
     void tabellenkopf();
     // Calculates the case from the working set, writes the result into the cells and shows
@@ -59,8 +61,8 @@ public:
     void atvberechnen();
 
     // Stores the case's pension start and yearly pay increase, then loads and computes it
-    // again. False when the file refused it (the user has been told).
-    bool einstellungenSpeichern(int wahl, Festkomma steigerung);
+    // again. Fails when the file refused it (the user has been told).
+    Ergebnis einstellungenSpeichern(int wahl, Festkomma steigerung);
     // The year the program runs in decides the latest birth year; tests set their own.
     void setzeLaufendesJahr(int jahr) { m_laufendesJahr = jahr; }
     int laufendesJahr() const { return m_laufendesJahr; }

@@ -197,7 +197,7 @@ void Tabelleneingabe::speichernUndRechnen()
 {
     // Nothing may look saved that is not: after a refused write the case is shown again as
     // the file holds it.
-    if (!m_tabelle.aktuellenSatzSpeichern())
+    if (!m_tabelle.aktuellenSatzSpeichern().ok)
         m_tabelle.datensatzholen();
     m_tabelle.atvberechnen();
 }

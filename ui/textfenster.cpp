@@ -115,7 +115,7 @@ void Textfenster::Form_Load()
 
 void Textfenster::Speichern_Click()
 {
-    const Brieftext::Ergebnis e = m_datei.speichern(zeilen(), m_stand ? &*m_stand : nullptr);
+    const Ergebnis e = m_datei.speichern(zeilen(), m_stand ? &*m_stand : nullptr);
     if (!e.ok) {
         m_meldungen.fehler(e.meldung);
         if (e.geändertVonAnderen) {
@@ -161,7 +161,7 @@ void Textbearbeitung::infoladen()
 {
     QStringList zeilen;
     QByteArray stand;
-    if (const Brieftext::Ergebnis e = m_datei.holen(zeilen, &stand); !e.ok) {
+    if (const Ergebnis e = m_datei.holen(zeilen, &stand); !e.ok) {
         m_meldungen.fehler(e.meldung);
         return;
     }

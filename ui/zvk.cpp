@@ -203,7 +203,7 @@ bool ZVK::Form_Load(const QString& falldateipfad)
         m_nachrichten.hinweis(gesperrt.meldung, QStringLiteral("Zuvora"));
     m_datei.setzeSperre(&m_sperre);
     m_datei.setzeMeldungen(&m_nachrichten);
-    const Falldatei::Ergebnis geöffnet = m_datei.öffnen(falldateipfad);
+    const Ergebnis geöffnet = m_datei.öffnen(falldateipfad);
     if (!geöffnet.ok) {
         m_nachrichten.fehler(geöffnet.meldung);
         return false;

@@ -47,8 +47,8 @@ public:
     void Info_Click() { m_webseiten.öffnen(Webseiten::infoPfad()); }
     void ATV_Click() { m_webseiten.öffnen(Webseiten::atvPfad()); }
     void Hilfe_Click() { m_webseiten.öffnen(Webseiten::hilfePfad()); }
-    void Berechnung_Click() { m_drucksachen.berechnungdrucken(); }
-    void Bescheid_Click() { m_drucksachen.Bescheiddrucken(); }
+    void Berechnung_Click() { (void)m_drucksachen.berechnungdrucken(); }
+    void Bescheid_Click() { (void)m_drucksachen.Bescheiddrucken(); }
     void Blatt_Click() { m_textbearbeitung.infoladen(); }
 
     // Opens the case list in the table's place, freshly read from the case file.

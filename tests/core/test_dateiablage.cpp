@@ -207,7 +207,7 @@ TEST(VolleFestplatte, UlimitLässtDieAlteDateiStehen)
             dateigrenzeAlsFehler(); // what the program does at its start
             Dateiablage a;
             Falldatei datei(a);
-            Falldatei::Ergebnis e = datei.öffnen(pfad);
+            Ergebnis e = datei.öffnen(pfad);
             if (e.ok) {
                 Datensatz d = datei.lesen(1);
                 d.vorname = QStringLiteral("Anna");

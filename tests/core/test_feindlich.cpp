@@ -273,7 +273,7 @@ void feindlichPrüfen(const QString& ordner, const Falldateifall& fall)
     Falldatei datei(ablage);
     Antwort antwort(fall.ja);
     datei.setzeMeldungen(&antwort);
-    const Falldatei::Ergebnis e = datei.öffnen(pfad);
+    const Ergebnis e = datei.öffnen(pfad);
     ASSERT_EQ(e.ok, fall.öffnenGeht) << e.meldung.toStdString();
     QString meldungen = e.meldung;
     if (e.ok) {
@@ -282,12 +282,12 @@ void feindlichPrüfen(const QString& ordner, const Falldateifall& fall)
         }
         Datensatz d = datei.lesen(2);
         d.nachname = QStringLiteral("Neu");
-        const Falldatei::Ergebnis s = datei.schreiben(2, d);
+        const Ergebnis s = datei.schreiben(2, d);
         EXPECT_EQ(s.ok, fall.speichernGeht) << s.meldung.toStdString();
         meldungen += u'\n' + antwort.gefragt + u'\n' + s.meldung;
         // A save that is in the file is the program's own copy, and so is a file read again;
         // the next save goes through.
-        if (s.neuGelesen || s.ok) {
+        if (s.geändertVonAnderen || s.ok) {
             EXPECT_EQ(datei.abbild(), lies(pfad));
         }
         if (s.ok) {
@@ -432,7 +432,7 @@ TEST(GelöschteSperrdatei, ErsteKopieSpeichertNichtMehrNebenDerZweiten)
     {
         Sperre zweite;
         ASSERT_TRUE(zweite.nehmen(pfad).ok);
-        const Falldatei::Ergebnis e = datei.schreiben(1, Datensatz::grundstellung());
+        const Ergebnis e = datei.schreiben(1, Datensatz::grundstellung());
         EXPECT_FALSE(e.ok);
         EXPECT_TRUE(e.meldung.contains(QStringLiteral("wurde gelöscht"))) << e.meldung.toStdString();
         EXPECT_TRUE(e.meldung.contains(QStringLiteral("bereits geöffnet"))) << e.meldung.toStdString();

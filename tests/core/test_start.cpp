@@ -43,7 +43,7 @@ QStringList inhaltOhne(const QString& ordner, const QString& außer = {})
     return namen;
 }
 
-void erwarteMeldung(const Falldatei::Ergebnis& e, const QStringList& wörter)
+void erwarteMeldung(const Ergebnis& e, const QStringList& wörter)
 {
     if (wörter.isEmpty()) {
         EXPECT_TRUE(e.meldung.isEmpty()) << e.meldung.toStdString();
@@ -111,7 +111,7 @@ TEST_P(Start, DefinierterAusgangUndKeinByteVerloren)
     const QStringList vorher = inhaltOhne(ordner.path());
 
     Falldatei datei(ablage);
-    const Falldatei::Ergebnis e = datei.öffnen(pfad());
+    const Ergebnis e = datei.öffnen(pfad());
     ASSERT_EQ(e.ok, fall.geht) << e.meldung.toStdString();
     erwarteMeldung(e, fall.meldung);
     EXPECT_EQ(inhaltOhne(ordner.path(), QStringLiteral("atv.txt")), QStringList());

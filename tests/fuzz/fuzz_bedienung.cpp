@@ -92,7 +92,7 @@ void prüfeDatei(Prueffenster& fenster, const QString& pfad, const QByteArray& v
     }
     Dateiablage ablage;
     Falldatei neu(ablage);
-    const Falldatei::Ergebnis e = neu.öffnen(pfad);
+    const Ergebnis e = neu.öffnen(pfad);
     PRÜFEN(e.ok && e.meldung.isEmpty());
 }
 

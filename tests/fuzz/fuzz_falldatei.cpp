@@ -53,7 +53,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* daten, std::size_t gr�
 
     Dateiablage ablage;
     Falldatei datei(ablage);
-    const Falldatei::Ergebnis e = datei.öffnen(pfad);
+    const Ergebnis e = datei.öffnen(pfad);
     PRÜFEN(e.ok);
     const QByteArray bild = alt.isEmpty() ? Falldatei::neuesAbbild() : alt;
     PRÜFEN(lies(pfad) == bild);

@@ -77,7 +77,7 @@ TEST(Druckdienst, BerechnungUndAnschreibenKommenAlsPdfAn)
         Drucksachen drucksachen(fall.tabelle.modell(), fall.stand, fall.ablage, fall.meldungen);
         QString pfad;
         auto stand = pdfDateien(ausgabe);
-        drucksachen.berechnungdrucken();
+        (void)drucksachen.berechnungdrucken();
         const QString info = neueDatei(ausgabe, stand, "Zuvora-Berechnung", pfad);
         ASSERT_FALSE(info.isEmpty()) << "Keine PDF-Datei in " << ausgabe.toStdString();
         EXPECT_TRUE(info.contains(QRegularExpression(QStringLiteral("Pages:\\s+%1\\n").arg(seiten))))
@@ -93,7 +93,7 @@ TEST(Druckdienst, BerechnungUndAnschreibenKommenAlsPdfAn)
 
         // The letter after the calculation: one portrait page with every word on the paper.
         stand = pdfDateien(ausgabe);
-        drucksachen.Bescheiddrucken();
+        (void)drucksachen.Bescheiddrucken();
         const QString brief = neueDatei(ausgabe, stand, "Zuvora-Anschreiben", pfad);
         EXPECT_TRUE(brief.contains(QRegularExpression("Pages:\\s+1\\n"))) << brief.toStdString();
         EXPECT_TRUE(brief.contains(QRegularExpression("Page size:\\s+595(\\.\\d+)? x 84[12]")))

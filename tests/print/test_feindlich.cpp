@@ -133,7 +133,7 @@ void briefPrüfen(const QString& ordner, const Brieffall& fall)
     Brieftext brief(ablage, in(ordner, "atvi.txt"));
     QStringList zeilen;
     QByteArray stand;
-    Brieftext::Ergebnis e = brief.checken();
+    Ergebnis e = brief.checken();
     Schrittfehler gescheitert = Schrittfehler::Checken;
     if (e.ok) {
         gescheitert = Schrittfehler::Lesen;
@@ -235,7 +235,7 @@ TEST_P(FeindlicherAusdruck, PdfNurAlsEigeneDateiInEinemBenennbarenOrdner)
     ASSERT_FALSE(QFileInfo::exists(QStringLiteral("/") + QString::fromUtf8(Pdf)));
     ASSERT_NO_FATAL_FAILURE(d.vorbereiten(ordner.path()));
     OhneDrucker drucksachen(fall.tabelle.modell(), fall.stand, fall.ablage, fall.meldungen);
-    drucksachen.berechnungdrucken();
+    (void)drucksachen.berechnungdrucken();
     ASSERT_EQ(fall.meldungen.protokoll.size(), 1);
     const auto& m = fall.meldungen.protokoll.front();
     EXPECT_EQ(m.art, "fehler");

@@ -59,9 +59,9 @@ TEST_F(PdfTest, OhneDruckerEntstehenBeidePdfDateien)
         GTEST_SKIP() << "pdftotext/pdfinfo (poppler-utils) fehlen";
     Drucksachenprobe d(fall.tabelle.modell(), fall.stand, fall.ablage, fall.meldungen);
     fall.stand.datensatznummer = 3;
-    d.berechnungdrucken();
-    d.Bescheiddrucken();
-    d.berechnungdrucken(); // replaces the first one
+    (void)d.berechnungdrucken();
+    (void)d.Bescheiddrucken();
+    (void)d.berechnungdrucken(); // replaces the first one
     EXPECT_EQ(dateien(), QStringList({"Anschreiben-Fall3.pdf", "Berechnung-Fall3.pdf", "atvi.txt"}));
     const QString berechnung = ordner.filePath("Berechnung-Fall3.pdf");
     const QString anschreiben = ordner.filePath("Anschreiben-Fall3.pdf");
@@ -118,8 +118,8 @@ TEST_F(PdfTest, AnschreibenNachBerechnungIstEineHochformatseiteMitDemDatumAufDem
         QStandardPaths::findExecutable("pdfinfo").isEmpty())
         GTEST_SKIP() << "pdftotext/pdfinfo (poppler-utils) fehlen";
     Drucksachenprobe d(fall.tabelle.modell(), fall.stand, fall.ablage, fall.meldungen);
-    d.berechnungdrucken();
-    d.Bescheiddrucken();
+    (void)d.berechnungdrucken();
+    (void)d.Bescheiddrucken();
     const QString berechnung = ausführen("pdfinfo", {ordner.filePath("Berechnung-Fall1.pdf")});
     EXPECT_TRUE(berechnung.contains(QRegularExpression("Page size:\\s+84[12](\\.\\d+)? x 595")));
     const QString brief = ordner.filePath("Anschreiben-Fall1.pdf");
@@ -154,11 +154,11 @@ TEST_F(PdfTest, EinFehlenderDruckerOderEineVollePlatteSagenEsUndÄndernNichts)
 {
     Drucksachenprobe d(fall.tabelle.modell(), fall.stand, fall.ablage, fall.meldungen);
     d.drucker = "Zuvora-Testdrucker-den-es-nicht-gibt";
-    d.berechnungdrucken();
+    (void)d.berechnungdrucken();
     VolleAblage voll;
     Drucksachenprobe ohnePlatz(fall.tabelle.modell(), fall.stand, voll, fall.meldungen);
-    ohnePlatz.berechnungdrucken();
-    ohnePlatz.Bescheiddrucken();
+    (void)ohnePlatz.berechnungdrucken();
+    (void)ohnePlatz.Bescheiddrucken();
 
     const auto& p = fall.meldungen.protokoll;
     ASSERT_EQ(p.size(), 3);
@@ -184,9 +184,9 @@ TEST_F(PdfTest, AufWunschAlsPdfMitEingebettetenSchriften)
     const QString berechnung = ordner.filePath(d.pdfVorschlagBerechnung());
     const QString anschreiben = ordner.filePath("Unterordner-gibt-es-nicht/" + d.pdfVorschlagAnschreiben());
     const QString brief = ordner.filePath(d.pdfVorschlagAnschreiben());
-    EXPECT_TRUE(d.berechnungdrucken(berechnung));
-    EXPECT_FALSE(d.Bescheiddrucken(anschreiben));
-    EXPECT_TRUE(d.Bescheiddrucken(brief));
+    EXPECT_TRUE(d.berechnungdrucken(berechnung).ok);
+    EXPECT_FALSE(d.Bescheiddrucken(anschreiben).ok);
+    EXPECT_TRUE(d.Bescheiddrucken(brief).ok);
     const auto& p = fall.meldungen.protokoll;
     ASSERT_EQ(p.size(), 3);
     EXPECT_EQ(p[0].art, "hinweis");

@@ -72,7 +72,8 @@ TEST_F(RentenbeginnTabelle, Jahrgang1995BisZurRegelaltersgrenzeMitSteigendenEntg
     EXPECT_EQ(tabelle.rentenbeschriftung(), QStringLiteral("  Voraussichtliche Zuvora mit 67:"));
 
     // 2 % a year from 2013 on, carried into the years after 2051 as well.
-    ASSERT_TRUE(tabelle.einstellungenSpeichern(Rentenbeginn::Regelaltersgrenze, Festkomma::ausGanzzahl(2)));
+    ASSERT_TRUE(
+        tabelle.einstellungenSpeichern(Rentenbeginn::Regelaltersgrenze, Festkomma::ausGanzzahl(2)).ok);
     EXPECT_EQ(datei.lesen(3).rentenbeginn, Rentenbeginn::Standard);
     meldungen.antworten.enqueue(true);
     eintippen(2013, Spalte::Entgelt, QStringLiteral("30000,00\n"));
@@ -117,7 +118,7 @@ TEST_F(RentenbeginnTabelle, AbschlagUndWieBisher)
     };
     for (const Fall& f : fälle) {
         laden(f.geburtsjahr);
-        ASSERT_TRUE(tabelle.einstellungenSpeichern(f.wahl, Festkomma()));
+        ASSERT_TRUE(tabelle.einstellungenSpeichern(f.wahl, Festkomma()).ok);
         EXPECT_EQ(tabelle.letzteZeile(), Jahreszeile::von(f.letztesJahr)) << f.geburtsjahr;
         EXPECT_TRUE(tabelle.rentenbeschriftung().startsWith(QString::fromUtf8(f.beschriftungAnfang)))
             << tabelle.rentenbeschriftung().toStdString();
@@ -125,7 +126,7 @@ TEST_F(RentenbeginnTabelle, AbschlagUndWieBisher)
     }
     EXPECT_TRUE(tabelle.rentenbeschriftung().endsWith(QStringLiteral(" − 4,8 % =")));
     laden("1970");
-    tabelle.einstellungenSpeichern(63, Festkomma());
+    (void)tabelle.einstellungenSpeichern(63, Festkomma());
     EXPECT_EQ(stand.rechnung.beginn.abschlagMonate, 48);
     EXPECT_EQ(stand.rechnung.beginn.abschlagProzent.alsText(1), "10,8");
     EXPECT_EQ(tabelle.rentenbeschriftung(),
@@ -138,7 +139,7 @@ TEST_F(RentenbeginnTabelle, AbschlagUndWieBisher)
     for (int z = 0; z < tabelle.modell().rowCount(); ++z)
         for (int s = 0; s < Rechentabelle::Spalten; ++s)
             vorher.append(tabelle.modell().text(z, s));
-    ASSERT_TRUE(tabelle.einstellungenSpeichern(Rentenbeginn::Mit65, Festkomma()));
+    ASSERT_TRUE(tabelle.einstellungenSpeichern(Rentenbeginn::Mit65, Festkomma()).ok);
     EXPECT_EQ(datei.abbild(), bild);
     EXPECT_EQ(datei.abbild().size(), 12271);
     QStringList nachher;
@@ -156,14 +157,14 @@ TEST_F(RentenbeginnTabelle, AbschlagUndWieBisher)
 TEST_F(RentenbeginnTabelle, AbschlagsmonateLautRentenauskunft)
 {
     laden("1970");
-    ASSERT_TRUE(tabelle.einstellungenSpeichern(63, Festkomma()));
+    ASSERT_TRUE(tabelle.einstellungenSpeichern(63, Festkomma()).ok);
     const QByteArray bild = datei.abbild();
     Beratungsangaben angaben;
-    ASSERT_TRUE(tabelle.beratungSpeichern(angaben, datei.beitragswerte()));
+    ASSERT_TRUE(tabelle.beratungSpeichern(angaben, datei.beitragswerte()).ok);
     EXPECT_EQ(datei.abbild(), bild);
 
     angaben.abschlagsmonate = 0; // 45 years of insurance: no reduction at 63
-    ASSERT_TRUE(tabelle.beratungSpeichern(angaben, datei.beitragswerte()));
+    ASSERT_TRUE(tabelle.beratungSpeichern(angaben, datei.beitragswerte()).ok);
     EXPECT_EQ(stand.rechnung.beginn.abschlagMonate, 0);
     EXPECT_EQ(tabelle.rentenkopf(), stand.rechnung.rente.alsText(2) + QStringLiteral(" €"));
     EXPECT_EQ(tabelle.rentenkopf(), erwarteterKopf());
@@ -172,7 +173,7 @@ TEST_F(RentenbeginnTabelle, AbschlagsmonateLautRentenauskunft)
     angaben.abschlagsmonate = 12;
     Krankenversicherung::Werte werte = datei.beitragswerte();
     werte.zusatzbeitrag = Festkomma::ausText(u"3,1");
-    ASSERT_TRUE(tabelle.beratungSpeichern(angaben, werte));
+    ASSERT_TRUE(tabelle.beratungSpeichern(angaben, werte).ok);
     EXPECT_EQ(tabelle.rentenbeschriftung().right(10), QStringLiteral(" − 3,6 % ="));
     Dateiablage frisch;
     Falldatei neu(frisch);
@@ -180,7 +181,7 @@ TEST_F(RentenbeginnTabelle, AbschlagsmonateLautRentenauskunft)
     EXPECT_EQ(neu.lesen(3).beratung.abschlagsmonate, 12);
     EXPECT_EQ(neu.beitragswerte(), werte);
 
-    ASSERT_TRUE(tabelle.beratungSpeichern({}, Krankenversicherung::standardwerte()));
+    ASSERT_TRUE(tabelle.beratungSpeichern({}, Krankenversicherung::standardwerte()).ok);
     EXPECT_EQ(datei.abbild(), bild);
 }
 

@@ -182,7 +182,9 @@ void Rentenbeginnseite::Übernehmen_Click()
 {
     bereitstellen();
     const Festkomma steigerung = Festkomma::ausDouble(m_steigerung->value()).wieAngezeigt(2);
-    m_tabelle.einstellungenSpeichern(gewählt(), steigerung);
+    // The page ends either way: a refusal has been shown, and the table shows the case as the
+    // file holds it.
+    (void)m_tabelle.einstellungenSpeichern(gewählt(), steigerung);
     emit beendet();
 }
 

@@ -272,7 +272,7 @@ void Sozialpanel::Übertragen_Click()
                                           m_kinderanzahl2->currentIndex(), m_monateanzahl2->currentIndex()};
     // When the file refuses it, the panel stays open with the user's choice, so that it can
     // be transferred once the file takes it again, or dropped with Abbrechen.
-    if (!m_rechentabelle.elternzeitEintragen(m_zeile, wahl, m_punkteWert))
+    if (!m_rechentabelle.elternzeitEintragen(m_zeile, wahl, m_punkteWert).ok)
         return;
     m_offen = false;
     emit beendet();
