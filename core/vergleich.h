@@ -28,8 +28,8 @@ using Startrechnung = std::function<Startergebnis(int wahl)>;
 struct Vergleich {
     struct Spalte {
         Startergebnis start;
-        bool regelalter = false; // the start at the regular age of the birth year
-        int ersterMonat = 0;     // the first month of payment (Rentenzahlung's count)
+        bool regelalter = false;             // the start at the regular age of the birth year
+        int ersterMonat = 0;                 // the first month of payment (Rentenzahlung's count)
         std::array<Festkomma, 3> nachJahren; // after 5, 10 and 20 years of payment
         Festkomma summe;                     // every payment up to the age `bisAlter`
         Krankenversicherung::Abzüge abzüge;
