@@ -33,7 +33,8 @@ TEST(Vergleich, JedeSpalteIstDieEineRechnungIhresBeginns)
     };
     Beratungsangaben angaben;
     for (const Fall& f : fälle) {
-        const Beratung b = beraten(f.werte, Rentenbeginn::Standard, angaben, Krankenversicherung::standardwerte());
+        const Beratung b =
+            beraten(f.werte, Rentenbeginn::Standard, angaben, Krankenversicherung::standardwerte());
         const QList<int> starts = vergleichsstarts(f.werte.geburtsjahr);
         ASSERT_EQ(b.vergleich.spalten.size(), f.spalten) << f.name;
         for (int k = 0; k < starts.size(); ++k) {
