@@ -8,8 +8,9 @@
 #include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
-// A file's bytes as the disk holds them; empty when it cannot be read.
 // Whether the message the user read names every one of `wörter`; says which one it misses.
 inline ::testing::AssertionResult nenntAlle(const QString& meldung, const QStringList& wörter)
 {
@@ -20,6 +21,27 @@ inline ::testing::AssertionResult nenntAlle(const QString& meldung, const QStrin
     return ::testing::AssertionSuccess();
 }
 
+// The path of `name` in `ordner`.
+inline QString in(const QString& ordner, const char* name)
+{
+    return ordner + u'/' + QString::fromUtf8(name);
+}
+
+// A symbolic link `link` that points to `ziel`.
+inline void verknüpfen(const QString& ziel, const QString& link)
+{
+    ASSERT_EQ(::symlink(QFile::encodeName(ziel).constData(), QFile::encodeName(link).constData()), 0);
+}
+
+// What lstat() says of the path itself (a link is not followed).
+inline struct stat status(const QString& pfad)
+{
+    struct stat st {};
+    EXPECT_EQ(::lstat(QFile::encodeName(pfad).constData(), &st), 0) << pfad.toStdString();
+    return st;
+}
+
+// A file's bytes as the disk holds them; empty when it cannot be read.
 inline QByteArray lies(const QString& pfad)
 {
     QFile f(pfad);

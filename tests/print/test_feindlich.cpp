@@ -18,16 +18,6 @@ using Schritt = std::function<void(const QString& ordner)>;
 
 const QByteArray Standard = Brieftext::abbild(Brieftext::standardtext());
 
-QString in(const QString& ordner, const char* name)
-{
-    return ordner + u'/' + QString::fromUtf8(name);
-}
-
-void verknüpfen(const QString& ziel, const QString& link)
-{
-    ASSERT_EQ(::symlink(QFile::encodeName(ziel).constData(), QFile::encodeName(link).constData()), 0);
-}
-
 void riesig(const QString& pfad)
 {
     QFile f(pfad);
