@@ -50,6 +50,15 @@ bool Erlaeuterungszeile::eventFilter(QObject* objekt, QEvent* ereignis)
     return false;
 }
 
+Erlaeuterungszeile::Quelle Erlaeuterungszeile::hintergrund(const QString& text)
+{
+    return [text](const QWidget* w, QPointF position) -> std::optional<QString> {
+        if (w->childAt(position.toPoint()))
+            return std::nullopt;
+        return text;
+    };
+}
+
 Erlaeuterungszeile::Quelle Erlaeuterungszeile::nachSpalte(const QWidget* grid,
                                                           std::optional<QString> (*text)(double xTwips))
 {

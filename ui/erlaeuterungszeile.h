@@ -29,6 +29,8 @@ public:
     // Over a grid only the pointer's distance from the grid's left edge counts, wherever in
     // the grid the event arrives; `text` takes it in twips.
     static Quelle nachSpalte(const QWidget* grid, std::optional<QString> (*text)(double xTwips));
+    // `text` over the widget's bare background, nothing over its controls.
+    static Quelle hintergrund(const QString& text);
 
     // A fixed text: the line cuts the longer ones, so the tooltip holds it in full, and screen
     // readers hear it as the control's description.

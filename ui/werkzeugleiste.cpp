@@ -6,6 +6,8 @@
 #include "ui/symbolbild.h"
 #include "ui/zugang.h"
 
+#include <utility>
+
 using Platzierung::platzieren;
 
 namespace {
@@ -83,4 +85,13 @@ void Werkzeugleiste::erläuterungenAnmelden(Erlaeuterungszeile& zeile) const
     };
     for (const auto& [steuerelement, element] : texte)
         zeile.anmelden(steuerelement, Erlaeuterungen::text(element));
+}
+
+void Werkzeugleiste::bilderVerbinden() const
+{
+    const std::pair<Symbolbild*, QPushButton*> paare[] = {
+        {hilfeBild, hilfe},           {atvBild, atv},    {infoBild, info}, {bescheidBild, bescheid},
+        {berechnungBild, berechnung}, {blattBild, blatt}};
+    for (const auto& [bild, knopf] : paare)
+        QObject::connect(bild, &Symbolbild::geklickt, knopf, &QPushButton::click);
 }

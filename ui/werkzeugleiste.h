@@ -33,6 +33,9 @@ struct Werkzeugleiste {
     // A caption with its Alt key marked by '&'; screen readers hear it without the blanks
     // that make room for the picture.
     static void beschriften(QPushButton* knopf, const QString& text);
+    // A picture does what its button does, with one exception left to the window: the one
+    // on Schließen closes only the main window.
+    void bilderVerbinden() const;
     // Every button and the picture on Blatt explain themselves in the explanation line.
     void erläuterungenAnmelden(Erlaeuterungszeile& zeile) const;
 };

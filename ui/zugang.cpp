@@ -3,6 +3,7 @@
 #include "ui/namensfeld.h"
 
 #include <QAccessibleWidget>
+#include <QApplication>
 #include <QFocusFrame>
 #include <QMenu>
 #include <QVariant>
@@ -123,6 +124,18 @@ QString nameAusBeschriftung(const QString& beschriftung)
     name.remove(u'&');
     name.replace(u'\x01', u'&');
     return name;
+}
+
+void fokusrahmen(QWidget* fenster)
+{
+    // The frame outlives the window's own members while the window closes, and focus
+    // changes arrive then too: the slot touches the frame alone.
+    auto* rahmen = new QFocusFrame(fenster);
+    QObject::connect(qApp, &QApplication::focusChanged, rahmen, [rahmen](QWidget*, QWidget* neu) {
+        rahmen->setWidget(neu && neu->window() == rahmen->window() ? neu : nullptr);
+        // Above the neighbours, which overlap the name label's edges by design.
+        rahmen->raise();
+    });
 }
 
 } // namespace Zugang

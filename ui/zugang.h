@@ -16,6 +16,10 @@ void einrichten();
 void alsSchmuck(QWidget* widget);
 bool istSchmuck(const QWidget* widget);
 
+// A frame in the text colour round whatever has the focus in `fenster`: the style's own
+// focus marks are faint on the coloured controls.
+void fokusrahmen(QWidget* fenster);
+
 // The accessible name from a caption: without the blanks that make room for a picture
 // and without the '&' that marks the Alt key.
 QString nameAusBeschriftung(const QString& beschriftung);

@@ -18,8 +18,6 @@
 #include "ui/zugang.h"
 
 #include <QApplication>
-#include <QFocusFrame>
-#include <QKeyEvent>
 #include <QShortcut>
 
 using Platzierung::arial;
@@ -120,14 +118,8 @@ void ZVK::erläuterungenAnmelden()
     m_tabelle.modell().setzeSpaltenbeschreibungen(Erlaeuterungen::spaltenbeschreibungen(
         Rechentabelle::spaltenbreiten(Fenstermasse::Tabellenbreite), &Erlaeuterungen::rechentabelle));
     // The bare background between the controls.
-    z.anmelden(
-        this,
-        [](const QWidget* w, QPointF p) -> std::optional<QString> {
-            if (w->childAt(p.toPoint()))
-                return std::nullopt;
-            return Erlaeuterungen::text(Erlaeuterungen::Element::Form);
-        },
-        Erlaeuterungszeile::Tooltip::Bleibt);
+    z.anmelden(this, Erlaeuterungszeile::hintergrund(Erlaeuterungen::text(Erlaeuterungen::Element::Form)),
+               Erlaeuterungszeile::Tooltip::Bleibt);
 }
 
 void ZVK::befehleVerbinden()
@@ -143,14 +135,7 @@ void ZVK::befehleVerbinden()
     connect(l.berechnung, &QPushButton::clicked, this, &ZVK::Berechnung_Click);
     connect(this, &ZVK::alleFensterZu, this, [this] { m_textbearbeitung.textSchließen(); });
 
-    // A picture does what its button does, with one exception: the one on Schließen
-    // closes only this window.
-    connect(l.hilfeBild, &Symbolbild::geklickt, l.hilfe, &QPushButton::click);
-    connect(l.atvBild, &Symbolbild::geklickt, l.atv, &QPushButton::click);
-    connect(l.infoBild, &Symbolbild::geklickt, l.info, &QPushButton::click);
-    connect(l.bescheidBild, &Symbolbild::geklickt, l.bescheid, &QPushButton::click);
-    connect(l.berechnungBild, &Symbolbild::geklickt, l.berechnung, &QPushButton::click);
-    connect(l.blattBild, &Symbolbild::geklickt, l.blatt, &QPushButton::click);
+    l.bilderVerbinden();
     connect(l.schließenBild, &Symbolbild::geklickt, this, &ZVK::SchließenBild_Click);
 }
 
@@ -171,16 +156,7 @@ void ZVK::bedienungEinrichten()
     auto* liste = new QShortcut(QKeySequence(Qt::ALT | Qt::Key_F), this);
     connect(liste, &QShortcut::activated, this, &ZVK::Bediensteter_Click);
 
-    // The style's own focus marks are faint on the coloured controls; a frame in the text
-    // colour goes round whatever has the focus.
-    // The frame outlives the window's own members while the window closes, and focus
-    // changes arrive then too: the slot touches the frame alone.
-    auto* rahmen = new QFocusFrame(this);
-    connect(qApp, &QApplication::focusChanged, rahmen, [rahmen](QWidget*, QWidget* neu) {
-        rahmen->setWidget(neu && neu->window() == rahmen->window() ? neu : nullptr);
-        // Above the neighbours, which overlap the name label's edges by design.
-        rahmen->raise();
-    });
+    Zugang::fokusrahmen(this);
 
     // Every text of the explanation line reaches screen readers as a description;
     // the line itself, empty until the pointer moves, would be a nameless label.

@@ -78,12 +78,7 @@ Sozialpanel::Sozialpanel(const Seitenumgebung& u)
     listenFüllen();
     connect(&u.eingabe, &Tabelleneingabe::sozialpanelAngefordert, this, &Sozialpanel::öffnen);
     u.erläuterungen.anmelden(
-        this,
-        [](const QWidget* w, QPointF p) -> std::optional<QString> {
-            if (w->childAt(p.toPoint()))
-                return std::nullopt;
-            return Erlaeuterungen::text(Erlaeuterungen::Element::Form);
-        },
+        this, Erlaeuterungszeile::hintergrund(Erlaeuterungen::text(Erlaeuterungen::Element::Form)),
         Erlaeuterungszeile::Tooltip::Bleibt);
 }
 
