@@ -2,7 +2,7 @@
 
 #include <functional>
 
-class Arbeitsstand;
+struct Arbeitsstand;
 class Erlaeuterungszeile;
 class Namensfeld;
 class QCursor;
