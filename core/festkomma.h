@@ -18,8 +18,8 @@ public:
     constexpr Festkomma() = default;
     static constexpr Festkomma ausRoh(std::int64_t roh) { return Festkomma(roh); }
     static Festkomma ausGanzzahl(std::int64_t ganz);
-    // Rounds the double's exact value to four decimals, a tie going to the even last digit
-    // (0.0001 x 0.5 exactly is a tie; the double nearest 1,62495 lies below it and is not).
+    // Four decimals: the value x 10,000 in double, rounded to a whole number, a tie going to
+    // the even one (0,68275 gives 0,6828, although its double lies just below the tie).
     static Festkomma ausDouble(double wert);
     // The reading rule for a cell text: blanks before the number are skipped, a comma or
     // a point is the decimal separator, the number ends at the first character that cannot
@@ -35,7 +35,8 @@ public:
     Festkomma mal(std::int64_t ganz) const;
     // Division and non-whole multiplication: the operands as the doubles nearest their
     // decimal values, the result computed in double, then rounded by ausDouble. So
-    // 1,0833 x 1,5 is 1,6249 (the double product lies just below 1,62495), not 1,6250.
+    // 682,75 / 1000 is 0,6828, and 1,0833 x 1,5 is 1,6249 (the double product times 10,000
+    // lies below 16249,5 even in double).
     Festkomma geteiltDurch(std::int64_t teiler) const;
     Festkomma mal(Festkomma faktor) const;
     // The points rule: cut to three decimals, a third decimal of 5..9 adds 0.01.

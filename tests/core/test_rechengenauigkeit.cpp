@@ -13,8 +13,8 @@
 #include <string>
 
 // The calculation's arithmetic read a second way, without Festkomma: an operand is the double
-// that strtod makes of its decimal text, and a result is rounded on the decimal digits that
-// glibc's printf gives for the double's exact value.
+// that strtod makes of its decimal text, and a result is the product x 10,000 in double,
+// rounded by glibc's printf, which rounds the double's exact value half to even.
 namespace {
 
 double alsDouble(std::int64_t roh)
@@ -26,30 +26,11 @@ double alsDouble(std::int64_t roh)
     return std::strtod(text, nullptr);
 }
 
-// Four decimals, a tie going to the even digit. A double f x 2^e (0.5 <= f < 1) has its last
-// binary place at 2^(e - 53), so 53 - e decimals hold every digit of its exact value.
 std::int64_t aufVierStellen(double wert)
 {
-    // Far from a tie the nearest whole number of wert x 10,000 in double is plainly right
-    // (its error is below 10^-7 for the values here); near one, the exact digits decide.
-    const double skaliert = wert * 10000.0;
-    if (std::fabs(skaliert) < 1e12 && std::fabs(std::fabs(skaliert - std::trunc(skaliert)) - 0.5) > 1e-6)
-        return std::llround(skaliert);
-    int e = 0;
-    std::frexp(wert, &e);
-    char text[1200];
-    std::snprintf(text, sizeof text, "%.*f", std::max(53 - e, 6), wert);
-    std::string s(text);
-    const bool negativ = s[0] == '-';
-    if (negativ)
-        s.erase(0, 1);
-    const auto punkt = s.find('.');
-    std::int64_t zahl = std::stoll(s.substr(0, punkt)) * 10000 + std::stoll(s.substr(punkt + 1, 4));
-    const char fünfte = s[punkt + 5];
-    const bool restNull = s.find_first_not_of('0', punkt + 6) == std::string::npos;
-    if (fünfte > '5' || (fünfte == '5' && (!restNull || zahl % 2 == 1)))
-        ++zahl;
-    return negativ ? -zahl : zahl;
+    char text[40];
+    std::snprintf(text, sizeof text, "%.0f", wert * 10000.0);
+    return std::stoll(text);
 }
 
 TEST(Rechengenauigkeit, ZufallsentgelteMitAllenAltersfaktoren)
@@ -104,11 +85,13 @@ struct Jahresfall {
     const char* punkte;
 };
 
-TEST(Rechengenauigkeit, DezimaleGleichständeFolgenDemDouble)
+TEST(Rechengenauigkeit, DezimaleGleichständeWieVonHand)
 {
-    // Each has an exact decimal intermediate ending in 5 at the fifth decimal; the double of
-    // it lies on one side of the tie, and that side decides.
+    // Each has an exact decimal intermediate ending in 5 at the fifth decimal. Its double
+    // lies a little off the tie, but times 10,000 in double it is the tie (to the even digit)
+    // or lies clearly on one side.
     const Jahresfall fälle[] = {
+        {"8193,00", "1,00", "0,68280", "0,68"},  {"22551,00", "1,00", "1,87920", "1,88"},
         {"20477,46", "2,30", "1,70650", "3,92"}, {"58726,20", "1,70", "4,89390", "8,32"},
         {"20023,80", "0,80", "1,66870", "1,34"}, {"82986,35", "2,90", "6,91550", "20,05"},
         {"45000", "1,50", "3,75000", "5,63"},
@@ -121,25 +104,29 @@ TEST(Rechengenauigkeit, DezimaleGleichständeFolgenDemDouble)
         EXPECT_EQ(jahre[0].wertziffer.alsText(5), QString::fromUtf8(f.wertziffer)) << f.entgelt;
         EXPECT_EQ(jahre[0].beitragspunkte.alsText(2), QString::fromUtf8(f.punkte)) << f.entgelt;
     }
-    // Parental leave: 1,0833 x 1,5 is 1,62495 in decimals but just below it in double.
+    // Parental leave: 1,0833 x 1,5 is 1,62495 in decimals; times 10,000 in double it is
+    // still below 16249,5.
     const auto r = SozialeKomponente::berechnen(3, 6, 2, 4, Festkomma::ausText(u"1,50"));
     EXPECT_EQ(r.wertziffer.alsSchlichtText(), "1,0833");
     EXPECT_EQ(r.punkte.alsText(2), "1,62");
 }
 
-TEST(Rechengenauigkeit, RundungAufDemExaktenWertDesDouble)
+TEST(Rechengenauigkeit, RundungNachMalZehntausendImDouble)
 {
     const std::pair<double, std::int64_t> fälle[] = {
-        {0.00005, 1},     // the double lies just above 0,00005 (x 10,000 in double is 0,5)
-        {2.5e-5, 0},      // ... and this one lies above 0,000025
-        {1.62495, 16249}, // just below: x 10,000 in double would be the tie 16249,5
-        {0.00015, 1},     // just below 0,00015
-        {-0.00015, -1},   // the same on the other side of zero
+        {0.00005, 0},     // x 10,000 in double is the tie 0,5: to the even 0
+        {2.5e-5, 0},      // 0,25
+        {1.62495, 16249}, // x 10,000 in double stays below 16249,5
+        {0.68275, 6828},  // the double lies 3e-17 below, x 10,000 is the tie 6827,5
+        {0.00025, 2},     // the tie 2,5: to the even 2
+        {0.00035, 4},     // the tie 3,5: to the even 4
+        {-0.00035, -4},   // the same on the other side of zero
+        {0.00015, 1},     // x 10,000 in double stays below 1,5
         {0.03125, 312},   // 2^-5: an exact tie, to the even digit
         {0.09375, 938},   // 3 x 2^-5: an exact tie, to the even digit
         {-0.03125, -312},
         {0.75, 7500},
-        {922337203685477.5, 9223372036854775000},
+        {922337203685477.5, 9223372036854774784}, // the product is the nearest double
         {922337203685477.625, Festkomma::Größter},
         {1e300, Festkomma::Größter},
         {-1e300, Festkomma::Kleinster},
