@@ -44,4 +44,12 @@ Festkomma anteiligesEntgelt(Festkomma entgelt, int monate)
     return monate >= 12 ? entgelt : entgelt.mal(monate).geteiltDurch(12);
 }
 
+qsizetype letzteEigeneZahl(const QList<Festkomma>& werte, Festkomma prozent)
+{
+    qsizetype k = werte.size() - 1;
+    while (k > 0 && fortschreiben(werte[k - 1], prozent, 2).constLast() == werte[k])
+        --k;
+    return k;
+}
+
 } // namespace Rentenberechnung

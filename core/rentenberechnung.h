@@ -35,4 +35,9 @@ QList<Festkomma> fortschreiben(Festkomma wert, Festkomma prozent, int jahre);
 // division, so that 30000 for three months is exactly 7500.
 Festkomma anteiligesEntgelt(Festkomma entgelt, int monate);
 
+// The index of the last value not carried forward from the one before it at `prozent`: the
+// last pay typed, from which the years after it were carried forward. The last index when
+// the last value stands on its own.
+qsizetype letzteEigeneZahl(const QList<Festkomma>& werte, Festkomma prozent);
+
 } // namespace Rentenberechnung

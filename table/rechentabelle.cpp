@@ -4,8 +4,11 @@
 #include "core/meldungen.h"
 #include "table/farben.h"
 #include "table/tabellenaufbau.h"
+#include "table/vortrag.h"
 
 #include <QDate>
+#include <QScopedValueRollback>
+#include <QTimer>
 
 namespace {
 
@@ -86,6 +89,28 @@ constexpr std::array<std::pair<Spalte, const char*>, 11> Festtexte{{
     {Spalte::GleichRente, "="},
 }};
 
+// One stored change of the current case: its values before and after. The change has been
+// made and saved when the step is recorded, so the first redo does nothing.
+class Satzänderung : public QUndoCommand
+{
+public:
+    Satzänderung(Rechentabelle& tabelle, const Datensatz& vorher, const Datensatz& nachher,
+                 const QString& text)
+        : QUndoCommand(text), m_tabelle(tabelle), m_vorher(vorher), m_nachher(nachher)
+    {}
+    void undo() override { m_tabelle.werteWiederherstellen(m_vorher); }
+    void redo() override
+    {
+        if (!std::exchange(m_erstesMal, false))
+            m_tabelle.werteWiederherstellen(m_nachher);
+    }
+
+private:
+    Rechentabelle& m_tabelle;
+    Datensatz m_vorher, m_nachher;
+    bool m_erstesMal = true;
+};
+
 } // namespace
 
 Rechentabelle::Rechentabelle(Arbeitsstand& stand, Falldatei& datei, Meldungen& meldungen, QObject* parent)
@@ -116,6 +141,11 @@ QVector<int> Rechentabelle::spaltenbreiten(int tabellenbreite)
 
 void Rechentabelle::datensatzholen()
 {
+    // Each case has a history of its own while it is shown; another case begins anew.
+    if (m_verlaufFall != m_stand.datensatznummer) {
+        m_verlaufFall = m_stand.datensatznummer;
+        verlaufVergessen();
+    }
     m_stand.übernehmen(m_datei.lesen(m_stand.datensatznummer));
     m_stand.beitragswerte = m_datei.beitragswerte();
     m_bediensteter = QStringLiteral("  ") + m_stand.datensatz.vorname.trimmed() + u' ' +
@@ -143,16 +173,23 @@ Ergebnis Rechentabelle::beratungSpeichern(const Beratungsangaben& angaben,
 Datensatz& Rechentabelle::aktuellenSatzNeuLesen()
 {
     m_stand.datensatz = m_datei.lesen(m_stand.datensatznummer);
+    m_gelesen = m_stand.datensatz;
     return m_stand.datensatz;
 }
 
-Ergebnis Rechentabelle::aktuellenSatzSpeichern()
+Ergebnis Rechentabelle::aktuellenSatzSpeichern(const QString& änderung)
 {
     Ergebnis ergebnis = m_datei.schreiben(m_stand.datensatznummer, m_stand.datensatz);
+    // A save whose folder could not be synced is stored all the same, with a warning.
     if (ergebnis.ok && !ergebnis.meldung.isEmpty())
         m_meldungen.fehler(ergebnis.meldung);
-    if (ergebnis.ok)
+    if (ergebnis.ok) {
+        if (!m_verlaufWirkt && !(m_stand.datensatz == m_gelesen))
+            m_verlauf.push(new Satzänderung(*this, m_gelesen, m_stand.datensatz, änderung));
+        m_gelesen = m_stand.datensatz;
         return ergebnis;
+    }
+    verlaufVergessen();
     aktuellenSatzNeuLesen();
     m_meldungen.fehler(ergebnis.meldung);
     // Changed by someone else: the case is shown as the file holds it now.
@@ -163,18 +200,18 @@ Ergebnis Rechentabelle::aktuellenSatzSpeichern()
     return ergebnis;
 }
 
-void Rechentabelle::setzeAktuellenText(const QString& text)
+QString Rechentabelle::gespeicherterText(int zeile, int spalte) const
 {
-    const int zeile = aktuelleZeile();
-    m_modell.setzeText(zeile, aktuelleSpalte(), text);
+    if (zeile == Jahreszeile::Erste && spalte == nr(Spalte::Gesamtpunkte))
+        return m_stand.startgutschrift.alsText(2);
     if (zeile <= Jahreszeile::Erste || zeile > letzteZeile())
-        return;
+        return m_modell.text(zeile, spalte);
     const auto i = std::size_t(Jahreszeile::index(zeile));
-    switch (Spalte(aktuelleSpalte())) {
-    case Spalte::Entgelt: m_stand.entgelt[i] = Festkomma::ausText(text); break;
-    case Spalte::Elternzeit: m_stand.elternzeit[i] = Festkomma::ausText(text); break;
-    case Spalte::Bonus: m_stand.bonus[i] = Festkomma::ausText(text); break;
-    default: break;
+    switch (Spalte(spalte)) {
+    case Spalte::Entgelt: return m_stand.entgelt[i].alsText(2);
+    case Spalte::Elternzeit: return m_stand.elternzeit[i].alsText(2);
+    case Spalte::Bonus: return m_stand.bonus[i].alsText(2);
+    default: return m_modell.text(zeile, spalte);
     }
 }
 
@@ -188,7 +225,8 @@ Ergebnis Rechentabelle::elternzeitEintragen(int zeile, const SozialeKomponente::
     satz.monate1[i] = std::int16_t(wahl.monate1);
     satz.monate2[i] = std::int16_t(wahl.monate2);
     satz.elternzeitpunkte[i] = punkte;
-    Ergebnis gespeichert = aktuellenSatzSpeichern();
+    Ergebnis gespeichert =
+        aktuellenSatzSpeichern(QStringLiteral("Elternzeit %1").arg(Jahreszeile::jahr(zeile)));
     if (!gespeichert.ok)
         return gespeichert;
     modell().setzeText(zeile, nr(Spalte::Elternzeit), punkte.alsText(2));
@@ -203,12 +241,41 @@ bool Rechentabelle::eingabezeile(int zeile) const
            rechnung().versichert(Jahreszeile::index(zeile));
 }
 
+bool Rechentabelle::werteWiederherstellen(const Datensatz& werte)
+{
+    const QScopedValueRollback wirkt(m_verlaufWirkt, true);
+    Datensatz& satz = aktuellenSatzNeuLesen();
+    // The master data belong to the case list and the adviser's answers to their page: an
+    // undo of a value leaves them as they are now.
+    Datensatz neu = werte;
+    for (int feld = 0; feld < Datensatz::AnzahlTextfelder; ++feld)
+        neu.text(Datensatz::Textfeld(feld)) = satz.text(Datensatz::Textfeld(feld));
+    neu.beratung = satz.beratung;
+    satz = neu;
+    if (!aktuellenSatzSpeichern().ok)
+        return false;
+    datensatzholen();
+    atvberechnen();
+    return true;
+}
+
+void Rechentabelle::verlaufVergessen()
+{
+    // Inside an undo or redo the stack cannot be cleared; it is, right after.
+    if (m_verlaufWirkt)
+        QTimer::singleShot(0, &m_verlauf, &QUndoStack::clear);
+    else
+        m_verlauf.clear();
+}
+
 Ergebnis Rechentabelle::einstellungenSpeichern(int wahl, Festkomma steigerung)
 {
     Datensatz& satz = aktuellenSatzNeuLesen();
     satz.rentenbeginn = std::int16_t(Rentenbeginn::speicherform(wahl, rechengeburtsjahr(satz)));
+    if (steigerung != satz.steigerung)
+        Vortrag::neuVortragen(satz, steigerung, m_laufendesJahr, m_meldungen);
     satz.steigerung = steigerung;
-    Ergebnis gespeichert = aktuellenSatzSpeichern();
+    Ergebnis gespeichert = aktuellenSatzSpeichern(QStringLiteral("Rentenbeginn und Entgeltsteigerung"));
     datensatzholen();
     atvberechnen();
     return gespeichert;
@@ -345,7 +412,7 @@ void Rechentabelle::atvberechnen()
         t.setzeText(z, nr(Spalte::Gesamtpunkte), j.gesamtpunkte.alsText(2));
         t.setzeText(z, nr(Spalte::Rente), j.rente.alsText(2));
     }
-    setzeAktuelleZelle(Jahreszeile::Erste + n, nr(Spalte::Rente));
+    // The current cell stays where the user is working: a recalculation only writes cells.
     m_rentenbeschriftung = r.rentenbeschriftung;
     m_rentenkopf = r.rentenkopf;
     emit rentenbeschriftungGesetzt(m_rentenbeschriftung);

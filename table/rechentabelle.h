@@ -9,6 +9,7 @@
 
 #include <QObject>
 #include <QString>
+#include <QUndoStack>
 #include <array>
 
 class Falldatei;
@@ -44,8 +45,17 @@ public:
     Datensatz& aktuellenSatzNeuLesen();
     // Writes the record in memory as the current case. When the file refuses it, the user is
     // told why and the record in memory goes back to what the file holds. The result is the
-    // file's, its message already shown.
-    Ergebnis aktuellenSatzSpeichern();
+    // file's, its message already shown. A stored change becomes one step of the case's
+    // history, named `änderung`.
+    Ergebnis aktuellenSatzSpeichern(const QString& änderung = QStringLiteral("Änderung"));
+
+    // Every stored change of the current case, to be undone and redone. Each step is saved
+    // as a change is, with the same check for changes by others; another case, a file
+    // changed by someone else or a step the file refused start a new history.
+    QUndoStack& verlauf() { return m_verlauf; }
+    // Stores the record's values (not its master data, which the case list keeps) and shows
+    // the case again. False when the file refused it.
+    bool werteWiederherstellen(const Datensatz& werte);
     // Stores the adviser's answers in the current case and the figures in the file, with one
     // save, and recalculates: the reduction months change the headline. Nothing is written
     // when neither changed. Fails when the file refused it (the user has been told).
@@ -61,7 +71,9 @@ public:
     void atvberechnen();
 
     // Stores the case's pension start and yearly pay increase, then loads and computes it
-    // again. Fails when the file refused it (the user has been told).
+    // again. A new increase while the years after the last typed pay hold carried-forward
+    // pay asks whether to carry that pay forward anew with it, in the same save. Fails when
+    // the file refused it (the user has been told).
     Ergebnis einstellungenSpeichern(int wahl, Festkomma steigerung);
     // The year the program runs in decides the latest birth year; tests set their own.
     void setzeLaufendesJahr(int jahr) { m_laufendesJahr = jahr; }
@@ -89,8 +101,13 @@ public:
         m_auswahl.setzen(zeile, spalte, Zellenauswahl::Ansicht::Bleibt);
     }
     QString aktuellerText() const { return m_modell.text(aktuelleZeile(), aktuelleSpalte()); }
-    // Text typed into an input cell of a year counts at once, as the cell shows it.
-    void setzeAktuellenText(const QString& text);
+    // Only the cell's text: the value stored stays what the calculation uses.
+    void setzeAktuellenText(const QString& text)
+    {
+        m_modell.setzeText(aktuelleZeile(), aktuelleSpalte(), text);
+    }
+    // What an input cell shows for its stored value.
+    QString gespeicherterText(int zeile, int spalte) const;
 
     QString bediensteter() const { return m_bediensteter; }
     QString rentenkopf() const { return m_rentenkopf; }
@@ -117,4 +134,9 @@ private:
     QString m_rentenkopf;
     QString m_rentenbeschriftung = standardBeschriftung();
     int m_laufendesJahr;
+    QUndoStack m_verlauf;
+    int m_verlaufFall = 0;
+    bool m_verlaufWirkt = false;
+    Datensatz m_gelesen; // the current case as last read, before a change
+    void verlaufVergessen();
 };

@@ -51,7 +51,7 @@ QVariant Zellenmodell::data(const QModelIndex& index, int role) const
         if (fest(index.row(), index.column()))
             return QBrush(m_festText);
         return {};
-    case Qt::FontRole: return zellenschrift(z.schriftgröße, z.fett);
+    case Qt::FontRole: return zellenschrift(z.schriftgröße, z.fett, z.kursiv);
     case Qt::TextAlignmentRole:
         if (z.ausrichtung)
             return int(z.ausrichtung);
@@ -86,18 +86,19 @@ QVariant Zellenmodell::headerData(int abschnitt, Qt::Orientation richtung, int r
     return QAbstractTableModel::headerData(abschnitt, richtung, role);
 }
 
-const QFont& Zellenmodell::zellenschrift(qreal größe, bool fett) const
+const QFont& Zellenmodell::zellenschrift(qreal größe, bool fett, bool kursiv) const
 {
     // A grid has a handful of formats; handing out the same font object for each lets the
     // painter find the font once per format rather than once per cell.
     for (const Schriftform& form : m_schriften)
-        if (form.größe == größe && form.fett == fett)
+        if (form.größe == größe && form.fett == fett && form.kursiv == kursiv)
             return form.schrift;
     QFont f = m_schrift;
     if (größe > 0)
         f.setPointSizeF(größe);
     f.setBold(fett);
-    m_schriften.append({größe, fett, f});
+    f.setItalic(kursiv);
+    m_schriften.append({größe, fett, kursiv, f});
     return m_schriften.constLast().schrift;
 }
 
@@ -200,6 +201,14 @@ void Zellenmodell::setzeFett(int zeile, int spalte, bool fett)
     if (!gültig(zeile, spalte))
         return;
     änderbar(zeile, spalte).fett = fett;
+    geändert(zeile, spalte);
+}
+
+void Zellenmodell::setzeKursiv(int zeile, int spalte, bool kursiv)
+{
+    if (!gültig(zeile, spalte))
+        return;
+    änderbar(zeile, spalte).kursiv = kursiv;
     geändert(zeile, spalte);
 }
 

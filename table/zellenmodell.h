@@ -20,6 +20,7 @@ public:
         QColor hintergrund;     // invalid: the grid's colour for the cell
         qreal schriftgröße = 0; // 0: the grid's font size
         bool fett = false;
+        bool kursiv = false;       // a text being typed, not yet stored
         Qt::Alignment ausrichtung; // empty: the grid's default alignment
     };
 
@@ -66,6 +67,7 @@ public:
     void setzeHintergrund(int zeile, int spalte, const QColor& farbe);
     void setzeSchriftgröße(int zeile, int spalte, qreal punkte);
     void setzeFett(int zeile, int spalte, bool fett);
+    void setzeKursiv(int zeile, int spalte, bool kursiv);
     void setzeAusrichtung(int zeile, int spalte, Qt::Alignment ausrichtung);
     // Every cell's text and format back to the grid's defaults.
     void leeren();
@@ -89,9 +91,10 @@ private:
     struct Schriftform {
         qreal größe;
         bool fett;
+        bool kursiv;
         QFont schrift;
     };
-    const QFont& zellenschrift(qreal größe, bool fett) const;
+    const QFont& zellenschrift(qreal größe, bool fett, bool kursiv) const;
     Zelle& änderbar(int zeile, int spalte);
     void geändert(int zeile, int spalte);
 

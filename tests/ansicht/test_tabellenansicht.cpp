@@ -54,9 +54,9 @@ protected:
 
 TEST_F(FesteZeilenTest, KopfzeilenBleibenBeimBlätternStehen)
 {
-    const QImage vorher = kopfstreifen();
     // Moving the current cell to the last year scrolls the grid, but not the heading.
     grid()->setCurrentIndex(tabelle.modell().index(Jahreszeile::von(2002), nr(Spalte::Entgelt)));
+    const QImage vorher = kopfstreifen();
     grid()->setCurrentIndex(tabelle.modell().index(Jahreszeile::von(2050), nr(Spalte::Rente)));
     ASSERT_EQ(grid()->verticalScrollBar()->value(), grid()->verticalScrollBar()->maximum());
     ASSERT_GT(grid()->verticalScrollBar()->maximum(), 0) << "54 rows do not fit the normal layout";

@@ -35,8 +35,9 @@ TEST_F(RechentabelleTest, MusterfallZeigtSeineRente)
     EXPECT_EQ(t(Jahreszeile::von(2002), nr(Spalte::Wertziffer)), "2,50000");
     EXPECT_EQ(t(Jahreszeile::von(2002), nr(Spalte::Beitragspunkte)), "7,75");
     EXPECT_EQ(t(Jahreszeile::von(2050), nr(Spalte::Rente)), "793,00");
-    EXPECT_EQ(tabelle.aktuelleZeile(), 53);
-    EXPECT_EQ(tabelle.aktuelleSpalte(), 23);
+    // The calculation leaves the current cell where it was.
+    EXPECT_EQ(tabelle.aktuelleZeile(), 0);
+    EXPECT_EQ(tabelle.aktuelleSpalte(), 0);
     EXPECT_EQ(stand.rechnung.jahre[48].rente.alsText(2), "793,00");
     EXPECT_TRUE(meldungen.protokoll.isEmpty());
 }
@@ -121,13 +122,13 @@ TEST_F(RechentabelleTest, StartgutschriftUndLeereEntgeltzelle)
     tabelle.atvberechnen();
     EXPECT_EQ(tabelle.rentenkopf(), QStringLiteral("843,00 €"));
 
-    // A pay cell left blank counts as 0 until the table is filled again.
+    // A pay cell's text is only shown: the calculation takes the stored pay.
     tabelle.setzeAktuelleZelle(Jahreszeile::von(2002), nr(Spalte::Entgelt));
     tabelle.setzeAktuellenText(QStringLiteral(" "));
     tabelle.atvberechnen();
-    EXPECT_EQ(t(Jahreszeile::von(2002), nr(Spalte::Beitragspunkte)), "0,00");
-    EXPECT_EQ(t(Jahreszeile::von(2002), nr(Spalte::Gesamtpunkte)), "12,50");
-    EXPECT_EQ(tabelle.rentenkopf(), QStringLiteral("812,00 €"));
+    EXPECT_EQ(t(Jahreszeile::von(2002), nr(Spalte::Beitragspunkte)), "7,75");
+    EXPECT_EQ(t(Jahreszeile::von(2002), nr(Spalte::Gesamtpunkte)), "20,25");
+    EXPECT_EQ(tabelle.rentenkopf(), QStringLiteral("843,00 €"));
     EXPECT_EQ(datei.lesen(1).jahresentgelt[1].alsText(2), "30000,00");
 }
 
