@@ -11,6 +11,7 @@
 #include <QKeyEvent>
 #include <QPointer>
 #include <QProxyStyle>
+#include <QScopedValueRollback>
 #include <QScrollBar>
 
 namespace {
@@ -115,6 +116,8 @@ void Tabellenansicht::setzeModell(Zellenmodell* modell, Zellenauswahl* auswahl)
     connect(modell, &QAbstractItemModel::rowsRemoved, this, abgleichen);
     spannenSetzen();
     abgleichen();
+    connect(selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            &Tabellenansicht::markierungFärben);
 }
 
 void Tabellenansicht::gerollt()
@@ -323,6 +326,24 @@ void Tabellenansicht::keyPressEvent(QKeyEvent* ereignis)
         emit funktionstasteGetippt(ereignis->key());
         return;
     }
+    switch (ereignis->key()) {
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab:
+    case Qt::Key_Up:
+    case Qt::Key_Down:
+    case Qt::Key_Left:
+    case Qt::Key_Right:
+    case Qt::Key_PageUp:
+    case Qt::Key_PageDown:
+    case Qt::Key_Home:
+    case Qt::Key_End:
+        // The program hears a move before the grid makes it (Tab reaches here too, through
+        // the view's own tab navigation).
+        emit funktionstasteGetippt(ereignis->key());
+        eigeneBewegung([&] { QTableView::keyPressEvent(ereignis); });
+        return;
+    default: break;
+    }
     int code = 0;
     if (ereignis->key() == Qt::Key_Return || ereignis->key() == Qt::Key_Enter)
         code = Taste::Eingabe;
@@ -331,15 +352,48 @@ void Tabellenansicht::keyPressEvent(QKeyEvent* ereignis)
     else if (!ereignis->text().isEmpty() && ereignis->text().front().isPrint())
         code = ereignis->text().front().unicode();
     if (code == 0) {
-        QTableView::keyPressEvent(ereignis);
+        eigeneBewegung([&] { QTableView::keyPressEvent(ereignis); });
         return;
     }
     ereignis->accept();
     emit zeichenGetippt(code);
 }
 
+void Tabellenansicht::markierungFärben()
+{
+    // One cell is the current cell, framed; a range shows in a light blue over its cells.
+    const QItemSelection auswahl = selectionModel() ? selectionModel()->selection() : QItemSelection();
+    const bool bereich =
+        auswahl.size() > 1 || (auswahl.size() == 1 && (auswahl[0].width() > 1 || auswahl[0].height() > 1));
+    QPalette farben = palette();
+    farben.setBrush(QPalette::Highlight, bereich ? QBrush(QColor(190, 215, 255)) : QBrush(Qt::transparent));
+    setPalette(farben);
+}
+
+void Tabellenansicht::mousePressEvent(QMouseEvent* ereignis)
+{
+    eigeneBewegung([&] { QTableView::mousePressEvent(ereignis); });
+}
+
+void Tabellenansicht::mouseMoveEvent(QMouseEvent* ereignis)
+{
+    eigeneBewegung([&] { QTableView::mouseMoveEvent(ereignis); });
+}
+
+void Tabellenansicht::eigeneBewegung(const std::function<void()>& bewegung)
+{
+    const QScopedValueRollback selbst(m_eigeneBewegung, true);
+    bewegung();
+}
+
 void Tabellenansicht::currentChanged(const QModelIndex& aktuell, const QModelIndex& vorher)
 {
+    // A move the program makes (the next year after a commit) starts a new range there:
+    // Umschalt+arrows then mark from the cell the user sees, not from the last click.
+    if (!m_eigeneBewegung && aktuell.isValid() && selectionMode() == ContiguousSelection) {
+        const QScopedValueRollback selbst(m_eigeneBewegung, true);
+        setCurrentIndex(aktuell);
+    }
     // A move the program makes with Ansicht::Bleibt, or one of removed rows, does not scroll.
     const auto* auswahl = qobject_cast<const Zellenauswahl*>(selectionModel());
     const bool rollen = hasAutoScroll();

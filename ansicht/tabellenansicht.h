@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QTableView>
+#include <functional>
 
 class Zellenauswahl;
 class Zellenmodell;
@@ -39,11 +40,14 @@ public:
 signals:
     // Every key that carries a character, as its code; Enter and Backspace as in Taste.
     void zeichenGetippt(int code);
-    // F2, which carries no character, as Qt's key code.
+    // F2, which carries no character, as Qt's key code; and the keys that move the current
+    // cell, before the grid moves it.
     void funktionstasteGetippt(int taste);
 
 protected:
     void keyPressEvent(QKeyEvent* ereignis) override;
+    void mousePressEvent(QMouseEvent* ereignis) override;
+    void mouseMoveEvent(QMouseEvent* ereignis) override;
     void currentChanged(const QModelIndex& aktuell, const QModelIndex& vorher) override;
 
     void resizeEvent(QResizeEvent* event) override;
@@ -51,6 +55,9 @@ protected:
 
 private:
     void spannenSetzen();
+    void markierungFärben();
+    // Runs a move of the view's own, by key or mouse, as opposed to one the program makes.
+    void eigeneBewegung(const std::function<void()>& bewegung);
     void gerollt();
     QTableView* festenBereichAnlegen();
     QList<QTableView*> festeBereiche() const;
@@ -61,4 +68,5 @@ private:
     QTableView* m_festOben = nullptr;
     QTableView* m_festLinks = nullptr;
     QTableView* m_festEcke = nullptr;
+    bool m_eigeneBewegung = false;
 };

@@ -4,6 +4,7 @@
 #include "core/falldatei.h"
 #include "core/meldungen.h"
 #include "core/rentenbeginn.h"
+#include "core/tabellentext.h"
 #include "table/farben.h"
 #include "table/rechentabelle.h"
 #include "table/tasten.h"
@@ -147,7 +148,26 @@ bool Namensliste::Namensgrid_Click()
 {
     if (aktuelleSpalte() != nr(Listenspalte::Fall) || !inFallzeile())
         return false;
+    if (!speichern())
+        return false;
+    m_tabelle.stand().datensatznummer = fallAusZeile(aktuelleZeile());
+    m_tabelle.datensatzholen();
+    m_tabelle.atvberechnen();
+    return true;
+}
 
+bool Namensliste::geändert() const
+{
+    for (int fall = 1; fall <= Falldatei::AnzahlFälle; ++fall)
+        for (int spalte = nr(Listenspalte::Anrede); spalte < Spalten; ++spalte)
+            if (m_modell.text(fallzeile(fall), spalte) !=
+                m_gefüllt[std::size_t(fall - 1)][std::size_t(spalte)])
+                return true;
+    return false;
+}
+
+bool Namensliste::speichern()
+{
     QList<std::pair<int, Datensatz>> sätze;
     bool geändert = false;
     for (int fall = 1; fall <= Falldatei::AnzahlFälle; ++fall) {
@@ -163,28 +183,29 @@ bool Namensliste::Namensgrid_Click()
         sätze.append({fall, satz});
     }
     // Nothing to store: a write-protected file still lets the user switch cases.
-    if (geändert) {
-        const Ergebnis gespeichert = m_tabelle.datei().schreiben(sätze);
-        if (gespeichert.geändertVonAnderen) {
-            // Someone else changed the cases: list and table show the file as it is now.
-            m_tabelle.meldungen().fehler(
-                gespeichert.meldung + QStringLiteral(" Die Fallliste zeigt jetzt, was in der Datei steht."));
-            namensgridfüllen();
-            m_tabelle.datensatzholen();
-            m_tabelle.atvberechnen();
-            return false;
-        }
-        if (!gespeichert.ok) {
-            m_tabelle.meldungen().fehler(gespeichert.meldung +
-                                         QStringLiteral(" Ihre Eingaben stehen weiter in der Fallliste."));
-            return false;
-        }
-        if (!gespeichert.meldung.isEmpty())
-            m_tabelle.meldungen().fehler(gespeichert.meldung);
+    if (!geändert)
+        return true;
+    const Ergebnis gespeichert = m_tabelle.datei().schreiben(sätze);
+    if (gespeichert.geändertVonAnderen) {
+        // Someone else changed the cases: list and table show the file as it is now.
+        m_tabelle.meldungen().fehler(gespeichert.meldung +
+                                     QStringLiteral(" Die Fallliste zeigt jetzt, was in der Datei steht."));
+        namensgridfüllen();
+        m_tabelle.datensatzholen();
+        m_tabelle.atvberechnen();
+        return false;
     }
-    m_tabelle.stand().datensatznummer = fallAusZeile(aktuelleZeile());
-    m_tabelle.datensatzholen();
-    m_tabelle.atvberechnen();
+    if (!gespeichert.ok) {
+        m_tabelle.meldungen().fehler(gespeichert.meldung +
+                                     QStringLiteral(" Ihre Eingaben stehen weiter in der Fallliste."));
+        return false;
+    }
+    if (!gespeichert.meldung.isEmpty())
+        m_tabelle.meldungen().fehler(gespeichert.meldung);
+    // What is stored now counts as filled: a second save finds nothing to do.
+    for (int fall = 1; fall <= Falldatei::AnzahlFälle; ++fall)
+        for (int spalte = nr(Listenspalte::Anrede); spalte < Spalten; ++spalte)
+            m_gefüllt[std::size_t(fall - 1)][std::size_t(spalte)] = m_modell.text(fallzeile(fall), spalte);
     return true;
 }
 
@@ -271,4 +292,20 @@ void Namensliste::Namensgrid_KeyDown(int taste)
 void Namensliste::setzeAktuelleZelle(int zeile, int spalte)
 {
     m_auswahl.setzen(std::clamp(zeile, ErsteFallzeile, Zählerzeile), std::clamp(spalte, 0, Spalten - 1));
+}
+
+QString Namensliste::alsText() const
+{
+    QList<QStringList> zeilen;
+    QStringList kopf;
+    for (int spalte = 0; spalte < Spalten; ++spalte)
+        kopf.append(m_modell.headerData(spalte, Qt::Horizontal).toString());
+    zeilen.append(kopf);
+    for (int zeile = ErsteFallzeile; zeile <= LetzteFallzeile; ++zeile) {
+        QStringList zellen;
+        for (int spalte = 0; spalte < Spalten; ++spalte)
+            zellen.append(m_modell.text(zeile, spalte).trimmed());
+        zeilen.append(zellen);
+    }
+    return Tabellentext::alsZwischenablage(zeilen);
 }

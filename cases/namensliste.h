@@ -66,6 +66,13 @@ public:
     // then loads and computes the chosen case. False when nothing was chosen, or the save
     // failed (the user has been told, the list keeps its edits).
     bool Namensgrid_Click();
+    // Whether the list holds typed changes not yet stored.
+    bool geändert() const;
+    // Stores the list's changes as choosing a case does. False when the file refused them
+    // (the user has been told).
+    bool speichern();
+    // The seven case rows as tab-separated text, with the headings.
+    QString alsText() const;
     void Namensgrid_KeyPress(char16_t zeichen);
     // Qt's key code; only Delete does something here.
     void Namensgrid_KeyDown(int taste);

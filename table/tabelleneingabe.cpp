@@ -68,6 +68,10 @@ bool Tabelleneingabe::Grid_KeyDown(int taste)
     case Qt::Key_Down:
     case Qt::Key_Left:
     case Qt::Key_Right:
+    case Qt::Key_PageUp:
+    case Qt::Key_PageDown:
+    case Qt::Key_Home:
+    case Qt::Key_End:
         // The grid moves on after the commit, refused or not: the cell shows what is stored.
         festschreiben();
         return false;
@@ -371,7 +375,7 @@ std::pair<int, int> Tabelleneingabe::eingabejahre() const
     return {Jahreszeile::jahr(erste), Jahreszeile::jahr(m_tabelle.letzteZeile())};
 }
 
-QString Tabelleneingabe::übernahmeVorschau(const Tabellentext::Entgeltdatei& datei) const
+QString Tabelleneingabe::übernahmeVorschau(const Tabellentext::Entgeltdatei& datei, bool& ändert) const
 {
     QStringList zeilen;
     for (const Tabellentext::Jahreswert& w : datei.werte) {
@@ -386,8 +390,7 @@ QString Tabelleneingabe::übernahmeVorschau(const Tabellentext::Entgeltdatei& da
         if (!änderungen.isEmpty())
             zeilen.append(QStringLiteral("%1: %2").arg(w.jahr).arg(änderungen.join(QStringLiteral(", "))));
     }
-    if (zeilen.isEmpty() && datei.probleme.isEmpty())
-        return {};
+    ändert = !zeilen.isEmpty();
     QString text = zeilen.isEmpty() ? QStringLiteral("Die Datei ändert kein Jahr.")
                                     : QStringLiteral("Diese Jahre ändern sich:\n") + zeilen.join(u'\n');
     if (!datei.probleme.isEmpty())

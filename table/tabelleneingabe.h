@@ -60,9 +60,9 @@ public:
     // The whole table for a CSV file: a heading, then the row of 2001 and every year, the
     // columns of values without the operators between them.
     QList<QStringList> alsTabellentext() const;
-    // What a pay file would change, line by line ("2010: 30000,00 → 41250,00"), followed by
-    // the lines it cannot use; empty when it changes nothing.
-    QString übernahmeVorschau(const Tabellentext::Entgeltdatei& datei) const;
+    // What a pay file would change, line by line ("2010: Entgelt 30000,00 → 41250,00"),
+    // followed by the lines it cannot use. `ändert` tells whether any year changes.
+    QString übernahmeVorschau(const Tabellentext::Entgeltdatei& datei, bool& ändert) const;
     // Takes the pay file's values as one change: one save, one recalculation, one undo step.
     bool übernehmen(const Tabellentext::Entgeltdatei& datei);
     // The years a pay file may name: the first year of insurance to the last row.

@@ -31,11 +31,15 @@ private:
 };
 
 // Esc closes the window wherever the focus is in it: this looks at every key before the
-// widgets do. On an input page Esc cancels the page instead, which the page does itself.
+// widgets do. On an input page Esc cancels the page instead, which the page does itself; and
+// `abbrechen` may end something in progress first (an edit in the table), which that Esc
+// then does instead of closing: true when there was something.
 class EscSchliesst : public QObject
 {
 public:
-    explicit EscSchliesst(QWidget* fenster) : QObject(fenster), m_fenster(fenster)
+    explicit EscSchliesst(
+        QWidget* fenster, std::function<bool()> abbrechen = [] { return false; })
+        : QObject(fenster), m_fenster(fenster), m_abbrechen(std::move(abbrechen))
     {
         qApp->installEventFilter(this);
     }
@@ -49,10 +53,12 @@ protected:
         auto* w = qobject_cast<QWidget*>(objekt);
         if (!w || w->window() != m_fenster || !m_fenster->isVisible() || Eingabeseite::enthält(w))
             return false;
-        m_fenster->close();
+        if (!m_abbrechen())
+            m_fenster->close();
         return true;
     }
 
 private:
     QWidget* m_fenster;
+    std::function<bool()> m_abbrechen;
 };

@@ -6,6 +6,11 @@
 #include "ui/erlaeuterungen.h"
 #include "ui/erlaeuterungszeile.h"
 #include "ui/seitenstapel.h"
+#include "ui/tabellenbefehle.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
 
 Fallliste::Fallliste(QWidget* fenster, Namensliste& liste, Seitenstapel& seiten, Tabellenansicht* tabelle,
                      Erlaeuterungszeile& erläuterungen, std::function<void()> gewählt)
@@ -37,6 +42,11 @@ Namensgrid* Fallliste::anlegen()
                              Erlaeuterungszeile::nachSpalte(m_ansicht, &Erlaeuterungen::namensgrid));
     QWidget::setTabOrder(m_tabelle, m_ansicht);
     m_ansicht->setAccessibleName(QStringLiteral("Fallliste"));
+    auto* kopieren =
+        Tabellenbefehle::befehl(m_ansicht, m_erläuterungen, QStringLiteral("Kopieren"), {QKeySequence::Copy},
+                                QStringLiteral("Strg+C kopiert die Fallliste für eine Tabellenkalkulation."));
+    QObject::connect(kopieren, &QAction::triggered, m_ansicht,
+                     [this] { QApplication::clipboard()->setText(m_liste.alsText()); });
     m_liste.modell().setzeSpaltenbeschreibungen(
         Erlaeuterungen::spaltenbeschreibungen(Namensliste::spaltenbreiten(), &Erlaeuterungen::namensgrid));
     return m_ansicht;

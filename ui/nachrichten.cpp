@@ -1,9 +1,17 @@
 #include "ui/nachrichten.h"
 
 #include <QApplication>
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QKeyEvent>
+#include <QLabel>
+#include <QPlainTextEdit>
 #include <QPushButton>
+#include <QStandardPaths>
+#include <QVBoxLayout>
 #include <optional>
 
 namespace {
@@ -121,16 +129,59 @@ bool Nachrichten::frage(const QString& text, const QString& titel)
     return zeigen(QMessageBox::Question, titel, text, QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
 }
 
+QString Nachrichten::dokumentenordner()
+{
+    const QString ordner = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    return QFileInfo(ordner).isDir() ? ordner : QDir::homePath();
+}
+
 QString Nachrichten::pdfSpeicherort(const QString& titel, const QString& vorschlag)
+{
+    return datei(titel, vorschlag, QStringLiteral("PDF-Dateien (*.pdf)"), QStringLiteral("pdf"), true);
+}
+
+QString Nachrichten::datei(const QString& titel, const QString& vorschlag, const QString& filter,
+                           const QString& endung, bool speichern)
 {
     if (const auto antwort = vorbereitet(testantworten().speicherorte, titel, vorschlag))
         return *antwort;
-    QFileDialog dialog(m_fenster, titel, vorschlag, QStringLiteral("PDF-Dateien (*.pdf)"));
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setFileMode(QFileDialog::AnyFile);
-    dialog.setDefaultSuffix(QStringLiteral("pdf"));
-    dialog.selectFile(vorschlag);
+    QFileDialog dialog(m_fenster, titel, vorschlag, filter);
+    dialog.setAcceptMode(speichern ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    dialog.setFileMode(speichern ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    dialog.setDefaultSuffix(endung);
+    if (speichern)
+        dialog.selectFile(vorschlag);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return {};
     return dialog.selectedFiles().constFirst();
+}
+
+bool Nachrichten::vorschau(const QString& titel, const QString& einleitung, const QString& zeilen,
+                           const QString& knopf)
+{
+    if (const auto antwort = vorbereitet(testantworten().antworten, titel, einleitung + u'\n' + zeilen))
+        return *antwort == QMessageBox::Yes;
+    QDialog dialog(m_fenster);
+    dialog.setWindowTitle(titel);
+    auto* satz = new QLabel(einleitung, &dialog);
+    satz->setWordWrap(true);
+    auto* liste = new QPlainTextEdit(zeilen, &dialog);
+    liste->setReadOnly(true);
+    liste->setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse);
+    liste->setAccessibleName(einleitung);
+    liste->setMinimumSize(460, 260);
+    satz->setBuddy(liste);
+    auto* knöpfe = new QDialogButtonBox(&dialog);
+    QPushButton* ja = knöpfe->addButton(knopf, QDialogButtonBox::AcceptRole);
+    knöpfe->addButton(QStringLiteral("Abbrechen"), QDialogButtonBox::RejectRole);
+    QObject::connect(knöpfe, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
+    QObject::connect(knöpfe, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+    auto* anordnung = new QVBoxLayout(&dialog);
+    anordnung->addWidget(satz);
+    anordnung->addWidget(liste);
+    anordnung->addWidget(knöpfe);
+    // The list has the focus, so that arrows scroll it; Enter takes the change.
+    ja->setDefault(true);
+    liste->setFocus();
+    return dialog.exec() == QDialog::Accepted;
 }

@@ -7,18 +7,6 @@
 
 #include <QAction>
 #include <QDir>
-#include <QFileInfo>
-#include <QStandardPaths>
-
-namespace {
-
-QString dokumentenordner()
-{
-    const QString ordner = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    return QFileInfo(ordner).isDir() ? ordner : QDir::homePath();
-}
-
-} // namespace
 
 Pdfbefehle::Pdfbefehle(QWidget* fenster, const Werkzeugleiste& leiste, Drucksachen& drucksachen,
                        Nachrichten& nachrichten)
@@ -55,7 +43,8 @@ void Pdfbefehle::speichern(const QString& titel, const QString& vorschlag,
                            const std::function<void(const QString&)>& drucken)
 {
     // A failed printout has told the user why.
-    const QString ziel = m_nachrichten.pdfSpeicherort(titel, QDir(dokumentenordner()).filePath(vorschlag));
+    const QString ziel =
+        m_nachrichten.pdfSpeicherort(titel, QDir(Nachrichten::dokumentenordner()).filePath(vorschlag));
     if (!ziel.isEmpty())
         drucken(ziel);
 }

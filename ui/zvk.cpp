@@ -15,9 +15,11 @@
 #include "ui/programmende.h"
 #include "ui/seitenliste.h"
 #include "ui/symbolbild.h"
+#include "ui/tabellenbefehle.h"
 #include "ui/zugang.h"
 
 #include <QApplication>
+#include <QCloseEvent>
 #include <QShortcut>
 
 using Platzierung::arial;
@@ -46,7 +48,14 @@ ZVK::ZVK(QWidget* parent)
     befehleVerbinden();
     bedienungEinrichten();
     new Pdfbefehle(this, m_leiste, m_drucksachen, m_nachrichten);
-    new EscSchliesst(this);
+    new Tabellenbefehle(m_grid, m_tabelle, m_eingabe, m_nachrichten, m_ablage, *m_erläuterungen);
+    // Esc ends the edit in progress; only without one does it close the window.
+    new EscSchliesst(this, [this] {
+        if (!m_eingabe.bearbeitet())
+            return false;
+        m_eingabe.abbrechen();
+        return true;
+    });
     // The watch ends the program once no window is left (Programmende).
     setAttribute(Qt::WA_QuitOnClose, false);
 }
@@ -96,7 +105,9 @@ void ZVK::seitenEinbinden()
         connect(seite, &Eingabeseite::aufgerufen, this, [this, seite] { m_seiten.zeigen(seite); });
         connect(seite, &Eingabeseite::beendet, this, &ZVK::tabelleZeigen);
     }
-    connect(&m_seiten, &Seitenstapel::gewechselt, this, [](QWidget*, QWidget* vorher) {
+    connect(&m_seiten, &Seitenstapel::gewechselt, this, [this](QWidget*, QWidget* vorher) {
+        // A typed text never stands beside another page: it is cancelled, as by Esc.
+        m_eingabe.abbrechen();
         if (auto* seite = qobject_cast<Eingabeseite*>(vorher))
             seite->verlassen();
     });
@@ -252,4 +263,19 @@ void ZVK::SchließenBild_Click()
 {
     // Only this window: an open letter-text window stays, and the program ends with it.
     close();
+}
+
+void ZVK::closeEvent(QCloseEvent* ereignis)
+{
+    // Nothing typed is lost by closing: a value being typed is stored as Enter would store
+    // it, the case list as choosing a case would.
+    m_eingabe.festschreiben();
+    if (m_namensliste.geändert() && !m_namensliste.speichern() &&
+        !m_nachrichten.frage(QStringLiteral("Die Eingaben der Fallliste sind nicht gespeichert. Trotzdem "
+                                            "schließen?"),
+                             QStringLiteral("Fallliste"))) {
+        ereignis->ignore();
+        return;
+    }
+    QWidget::closeEvent(ereignis);
 }

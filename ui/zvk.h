@@ -77,6 +77,9 @@ signals:
     // closes with it (the letter-text window without saving).
     void alleFensterZu();
 
+protected:
+    void closeEvent(QCloseEvent* ereignis) override;
+
 private:
     void steuerelementeAnlegen();
     void seitenEinbinden();

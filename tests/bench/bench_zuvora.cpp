@@ -14,12 +14,14 @@
 
 #include <QApplication>
 #include <QBuffer>
+#include <QClipboard>
 #include <QDir>
 #include <QFileInfo>
 #include <QKeyEvent>
 #include <QPdfWriter>
 #include <QSaveFile>
 #include <QTemporaryDir>
+#include <QTest>
 #include <benchmark/benchmark.h>
 
 namespace {
@@ -164,6 +166,44 @@ void BM_EnterBisNeugezeichnet(benchmark::State& state)
     Nachrichten::gezeigte().clear();
 }
 BENCHMARK(BM_EnterBisNeugezeichnet)->Unit(benchmark::kMillisecond);
+
+// Strg+V of 50 pays copied from a spreadsheet (0), Strg+Z of that paste (1) and Strg+Y of it
+// (2), each from the key to the repainted table. The case runs to 67, so that 50 years fit.
+void BM_TasteBisNeugezeichnet(benchmark::State& state)
+{
+    Fenster f;
+    Rechentabelle& tabelle = f.zvk.rechentabelle();
+    if (!tabelle.einstellungenSpeichern(Rentenbeginn::SpätestesAlter, Festkomma()).ok)
+        state.SkipWithError("Rentenbeginn nicht gespeichert");
+    Zeichenzähler zähler;
+    f.zvk.grid()->viewport()->installEventFilter(&zähler);
+    f.zvk.grid()->setFocus();
+    QString spalte;
+    for (int j = 1; j < 50; ++j)
+        spalte += QStringLiteral("%1.%2,50 €\n").arg(30 + j).arg(100 + j);
+    const Qt::Key taste = state.range(0) == 0 ? Qt::Key_V : state.range(0) == 1 ? Qt::Key_Z : Qt::Key_Y;
+    int k = 0;
+    for (auto _ : state) {
+        state.PauseTiming();
+        // Each round pastes other values, so that every step really changes the file.
+        QApplication::clipboard()->setText(QStringLiteral("4%1.000,00\n").arg(k++ % 2) + spalte);
+        tabelle.setzeAktuelleZelle(Jahreszeile::von(2002), nr(Spalte::Entgelt));
+        if (state.range(0) > 0)
+            QTest::keyClick(f.zvk.grid(), Qt::Key_V, Qt::ControlModifier);
+        if (state.range(0) > 1)
+            QTest::keyClick(f.zvk.grid(), Qt::Key_Z, Qt::ControlModifier);
+        QApplication::processEvents();
+        zähler.anzahl = 0;
+        state.ResumeTiming();
+        QTest::keyClick(f.zvk.grid(), taste, Qt::ControlModifier);
+        QApplication::processEvents();
+        if (zähler.anzahl == 0)
+            state.SkipWithError("Die Tabelle wurde nicht neu gezeichnet");
+    }
+    if (!Nachrichten::gezeigte().isEmpty())
+        state.SkipWithError(qPrintable(Nachrichten::gezeigte().constFirst().text));
+}
+BENCHMARK(BM_TasteBisNeugezeichnet)->Arg(0)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond);
 
 // Without a printer (main() hides it) the printout is saved as a PDF file in the current folder.
 void BM_BerechnungKlickBisPdf(benchmark::State& state)

@@ -4,6 +4,7 @@
 #include "ui/zvk.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QKeyEvent>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -143,6 +144,21 @@ TEST_F(NamensgridTest, ZurückOhneWählenSpeichertNichts)
     EXPECT_FALSE(fenster.listeSichtbar());
     EXPECT_EQ(fenster.falldatei().abbild(), vorher);
     EXPECT_EQ(fenster.stand().datensatz.vorname.trimmed(), "Hedwig");
+}
+
+// What was typed into the list is never lost: Esc closes the window as always, but stores the
+// list first, as choosing a case would. Strg+C copies the list for a spreadsheet.
+TEST_F(NamensgridTest, EscSpeichertDieListeUndStrgCKopiertSie)
+{
+    listeÖffnen();
+    eintragen(Namensliste::fallzeile(1), nr(Listenspalte::Vorname), QStringLiteral("Anna"));
+    QTest::keyClick(grid(), Qt::Key_C, Qt::ControlModifier);
+    const QStringList zeilen = QApplication::clipboard()->text().split(u'\n');
+    ASSERT_GE(zeilen.size(), 8);
+    EXPECT_TRUE(zeilen[1].startsWith(u"1\tFrau\tAnna\tWendler\t"_qs)) << zeilen[1].toStdString();
+    QTest::keyClick(grid(), Qt::Key_Escape);
+    EXPECT_FALSE(fenster.isVisible());
+    EXPECT_EQ(gespeichert().vorname.trimmed(), "Anna");
 }
 
 } // namespace

@@ -265,6 +265,8 @@ TEST_F(ZVKTest, RentenbeginnseiteEntstehtBeimErstenÖffnen)
     EXPECT_TRUE(elemente(*seite).rentenbeginn()->hasFocus());
     EXPECT_EQ(elemente(*seite).steigerung()->value(), 0.0);
     elemente(*seite).steigerung()->setValue(2.5);
+    // The sample case's carried-forward pay is offered to be carried anew at the new rate.
+    Nachrichten::setzeNächsteAntwort(QMessageBox::Yes);
     QTest::keyClick(elemente(*seite).rentenbeginn(), Qt::Key_Return);
     EXPECT_FALSE(seite->isVisible());
     EXPECT_TRUE(fenster.grid()->isVisible());
