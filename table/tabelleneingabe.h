@@ -22,7 +22,7 @@ class Tabelleneingabe : public QObject
 {
     Q_OBJECT
 public:
-    static QString vortragenFrage() { return QStringLiteral("In alle Folgemonate vortragen?"); }
+    static QString vortragenFrage() { return QStringLiteral("In alle Folgejahre vortragen?"); }
 
     explicit Tabelleneingabe(Rechentabelle& tabelle, QObject* parent = nullptr);
 

@@ -1,7 +1,5 @@
 #include "ui/erlaeuterungen.h"
 
-#include "core/webadresse.h"
-
 #include <array>
 
 namespace Erlaeuterungen {
@@ -28,10 +26,10 @@ constexpr std::array<Bereich, 11> Rechentabellenbereiche{{
      u"ATV-ATV-K nichts anderes ergibt."},
     {2311, 4050,
      u" Umrechnung des Jahresbetrags auf den Monatsdurchschnitt nach § 8 Abs. 2 ATV/ATV-K, da alle weiteren "
-     u"Werte Paramenter Monatswerte sind."},
+     u"Werte Parameter Monatswerte sind."},
     {4051, 6195,
      u" Das Verhältnis zwischen dem Monatsgehalt und dem Referenzgehalt von 1000 Euro ergibt eine Wertziffer "
-     u"für die Beitragsleistung (§ 8 Abs. 2 AtV/ATV-K)."},
+     u"für die Beitragsleistung (§ 8 Abs. 2 ATV/ATV-K)."},
     {6196, 8130,
      u" Das Multiplizieren der Beitragswertziffer mit dem Altersfaktor bewirkt eine jährl. Verzinsung von "
      u"3,25% bis zum 65.Lebensjahr (§8, Abs.3 ATV)"},
@@ -61,7 +59,7 @@ constexpr std::array<Bereich, 8> Namensgridbereiche{{
     {6511, 7215, u" Geburtsjahr = Zahlen von 1930 bis 2000"},
     {7216, 9465, u" Versicherungsnummer für den Ausdruck auf den Ausdrucken."},
     {9466, 11715, u" Strasse für den Ausdruck auf den Ausdrucken."},
-    {11716, 13965, u" Wohnort für den Ausdruck auf den Auddrucken."},
+    {11716, 13965, u" Wohnort für den Ausdruck auf den Ausdrucken."},
 }};
 
 template <std::size_t N> std::optional<QString> suchen(const std::array<Bereich, N>& bereiche, double xTwips)
@@ -79,8 +77,8 @@ QString text(Element element)
     switch (element) {
     case Element::ATV:
         return QStringLiteral(
-            "Die Datei mit den Tarifverträgen (Tarvona.chm) kann auch unabhängig von diesem "
-            "Programm benutzt werden.");
+            "Öffnet das Kapitel der Hilfe über die Regeln des Punktemodells nach ATV / ATV-K, mit den "
+            "Stellen, die den Wortlaut der Tarifverträge veröffentlichen.");
     case Element::Berechnung:
         return QStringLiteral(
             "Es wird ohne vorgeschaltetes Druckmenü ein Ausdruck der Tabelle erstellt, die als "
@@ -88,7 +86,7 @@ QString text(Element element)
     case Element::Bescheid:
         return QStringLiteral(
             "Es wird ohne vorgeschaltetes Druckmenü das Titelblatt einer Rentenauskunft gedruckt. "
-            "Als PDF: Strg+N.");
+            "Als PDF: Strg+N, Vorschau: Strg+Umschalt+N.");
     case Element::Blatt:
         return QStringLiteral(
             "Sie können den Text des Anschreibens zur Rentenberechnung hier Ihren Wünschen anpassen.");
@@ -98,19 +96,19 @@ QString text(Element element)
             "die Anzahl der Kinder während des Jahres geändert hat.");
     case Element::Hilfe: return QString();
     case Element::Info:
-        return QStringLiteral("Unter ") + Webadresse::host() +
-               QStringLiteral(" finden Sie eine kostenlose Demonstrationsversion des Programms SALVIDOR.");
+        return QStringLiteral("Informationen zu Zuvora, Version und Lizenz, und die Dateien, mit denen das "
+                              "Programm gerade arbeitet.");
     case Element::Rentenbeschriftung:
         return QStringLiteral(
-                   " Sie können die Jahresentgelte (Sp.3) mit dem Programm SALVIDOR berechnen (s. ") +
-               Webadresse::host() + QStringLiteral(")");
+            " Ein Klick hier (oder Alt+R) stellt Rentenbeginn und Entgeltsteigerung des Falls "
+            "ein; die Jahresentgelte (Sp.3) tragen Sie in der Tabelle ein.");
     case Element::Rentenkopf:
         return QStringLiteral(" Der angezeigte Wert ergibt sich, wenn die in Spalte 3 bis zum 65. Lebensjahr "
-                              "automatisch fyOrtgeschriebenen Entgelte erreicht werden.");
+                              "automatisch fortgeschriebenen Entgelte erreicht werden.");
     case Element::Schließen:
-        return QStringLiteral("Besuchen Sie die Internetseite ") + Webadresse::host() +
-               QStringLiteral(" und laden Sie dort das kostenlose Gehaltsberechnungsprogramm für den "
-                              "öffentlichen Dienst herunter.");
+        return QStringLiteral(
+            "Beendet Zuvora. Jede übernommene Eingabe steht schon in der Falldatei; ein offenes Fenster "
+            "des Anschreibentextes schließt ohne zu speichern.");
     case Element::Verlängern:
         return QStringLiteral(
             "Sie können hier den sichtbaren Teil der Tabelle verlängern, um z.B. einen langen "

@@ -79,7 +79,7 @@ TEST_F(RentenbeginnTabelle, Jahrgang1995BisZurRegelaltersgrenzeMitSteigendenEntg
     eintippen(2013, Spalte::Entgelt, QStringLiteral("30000,00\n"));
     ASSERT_FALSE(meldungen.protokoll.isEmpty());
     EXPECT_EQ(meldungen.protokoll.last().text,
-              QStringLiteral("In alle Folgemonate vortragen?\n(mit einer Steigerung um 2,00 % je Jahr)"));
+              QStringLiteral("In alle Folgejahre vortragen?\n(mit einer Steigerung um 2,00 % je Jahr)"));
     EXPECT_EQ(t(2013, Spalte::Entgelt), "30000,00");
     EXPECT_EQ(t(2014, Spalte::Entgelt), "30600,00");
     EXPECT_EQ(t(2016, Spalte::Entgelt), "31836,24");

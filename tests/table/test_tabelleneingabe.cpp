@@ -63,7 +63,7 @@ TEST_P(EntgeltVortragen, StehtInTabelleUndDatei)
 
     ASSERT_EQ(meldungen.protokoll.size(), 1);
     EXPECT_EQ(meldungen.protokoll[0].art, "frage");
-    EXPECT_EQ(meldungen.protokoll[0].text, "In alle Folgemonate vortragen?");
+    EXPECT_EQ(meldungen.protokoll[0].text, "In alle Folgejahre vortragen?");
     EXPECT_EQ(meldungen.protokoll[0].titel, "Vortragen?");
     EXPECT_EQ(zelle(Zeile2010, nr(Spalte::Entgelt)).schriftgröße, 12);
     EXPECT_TRUE(zelle(Zeile2010, nr(Spalte::Entgelt)).fett);

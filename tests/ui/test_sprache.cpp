@@ -51,7 +51,7 @@ TEST_F(SpracheTest, FrageSprichtDeutschUndEscEntscheidetNichts)
         box.button(QMessageBox::Yes)->click();
     });
     EXPECT_TRUE(
-        nachrichten.frage(QStringLiteral("In alle Folgemonate vortragen?"), QStringLiteral("Vortragen?")));
+        nachrichten.frage(QStringLiteral("In alle Folgejahre vortragen?"), QStringLiteral("Vortragen?")));
     EXPECT_EQ(gesehen, QStringList({"Ja", "Nein"}));
     EXPECT_TRUE(nachEscOffen);
 

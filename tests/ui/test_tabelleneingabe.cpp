@@ -28,7 +28,7 @@ TEST_F(GridTest, EntgeltTippenUndVortragen)
     QTest::keyClick(fenster.grid(), Qt::Key_Return);
     ASSERT_EQ(Nachrichten::gezeigte().size(), 1);
     EXPECT_EQ(Nachrichten::gezeigte()[0].titel, "Vortragen?");
-    EXPECT_EQ(Nachrichten::gezeigte()[0].text, "In alle Folgemonate vortragen?");
+    EXPECT_EQ(Nachrichten::gezeigte()[0].text, "In alle Folgejahre vortragen?");
 
     for (int zeile : {Zeile2010, Zeile2010 + 1, Letzte})
         EXPECT_EQ(t(zeile, nr(Spalte::Entgelt)), "45000,50");

@@ -187,7 +187,7 @@ TEST_F(ZVKTest, ErläuterungFolgtDemZeiger)
     bewegen(leiste().blattBild);
     EXPECT_TRUE(erläuterung().startsWith(QStringLiteral("Sie können den Text des Anschreibens")));
     bewegen(fenster.rentenbeschriftung());
-    EXPECT_TRUE(erläuterung().contains(Webadresse::host()));
+    EXPECT_TRUE(erläuterung().contains(QStringLiteral("Rentenbeginn und Entgeltsteigerung")));
 }
 
 TEST_F(ZVKTest, JedeErläuterungStehtGanzImTooltip)
@@ -202,8 +202,7 @@ TEST_F(ZVKTest, JedeErläuterungStehtGanzImTooltip)
         EXPECT_FALSE(erläuterung().isEmpty());
         EXPECT_EQ(w->toolTip(), erläuterung().trimmed()) << w->toolTip().toStdString();
     }
-    EXPECT_TRUE(
-        leiste().schließen->toolTip().endsWith(QStringLiteral("für den öffentlichen Dienst herunter.")));
+    EXPECT_TRUE(leiste().schließen->toolTip().endsWith(QStringLiteral("schließt ohne zu speichern.")));
     überTabelle(500);
     EXPECT_EQ(fenster.grid()->viewport()->toolTip(), erläuterung().trimmed());
     EXPECT_FALSE(erläuterung().isEmpty());
