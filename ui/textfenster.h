@@ -34,10 +34,14 @@ public:
     QLineEdit* bescheid(int n) const { return m_bescheid.value(n - 1); }
     QPushButton* speichernKnopf() const { return m_speichern; }
     QPushButton* ohneSpeichernKnopf() const { return m_ohneSpeichern; } // Command1 as designed
+    QPushButton* standardKnopf() const { return m_standard; }
 
     // "Schließen mit Speichern": stores the lines and closes; a failed save keeps the
     // window and the edits.
     void Speichern_Click();
+    // "Standardtext wiederherstellen": after a question, the default wording in the boxes; the
+    // file changes only when it is saved.
+    void Standardtext_Click();
     // "Schließen ohne zu Speichern" (Command1_Click as designed): closes and forgets the edits.
     void OhneSpeichern_Click();
 
@@ -50,8 +54,10 @@ private:
     QWidget* m_hauptfenster;
     QList<QLineEdit*> m_bescheid;
     std::optional<QByteArray> m_stand;
+    QStringList m_gezeigt; // the lines as loaded
     QPushButton* m_speichern = nullptr;
     QPushButton* m_ohneSpeichern = nullptr;
+    QPushButton* m_standard = nullptr;
 };
 
 // Opens the editor for the main window and keeps it: one editor at a time.

@@ -10,6 +10,7 @@
 #include <QFile>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
@@ -99,12 +100,18 @@ TEST_F(TextfensterTest, FensterMitZeilenFarbenUndTabfolge)
         EXPECT_EQ(t->bescheid(n)->font().bold(), n <= 2) << n;
         const bool gelb = t->bescheid(n)->palette().color(QPalette::Base) == QColor(255, 255, 192);
         EXPECT_EQ(gelb, n == 3 || n == 4 || n == 5 || n == 6 || n == 10) << n;
+        EXPECT_TRUE(t->bescheid(n)->accessibleName().startsWith(
+            QStringLiteral("Zeile %1 des Anschreibens, ").arg(n)));
     }
+    EXPECT_EQ(t->bescheid(1)->accessibleName(), "Zeile 1 des Anschreibens, fett gedruckte Überschrift");
+    EXPECT_EQ(t->bescheid(8)->accessibleName(), "Zeile 8 des Anschreibens, Text vor dem Betrag");
+    EXPECT_EQ(t->bescheid(10)->accessibleName(),
+              "Zeile 10 des Anschreibens, nicht gedruckt, an ihrer Stelle steht der Betrag");
     QList<QWidget*> erwartet;
     for (int n : {1,  2,  3,  4,  5,  6,  7,  8,  9,  10, 11, 12, 13, 14, 15, 16, 17,
                   18, 19, 20, 21, 22, 23, 24, 25, 26, 27, 33, 32, 31, 30, 29, 28})
         erwartet << t->bescheid(n);
-    erwartet << t->speichernKnopf() << t->ohneSpeichernKnopf();
+    erwartet << t->speichernKnopf() << t->ohneSpeichernKnopf() << t->standardKnopf();
     QList<QWidget*> kette{t->bescheid(1)};
     while (kette.size() < erwartet.size())
         kette << kette.last()->nextInFocusChain();
@@ -162,6 +169,7 @@ TEST_F(TextfensterTest, FehlgeschlagenesSpeichernBehältDateiFensterUndText)
     Textfenster fenster(kaputt, nachrichten, nullptr);
     fenster.zeilenZeigen(QStringList(33, "x"));
     fenster.show();
+    fenster.bescheid(2)->setText("y");
     Nachrichten::setzeNächsteAntwort(QMessageBox::Ok);
     fenster.Speichern_Click();
     EXPECT_TRUE(fenster.isVisible());
@@ -169,6 +177,44 @@ TEST_F(TextfensterTest, FehlgeschlagenesSpeichernBehältDateiFensterUndText)
     ASSERT_EQ(Nachrichten::gezeigte().size(), 1);
     EXPECT_TRUE(Nachrichten::gezeigte()[0].text.contains("nicht gespeichert"));
     EXPECT_EQ(inhalt("atvi.txt"), vorher);
+}
+
+// A file of this program's own making but not of its length stays as it is until the user
+// changes a line; the default wording comes back only after a question, and only into the
+// boxes until it is saved.
+TEST_F(TextfensterTest, DateiBleibtBisZurÄnderungUndStandardtextKommtNachRückfrage)
+{
+    const QByteArray eigen = Brieftext::abbild({QStringLiteral("Ab dem 65. Lebenajahr")}) + "\r\n";
+    lege("atvi.txt", eigen);
+    Textfenster* t = öffnen();
+    t->Speichern_Click();
+    EXPECT_FALSE(offen());
+    EXPECT_EQ(inhalt("atvi.txt"), eigen);
+    EXPECT_FALSE(QFile::exists("atvi.txt.bak"));
+
+    t = öffnen();
+    Nachrichten::setzeNächsteAntwort(QMessageBox::No);
+    QTest::mouseClick(t->standardKnopf(), Qt::LeftButton);
+    EXPECT_EQ(t->bescheid(1)->text().trimmed(), "Ab dem 65. Lebenajahr");
+    Nachrichten::setzeNächsteAntwort(QMessageBox::Yes);
+    // The keys are the window's: underlined letters answer in the active window.
+    t->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(t));
+    QTest::keyClick(t, Qt::Key_W, Qt::AltModifier);
+    // An underlined letter presses its button as a click looks: a moment later.
+    ASSERT_TRUE(QTest::qWaitFor([] { return Nachrichten::gezeigte().size() == 2; }));
+    EXPECT_TRUE(
+        Nachrichten::gezeigte()[1].text.startsWith("Alle 33 Zeilen durch den mitgelieferten Wortlaut"));
+    EXPECT_EQ(t->zeilen(), [] {
+        QStringList z;
+        for (const QString& zeile : Brieftext::standardtext())
+            z << zeile.leftJustified(95, u' ');
+        return z;
+    }());
+    EXPECT_EQ(inhalt("atvi.txt"), eigen);
+    QTest::keyClick(t, Qt::Key_S, Qt::AltModifier);
+    EXPECT_TRUE(QTest::qWaitFor([this] { return !offen(); }));
+    EXPECT_EQ(inhalt("atvi.txt"), Brieftext::abbild(Brieftext::standardtext()));
 }
 
 } // namespace
