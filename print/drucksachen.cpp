@@ -164,17 +164,16 @@ Ergebnis Drucksachen::übersichtdrucken(const QString& pdfDatei)
                  }));
 }
 
-Ergebnis Drucksachen::berechnungdrucken(const QString& pdfDatei)
+Drucksachen::Inhalt Drucksachen::berechnung() const
 {
-    return melden(ausgeben(QStringLiteral("Berechnung"), dokumenttitel(QStringLiteral("Berechnung")),
-                           pdfDatei, [this](Druckfläche& f) {
-                               Berechnungsdruck druck(f, m_tabelle, m_stand.datensatz, heute());
-                               druck.setzeRechnung(m_stand.rechnung);
-                               return druck.berechnungdrucken();
-                           }));
+    return [this](Druckfläche& f) {
+        Berechnungsdruck druck(f, m_tabelle, m_stand.datensatz, heute());
+        druck.setzeRechnung(m_stand.rechnung);
+        return druck.berechnungdrucken();
+    };
 }
 
-Ergebnis Drucksachen::Bescheiddrucken(const QString& pdfDatei)
+Drucksachen::Inhalt Drucksachen::anschreiben(QString& fehler)
 {
     QStringList zeilen;
     const QFileInfo text(m_brieftext.pfad());
@@ -182,9 +181,8 @@ Ergebnis Drucksachen::Bescheiddrucken(const QString& pdfDatei)
         for (const QString& z : Brieftext::standardtext())
             zeilen.append(z.leftJustified(Brieftext::Satzlänge, u' '));
     } else if (const Ergebnis e = m_nurLesen ? m_brieftext.lesen(zeilen) : m_brieftext.holen(zeilen); !e.ok) {
-        return melden(Ergebnis::fehler(
-            e.meldung + (pdfDatei.isEmpty() ? QStringLiteral(" Das Anschreiben wurde nicht gedruckt.")
-                                            : QStringLiteral(" Das Anschreiben wurde nicht gespeichert."))));
+        fehler = e.meldung;
+        return {};
     }
     // The letter names the pension at the start, and a reduction on a line of its own.
     const Fallrechnung& rechnung = m_stand.rechnung;
@@ -195,15 +193,58 @@ Ergebnis Drucksachen::Bescheiddrucken(const QString& pdfDatei)
         abschlag = QStringLiteral("(%1 Euro abzüglich %2 % Abschlag für den Rentenbeginn mit %3 Jahren)")
                        .arg(rechnung.rente.alsText(2, trenner), beginn.abschlagProzent.alsText(1, trenner))
                        .arg(beginn.alter.jahre);
+    return [this, zeilen, abschlag, trenner](Druckfläche& f) {
+        const Fallrechnung& rechnung = m_stand.rechnung;
+        Bescheiddruck brief(f, m_stand.datensatz, zeilen, rechnung.renteAbBeginn, trenner, heute());
+        brief.setzeAbschlagszeile(abschlag);
+        if (!rechnung.beginn.wieBisher())
+            brief.setzeRentenalter(rechnung.beginn.alter);
+        brief.setzeAuszahlungszeile(auszahlungszeile());
+        return brief.Bescheiddrucken();
+    };
+}
+
+Ergebnis Drucksachen::berechnungdrucken(const QString& pdfDatei)
+{
+    return melden(ausgeben(QStringLiteral("Berechnung"), dokumenttitel(QStringLiteral("Berechnung")),
+                           pdfDatei, berechnung()));
+}
+
+Ergebnis Drucksachen::Bescheiddrucken(const QString& pdfDatei)
+{
+    QString fehler;
+    const Inhalt inhalt = anschreiben(fehler);
+    if (!inhalt)
+        return melden(Ergebnis::fehler(
+            fehler + (pdfDatei.isEmpty() ? QStringLiteral(" Das Anschreiben wurde nicht gedruckt.")
+                                         : QStringLiteral(" Das Anschreiben wurde nicht gespeichert."))));
     return melden(ausgeben(QStringLiteral("Anschreiben"), dokumenttitel(QStringLiteral("Anschreiben")),
-                           pdfDatei, [&](Druckfläche& f) {
-                               Bescheiddruck brief(f, m_stand.datensatz, zeilen, rechnung.renteAbBeginn,
-                                                   trenner, heute());
-                               brief.setzeAbschlagszeile(abschlag);
-                               if (!beginn.wieBisher())
-                                   brief.setzeRentenalter(beginn.alter);
-                               return brief.Bescheiddrucken();
-                           }));
+                           pdfDatei, inhalt));
+}
+
+Ergebnis Drucksachen::berechnungAuf(QPrinter& drucker)
+{
+    return aufGewähltem(drucker, dokumenttitel(QStringLiteral("Berechnung")), berechnung());
+}
+
+Ergebnis Drucksachen::anschreibenAuf(QPrinter& drucker)
+{
+    QString fehler;
+    const Inhalt inhalt = anschreiben(fehler);
+    if (!inhalt)
+        return melden(Ergebnis::fehler(fehler + QStringLiteral(" Das Anschreiben wurde nicht gedruckt.")));
+    return aufGewähltem(drucker, dokumenttitel(QStringLiteral("Anschreiben")), inhalt);
+}
+
+Ergebnis Drucksachen::aufGewähltem(QPrinter& drucker, const QString& titel, const Inhalt& inhalt)
+{
+    drucker.setDocName(titel);
+    const QString name = drucker.outputFormat() == QPrinter::PdfFormat
+                             ? QDir::toNativeSeparators(drucker.outputFileName())
+                             : drucker.printerName();
+    Druckerfläche fläche(drucker, name);
+    const Ergebnis e = inhalt(fläche);
+    return melden(e.ok ? e : Ergebnis::fehler(QStringLiteral("Der Druck ist fehlgeschlagen: ") + e.meldung));
 }
 
 Ergebnis Drucksachen::melden(Ergebnis ergebnis)

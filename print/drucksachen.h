@@ -8,6 +8,7 @@
 #include <functional>
 
 class Druckfläche;
+class QPrinter;
 class Dateiablage;
 class Meldungen;
 class Zellenmodell;
@@ -33,6 +34,10 @@ public:
     Ergebnis Bescheiddrucken(const QString& pdfDatei = {});
     // The overview: the case's starts side by side, survivors, disability, deductions, chart.
     Ergebnis übersichtdrucken(const QString& pdfDatei = {});
+    // Onto a printer the user has chosen, in the print dialog or the print preview; a failure
+    // has been told to the user.
+    Ergebnis berechnungAuf(QPrinter& drucker);
+    Ergebnis anschreibenAuf(QPrinter& drucker);
     Brieftext& brieftext() { return m_brieftext; }
     // Printing without a window creates no file but the printout: a missing letter text is
     // not written, the letter takes the default wording.
@@ -54,6 +59,11 @@ protected:
     virtual QString standarddrucker() const;
 
 private:
+    using Inhalt = std::function<Ergebnis(Druckfläche&)>;
+    Inhalt berechnung() const;
+    // Nothing when the letter text cannot be read; `fehler` then says why.
+    Inhalt anschreiben(QString& fehler);
+    Ergebnis aufGewähltem(QPrinter& drucker, const QString& titel, const Inhalt& inhalt);
     // Runs `inhalt` into `pdfDatei` if one is named, else on the default printer or, lacking
     // one, into a PDF file. The message says where a PDF went or why the printout failed.
     Ergebnis ausgeben(const QString& art, const QString& titel, const QString& pdfDatei,

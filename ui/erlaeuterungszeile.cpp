@@ -4,6 +4,7 @@
 
 #include <QLabel>
 #include <QMouseEvent>
+#include <QStatusTipEvent>
 
 Erlaeuterungszeile::Erlaeuterungszeile(QLabel* zeile) : QObject(zeile), m_zeile(zeile) {}
 
@@ -35,6 +36,14 @@ void Erlaeuterungszeile::anmelden(QWidget* steuerelement, Quelle quelle, Tooltip
 
 bool Erlaeuterungszeile::eventFilter(QObject* objekt, QEvent* ereignis)
 {
+    // The highlighted entry of a control's context menu explains itself: the entry tells its
+    // control, whose own text leaves no room for more keys.
+    if (ereignis->type() == QEvent::StatusTip) {
+        const QString tipp = static_cast<QStatusTipEvent*>(ereignis)->tip();
+        if (m_einträge.contains(objekt) && !tipp.isEmpty())
+            zeigen(tipp);
+        return false;
+    }
     if (ereignis->type() != QEvent::MouseMove)
         return false;
     const auto eintrag = m_einträge.constFind(objekt);

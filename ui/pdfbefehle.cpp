@@ -16,6 +16,8 @@ Pdfbefehle::Pdfbefehle(QWidget* fenster, const Werkzeugleiste& leiste, Drucksach
                                  void (Pdfbefehle::*befehl)()) {
         auto* aktion = new QAction(QStringLiteral("Als PDF speichern ..."), knopf);
         aktion->setShortcut(QKeySequence(taste));
+        aktion->setStatusTip(QStringLiteral("Als PDF-Datei speichern, mit oder ohne Drucker (%1).")
+                                 .arg(aktion->shortcut().toString(QKeySequence::NativeText)));
         connect(aktion, &QAction::triggered, this, befehl);
         for (QWidget* w : {static_cast<QWidget*>(knopf), static_cast<QWidget*>(bild)}) {
             w->addAction(aktion);

@@ -2,6 +2,7 @@
 
 #include "ansicht/tabellenansicht.h"
 #include "table/farben.h"
+#include "ui/druckbefehle.h"
 #include "ui/eingabeseite.h"
 #include "ui/ereignisfilter.h"
 #include "ui/erlaeuterungen.h"
@@ -48,6 +49,7 @@ ZVK::ZVK(QWidget* parent)
     befehleVerbinden();
     bedienungEinrichten();
     new Pdfbefehle(this, m_leiste, m_drucksachen, m_nachrichten);
+    new Druckbefehle(this, m_leiste, m_drucksachen);
     new Tabellenbefehle(m_grid, m_tabelle, m_eingabe, m_nachrichten, m_ablage, *m_erläuterungen);
     // Esc ends the edit in progress; only without one does it close the window.
     new EscSchliesst(this, [this] {
@@ -64,8 +66,8 @@ ZVK::~ZVK() = default;
 
 ZVK::Teile ZVK::teile()
 {
-    return {m_tabelle,   m_stand,           m_datei,  m_namensliste, m_eingabe,
-            m_webseiten, m_textbearbeitung, *m_masse, *m_ende};
+    return {m_tabelle,   m_stand,           m_datei,       m_namensliste, m_eingabe,
+            m_webseiten, m_textbearbeitung, m_drucksachen, *m_masse,      *m_ende};
 }
 
 void ZVK::steuerelementeAnlegen()

@@ -67,6 +67,7 @@ public:
         Tabelleneingabe& eingabe;
         Webseiten& webseiten;
         Textbearbeitung& textbearbeitung;
+        Drucksachen& drucksachen;
         Fenstermasse& masse;
         Programmende& ende;
     };

@@ -28,6 +28,7 @@ public:
     Tabelleneingabe& eingabe() { return teile().eingabe; }
     Webseiten& webseiten() { return teile().webseiten; }
     Textbearbeitung& textbearbeitung() { return teile().textbearbeitung; }
+    Drucksachen& drucksachen() { return teile().drucksachen; }
 
     Tabellenansicht* grid() const { return element<Tabellenansicht>(QStringLiteral("Berechnungstabelle")); }
     Namensgrid* namensgrid() const { return element<Namensgrid>(QStringLiteral("Fallliste")); }

@@ -7,6 +7,10 @@
 #include <QDate>
 #include <QFileInfo>
 #include <QMenu>
+#include <QPrintDialog>
+#include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
+#include <QPrinter>
 #include <QStandardPaths>
 #include <QTimer>
 
@@ -35,7 +39,7 @@ protected:
         QWidget* fokus = QApplication::focusWidget();
         QTest::keyClick(fokus ? fokus : &fenster, taste, Qt::ControlModifier);
     }
-    // Opens the context menu of `w` from the keyboard's menu key and chooses its only entry;
+    // Opens the context menu of `w` from the keyboard's menu key and chooses its first entry;
     // returns the entries the menu showed.
     QStringList ausDemKontextmenü(QWidget* w)
     {
@@ -85,9 +89,12 @@ TEST_F(PdfSpeichernTest, TasteUndKontextmenüSpeichernDortWoDerNutzerWill)
             if (weg == Taste)
                 strg(f.taste);
             else
-                EXPECT_EQ(ausDemKontextmenü(weg == Knopfmenü ? f.knopf : f.bild),
-                          QStringList{"Als PDF speichern ...\t" +
-                                      QKeySequence(Qt::CTRL | f.taste).toString(QKeySequence::NativeText)});
+                EXPECT_EQ(
+                    ausDemKontextmenü(weg == Knopfmenü ? f.knopf : f.bild),
+                    (QStringList{"Als PDF speichern ...\t" +
+                                     QKeySequence(Qt::CTRL | f.taste).toString(QKeySequence::NativeText),
+                                 "Druckvorschau ...\t" + QKeySequence(Qt::CTRL | Qt::SHIFT | f.taste)
+                                                             .toString(QKeySequence::NativeText)}));
             const auto& gezeigt = Nachrichten::gezeigte();
             ASSERT_EQ(gezeigt.size(), 2);
             const QFileInfo angeboten(gezeigt[0].text);
@@ -107,11 +114,56 @@ TEST_F(PdfSpeichernTest, TasteUndKontextmenüSpeichernDortWoDerNutzerWill)
         EXPECT_EQ(Nachrichten::gezeigte().size(), 1);
         EXPECT_EQ(QDir(ziel.path()).entryList(QDir::Files), vorher);
         // The explanation line and the tooltip name the key; the line is as wide as the window.
-        EXPECT_TRUE(f.knopf->toolTip().endsWith("Als PDF: " + f.kürzel + '.'));
+        EXPECT_TRUE(f.knopf->toolTip().contains("Als PDF: " + f.kürzel));
         const QLabel* zeile = fenster.erläuterungen();
         EXPECT_LE(zeile->fontMetrics().horizontalAdvance(u' ' + f.knopf->toolTip()),
                   zeile->contentsRect().width());
     }
+}
+
+// Beside the buttons' direct printing: a preview of either printout from its keys, whose
+// context-menu entry explains itself in the line, and Strg+P through the print dialog.
+TEST_F(PdfSpeichernTest, VorschauUndDruckdialog)
+{
+    const Werkzeugleiste& l = fenster.werkzeugleiste();
+    const struct {
+        QPushButton* knopf;
+        Qt::Key taste;
+        const char* titel;
+        int seiten;
+        const char* kürzel;
+    } fälle[] = {
+        {l.berechnung, Qt::Key_B, "Druckvorschau der Berechnung", 2,
+         "(Strg+Umschalt+B). Mit dem Druckdialog drucken: Strg+P."},
+        {l.bescheid, Qt::Key_N, "Druckvorschau des Anschreibens", 1, "(Strg+Umschalt+N)."},
+    };
+    for (const auto& f : fälle) {
+        fenster.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&fenster));
+        QTest::keyClick(QApplication::focusWidget(), f.taste, Qt::ControlModifier | Qt::ShiftModifier);
+        auto* vorschau = qobject_cast<QPrintPreviewDialog*>(QApplication::activeModalWidget());
+        ASSERT_NE(vorschau, nullptr) << f.titel;
+        EXPECT_EQ(vorschau->windowTitle(), f.titel);
+        EXPECT_EQ(vorschau->findChild<QPrintPreviewWidget*>()->pageCount(), f.seiten) << f.titel;
+        vorschau->reject();
+        QAction* eintrag = f.knopf->actions().last();
+        eintrag->showStatusText(f.knopf);
+        EXPECT_TRUE(fenster.erläuterungen()->text().startsWith(QStringLiteral("Druckvorschau d")));
+        EXPECT_TRUE(fenster.erläuterungen()->text().endsWith(QString::fromUtf8(f.kürzel)));
+    }
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_P, Qt::ControlModifier);
+    auto* dialog = qobject_cast<QPrintDialog*>(QApplication::activeModalWidget());
+    ASSERT_NE(dialog, nullptr);
+    EXPECT_EQ(dialog->windowTitle(), "Berechnung drucken");
+    dialog->reject();
+    EXPECT_TRUE(Nachrichten::gezeigte().isEmpty());
+
+    // What the dialog hands over is printed there: here a PDF file.
+    QPrinter drucker(QPrinter::HighResolution);
+    drucker.setOutputFormat(QPrinter::PdfFormat);
+    drucker.setOutputFileName(ziel.filePath("gewählt.pdf"));
+    EXPECT_TRUE(fenster.drucksachen().berechnungAuf(drucker).ok);
+    EXPECT_GT(QFileInfo(drucker.outputFileName()).size(), 1000);
 }
 
 } // namespace
