@@ -3,6 +3,7 @@
 #include "ansicht/namensgrid.h"
 #include "cases/namensliste.h"
 #include "core/twips.h"
+#include "hilfe/hilfe.h"
 #include "ui/erlaeuterungen.h"
 #include "ui/erlaeuterungszeile.h"
 #include "ui/seitenstapel.h"
@@ -42,6 +43,7 @@ Namensgrid* Fallliste::anlegen()
                              Erlaeuterungszeile::nachSpalte(m_ansicht, &Erlaeuterungen::namensgrid));
     QWidget::setTabOrder(m_tabelle, m_ansicht);
     m_ansicht->setAccessibleName(QStringLiteral("Fallliste"));
+    Hilfe::setzeZiel(m_ansicht, QStringLiteral("faelle.html#felder"));
     auto* kopieren =
         Tabellenbefehle::befehl(m_ansicht, m_erläuterungen, QStringLiteral("Kopieren"), {QKeySequence::Copy},
                                 QStringLiteral("Strg+C kopiert die Fallliste für eine Tabellenkalkulation."));

@@ -43,25 +43,30 @@ Kopfzeile Kopfzeile::anlegen(QWidget* fenster, Rechentabelle& tabelle, const QCu
     return k;
 }
 
-void Kopfzeile::erläuterungenAnmelden(Erlaeuterungszeile& zeile, const Arbeitsstand& stand,
-                                      std::function<bool()> tabelleSichtbar) const
+void Kopfzeile::erläuterungenAnmelden(Erlaeuterungszeile& zeile, const Rechentabelle& tabelle,
+                                      const Arbeitsstand& stand, std::function<bool()> tabelleSichtbar) const
 {
     using E = Erlaeuterungen::Element;
     zeile.anmelden(rentenbeschriftung, Erlaeuterungen::text(E::Rentenbeschriftung));
+    // The headline's explanation names the age the case's table runs to, to the eye, in the
+    // tooltip and for a screen reader.
+    const auto kopftext = [&stand] {
+        QString text = Erlaeuterungen::text(E::Rentenkopf);
+        if (!stand.rechnung.beginn.wieBisher())
+            text.replace(QStringLiteral("bis zum 65. Lebensjahr"),
+                         Rentenbeginn::bisText(stand.rechnung.beginn.alter));
+        return text;
+    };
     zeile.anmelden(
-        rentenkopf,
-        [&stand](const QWidget*, QPointF) -> std::optional<QString> {
-            QString text = Erlaeuterungen::text(E::Rentenkopf);
-            if (!stand.rechnung.beginn.wieBisher())
-                text.replace(QStringLiteral("bis zum 65. Lebensjahr"),
-                             Rentenbeginn::bisText(stand.rechnung.beginn.alter));
-            return text;
-        },
-        Erlaeuterungszeile::Tooltip::Bleibt);
-    rentenkopf->setToolTip(Erlaeuterungen::text(E::Rentenkopf).trimmed());
-    rentenkopf->setAccessibleDescription(
-        (Erlaeuterungen::text(E::Rentenkopf) + Erlaeuterungen::text(E::Rentenbeschriftung)).trimmed() +
-        QStringLiteral(" Alt+R: Rentenbeginn und Entgeltsteigerung."));
+        rentenkopf, [kopftext](const QWidget*, QPointF) -> std::optional<QString> { return kopftext(); },
+        Erlaeuterungszeile::Tooltip::Folgt);
+    const auto beschreiben = [kopf = rentenkopf, kopftext] {
+        kopf->setToolTip(kopftext().trimmed());
+        kopf->setAccessibleDescription(kopftext().trimmed() + u' ' +
+                                       Erlaeuterungen::text(E::Rentenbeschriftung).trimmed());
+    };
+    beschreiben();
+    QObject::connect(&tabelle, &Rechentabelle::rentenkopfGesetzt, rentenkopf, beschreiben);
 
     zeile.anmelden(bediensteter, [tabelleSichtbar](const QWidget*, QPointF) -> std::optional<QString> {
         return Erlaeuterungen::bediensteter(tabelleSichtbar());

@@ -22,6 +22,6 @@ struct Kopfzeile {
     static Kopfzeile anlegen(QWidget* fenster, Rechentabelle& tabelle, const QCursor& zeiger);
     // The name label explains the case list or how to choose a case, as `tabelleSichtbar`
     // says; the headline names the age the case's table runs to.
-    void erläuterungenAnmelden(Erlaeuterungszeile& zeile, const Arbeitsstand& stand,
-                               std::function<bool()> tabelleSichtbar) const;
+    void erläuterungenAnmelden(Erlaeuterungszeile& zeile, const Rechentabelle& tabelle,
+                               const Arbeitsstand& stand, std::function<bool()> tabelleSichtbar) const;
 };

@@ -3,6 +3,7 @@
 #include "core/datensatz.h"
 #include "core/meldungen.h"
 #include "core/twips.h"
+#include "hilfe/hilfe.h"
 #include "print/brieftext.h"
 #include "table/farben.h"
 #include "ui/platzierung.h"
@@ -72,6 +73,7 @@ Textfenster::Textfenster(Brieftext& datei, Meldungen& meldungen, QWidget* hauptf
         QStringLiteral("Der Textbaustein für die Versendung der Zuvoranberechnung hat folgenden Inhalt:"));
     setWindowIcon(style()->standardIcon(QStyle::SP_FileDialogContentsView));
     setFixedSize(Twips::zuPixel(Breite), Twips::zuPixel(Höhe));
+    Hilfe::setzeZiel(this, QStringLiteral("anschreiben.html"));
 
     auto* prüfer = new Zeichenprüfer(this);
     for (int n = 1; n <= Brieftext::Zeilen; ++n) {

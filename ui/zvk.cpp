@@ -48,6 +48,7 @@ ZVK::ZVK(QWidget* parent)
     erläuterungenAnmelden();
     befehleVerbinden();
     bedienungEinrichten();
+    hilfeEinrichten();
     new Pdfbefehle(this, m_leiste, m_drucksachen, m_nachrichten);
     new Druckbefehle(this, m_leiste, m_drucksachen);
     new Tabellenbefehle(m_grid, m_tabelle, m_eingabe, m_nachrichten, m_ablage, *m_erläuterungen);
@@ -66,8 +67,8 @@ ZVK::~ZVK() = default;
 
 ZVK::Teile ZVK::teile()
 {
-    return {m_tabelle,   m_stand,           m_datei,       m_namensliste, m_eingabe,
-            m_webseiten, m_textbearbeitung, m_drucksachen, *m_masse,      *m_ende};
+    return {m_tabelle,         m_stand,       m_datei,         m_namensliste, m_eingabe,
+            m_textbearbeitung, m_drucksachen, *m_hilfebefehle, *m_masse,      *m_ende};
 }
 
 void ZVK::steuerelementeAnlegen()
@@ -126,7 +127,7 @@ void ZVK::erläuterungenAnmelden()
 {
     Erlaeuterungszeile& z = *m_erläuterungen;
     m_leiste.erläuterungenAnmelden(z);
-    m_kopf.erläuterungenAnmelden(z, m_stand, [this] { return tabelleSichtbar(); });
+    m_kopf.erläuterungenAnmelden(z, m_tabelle, m_stand, [this] { return tabelleSichtbar(); });
     z.anmelden(m_grid->viewport(), Erlaeuterungszeile::nachSpalte(m_grid, &Erlaeuterungen::rechentabelle));
     m_tabelle.modell().setzeSpaltenbeschreibungen(Erlaeuterungen::spaltenbeschreibungen(
         Rechentabelle::spaltenbreiten(Fenstermasse::Tabellenbreite), &Erlaeuterungen::rechentabelle));

@@ -12,7 +12,6 @@
 #include "ui/nachrichten.h"
 #include "ui/seitenstapel.h"
 #include "ui/textfenster.h"
-#include "ui/webseiten.h"
 #include "ui/werkzeugleiste.h"
 
 #include <QWidget>
@@ -20,6 +19,7 @@
 
 class Erlaeuterungszeile;
 class Fallliste;
+class Hilfebefehle;
 class Fenstermasse;
 class Programmende;
 class QLabel;
@@ -44,9 +44,10 @@ public:
     void Verlängern_Click();
     void Schließen_Click();
     void SchließenBild_Click();
-    void Info_Click() { m_webseiten.öffnen(Webseiten::infoPfad()); }
-    void ATV_Click() { m_webseiten.öffnen(Webseiten::atvPfad()); }
-    void Hilfe_Click() { m_webseiten.öffnen(Webseiten::hilfePfad()); }
+    // The program info, the help's chapter on the rules, and the help from its start.
+    void Info_Click();
+    void ATV_Click();
+    void Hilfe_Click();
     void Berechnung_Click() { (void)m_drucksachen.berechnungdrucken(); }
     void Bescheid_Click() { (void)m_drucksachen.Bescheiddrucken(); }
     void Blatt_Click() { m_textbearbeitung.infoladen(); }
@@ -65,9 +66,9 @@ public:
         Falldatei& datei;
         Namensliste& namensliste;
         Tabelleneingabe& eingabe;
-        Webseiten& webseiten;
         Textbearbeitung& textbearbeitung;
         Drucksachen& drucksachen;
+        Hilfebefehle& hilfe;
         Fenstermasse& masse;
         Programmende& ende;
     };
@@ -87,6 +88,8 @@ private:
     void erläuterungenAnmelden();
     void befehleVerbinden();
     void bedienungEinrichten();
+    // Help, rules and program info, and the help's section of each part for F1 (zvk_hilfe.cpp).
+    void hilfeEinrichten();
 
     Nachrichten m_nachrichten;
     Sperre m_sperre;
@@ -98,7 +101,6 @@ private:
     Tabelleneingabe m_eingabe{m_tabelle};
     Drucksachen m_drucksachen;
     Textbearbeitung m_textbearbeitung;
-    Webseiten m_webseiten;
     Seitenstapel m_seiten;
     Werkzeugleiste m_leiste;
 
@@ -108,4 +110,5 @@ private:
     std::unique_ptr<Fenstermasse> m_masse;
     std::unique_ptr<Fallliste> m_fallliste;
     Programmende* m_ende = nullptr;
+    Hilfebefehle* m_hilfebefehle = nullptr;
 };

@@ -3,6 +3,7 @@
 #include "ansicht/namensgrid.h"
 #include "ansicht/tabellenansicht.h"
 #include "ui/fenstermasse.h"
+#include "ui/hilfebefehle.h"
 #include "ui/namensfeld.h"
 #include "ui/programmende.h"
 #include "ui/seiten/rentenbeginnseite.h"
@@ -26,7 +27,7 @@ public:
     Falldatei& falldatei() { return teile().datei; }
     Namensliste& namensliste() { return teile().namensliste; }
     Tabelleneingabe& eingabe() { return teile().eingabe; }
-    Webseiten& webseiten() { return teile().webseiten; }
+    Hilfebefehle* hilfebefehle() { return &teile().hilfe; }
     Textbearbeitung& textbearbeitung() { return teile().textbearbeitung; }
     Drucksachen& drucksachen() { return teile().drucksachen; }
 

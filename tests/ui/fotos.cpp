@@ -46,7 +46,6 @@ int main(int argc, char* argv[])
     QDir::setCurrent(arbeitsordner.path());
 
     Prueffenster fenster;
-    fenster.webseiten().setzeÖffner([](const QUrl&) {});
     if (!fenster.Form_Load())
         return 1;
     fenster.show();

@@ -39,15 +39,15 @@ TEST_F(ZugangTest, HauptfensterNenntJedesSteuerelement)
 {
     const Werkzeugleiste& l = fenster.werkzeugleiste();
     const Erwartung erwartet[] = {
-        {l.info, QAccessible::Button, "Programm-Info", "Unter "},
-        {l.atv, QAccessible::Button, "ATV / ATV-K", "Die Datei mit den Tarifverträgen"},
+        {l.info, QAccessible::Button, "Programm-Info", "Informationen zu Zuvora, Version und Lizenz"},
+        {l.atv, QAccessible::Button, "ATV / ATV-K", "Öffnet das Kapitel der Hilfe über die Regeln"},
         {l.bescheid, QAccessible::Button, "Anschreiben",
          "Es wird ohne vorgeschaltetes Druckmenü das Titelblatt"},
         {l.blatt, QAccessible::Button, "Anschreibentext bearbeiten", "Sie können den Text des Anschreibens"},
         {l.berechnung, QAccessible::Button, "Berechnung",
          "Es wird ohne vorgeschaltetes Druckmenü ein Ausdruck"},
         {l.hilfe, QAccessible::Button, "Hilfe", ""},
-        {l.schließen, QAccessible::Button, "Schließen", "Besuchen Sie die Internetseite"},
+        {l.schließen, QAccessible::Button, "Schließen", "Beendet Zuvora."},
         {l.verlängern, QAccessible::Button, "Verlängern", "Sie können hier den sichtbaren Teil"},
         {fenster.bediensteter(), QAccessible::Button, "Bediensteter: Hedwig Wendler",
          "Hier können Sie bis zu 7 Versicherungsfälle anlegen (Tastatur: Alt+F)."},

@@ -1,9 +1,11 @@
 #include "ansicht/namensgrid.h"
 #include "ansicht/tabellenansicht.h"
 #include "core/twips.h"
-#include "core/webadresse.h"
+#include "hilfe/hilfefenster.h"
+#include "hilfe/programminfo.h"
 #include "hilfen/fenster.h"
 #include "hilfen/seitenelemente.h"
+#include "ui/hilfebefehle.h"
 #include "ui/symbolbild.h"
 #include "ui/zvk.h"
 
@@ -13,6 +15,7 @@
 #include <QMouseEvent>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTextBrowser>
 #include <gtest/gtest.h>
 
 namespace {
@@ -20,12 +23,9 @@ namespace {
 class ZVKTest : public FensterTest
 {
 protected:
-    QList<QUrl> geöffnet;
-
     void SetUp() override
     {
         FensterTest::SetUp();
-        fenster.webseiten().setzeÖffner([this](const QUrl& adresse) { geöffnet.append(adresse); });
         fenster.setzeBildschirmhöhe([] { return 11520; });
     }
 
@@ -228,25 +228,51 @@ TEST_F(ZVKTest, BediensteterErklärtJeNachAnsicht)
     EXPECT_TRUE(erläuterung().startsWith(QStringLiteral(" Klicken sie in Spalte 1 den gewünschten Fall an")));
 }
 
-TEST_F(ZVKTest, KnöpfeUndSymboleÖffnenIhreSeiten)
+// Info, ATV / ATV-K and Hilfe, from their buttons and pictures, open the program's own windows;
+// F1 opens the section of the column under the pointer, of the focused cell's column, or of
+// the page or control with the focus.
+TEST_F(ZVKTest, HilfeRegelnUndProgramminfoOhneNetz)
 {
     const Werkzeugleiste& l = leiste();
-    l.info->click();
-    QTest::mouseClick(l.infoBild, Qt::LeftButton);
-    l.atv->click();
-    QTest::mouseClick(l.atvBild, Qt::LeftButton);
-    l.hilfe->click();
+    for (QWidget* w : {static_cast<QWidget*>(l.info), static_cast<QWidget*>(l.infoBild)}) {
+        QTest::mouseClick(w, Qt::LeftButton);
+        auto* info = qobject_cast<Programminfo*>(QApplication::activeModalWidget());
+        ASSERT_NE(info, nullptr);
+        for (const QString& teil : {QStringLiteral("Zuvora 1."), QStringLiteral("GNU General Public License"),
+                                    QDir::toNativeSeparators(fenster.falldatei().pfad()),
+                                    QStringLiteral("atvi.txt"), QStringLiteral("diesem Programm (Prozess")})
+            EXPECT_TRUE(info->text().contains(teil)) << teil.toStdString();
+        info->close();
+    }
+    const auto gezeigt = [this] {
+        Hilfefenster* h = fenster.hilfebefehle()->hilfefenster();
+        return h && h->isVisible()
+                   ? h->browser()->source().fileName() + u'#' + h->browser()->source().fragment()
+                   : QString();
+    };
+    for (QWidget* w : {static_cast<QWidget*>(l.atv), static_cast<QWidget*>(l.atvBild)}) {
+        QTest::mouseClick(w, Qt::LeftButton);
+        EXPECT_EQ(gezeigt(), "atv.html#");
+        EXPECT_TRUE(
+            fenster.hilfebefehle()->hilfefenster()->browser()->toHtml().contains("https://www.vka.de"));
+    }
     QTest::mouseClick(l.hilfeBild, Qt::LeftButton);
-    const QString info = QStringLiteral("https://zuvora.example.org/Zuvora/Index.htm");
-    const QString atv = QStringLiteral("https://zuvora.example.org/Tarifvertrag/ATV/Index.htm");
-    const QString hilfe = QStringLiteral("https://zuvora.example.org/Zuvora/Beschreibung.htm");
-    ASSERT_EQ(geöffnet.size(), 6);
-    EXPECT_EQ(geöffnet[0].toString(), info);
-    EXPECT_EQ(geöffnet[1].toString(), info);
-    EXPECT_EQ(geöffnet[2].toString(), atv);
-    EXPECT_EQ(geöffnet[3].toString(), atv);
-    EXPECT_EQ(geöffnet[4].toString(), hilfe);
-    EXPECT_EQ(geöffnet[5].toString(), hilfe);
+    EXPECT_EQ(gezeigt(), "index.html#");
+
+    fenster.hilfebefehle()->hilfefenster()->close();
+    // F1 with the pointer over the bonus-point column.
+    const QModelIndex bonus = fenster.grid()->model()->index(10, 16);
+    QCursor::setPos(fenster.grid()->viewport()->mapToGlobal(fenster.grid()->visualRect(bonus).center()));
+    EXPECT_EQ(fenster.hilfebefehle()->f1Ziel(), "spalten.html#spalte-17");
+    // Away from the table: the focused cell's column, then the page with the focus.
+    QCursor::setPos(leiste().info->mapToGlobal(QPoint(3, 3)));
+    fenster.activateWindow();
+    fenster.grid()->setFocus();
+    fenster.rechentabelle().setzeAktuelleZelle(8, 2);
+    QTest::keyClick(fenster.grid(), Qt::Key_F1);
+    EXPECT_EQ(gezeigt(), "spalten.html#spalte-3");
+    fenster.rentenbeginnseite()->öffnen();
+    EXPECT_EQ(fenster.hilfebefehle()->f1Ziel(), "rentenbeginn.html");
     EXPECT_TRUE(fenster.isVisible());
 }
 
@@ -271,6 +297,19 @@ TEST_F(ZVKTest, RentenbeginnseiteEntstehtBeimErstenÖffnen)
     EXPECT_TRUE(fenster.grid()->isVisible());
     seite->öffnen();
     EXPECT_EQ(elemente(*seite).steigerung()->value(), 2.5);
+}
+
+// What the headline says about the age, to the eye and to a screen reader, follows the case.
+TEST_F(ZVKTest, KopfzeileNenntDasAlterDesFalls)
+{
+    for (const auto& [beginn, alter] :
+         {std::pair{67, "bis zum 67. Lebensjahr"}, {65, "bis zum 65. Lebensjahr"}}) {
+        ASSERT_TRUE(fenster.rechentabelle().einstellungenSpeichern(beginn, Festkomma()).ok);
+        bewegen(fenster.rentenkopf());
+        EXPECT_TRUE(erläuterung().contains(QString::fromUtf8(alter))) << alter;
+        EXPECT_TRUE(fenster.rentenkopf()->accessibleDescription().contains(QString::fromUtf8(alter)))
+            << alter;
+    }
 }
 
 TEST_F(ZVKTest, SymboleRufenDieDruckbefehleIhrerKnöpfe)

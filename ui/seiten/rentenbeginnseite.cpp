@@ -3,6 +3,7 @@
 #include "core/deutsch.h"
 #include "core/falldatei.h"
 #include "core/fallrechnung.h"
+#include "hilfe/hilfe.h"
 #include "table/rechentabelle.h"
 #include "ui/ereignisfilter.h"
 #include "ui/erlaeuterungszeile.h"
@@ -61,6 +62,7 @@ Rentenbeginnseite::Rentenbeginnseite(const Seitenumgebung& u)
     auto* taste = new QShortcut(QKeySequence(Qt::ALT | Qt::Key_R), u.fenster);
     connect(taste, &QShortcut::activated, this, &Rentenbeginnseite::öffnen);
     setAccessibleName(QStringLiteral("Rentenbeginn und Entgeltsteigerung"));
+    Hilfe::setzeZiel(this, QStringLiteral("rentenbeginn.html"));
     setFont(arial(12));
     hide();
 }

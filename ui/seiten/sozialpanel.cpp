@@ -4,6 +4,7 @@
 #include "core/meldungen.h"
 #include "core/sozialekomponente.h"
 #include "core/twips.h"
+#include "hilfe/hilfe.h"
 #include "table/farben.h"
 #include "table/rechentabelle.h"
 #include "table/tabelleneingabe.h"
@@ -76,6 +77,7 @@ Sozialpanel::Sozialpanel(const Seitenumgebung& u)
     : Sozialpanel(u.fenster, u.tabelle, Fenstermasse::Seitenbereich.topLeft())
 {
     listenFüllen();
+    Hilfe::setzeZiel(this, QStringLiteral("elternzeit.html"));
     connect(&u.eingabe, &Tabelleneingabe::sozialpanelAngefordert, this, &Sozialpanel::öffnen);
     u.erläuterungen.anmelden(
         this, Erlaeuterungszeile::hintergrund(Erlaeuterungen::text(Erlaeuterungen::Element::Form)),
