@@ -105,8 +105,14 @@ void ZVK::seitenEinbinden()
     for (Eingabeseite* seite : Seitenliste::anlegen(umgebung)) {
         platzieren(seite, Fenstermasse::Seitenbereich);
         m_seiten.hinzufügen(seite);
-        connect(seite, &Eingabeseite::aufgerufen, this, [this, seite] { m_seiten.zeigen(seite); });
-        connect(seite, &Eingabeseite::beendet, this, &ZVK::tabelleZeigen);
+        connect(seite, &Eingabeseite::aufgerufen, this, [this, seite] {
+            if (!Eingabeseite::enthält(QApplication::focusWidget())) {
+                m_fokusVorSeite = QApplication::focusWidget();
+                m_zelleVorSeite = {m_tabelle.aktuelleZeile(), m_tabelle.aktuelleSpalte()};
+            }
+            m_seiten.zeigen(seite);
+        });
+        connect(seite, &Eingabeseite::beendet, this, &ZVK::seiteBeendet);
     }
     connect(&m_seiten, &Seitenstapel::gewechselt, this, [this](QWidget*, QWidget* vorher) {
         // A typed text never stands beside another page: it is cancelled, as by Esc.
@@ -240,6 +246,22 @@ void ZVK::tabelleZeigen()
     // A case chosen or a page ended from the keyboard: typing goes on in the table.
     if (fokus)
         m_grid->setFocus();
+}
+
+// Taken over or cancelled from the keyboard: the focus goes back where it was when the page
+// opened, as a rule the table's cell, which the new calculation may have moved.
+void ZVK::seiteBeendet()
+{
+    const bool fokusAufSeite = Eingabeseite::enthält(QApplication::focusWidget());
+    tabelleZeigen();
+    if (!fokusAufSeite)
+        return;
+    QWidget* ziel = m_fokusVorSeite && m_fokusVorSeite->isVisible() ? m_fokusVorSeite.data() : m_grid;
+    // A table that has become shorter keeps its last row.
+    if (ziel == m_grid)
+        m_tabelle.setzeAktuelleZelle(std::min(m_zelleVorSeite.first, m_tabelle.modell().rowCount() - 1),
+                                     m_zelleVorSeite.second);
+    ziel->setFocus(Qt::OtherFocusReason);
 }
 
 void ZVK::Verlängern_Click()

@@ -14,6 +14,7 @@
 #include "ui/textfenster.h"
 #include "ui/werkzeugleiste.h"
 
+#include <QPointer>
 #include <QWidget>
 #include <memory>
 
@@ -90,6 +91,7 @@ private:
     void bedienungEinrichten();
     // Help, rules and program info, and the help's section of each part for F1 (zvk_hilfe.cpp).
     void hilfeEinrichten();
+    void seiteBeendet();
 
     Nachrichten m_nachrichten;
     Sperre m_sperre;
@@ -111,4 +113,6 @@ private:
     std::unique_ptr<Fallliste> m_fallliste;
     Programmende* m_ende = nullptr;
     Hilfebefehle* m_hilfebefehle = nullptr;
+    QPointer<QWidget> m_fokusVorSeite;         // where the focus was when an input page opened
+    std::pair<int, int> m_zelleVorSeite{0, 0}; // and the table's current cell
 };

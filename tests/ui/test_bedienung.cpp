@@ -9,6 +9,7 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QShortcut>
 #include <QUrl>
 
 namespace {
@@ -157,6 +158,65 @@ TEST_F(BedienungTest, ElternzeitpanelMitTastatur)
     EXPECT_FALSE(panel->offen());
     EXPECT_EQ(t(Zeile2010, elternzeit), "1,20");
     EXPECT_EQ(fenster.falldatei().lesen(1).kinder1[Jahreszeile::index(Zeile2010)], 1);
+}
+
+// Every Alt key means one thing in each view, so that the first press does it; on the input
+// pages Alt+R, Alt+G and Alt+E reach the pension start, the increase and Übernehmen.
+TEST_F(BedienungTest, AltBuchstabenSindInJederAnsichtEindeutig)
+{
+    const auto altTasten = [this] {
+        QStringList tasten;
+        const auto nehmen = [&](const QKeySequence& k) {
+            if (!k.isEmpty() && (k[0].keyboardModifiers() & Qt::AltModifier))
+                tasten << k.toString();
+        };
+        for (QWidget* w : fenster.findChildren<QWidget*>()) {
+            if (!w->isVisible())
+                continue;
+            if (auto* b = qobject_cast<QAbstractButton*>(w))
+                nehmen(b->shortcut()); // the underlined letter's, or one of its own
+            if (auto* l = qobject_cast<QLabel*>(w); l && l->buddy())
+                nehmen(QKeySequence::mnemonic(l->text()));
+        }
+        for (QShortcut* k : fenster.findChildren<QShortcut*>())
+            if (k->isEnabled())
+                nehmen(k->key());
+        return tasten;
+    };
+    const auto prüfen = [&](const char* ansicht) {
+        const QStringList tasten = altTasten();
+        EXPECT_EQ(QSet<QString>(tasten.begin(), tasten.end()).size(), tasten.size())
+            << ansicht << ": " << tasten.join(u' ').toStdString();
+        return tasten;
+    };
+    prüfen("Tabelle");
+    fenster.Bediensteter_Click();
+    prüfen("Fallliste");
+    fenster.tabelleZeigen();
+    fenster.sozialpanel()->öffnen(Zeile2010);
+    prüfen("Elternzeit");
+    fenster.sozialpanel()->Abbrechen_Click();
+
+    // The pension-start page from a cell, and back to that cell by Esc and by Alt+E.
+    Beginnelemente seite{*fenster.rentenbeginnseite()};
+    for (const Qt::Key ende : {Qt::Key_Escape, Qt::Key_E}) {
+        fenster.grid()->setFocus(Qt::TabFocusReason);
+        fenster.rechentabelle().setzeAktuelleZelle(Zeile2010, 2);
+        taste(Qt::Key_R, Qt::AltModifier);
+        ASSERT_TRUE(seite.seite.isVisible());
+        const QStringList tasten = prüfen("Rentenbeginn");
+        for (const char* k : {"Alt+R", "Alt+G", "Alt+E"})
+            EXPECT_TRUE(tasten.contains(QString::fromLatin1(k))) << k;
+        taste(Qt::Key_G, Qt::AltModifier);
+        EXPECT_EQ(fokus(), seite.steigerung());
+        taste(Qt::Key_R, Qt::AltModifier);
+        EXPECT_EQ(fokus(), seite.rentenbeginn());
+        taste(ende, ende == Qt::Key_E ? Qt::AltModifier : Qt::NoModifier);
+        EXPECT_TRUE(QTest::qWaitFor([&] { return !seite.seite.isVisible(); }));
+        EXPECT_EQ(fokus(), fenster.grid());
+        EXPECT_EQ(fenster.grid()->currentIndex().row(), Zeile2010);
+        EXPECT_EQ(fenster.grid()->currentIndex().column(), 2);
+    }
 }
 
 // From the first key to the printed letter without the mouse, with a name, a street and a

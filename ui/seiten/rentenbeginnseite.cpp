@@ -59,8 +59,8 @@ Rentenbeginnseite::Rentenbeginnseite(const Seitenumgebung& u)
     // Opens from the headline, with a click on it, and with Alt+R.
     for (QWidget* kopf : u.kopf)
         new Klickfilter(kopf, [this] { öffnen(); });
-    auto* taste = new QShortcut(QKeySequence(Qt::ALT | Qt::Key_R), u.fenster);
-    connect(taste, &QShortcut::activated, this, &Rentenbeginnseite::öffnen);
+    m_taste = new QShortcut(QKeySequence(Qt::ALT | Qt::Key_R), u.fenster);
+    connect(m_taste, &QShortcut::activated, this, &Rentenbeginnseite::öffnen);
     setAccessibleName(QStringLiteral("Rentenbeginn und Entgeltsteigerung"));
     Hilfe::setzeZiel(this, QStringLiteral("rentenbeginn.html"));
     setFont(arial(12));
@@ -93,11 +93,11 @@ void Rentenbeginnseite::bereitstellen()
     m_steigerung->setDecimals(2);
     m_steigerung->setSingleStep(0.5);
     m_steigerung->setSuffix(QStringLiteral(" % je Jahr"));
-    auto* steigerungText = new QLabel(QStringLiteral("&Steigerung der Entgelte beim Vortragen:"), this);
+    auto* steigerungText = new QLabel(QStringLiteral("Steigerun&g der Entgelte beim Vortragen:"), this);
     steigerungText->setBuddy(m_steigerung);
     m_steigerung->setAccessibleName(QStringLiteral("Steigerung der Entgelte beim Vortragen"));
 
-    m_übernehmen = new QPushButton(QStringLiteral("Ü&bernehmen"), this);
+    m_übernehmen = new QPushButton(QStringLiteral("Üb&ernehmen"), this);
     m_übernehmen->setObjectName(QStringLiteral("Übernehmen"));
     m_übernehmen->setDefault(true);
     m_übernehmen->setAccessibleDescription(
@@ -193,4 +193,16 @@ void Rentenbeginnseite::Übernehmen_Click()
 void Rentenbeginnseite::Abbrechen_Click()
 {
     emit beendet();
+}
+
+void Rentenbeginnseite::showEvent(QShowEvent* ereignis)
+{
+    m_taste->setEnabled(false);
+    Eingabeseite::showEvent(ereignis);
+}
+
+void Rentenbeginnseite::hideEvent(QHideEvent* ereignis)
+{
+    m_taste->setEnabled(true);
+    Eingabeseite::hideEvent(ereignis);
 }

@@ -7,6 +7,7 @@ class QDoubleSpinBox;
 class QLabel;
 class Erlaeuterungszeile;
 class QPushButton;
+class QShortcut;
 class Rechentabelle;
 struct Seitenumgebung;
 
@@ -34,6 +35,9 @@ public:
 protected:
     void eingabeÜbernehmen() override { Übernehmen_Click(); }
     void eingabeVerwerfen() override { Abbrechen_Click(); }
+    // While the page is in view Alt+R is its own pension-start box: one meaning per view.
+    void showEvent(QShowEvent* ereignis) override;
+    void hideEvent(QHideEvent* ereignis) override;
 
 private:
     void rechnungZeigen();
@@ -41,6 +45,7 @@ private:
 
     Rechentabelle& m_tabelle;
     Erlaeuterungszeile& m_erläuterungen;
+    QShortcut* m_taste = nullptr; // Alt+R of the window, which opens the page
     QLabel* m_überschrift = nullptr;
     QComboBox* m_rentenbeginn = nullptr;
     QDoubleSpinBox* m_steigerung = nullptr;
