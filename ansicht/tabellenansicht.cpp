@@ -75,9 +75,13 @@ void ansichtEinrichten(QTableView* v)
 Tabellenansicht::Tabellenansicht(QWidget* parent) : QTableView(parent)
 {
     ansichtEinrichten(this);
-    // The grid shows the application's colours and font, not those of the window it lies in.
+    // The grid shows the application's font and colours, not those of the window it lies in.
     // The model's own backgrounds carry the meaning; a selection colour would hide them.
+    // The cells are light whatever the desktop: the grid's own white and black text go with
+    // them, also under a dark palette.
     QPalette farben = QApplication::palette(this);
+    farben.setColor(QPalette::Base, Qt::white);
+    farben.setColor(QPalette::Text, Qt::black);
     farben.setBrush(QPalette::Highlight, Qt::transparent);
     farben.setColor(QPalette::HighlightedText, Qt::black);
     farbenFestlegen(this, farben);

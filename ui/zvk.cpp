@@ -40,6 +40,8 @@ ZVK::ZVK(QWidget* parent)
     setAutoFillBackground(true);
     QPalette p = palette();
     p.setColor(QPalette::Window, Farben::HellGelb);
+    // The labels and pages on the yellow: black text also where the desktop's is light.
+    p.setColor(QPalette::WindowText, Qt::black);
     setPalette(p);
     setFont(arial(14.25));
     Zugang::einrichten();

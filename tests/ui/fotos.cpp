@@ -5,6 +5,8 @@
 #include "ansicht/tabellenansicht.h"
 #include "hilfen/prueffenster.h"
 #include "table/tabellenaufbau.h"
+#include "ui/hilfebefehle.h"
+#include "ui/seiten/rentenbeginnseite.h"
 #include "ui/seiten/sozialpanel.h"
 
 #include <QApplication>
@@ -37,6 +39,22 @@ void zeigerBewegen(QWidget* w, QPoint p)
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
+    // ZUVORA_FOTOS_DUNKEL=1: a desktop with a dark palette, light text on dark ground.
+    if (qEnvironmentVariableIntValue("ZUVORA_FOTOS_DUNKEL")) {
+        QPalette p;
+        const QColor grund(53, 53, 53), feld(35, 35, 35), text(240, 240, 240);
+        for (const auto& [rolle, farbe] : {std::pair{QPalette::Window, grund},
+                                           {QPalette::Button, grund},
+                                           {QPalette::Base, feld},
+                                           {QPalette::AlternateBase, grund},
+                                           {QPalette::WindowText, text},
+                                           {QPalette::Text, text},
+                                           {QPalette::ButtonText, text},
+                                           {QPalette::ToolTipBase, feld},
+                                           {QPalette::ToolTipText, text}})
+            p.setColor(rolle, farbe);
+        QApplication::setPalette(p);
+    }
     if (argc != 2) {
         std::fprintf(stderr, "Aufruf: fotos <Ordner>\n");
         return 2;
@@ -84,6 +102,9 @@ int main(int argc, char* argv[])
     zeigerBewegen(&fenster, QPoint(5, 400));
     foto("panel");
     fenster.sozialpanel()->Abbrechen_Click();
+    fenster.rentenbeginnseite()->öffnen();
+    foto("rentenbeginn");
+    fenster.tabelleZeigen();
     // The focus frame on a toolbar button, on the name label and on a green cell.
     fenster.activateWindow();
     fenster.werkzeugleiste().bescheid->setFocus(Qt::TabFocusReason);
@@ -93,5 +114,17 @@ int main(int argc, char* argv[])
     fenster.grid()->setFocus(Qt::TabFocusReason);
     fenster.rechentabelle().setzeAktuelleZelle(Jahreszeile::von(2005), nr(Spalte::Elternzeit));
     foto("fokus_zelle");
+    // F1 on that cell: the help at the column's section, beside the main window.
+    fenster.hilfebefehle()->f1();
+    fenster.hilfebefehle()->hilfefenster()->move(500, 80);
+    foto("hilfe");
+    fenster.hilfebefehle()->hilfefenster()->close();
+    fenster.Info_Click();
+    foto("programminfo");
+    if (QWidget* info = QApplication::activeModalWidget())
+        info->close();
+    // The letter-text editor.
+    fenster.Blatt_Click();
+    foto("anschreibentext");
     return fehler == 0 ? 0 : 1;
 }

@@ -41,7 +41,7 @@ constexpr Beschriftung Beschriftungen[Sozialpanel::AnzahlSchrift] = {
     {7, "Wertziffer", 10305, 3090, 1575, 300},
     {8, "Punkte", 10300, 3420, 1005, 300},
     {9, "Gesamtbetrag", 6690, 2310, 1605, 375},
-    {10, "Monatsdurchschnitt", 6540, 2700, 1695, 315},
+    {10, "Monatsdurchschnitt", 6180, 2700, 2055, 315}, // widened to the left for the corrected word
     {11, "/ Referenzentgelt von 1000 Euro =", 4680, 3030, 3585, 345},
     {12, "x Altersfaktor", 5820, 3420, 1425, 345},
     {13, "", 7350, 3390, 615, 315},
