@@ -19,11 +19,6 @@ Fallliste::Fallliste(QWidget* fenster, Namensliste& liste, Seitenstapel& seiten,
       m_erläuterungen(erläuterungen), m_gewählt(std::move(gewählt))
 {}
 
-bool Fallliste::sichtbar() const
-{
-    return m_ansicht && !m_ansicht->isHidden();
-}
-
 bool Fallliste::hatFokus() const
 {
     return m_ansicht && m_ansicht->hasFocus();

@@ -21,7 +21,6 @@ public:
     // Fills the list freshly from the case file and shows it where the table is, as high as
     // the table is now.
     void füllen();
-    bool sichtbar() const;
     bool hatFokus() const;
     Namensgrid* ansicht() const { return m_ansicht; }
 

@@ -225,11 +225,6 @@ bool ZVK::tabelleSichtbar() const
     return !m_grid->isHidden();
 }
 
-bool ZVK::listeSichtbar() const
-{
-    return m_fallliste->sichtbar();
-}
-
 void ZVK::Bediensteter_Click()
 {
     // From the list or a page the window has already been sized by the user.

@@ -58,7 +58,6 @@ public:
     // Shows the table again without storing the list (its edits stay until the next fill).
     void tabelleZeigen();
     bool tabelleSichtbar() const;
-    bool listeSichtbar() const;
 
     // The parts that are not widgets, for tests, benchmarks and the fuzzer.
     struct Teile {

@@ -33,6 +33,8 @@ public:
 
     Tabellenansicht* grid() const { return element<Tabellenansicht>(QStringLiteral("Berechnungstabelle")); }
     Namensgrid* namensgrid() const { return element<Namensgrid>(QStringLiteral("Fallliste")); }
+    // The list's view is made when the list first opens.
+    bool listeSichtbar() const { return namensgrid() && !namensgrid()->isHidden(); }
     Namensfeld* bediensteter() const { return element<Namensfeld>(QStringLiteral("Bediensteter")); }
     QLabel* rentenbeschriftung() const { return element<QLabel>(QStringLiteral("Rentenbeschriftung")); }
     QLabel* rentenkopf() const { return element<QLabel>(QStringLiteral("Rentenkopf")); }
