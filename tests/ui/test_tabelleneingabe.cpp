@@ -110,6 +110,12 @@ TEST_F(GridTest, PfeiltastenSchreibenFestUndBewegen)
     QTest::keyClick(fenster.grid(), Qt::Key_V, Qt::ControlModifier);
     EXPECT_EQ(t(Zeile2010 + 1, nr(Spalte::Entgelt)), "42000,00");
     EXPECT_EQ(gespeichert().jahresentgelt[Zeile2010 - 3], Festkomma::ausGanzzahl(42000));
+    // Strg+A marks every year row, and Strg+C takes them all.
+    QTest::keyClick(fenster.grid(), Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(fenster.grid(), Qt::Key_C, Qt::ControlModifier);
+    const QStringList jahre = QApplication::clipboard()->text().split(u'\n', Qt::SkipEmptyParts);
+    ASSERT_EQ(jahre.size(), 49); // 2002 to 2050
+    EXPECT_TRUE(jahre.front().startsWith(u"2002\t17\t30000,00\t"_qs)) << jahre.front().toStdString();
 }
 
 // The pay history out to a spreadsheet and back: the table as CSV, then a pay file whose
