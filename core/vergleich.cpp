@@ -112,7 +112,7 @@ QList<Zeile> tabelle(const Vergleich& v)
         zeile(QStringLiteral("Rente vor Abschlag"), [](const S& s) { return euro(s.start.rente); }),
         zeile(QStringLiteral("Abschlag"),
               [](const S& s) {
-                  return QStringLiteral("%1 Mon. = %2")
+                  return QStringLiteral("%2 (%1 M.)")
                       .arg(s.start.beginn.abschlagMonate)
                       .arg(prozent(s.start.beginn.abschlagProzent));
               }),

@@ -63,8 +63,11 @@ void verlaufZeichnen(QPainter& m, const QRectF& fläche, const Diagrammdaten& d,
     double größter = 0;
     for (const auto& p : d.verlauf)
         größter = std::max(größter, euro(p.rente));
-    const Achsen a =
-        achsen(m, fläche, QStringLiteral("Monatsrente aus den Punkten bis zum Jahr"), größter, farben, pt);
+    const Achsen a = achsen(m, fläche,
+                            QStringLiteral("Monatsrente aus den Punkten bis zum Jahr (voll: bis %1, "
+                                           "schraffiert: vorausberechnet)")
+                                .arg(d.laufendesJahr - 1),
+                            größter, farben, pt);
     const int erstes = d.verlauf.first().jahr, letztes = d.verlauf.last().jahr;
     const auto x = [&](int jahr) {
         return a.feld.left() + a.feld.width() * (jahr - erstes + 0.5) / (letztes - erstes + 1);
@@ -83,15 +86,16 @@ void verlaufZeichnen(QPainter& m, const QRectF& fläche, const Diagrammdaten& d,
     }
     const QFontMetricsF maße(m.font(), m.device());
     m.setPen(farben.color(QPalette::WindowText));
+    // The first, the current and the last year, each only where it leaves room for the others.
+    const qreal platz = maße.horizontalAdvance(QStringLiteral("00000"));
     for (int jahr : {erstes, d.laufendesJahr, letztes}) {
-        if (jahr < erstes || jahr > letztes)
+        const bool frei = jahr == erstes || jahr == letztes ||
+                          (std::abs(x(jahr) - x(erstes)) > platz && std::abs(x(letztes) - x(jahr)) > platz);
+        if (jahr < erstes || jahr > letztes || !frei)
             continue;
         m.drawText(QRectF(x(jahr) - 20 * pt, a.feld.bottom() + 2 * pt, 40 * pt, maße.height()),
                    Qt::AlignHCenter, QString::number(jahr));
     }
-    m.drawText(QRectF(a.feld.left(), fläche.bottom() - maße.height(), a.feld.width(), maße.height()),
-               Qt::AlignRight,
-               QStringLiteral("voll: bis %1   schraffiert: vorausberechnet").arg(d.laufendesJahr - 1));
 }
 
 void beginneZeichnen(QPainter& m, const QRectF& fläche, const Diagrammdaten& d, const QPalette& farben,

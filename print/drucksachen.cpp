@@ -153,9 +153,15 @@ QString Drucksachen::auszahlungszeile() const
 
 Ergebnis Drucksachen::übersichtdrucken(const QString& pdfDatei)
 {
-    const Beratung beratung =
-        beraten(m_stand.fallwerte(m_stand.laufendesJahr), m_stand.datensatz.rentenbeginn,
-                m_stand.datensatz.beratung, m_stand.beitragswerte);
+    return übersichtdrucken(pdfDatei, m_stand.datensatz.beratung, m_stand.beitragswerte);
+}
+
+Ergebnis Drucksachen::übersichtdrucken(const QString& pdfDatei, const Beratungsangaben& angaben,
+                                   const Krankenversicherung::Werte& werte)
+{
+    Fallwerte fallwerte = m_stand.fallwerte(m_stand.laufendesJahr);
+    fallwerte.abschlagsmonate = angaben.abschlagsmonate;
+    const Beratung beratung = beraten(fallwerte, m_stand.datensatz.rentenbeginn, angaben, werte);
     const Diagrammdaten diagramm = diagrammdaten(beratung, m_stand.laufendesJahr);
     return melden(
         ausgeben(QStringLiteral("Übersicht"), dokumenttitel(QStringLiteral("Übersicht")), pdfDatei,

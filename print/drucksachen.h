@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/beratungsangaben.h"
 #include "core/ergebnis.h"
 #include "core/festkomma.h"
 #include "print/brieftext.h"
@@ -38,6 +39,9 @@ public:
     // has been told to the user.
     Ergebnis berechnungAuf(QPrinter& drucker);
     Ergebnis anschreibenAuf(QPrinter& drucker);
+    // The same with answers and figures not yet stored, as a page shows them.
+    Ergebnis übersichtdrucken(const QString& pdfDatei, const Beratungsangaben& angaben,
+                              const Krankenversicherung::Werte& werte);
     Brieftext& brieftext() { return m_brieftext; }
     // Printing without a window creates no file but the printout: a missing letter text is
     // not written, the letter takes the default wording.

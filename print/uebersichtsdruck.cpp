@@ -27,7 +27,9 @@ Ergebnis Übersichtsdruck::drucken()
     f.setzeX(8800);
     f.zeileDrucken(m_datum);
     f.zeileDrucken();
+    f.setzeSchriftgröße(9);
     tabelle();
+    f.setzeSchriftgröße(10);
     f.zeileDrucken();
     absicherung();
     f.zeileDrucken();

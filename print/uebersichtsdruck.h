@@ -23,8 +23,8 @@ public:
     Ergebnis drucken();
 
     // The left edge of the label column and of each start's column, in twips.
-    static constexpr int Bezeichnungsbreite = 2700;
-    static constexpr int Spaltenbreite = 1250;
+    static constexpr int Bezeichnungsbreite = 2500;
+    static constexpr int Spaltenbreite = 1420;
 
 private:
     void tabelle();

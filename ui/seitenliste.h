@@ -2,6 +2,7 @@
 
 #include <QList>
 
+class Drucksachen;
 class Eingabeseite;
 class Erlaeuterungszeile;
 class Rechentabelle;
@@ -17,6 +18,7 @@ struct Seitenumgebung {
     Tabelleneingabe& eingabe;
     Erlaeuterungszeile& erläuterungen;
     QList<QWidget*> kopf;
+    Drucksachen& drucksachen; // a page may print the case
 };
 
 // Every input page of the window, made in the order Tab reaches them. A page brings its

@@ -103,7 +103,8 @@ void ZVK::steuerelementeAnlegen()
 void ZVK::seitenEinbinden()
 {
     const Seitenumgebung umgebung{
-        this, m_tabelle, m_eingabe, *m_erläuterungen, {m_kopf.rentenbeschriftung, m_kopf.rentenkopf}};
+        this,         m_tabelle, m_eingabe, *m_erläuterungen, {m_kopf.rentenbeschriftung, m_kopf.rentenkopf},
+        m_drucksachen};
     for (Eingabeseite* seite : Seitenliste::anlegen(umgebung)) {
         platzieren(seite, Fenstermasse::Seitenbereich);
         m_seiten.hinzufügen(seite);

@@ -26,7 +26,7 @@ TEST(Uebersicht, EineSeiteMitAllenTeilen)
     const QString text = umriss(f).join(u'\n');
     for (const char* teil :
          {"1|*0:Übersicht der Zusatzversorgung", "Hedwig Wendler, Jahrgang 1960", "8800:09.12.26",
-          "|*2700:mit 63|*3950:mit 64|*5200:mit 65|*6450:mit 66|*7700:mit 66 J. 4 M.|*8950:mit 67",
+          "|*2500:mit 63|*3920:mit 64|*5340:mit 65|*6760:mit 66|*8180:mit 66 J. 4 M.|*9600:mit 67",
           "Summe bis 85", "Ab 80 J. 1 M. liegt der Beginn mit 66 J. 4 M. vorn (gegenüber mit 66)",
           "Große Witwen-/Witwerrente", "Erwerbsminderung: ", "Krankenversicherung", "[Diagramm]",
           "angenommen ist Januar", "nicht berechnet"})

@@ -8,6 +8,7 @@
 #include "ui/hilfebefehle.h"
 #include "ui/seiten/rentenbeginnseite.h"
 #include "ui/seiten/sozialpanel.h"
+#include "ui/seiten/vergleichsseite.h"
 
 #include <QApplication>
 #include <QDir>
@@ -15,6 +16,7 @@
 #include <QMouseEvent>
 #include <QScreen>
 #include <QScrollBar>
+#include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <cstdio>
@@ -105,6 +107,17 @@ int main(int argc, char* argv[])
     fenster.rentenbeginnseite()->öffnen();
     foto("rentenbeginn");
     fenster.tabelleZeigen();
+    // The comparison, its chart and its answers.
+    if (auto* vergleich = fenster.findChild<Vergleichsseite*>()) {
+        vergleich->öffnen();
+        foto("vergleich");
+        auto* reiter = vergleich->findChild<QTabWidget*>(QStringLiteral("Reiter"));
+        reiter->setCurrentIndex(1);
+        foto("vergleich_diagramm");
+        reiter->setCurrentIndex(3);
+        foto("vergleich_angaben");
+        vergleich->Abbrechen_Click();
+    }
     // The focus frame on a toolbar button, on the name label and on a green cell.
     fenster.activateWindow();
     fenster.werkzeugleiste().bescheid->setFocus(Qt::TabFocusReason);
