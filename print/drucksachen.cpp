@@ -157,7 +157,7 @@ Ergebnis Drucksachen::übersichtdrucken(const QString& pdfDatei)
 }
 
 Ergebnis Drucksachen::übersichtdrucken(const QString& pdfDatei, const Beratungsangaben& angaben,
-                                   const Krankenversicherung::Werte& werte)
+                                       const Krankenversicherung::Werte& werte)
 {
     Fallwerte fallwerte = m_stand.fallwerte(m_stand.laufendesJahr);
     fallwerte.abschlagsmonate = angaben.abschlagsmonate;

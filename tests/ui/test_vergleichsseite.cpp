@@ -44,7 +44,7 @@ TEST_F(VergleichsseiteTest, MitDerTastaturÖffnenÄndernVerwerfenUndÜbernehmen)
 {
     ASSERT_NE(seite(), nullptr);
     EXPECT_TRUE(seite()->findChildren<QWidget*>().isEmpty());
-    ASSERT_TRUE(fenster.rechentabelle().einstellungenSpeichern(67, Festkomma()));
+    ASSERT_TRUE(fenster.rechentabelle().einstellungenSpeichern(67, Festkomma()).ok);
     fenster.activateWindow();
     fenster.grid()->setFocus();
     QElapsedTimer uhr;
