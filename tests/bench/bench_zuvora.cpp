@@ -11,6 +11,7 @@
 #include "print/druckerflaeche.h"
 #include "table/tabelleneingabe.h"
 #include "ui/nachrichten.h"
+#include "ui/seiten/vergleichsseite.h"
 
 #include <QApplication>
 #include <QBuffer>
@@ -23,6 +24,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <benchmark/benchmark.h>
+#include <memory>
 
 namespace {
 
@@ -105,6 +107,24 @@ void BM_FallWählen(benchmark::State& state)
     }
 }
 BENCHMARK(BM_FallWählen)->Unit(benchmark::kMillisecond);
+
+// The page "Vergleich" opened for the first time in a window: its controls made, the six
+// starts calculated, and the page laid out and painted.
+void BM_VergleichErstesÖffnen(benchmark::State& state)
+{
+    for (auto _ : state) {
+        state.PauseTiming();
+        auto f = std::make_unique<Fenster>();
+        auto* seite = f->zvk.findChild<Vergleichsseite*>();
+        state.ResumeTiming();
+        seite->öffnen();
+        seite->repaint();
+        state.PauseTiming();
+        f.reset();
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_VergleichErstesÖffnen)->Unit(benchmark::kMillisecond)->Iterations(10);
 
 void BM_BerechnungDrucken(benchmark::State& state)
 {
