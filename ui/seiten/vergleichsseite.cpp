@@ -3,6 +3,7 @@
 #include "core/beratung.h"
 #include "core/falldatei.h"
 #include "core/twips.h"
+#include "hilfe/hilfe.h"
 #include "print/drucksachen.h"
 #include "table/rechentabelle.h"
 #include "ui/erlaeuterungszeile.h"
@@ -115,6 +116,7 @@ Vergleichsseite::Vergleichsseite(const Seitenumgebung& u)
     auto* taste = new QShortcut(QKeySequence(Qt::ALT | Qt::Key_L), u.fenster);
     connect(taste, &QShortcut::activated, this, &Vergleichsseite::öffnen);
     setAccessibleName(QStringLiteral("Vergleich"));
+    Hilfe::setzeZiel(this, QStringLiteral("vergleich.html"));
     setAccessibleDescription(erläuterung().trimmed());
     setFont(arial(9.75));
     hide();
