@@ -6,10 +6,12 @@
 #include "print/bescheiddruck.h"
 #include "print/brieftext.h"
 #include "print/druckaufzeichnung.h"
+#include "ui/seiten/vergleichsseite.h"
 
 #include <QApplication>
 #include <QComboBox>
 #include <QShortcut>
+#include <QTabWidget>
 #include <QUrl>
 
 namespace {
@@ -217,6 +219,14 @@ TEST_F(BedienungTest, AltBuchstabenSindInJederAnsichtEindeutig)
         EXPECT_EQ(fenster.grid()->currentIndex().row(), Zeile2010);
         EXPECT_EQ(fenster.grid()->currentIndex().column(), 2);
     }
+
+    // The comparison with its answers in view: Alt+E takes over, Alt+U prints the overview.
+    auto* vergleich = fenster.findChild<Vergleichsseite*>();
+    vergleich->öffnen();
+    vergleich->findChild<QTabWidget*>(QStringLiteral("Reiter"))->setCurrentIndex(3);
+    const QStringList tasten = prüfen("Vergleich");
+    EXPECT_TRUE(tasten.contains("Alt+E") && tasten.contains("Alt+U")) << tasten.join(u' ').toStdString();
+    vergleich->Abbrechen_Click();
 }
 
 // From the first key to the printed letter without the mouse, with a name, a street and a

@@ -71,7 +71,7 @@ Vergleichsangaben::Vergleichsangaben(QWidget* eltern) : QWidget(eltern)
           QStringLiteral(
               "Das Anschreiben nennt in einer weiteren Zeile den Betrag, der nach den Abzügen bleibt."));
     m_jahr = zahl(2000, 2100);
-    zeile(QStringLiteral("Beitragswerte gü&ltig für:"), m_jahr,
+    zeile(QStringLiteral("Beitragswerte gültig für:"), m_jahr,
           QStringLiteral("Das Jahr, für das die folgenden Beitragswerte gelten."));
     for (std::size_t k = 0; k < Krankenversicherung::felder().size(); ++k) {
         const Krankenversicherung::Beschreibung& b = Krankenversicherung::felder()[k];

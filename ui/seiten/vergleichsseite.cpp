@@ -169,7 +169,7 @@ void Vergleichsseite::bereitstellen()
     addAction(speichern);
     drucken->addAction(speichern);
     drucken->setContextMenuPolicy(Qt::ActionsContextMenu);
-    auto* übernehmen = new QPushButton(QStringLiteral("Ü&bernehmen"), this);
+    auto* übernehmen = new QPushButton(QStringLiteral("Üb&ernehmen"), this);
     übernehmen->setObjectName(QStringLiteral("Übernehmen"));
     übernehmen->setDefault(true);
     auto* abbrechen = new QPushButton(QStringLiteral("Abbrechen"), this);
