@@ -24,12 +24,14 @@ QString ausführen(const QString& programm, const QStringList& argumente, bool f
     return QString::fromUtf8(fehlerausgabe ? p.readAllStandardError() : p.readAllStandardOutput());
 }
 
-// cups-pdf names its files after the document, so a file of a kind may be replaced. Only
-// the program's documents count: other jobs may land in the same folder.
+// cups-pdf names its files after the document ("Berechnung Vorname Nachname, Datum" becomes
+// "Berechnung_Vorname_Nachname__Datum_..."), so a file of a kind may be replaced. Only the
+// program's documents count: other jobs may land in the same folder.
 QMap<QString, QDateTime> pdfDateien(const QString& ordner)
 {
     QMap<QString, QDateTime> s;
-    for (const QFileInfo& info : QDir(ordner).entryInfoList({"Zuvora-*.pdf"}, QDir::Files))
+    for (const QFileInfo& info :
+         QDir(ordner).entryInfoList({"Berechnung_*.pdf", "Anschreiben_*.pdf"}, QDir::Files))
         s.insert(info.filePath(), info.lastModified());
     return s;
 }
@@ -78,7 +80,7 @@ TEST(Druckdienst, BerechnungUndAnschreibenKommenAlsPdfAn)
         QString pfad;
         auto stand = pdfDateien(ausgabe);
         (void)drucksachen.berechnungdrucken();
-        const QString info = neueDatei(ausgabe, stand, "Zuvora-Berechnung", pfad);
+        const QString info = neueDatei(ausgabe, stand, "Berechnung_", pfad);
         ASSERT_FALSE(info.isEmpty()) << "Keine PDF-Datei in " << ausgabe.toStdString();
         EXPECT_TRUE(info.contains(QRegularExpression(QStringLiteral("Pages:\\s+%1\\n").arg(seiten))))
             << info.toStdString();
@@ -94,7 +96,7 @@ TEST(Druckdienst, BerechnungUndAnschreibenKommenAlsPdfAn)
         // The letter after the calculation: one portrait page with every word on the paper.
         stand = pdfDateien(ausgabe);
         (void)drucksachen.Bescheiddrucken();
-        const QString brief = neueDatei(ausgabe, stand, "Zuvora-Anschreiben", pfad);
+        const QString brief = neueDatei(ausgabe, stand, "Anschreiben_", pfad);
         EXPECT_TRUE(brief.contains(QRegularExpression("Pages:\\s+1\\n"))) << brief.toStdString();
         EXPECT_TRUE(brief.contains(QRegularExpression("Page size:\\s+595(\\.\\d+)? x 84[12]")))
             << brief.toStdString();
