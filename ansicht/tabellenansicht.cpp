@@ -330,23 +330,12 @@ void Tabellenansicht::keyPressEvent(QKeyEvent* ereignis)
         emit funktionstasteGetippt(ereignis->key());
         return;
     }
-    switch (ereignis->key()) {
-    case Qt::Key_Tab:
-    case Qt::Key_Backtab:
-    case Qt::Key_Up:
-    case Qt::Key_Down:
-    case Qt::Key_Left:
-    case Qt::Key_Right:
-    case Qt::Key_PageUp:
-    case Qt::Key_PageDown:
-    case Qt::Key_Home:
-    case Qt::Key_End:
+    if (Taste::bewegt(ereignis->key())) {
         // The program hears a move before the grid makes it (Tab reaches here too, through
         // the view's own tab navigation).
         emit funktionstasteGetippt(ereignis->key());
         eigeneBewegung([&] { QTableView::keyPressEvent(ereignis); });
         return;
-    default: break;
     }
     int code = 0;
     if (ereignis->key() == Qt::Key_Return || ereignis->key() == Qt::Key_Enter)

@@ -62,20 +62,11 @@ bool Tabelleneingabe::Grid_KeyDown(int taste)
             return false;
         abbrechen();
         return true;
-    case Qt::Key_Tab:
-    case Qt::Key_Backtab:
-    case Qt::Key_Up:
-    case Qt::Key_Down:
-    case Qt::Key_Left:
-    case Qt::Key_Right:
-    case Qt::Key_PageUp:
-    case Qt::Key_PageDown:
-    case Qt::Key_Home:
-    case Qt::Key_End:
+    default:
         // The grid moves on after the commit, refused or not: the cell shows what is stored.
-        festschreiben();
+        if (Taste::bewegt(taste))
+            festschreiben();
         return false;
-    default: return false;
     }
 }
 
