@@ -24,6 +24,7 @@
 #include <QRegularExpression>
 #include <cerrno>
 #include <cstdlib>
+#include <memory>
 #include <unistd.h>
 
 namespace {
@@ -159,15 +160,27 @@ Ergebnis Drucksachen::übersichtdrucken(const QString& pdfDatei)
 Ergebnis Drucksachen::übersichtdrucken(const QString& pdfDatei, const Beratungsangaben& angaben,
                                        const Krankenversicherung::Werte& werte)
 {
+    return melden(ausgeben(QStringLiteral("Übersicht"), dokumenttitel(QStringLiteral("Übersicht")), pdfDatei,
+                           übersicht(angaben, werte)));
+}
+
+Ergebnis Drucksachen::übersichtAuf(QPrinter& drucker, const Beratungsangaben& angaben,
+                                   const Krankenversicherung::Werte& werte)
+{
+    return aufGewähltem(drucker, dokumenttitel(QStringLiteral("Übersicht")), übersicht(angaben, werte));
+}
+
+Drucksachen::Inhalt Drucksachen::übersicht(const Beratungsangaben& angaben,
+                                           const Krankenversicherung::Werte& werte) const
+{
     Fallwerte fallwerte = m_stand.fallwerte(m_stand.laufendesJahr);
     fallwerte.abschlagsmonate = angaben.abschlagsmonate;
-    const Beratung beratung = beraten(fallwerte, m_stand.datensatz.rentenbeginn, angaben, werte);
-    const Diagrammdaten diagramm = diagrammdaten(beratung, m_stand.laufendesJahr);
-    return melden(
-        ausgeben(QStringLiteral("Übersicht"), dokumenttitel(QStringLiteral("Übersicht")), pdfDatei,
-                 [&](Druckfläche& f) {
-                     return Übersichtsdruck(f, m_stand.datensatz, beratung, diagramm, heute()).drucken();
-                 }));
+    auto beratung =
+        std::make_shared<const Beratung>(beraten(fallwerte, m_stand.datensatz.rentenbeginn, angaben, werte));
+    return [this, beratung](Druckfläche& f) {
+        const Diagrammdaten diagramm = diagrammdaten(*beratung, m_stand.laufendesJahr);
+        return Übersichtsdruck(f, m_stand.datensatz, *beratung, diagramm, heute()).drucken();
+    };
 }
 
 Drucksachen::Inhalt Drucksachen::berechnung() const

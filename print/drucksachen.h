@@ -42,6 +42,8 @@ public:
     // The same with answers and figures not yet stored, as a page shows them.
     Ergebnis übersichtdrucken(const QString& pdfDatei, const Beratungsangaben& angaben,
                               const Krankenversicherung::Werte& werte);
+    Ergebnis übersichtAuf(QPrinter& drucker, const Beratungsangaben& angaben,
+                          const Krankenversicherung::Werte& werte);
     Brieftext& brieftext() { return m_brieftext; }
     // Printing without a window creates no file but the printout: a missing letter text is
     // not written, the letter takes the default wording.
@@ -67,6 +69,7 @@ private:
     Inhalt berechnung() const;
     // Nothing when the letter text cannot be read; `fehler` then says why.
     Inhalt anschreiben(QString& fehler);
+    Inhalt übersicht(const Beratungsangaben& angaben, const Krankenversicherung::Werte& werte) const;
     Ergebnis aufGewähltem(QPrinter& drucker, const QString& titel, const Inhalt& inhalt);
     // Runs `inhalt` into `pdfDatei` if one is named, else on the default printer or, lacking
     // one, into a PDF file. The message says where a PDF went or why the printout failed.

@@ -64,15 +64,17 @@ void Druckbefehle::berechnungMitDialog()
 
 void Druckbefehle::vorschauBerechnung()
 {
-    vorschau(QStringLiteral("Druckvorschau der Berechnung"), &Drucksachen::berechnungAuf);
+    vorschau(QStringLiteral("Druckvorschau der Berechnung"),
+             [this](QPrinter& p) { return m_drucksachen.berechnungAuf(p); });
 }
 
 void Druckbefehle::vorschauAnschreiben()
 {
-    vorschau(QStringLiteral("Druckvorschau des Anschreibens"), &Drucksachen::anschreibenAuf);
+    vorschau(QStringLiteral("Druckvorschau des Anschreibens"),
+             [this](QPrinter& p) { return m_drucksachen.anschreibenAuf(p); });
 }
 
-void Druckbefehle::vorschau(const QString& titel, Ergebnis (Drucksachen::*drucken)(QPrinter&))
+void Druckbefehle::vorschau(const QString& titel, std::function<Ergebnis(QPrinter&)> drucken)
 {
     auto* dialog = new QPrintPreviewDialog(&drucker(), m_fenster);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
@@ -80,7 +82,7 @@ void Druckbefehle::vorschau(const QString& titel, Ergebnis (Drucksachen::*drucke
     dialog->setAccessibleName(titel);
     // The preview draws on a printer of its own, and printing from it on the chosen one.
     connect(dialog, &QPrintPreviewDialog::paintRequested, this,
-            [this, drucken](QPrinter* ziel) { (void)(m_drucksachen.*drucken)(*ziel); });
+            [drucken = std::move(drucken)](QPrinter* ziel) { (void)drucken(*ziel); });
     dialog->resize(900, 700);
     dialog->open();
 }

@@ -3,6 +3,7 @@
 #include "core/ergebnis.h"
 
 #include <QObject>
+#include <functional>
 #include <memory>
 
 class Drucksachen;
@@ -13,7 +14,8 @@ struct Werkzeugleiste;
 // The printouts through Qt's dialogs, beside the direct printing of the two buttons: Strg+P
 // prints the calculation through the print dialog, and a print preview shows either printout
 // (the buttons' context menu, Strg+Umschalt+B and Strg+Umschalt+N), from which it can be
-// printed. The printer chosen is kept for the run, with the user's settings.
+// printed. The printer chosen is kept for the run, with the user's settings, also for the
+// previews a page offers.
 class Druckbefehle : public QObject
 {
 public:
@@ -23,9 +25,10 @@ public:
     void berechnungMitDialog();
     void vorschauBerechnung();
     void vorschauAnschreiben();
+    // `drucken` draws the printout on the printer it is given, as often as the preview asks.
+    void vorschau(const QString& titel, std::function<Ergebnis(QPrinter&)> drucken);
 
 private:
-    void vorschau(const QString& titel, Ergebnis (Drucksachen::*drucken)(QPrinter&));
     QPrinter& drucker();
 
     QWidget* m_fenster;

@@ -2,6 +2,7 @@
 
 #include <QList>
 
+class Druckbefehle;
 class Drucksachen;
 class Eingabeseite;
 class Erlaeuterungszeile;
@@ -18,7 +19,8 @@ struct Seitenumgebung {
     Tabelleneingabe& eingabe;
     Erlaeuterungszeile& erläuterungen;
     QList<QWidget*> kopf;
-    Drucksachen& drucksachen; // a page may print the case
+    Drucksachen& drucksachen;   // a page may print the case
+    Druckbefehle& druckbefehle; // and preview it with the window's printer
 };
 
 // Every input page of the window, made in the order Tab reaches them. A page brings its

@@ -46,13 +46,13 @@ ZVK::ZVK(QWidget* parent)
     setFont(arial(14.25));
     Zugang::einrichten();
     steuerelementeAnlegen();
-    seitenEinbinden();
+    // The printouts' commands before the pages: a page previews with the window's printer.
+    new Pdfbefehle(this, m_leiste, m_drucksachen, m_nachrichten);
+    seitenEinbinden(*new Druckbefehle(this, m_leiste, m_drucksachen));
     erläuterungenAnmelden();
     befehleVerbinden();
     bedienungEinrichten();
     hilfeEinrichten();
-    new Pdfbefehle(this, m_leiste, m_drucksachen, m_nachrichten);
-    new Druckbefehle(this, m_leiste, m_drucksachen);
     new Tabellenbefehle(m_grid, m_tabelle, m_eingabe, m_nachrichten, m_ablage, *m_erläuterungen);
     // Esc ends the edit in progress; only without one does it close the window.
     new EscSchliesst(this, [this] {
@@ -100,11 +100,15 @@ void ZVK::steuerelementeAnlegen()
 
 // Table, case list and the input pages take turns in one place. A page that gives up its
 // place to another ends without taking its input over.
-void ZVK::seitenEinbinden()
+void ZVK::seitenEinbinden(Druckbefehle& druckbefehle)
 {
-    const Seitenumgebung umgebung{
-        this,         m_tabelle, m_eingabe, *m_erläuterungen, {m_kopf.rentenbeschriftung, m_kopf.rentenkopf},
-        m_drucksachen};
+    const Seitenumgebung umgebung{this,
+                                  m_tabelle,
+                                  m_eingabe,
+                                  *m_erläuterungen,
+                                  {m_kopf.rentenbeschriftung, m_kopf.rentenkopf},
+                                  m_drucksachen,
+                                  druckbefehle};
     for (Eingabeseite* seite : Seitenliste::anlegen(umgebung)) {
         platzieren(seite, Fenstermasse::Seitenbereich);
         m_seiten.hinzufügen(seite);

@@ -18,6 +18,7 @@
 #include <QWidget>
 #include <memory>
 
+class Druckbefehle;
 class Erlaeuterungszeile;
 class Fallliste;
 class Hilfebefehle;
@@ -84,7 +85,7 @@ protected:
 
 private:
     void steuerelementeAnlegen();
-    void seitenEinbinden();
+    void seitenEinbinden(Druckbefehle& druckbefehle);
     void erläuterungenAnmelden();
     void befehleVerbinden();
     void bedienungEinrichten();

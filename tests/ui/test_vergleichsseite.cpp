@@ -9,6 +9,9 @@
 #include <QAbstractSpinBox>
 #include <QAccessible>
 #include <QElapsedTimer>
+#include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
+#include <QPushButton>
 #include <QSpinBox>
 #include <QTabWidget>
 #include <QTableView>
@@ -131,8 +134,9 @@ TEST_F(VergleichsseiteTest, NamenFürBildschirmleserUndDunklePalette)
     EXPECT_GT(hell, 500);                                      // text, axis labels, bars
 }
 
-// Strg+U saves the overview as the page shows it as a PDF file.
-TEST_F(VergleichsseiteTest, ÜbersichtAlsPdf)
+// Strg+U saves the overview as the page shows it as a PDF file, Strg+Umschalt+U previews its
+// one page; the button's context menu offers both.
+TEST_F(VergleichsseiteTest, ÜbersichtAlsPdfUndVorschau)
 {
     seite()->öffnen();
     const QString pfad = ordner.filePath(QStringLiteral("Übersicht.pdf"));
@@ -143,6 +147,17 @@ TEST_F(VergleichsseiteTest, ÜbersichtAlsPdf)
     ASSERT_FALSE(Nachrichten::gezeigte().isEmpty());
     EXPECT_TRUE(Nachrichten::gezeigte().first().text.endsWith(
         QStringLiteral("Übersicht-Wendler-%1.pdf").arg(QDate::currentDate().year())));
+
+    QStringList einträge;
+    for (const QAction* a : element<QPushButton>("Übersicht drucken")->actions())
+        einträge << a->text();
+    EXPECT_EQ(einträge, (QStringList{"Übersicht als PDF speichern ...", "Druckvorschau ..."}));
+    taste(Qt::Key_U, Qt::ControlModifier | Qt::ShiftModifier);
+    auto* vorschau = qobject_cast<QPrintPreviewDialog*>(QApplication::activeModalWidget());
+    ASSERT_NE(vorschau, nullptr);
+    EXPECT_EQ(vorschau->windowTitle(), "Druckvorschau der Übersicht");
+    EXPECT_EQ(vorschau->findChild<QPrintPreviewWidget*>()->pageCount(), 1);
+    vorschau->reject();
 }
 
 } // namespace

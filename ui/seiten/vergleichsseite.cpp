@@ -6,6 +6,7 @@
 #include "hilfe/hilfe.h"
 #include "print/drucksachen.h"
 #include "table/rechentabelle.h"
+#include "ui/druckbefehle.h"
 #include "ui/erlaeuterungszeile.h"
 #include "ui/fenstermasse.h"
 #include "ui/nachrichten.h"
@@ -111,7 +112,7 @@ QString Vergleichsseite::erläuterung()
 
 Vergleichsseite::Vergleichsseite(const Seitenumgebung& u)
     : Eingabeseite(u.fenster), m_tabelle(u.tabelle), m_drucksachen(u.drucksachen),
-      m_erläuterungen(u.erläuterungen)
+      m_druckbefehle(u.druckbefehle), m_erläuterungen(u.erläuterungen)
 {
     auto* taste = new QShortcut(QKeySequence(Qt::ALT | Qt::Key_L), u.fenster);
     connect(taste, &QShortcut::activated, this, &Vergleichsseite::öffnen);
@@ -167,7 +168,13 @@ void Vergleichsseite::bereitstellen()
     speichern->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_U));
     speichern->setShortcutContext(Qt::WidgetWithChildrenShortcut);
     addAction(speichern);
-    drucken->addAction(speichern);
+    auto* vorschau = new QAction(QStringLiteral("Druckvorschau ..."), drucken);
+    vorschau->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_U));
+    vorschau->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+    vorschau->setStatusTip(QStringLiteral("Druckvorschau der Übersicht mit den Angaben der Seite, aus der "
+                                          "auch gedruckt werden kann (Strg+Umschalt+U)."));
+    addAction(vorschau);
+    drucken->addActions({speichern, vorschau});
     drucken->setContextMenuPolicy(Qt::ActionsContextMenu);
     auto* übernehmen = new QPushButton(QStringLiteral("Üb&ernehmen"), this);
     übernehmen->setObjectName(QStringLiteral("Übernehmen"));
@@ -175,8 +182,8 @@ void Vergleichsseite::bereitstellen()
     auto* abbrechen = new QPushButton(QStringLiteral("Abbrechen"), this);
     abbrechen->setObjectName(QStringLiteral("Abbrechen"));
     m_erläuterungen.anmelden(drucken,
-                             QStringLiteral(" Druckt die Übersicht dieses Falls mit den Angaben der Seite; "
-                                            "Strg+U oder das Kontextmenü speichert sie als PDF-Datei."));
+                             QStringLiteral(" Druckt die Übersicht dieses Falls mit den Angaben der Seite. "
+                                            "Als PDF: Strg+U, Vorschau: Strg+Umschalt+U."));
     m_erläuterungen.anmelden(übernehmen,
                              QStringLiteral(" Speichert die Angaben im Fall und die Beitragswerte in "
                                             "der Falldatei und rechnet die Tabelle neu."));
@@ -196,6 +203,7 @@ void Vergleichsseite::bereitstellen()
     setTabOrder(übernehmen, abbrechen);
     connect(drucken, &QPushButton::clicked, this, &Vergleichsseite::übersichtDrucken);
     connect(speichern, &QAction::triggered, this, &Vergleichsseite::übersichtSpeichern);
+    connect(vorschau, &QAction::triggered, this, &Vergleichsseite::übersichtVorschau);
     connect(übernehmen, &QPushButton::clicked, this, &Vergleichsseite::Übernehmen_Click);
     connect(abbrechen, &QPushButton::clicked, this, &Vergleichsseite::Abbrechen_Click);
 }
@@ -328,4 +336,13 @@ void Vergleichsseite::übersichtSpeichern()
         QDir(ordner.isEmpty() ? QDir::homePath() : ordner).filePath(m_drucksachen.pdfVorschlagÜbersicht()));
     if (!ziel.isEmpty())
         (void)m_drucksachen.übersichtdrucken(ziel, m_antworten, m_beitragswerte);
+}
+
+void Vergleichsseite::übersichtVorschau()
+{
+    // What the page shows when the preview opens, also if the page changes meanwhile.
+    m_druckbefehle.vorschau(QStringLiteral("Druckvorschau der Übersicht"),
+                            [this, angaben = m_antworten, werte = m_beitragswerte](QPrinter& drucker) {
+                                return m_drucksachen.übersichtAuf(drucker, angaben, werte);
+                            });
 }

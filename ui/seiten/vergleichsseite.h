@@ -4,6 +4,7 @@
 #include "ui/eingabeseite.h"
 
 class Diagrammflaeche;
+class Druckbefehle;
 class Drucksachen;
 class Erlaeuterungszeile;
 class QLabel;
@@ -21,7 +22,8 @@ struct Seitenumgebung;
 // page, opens with Alt+L, and makes its controls when first opened. Every change of an answer
 // shows its effect at once; Übernehmen (Enter) stores the answers in the case and the
 // figures in the file, Abbrechen (Esc) leaves both as they were. "Übersicht drucken" prints
-// the case's overview (Alt+U), its context menu saves it as PDF (Strg+U).
+// the case's overview (Alt+U), its context menu saves it as PDF (Strg+U) or previews it
+// (Strg+Umschalt+U).
 class Vergleichsseite : public Eingabeseite
 {
     Q_OBJECT
@@ -33,6 +35,7 @@ public:
     void Abbrechen_Click();
     void übersichtDrucken();
     void übersichtSpeichern();
+    void übersichtVorschau();
 
     void bereitstellen() override;
 
@@ -50,6 +53,7 @@ private:
 
     Rechentabelle& m_tabelle;
     Drucksachen& m_drucksachen;
+    Druckbefehle& m_druckbefehle;
     Erlaeuterungszeile& m_erläuterungen;
     QLabel* m_überschrift = nullptr;
     QTabWidget* m_reiter = nullptr;
