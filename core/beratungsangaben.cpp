@@ -1,7 +1,6 @@
 #include "core/beratungsangaben.h"
 
-#include "core/datensatz.h"
-#include "core/erweiterung.h"
+#include "core/fussblock.h"
 
 #include <QtEndian>
 
@@ -26,15 +25,9 @@ namespace Beratungsblock {
 namespace {
 
 constexpr QByteArrayView Kennung("ZUVORAX2");
-constexpr int Fußlänge = 16;
 constexpr int Fallfelder = 11;
 
-template <typename T> void anhängen(QByteArray& ziel, T wert)
-{
-    char puffer[sizeof(T)];
-    qToLittleEndian<T>(wert, puffer);
-    ziel.append(puffer, sizeof(T));
-}
+using Fußblock::anhängen;
 
 // The answers as the block's eleven numbers, and back.
 std::array<qint16, Fallfelder> zahlen(const Beratungsangaben& a)
@@ -78,60 +71,41 @@ std::optional<Beratungsangaben> angaben(const std::array<qint16, Fallfelder>& z)
 Befund lesen(QByteArrayView abbild)
 {
     Befund befund;
-    if (abbild.size() < Fußlänge || abbild.last(Kennung.size()) != Kennung)
+    const std::optional<QByteArrayView> nutzlast = Fußblock::nutzlast(abbild, Kennung);
+    if (!nutzlast)
         return befund;
-    const char* fuß = abbild.data() + abbild.size() - Fußlänge;
-    const quint32 länge = qFromLittleEndian<quint32>(fuß);
-    // The block follows the seven records; one that starts inside them is made of their bytes.
-    if (länge > quint64(abbild.size() - Fußlänge) ||
-        abbild.size() - Fußlänge - qsizetype(länge) < qsizetype(7) * Datensatz::Länge)
-        return befund;
-    const QByteArrayView nutzlast = abbild.sliced(abbild.size() - Fußlänge - länge, länge);
-    if (Erweiterung::crc32(nutzlast) != qFromLittleEndian<quint32>(fuß + 4))
-        return befund;
-
-    qsizetype pos = 0;
-    bool kurz = false;
-    const auto lies = [&]<typename T>(T) {
-        if (pos + qsizetype(sizeof(T)) > nutzlast.size()) {
-            kurz = true;
-            return T{};
-        }
-        const T wert = qFromLittleEndian<T>(nutzlast.data() + pos);
-        pos += sizeof(T);
-        return wert;
-    };
-    const qint16 mitWerten = lies(qint16{});
+    Fußblock::Leser l(*nutzlast);
+    const qint16 mitWerten = l.lies<qint16>();
     if (mitWerten == 1) {
         Krankenversicherung::Werte w;
-        w.jahr = lies(qint16{});
+        w.jahr = l.lies<qint16>();
         for (const auto& b : Krankenversicherung::felder())
-            Krankenversicherung::wert(w, b.feld) = Festkomma::ausRoh(lies(qint64{}));
+            Krankenversicherung::wert(w, b.feld) = Festkomma::ausRoh(l.lies<qint64>());
         if (!Krankenversicherung::gültig(w))
             return {};
         befund.werte = w;
     } else if (mitWerten != 0) {
         return {};
     }
-    const qint16 anzahl = lies(qint16{});
+    const qint16 anzahl = l.lies<qint16>();
     if (anzahl < 0 || anzahl > 7)
         return {};
     for (int k = 0; k < anzahl; ++k) {
-        const qint16 fall = lies(qint16{});
-        const quint32 person = lies(quint32{});
+        const qint16 fall = l.lies<qint16>();
+        const quint32 person = l.lies<quint32>();
         std::array<qint16, Fallfelder> z{};
         for (qint16& zahl : z)
-            zahl = lies(qint16{});
-        if (kurz || fall < 1 || fall > 7 || befund.fälle[std::size_t(fall - 1)])
+            zahl = l.lies<qint16>();
+        if (l.kurz() || fall < 1 || fall > 7 || befund.fälle[std::size_t(fall - 1)])
             return {};
         const std::optional<Beratungsangaben> a = angaben(z);
         if (!a)
             return {};
         befund.fälle[std::size_t(fall - 1)] = std::pair{person, *a};
     }
-    if (kurz || pos != nutzlast.size() || (anzahl == 0 && !befund.werte))
+    if (!l.ende() || (anzahl == 0 && !befund.werte))
         return {};
-    befund.länge = qsizetype(länge) + Fußlänge;
+    befund.länge = nutzlast->size() + Fußblock::Fußlänge;
     return befund;
 }
 
@@ -162,11 +136,7 @@ QByteArray block(const std::array<std::pair<quint32, Beratungsangaben>, 7>& fäl
     if (anzahl == 0 && !mitWerten)
         return {};
     qToLittleEndian<qint16>(anzahl, nutzlast.data() + anzahlStelle);
-    QByteArray b = nutzlast;
-    anhängen<quint32>(b, quint32(nutzlast.size()));
-    anhängen<quint32>(b, Erweiterung::crc32(nutzlast));
-    b.append(Kennung.data(), Kennung.size());
-    return b;
+    return Fußblock::abschließen(nutzlast, Kennung);
 }
 
 } // namespace Beratungsblock

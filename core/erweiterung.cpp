@@ -1,5 +1,6 @@
 #include "core/erweiterung.h"
 
+#include "core/fussblock.h"
 #include "core/rentenbeginn.h"
 #include "core/sozialekomponente.h"
 
@@ -18,36 +19,7 @@ constexpr int Personlänge = 50;
 constexpr int Erstes = Jahreswerte<int>::Anzahl + 1;
 constexpr int Folgejahre = Jahreswerte<int>::Höchstens - Jahreswerte<int>::Anzahl;
 
-template <typename T> void anhängen(QByteArray& ziel, T wert)
-{
-    char puffer[sizeof(T)];
-    qToLittleEndian<T>(wert, puffer);
-    ziel.append(puffer, sizeof(T));
-}
-
-// Reads from a payload, remembering when it ran short.
-class Leser
-{
-public:
-    explicit Leser(QByteArrayView daten) : m_daten(daten) {}
-    template <typename T> T lies()
-    {
-        if (m_pos + qsizetype(sizeof(T)) > m_daten.size()) {
-            m_kurz = true;
-            return T{};
-        }
-        const T wert = qFromLittleEndian<T>(m_daten.data() + m_pos);
-        m_pos += sizeof(T);
-        return wert;
-    }
-    bool ende() const { return !m_kurz && m_pos == m_daten.size(); }
-    bool kurz() const { return m_kurz; }
-
-private:
-    QByteArrayView m_daten;
-    qsizetype m_pos = 0;
-    bool m_kurz = false;
-};
+using Fußblock::anhängen;
 
 // Whether every value of an entry is one this program writes; a block holding anything else
 // is not ours. A new field of the entry adds its check here.
@@ -73,39 +45,19 @@ bool wieGeschrieben(const Eintrag& e)
 
 } // namespace
 
-quint32 crc32(QByteArrayView daten)
-{
-    quint32 crc = 0xFFFFFFFFu;
-    for (char c : daten) {
-        crc ^= quint8(c);
-        for (int k = 0; k < 8; ++k)
-            crc = (crc >> 1) ^ (0xEDB88320u & (0u - (crc & 1u)));
-    }
-    return ~crc;
-}
-
 quint32 person(QByteArrayView satzbytes)
 {
-    return crc32(satzbytes.sliced(Personanfang, Personlänge));
+    return Fußblock::crc32(satzbytes.sliced(Personanfang, Personlänge));
 }
 
 Befund lesen(QByteArrayView abbild)
 {
     Befund befund;
-    if (abbild.size() < Fußlänge || abbild.last(Kennung.size()) != Kennung)
-        return befund;
-    const char* fuß = abbild.data() + abbild.size() - Fußlänge;
-    const quint32 länge = qFromLittleEndian<quint32>(fuß);
-    const quint32 prüfsumme = qFromLittleEndian<quint32>(fuß + 4);
-    // The block follows the seven records; one that starts inside them is made of their bytes.
-    if (länge > quint64(abbild.size() - Fußlänge) ||
-        abbild.size() - Fußlänge - qsizetype(länge) < qsizetype(AnzahlSätze) * Datensatz::Länge)
-        return befund;
-    const QByteArrayView nutzlast = abbild.sliced(abbild.size() - Fußlänge - länge, länge);
-    if (crc32(nutzlast) != prüfsumme)
+    const std::optional<QByteArrayView> nutzlast = Fußblock::nutzlast(abbild, Kennung);
+    if (!nutzlast)
         return befund;
 
-    Leser l(nutzlast);
+    Fußblock::Leser l(*nutzlast);
     const int anzahl = l.lies<qint16>();
     if (anzahl < 1 || anzahl > AnzahlSätze)
         return befund;
@@ -134,7 +86,7 @@ Befund lesen(QByteArrayView abbild)
     }
     if (!l.ende())
         return {};
-    befund.länge = qsizetype(länge) + Fußlänge;
+    befund.länge = nutzlast->size() + Fußblock::Fußlänge;
     return befund;
 }
 
@@ -167,11 +119,7 @@ QByteArray block(const std::array<Datensatz, 7>& sätze)
     if (anzahl == 0)
         return {};
     qToLittleEndian<qint16>(anzahl, nutzlast.data());
-    QByteArray b = nutzlast;
-    anhängen<quint32>(b, quint32(nutzlast.size()));
-    anhängen<quint32>(b, crc32(nutzlast));
-    b.append(Kennung.data(), Kennung.size());
-    return b;
+    return Fußblock::abschließen(nutzlast, Kennung);
 }
 
 bool anwenden(const Eintrag& eintrag, QByteArrayView satzbytes, Datensatz& satz)

@@ -26,7 +26,6 @@
 // has put someone else into the record, the entry no longer applies.
 namespace Erweiterung {
 
-constexpr int Fußlänge = 16;
 constexpr int AnzahlSätze = 7;
 
 struct Eintrag {
@@ -52,7 +51,5 @@ QByteArray block(const std::array<Datensatz, 7>& sätze);
 quint32 person(QByteArrayView satzbytes);
 // Whether the entry belongs to the record, and then its values put into `satz`.
 bool anwenden(const Eintrag& eintrag, QByteArrayView satzbytes, Datensatz& satz);
-
-quint32 crc32(QByteArrayView daten);
 
 } // namespace Erweiterung

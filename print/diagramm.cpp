@@ -14,6 +14,15 @@ double euro(Festkomma wert)
     return double(wert.roh()) / double(Festkomma::Skala);
 }
 
+// The largest monthly pension among a chart's bars, in euros.
+template <class Eintrag> double größteRente(const QList<Eintrag>& einträge)
+{
+    double größter = 0;
+    for (const Eintrag& e : einträge)
+        größter = std::max(größter, euro(e.rente));
+    return größter;
+}
+
 // A round step for the value axis: 1, 2 or 5 times a power of ten, about four steps high.
 double schritt(double größter)
 {
@@ -60,14 +69,11 @@ void verlaufZeichnen(QPainter& m, const QRectF& fläche, const Diagrammdaten& d,
 {
     if (d.verlauf.isEmpty())
         return;
-    double größter = 0;
-    for (const auto& p : d.verlauf)
-        größter = std::max(größter, euro(p.rente));
     const Achsen a = achsen(m, fläche,
                             QStringLiteral("Monatsrente aus den Punkten bis zum Jahr (voll: bis %1, "
                                            "schraffiert: vorausberechnet)")
                                 .arg(d.laufendesJahr - 1),
-                            größter, farben, pt);
+                            größteRente(d.verlauf), farben, pt);
     const int erstes = d.verlauf.first().jahr, letztes = d.verlauf.last().jahr;
     const auto x = [&](int jahr) {
         return a.feld.left() + a.feld.width() * (jahr - erstes + 0.5) / (letztes - erstes + 1);
@@ -103,11 +109,8 @@ void beginneZeichnen(QPainter& m, const QRectF& fläche, const Diagrammdaten& d,
 {
     if (d.beginne.isEmpty())
         return;
-    double größter = 0;
-    for (const auto& b : d.beginne)
-        größter = std::max(größter, euro(b.rente));
-    const Achsen a =
-        achsen(m, fläche, QStringLiteral("Monatsrente nach Abschlag je Beginn"), größter, farben, pt);
+    const Achsen a = achsen(m, fläche, QStringLiteral("Monatsrente nach Abschlag je Beginn"),
+                            größteRente(d.beginne), farben, pt);
     const QFontMetricsF maße(m.font(), m.device());
     const qreal fach = a.feld.width() / d.beginne.size();
     for (int k = 0; k < d.beginne.size(); ++k) {

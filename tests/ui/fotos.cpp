@@ -3,6 +3,7 @@
 // the case file is a fresh one in a temporary folder.
 #include "ansicht/namensgrid.h"
 #include "ansicht/tabellenansicht.h"
+#include "hilfen/dunklepalette.h"
 #include "hilfen/prueffenster.h"
 #include "table/tabellenaufbau.h"
 #include "ui/hilfebefehle.h"
@@ -42,21 +43,8 @@ int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
     // ZUVORA_FOTOS_DUNKEL=1: a desktop with a dark palette, light text on dark ground.
-    if (qEnvironmentVariableIntValue("ZUVORA_FOTOS_DUNKEL")) {
-        QPalette p;
-        const QColor grund(53, 53, 53), feld(35, 35, 35), text(240, 240, 240);
-        for (const auto& [rolle, farbe] : {std::pair{QPalette::Window, grund},
-                                           {QPalette::Button, grund},
-                                           {QPalette::Base, feld},
-                                           {QPalette::AlternateBase, grund},
-                                           {QPalette::WindowText, text},
-                                           {QPalette::Text, text},
-                                           {QPalette::ButtonText, text},
-                                           {QPalette::ToolTipBase, feld},
-                                           {QPalette::ToolTipText, text}})
-            p.setColor(rolle, farbe);
-        QApplication::setPalette(p);
-    }
+    if (qEnvironmentVariableIntValue("ZUVORA_FOTOS_DUNKEL"))
+        QApplication::setPalette(dunklePalette());
     if (argc != 2) {
         std::fprintf(stderr, "Aufruf: fotos <Ordner>\n");
         return 2;

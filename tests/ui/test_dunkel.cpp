@@ -1,3 +1,4 @@
+#include "hilfen/dunklepalette.h"
 #include "hilfen/fenster.h"
 #include "hilfen/jahreszeilen.h"
 #include "ui/seiten/rentenbeginnseite.h"
@@ -18,23 +19,6 @@ int helligkeit(const QColor& c)
     return (299 * c.red() + 587 * c.green() + 114 * c.blue()) / 1000;
 }
 
-// A desktop with a dark palette: light text on dark ground.
-QPalette dunkel()
-{
-    QPalette p;
-    const QColor grund(53, 53, 53), feld(35, 35, 35), text(240, 240, 240);
-    for (const auto& [rolle, farbe] : {std::pair{QPalette::Window, grund},
-                                       {QPalette::Button, grund},
-                                       {QPalette::Base, feld},
-                                       {QPalette::AlternateBase, grund},
-                                       {QPalette::WindowText, text},
-                                       {QPalette::Text, text},
-                                       {QPalette::ButtonText, text},
-                                       {QPalette::HighlightedText, text}})
-        p.setColor(rolle, farbe);
-    return p;
-}
-
 class DunklePalette : public FensterTest
 {};
 
@@ -44,7 +28,7 @@ class DunklePalette : public FensterTest
 TEST_F(DunklePalette, JederTextHebtSichVonSeinemGrundAb)
 {
     const QPalette vorher = QApplication::palette();
-    QApplication::setPalette(dunkel());
+    QApplication::setPalette(dunklePalette());
     const auto zurück = qScopeGuard([&] { QApplication::setPalette(vorher); });
     neuStarten();
 
