@@ -1,12 +1,27 @@
 #include "ui/hilfebefehle.h"
 
+#include "core/sperre.h"
 #include "hilfe/hilfe.h"
 #include "hilfe/hilfefenster.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QCursor>
+#include <QFileInfo>
 #include <QShortcut>
+#include <QSysInfo>
+#include <pwd.h>
+#include <unistd.h>
+
+namespace {
+
+QString benutzer()
+{
+    const passwd* eintrag = ::getpwuid(::getuid());
+    return eintrag ? QString::fromLocal8Bit(eintrag->pw_name) : QString::number(::getuid());
+}
+
+} // namespace
 
 Hilfebefehle::Hilfebefehle(QWidget* fenster, Angabenquelle angaben)
     : QObject(fenster), m_fenster(fenster), m_angaben(std::move(angaben))
@@ -15,6 +30,21 @@ Hilfebefehle::Hilfebefehle(QWidget* fenster, Angabenquelle angaben)
     auto* f1 = new QShortcut(QKeySequence::HelpContents, fenster);
     f1->setContext(Qt::ApplicationShortcut);
     connect(f1, &QShortcut::activated, this, &Hilfebefehle::f1);
+}
+
+Programminfo::Angaben Hilfebefehle::angaben(const QString& falldatei, const QString& brieftext, bool gesperrt)
+{
+    const QFileInfo fälle(falldatei);
+    Programminfo::Angaben a;
+    a.ordner = fälle.absolutePath();
+    a.falldatei = fälle.absoluteFilePath();
+    a.brieftext = QFileInfo(brieftext).absoluteFilePath();
+    a.sperrdatei = Sperre::sperrpfad(a.falldatei);
+    a.sperrinhaber = gesperrt ? QStringLiteral("diesem Programm (Prozess %1, Benutzer %2, Rechner %3)")
+                                    .arg(QCoreApplication::applicationPid())
+                                    .arg(benutzer(), QSysInfo::machineHostName())
+                              : QStringLiteral("niemandem");
+    return a;
 }
 
 void Hilfebefehle::spaltenAnmelden(QAbstractItemView* tabelle, std::function<QString(int)> ziel)

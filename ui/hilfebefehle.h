@@ -21,6 +21,11 @@ public:
 
     Hilfebefehle(QWidget* fenster, Angabenquelle angaben);
 
+    // What the program info says of the files in use: `falldatei` and `brieftext` as the
+    // program names them (a relative case file counts from the working folder), and whether
+    // this program holds the lock.
+    static Programminfo::Angaben angaben(const QString& falldatei, const QString& brieftext, bool gesperrt);
+
     // A table whose columns have sections of their own: `ziel` gives the one of a column.
     void spaltenAnmelden(QAbstractItemView* tabelle, std::function<QString(int spalte)> ziel);
 

@@ -1,6 +1,7 @@
 #include "ui/kopfzeile.h"
 
 #include "core/arbeitsstand.h"
+#include "hilfe/hilfe.h"
 #include "table/farben.h"
 #include "table/rechentabelle.h"
 #include "ui/erlaeuterungen.h"
@@ -74,4 +75,11 @@ void Kopfzeile::erläuterungenAnmelden(Erlaeuterungszeile& zeile, const Rechenta
     bediensteter->beschreibung = [tabelleSichtbar] {
         return Erlaeuterungen::bediensteter(tabelleSichtbar()).trimmed();
     };
+}
+
+void Kopfzeile::hilfezieleSetzen() const
+{
+    Hilfe::setzeZiel(bediensteter, QStringLiteral("faelle.html"));
+    Hilfe::setzeZiel(rentenbeschriftung, QStringLiteral("ueberblick.html#kopfzeile"));
+    Hilfe::setzeZiel(rentenkopf, QStringLiteral("ueberblick.html#kopfzeile"));
 }

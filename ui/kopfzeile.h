@@ -24,4 +24,6 @@ struct Kopfzeile {
     // says; the headline names the age the case's table runs to.
     void erläuterungenAnmelden(Erlaeuterungszeile& zeile, const Rechentabelle& tabelle,
                                const Arbeitsstand& stand, std::function<bool()> tabelleSichtbar) const;
+    // The sections of the help F1 opens on the name and the headline.
+    void hilfezieleSetzen() const;
 };

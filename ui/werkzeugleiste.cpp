@@ -1,5 +1,6 @@
 #include "ui/werkzeugleiste.h"
 
+#include "hilfe/hilfe.h"
 #include "ui/erlaeuterungen.h"
 #include "ui/erlaeuterungszeile.h"
 #include "ui/platzierung.h"
@@ -94,4 +95,20 @@ void Werkzeugleiste::bilderVerbinden() const
         {berechnungBild, berechnung}, {blattBild, blatt}};
     for (const auto& [bild, knopf] : paare)
         QObject::connect(bild, &Symbolbild::geklickt, knopf, &QPushButton::click);
+}
+
+void Werkzeugleiste::hilfezieleSetzen() const
+{
+    const std::pair<QWidget*, const char*> ziele[] = {
+        {info, "index.html"},
+        {atv, "atv.html"},
+        {bescheid, "drucken.html#anschreiben"},
+        {blatt, "anschreiben.html"},
+        {berechnung, "drucken.html#berechnung"},
+        {hilfe, "index.html"},
+        {schließen, "ueberblick.html#fenster"},
+        {verlängern, "ueberblick.html#fenster"},
+    };
+    for (const auto& [w, ziel] : ziele)
+        Hilfe::setzeZiel(w, QString::fromLatin1(ziel));
 }

@@ -38,4 +38,6 @@ struct Werkzeugleiste {
     void bilderVerbinden() const;
     // Every button and the picture on Blatt explain themselves in the explanation line.
     void erläuterungenAnmelden(Erlaeuterungszeile& zeile) const;
+    // The section of the help F1 opens on each button.
+    void hilfezieleSetzen() const;
 };

@@ -1,6 +1,7 @@
 #include "ui/zvk.h"
 
 #include "ansicht/tabellenansicht.h"
+#include "hilfe/hilfe.h"
 #include "table/farben.h"
 #include "ui/druckbefehle.h"
 #include "ui/eingabeseite.h"
@@ -9,17 +10,18 @@
 #include "ui/erlaeuterungszeile.h"
 #include "ui/fallliste.h"
 #include "ui/fenstermasse.h"
+#include "ui/hilfebefehle.h"
 #include "ui/kopfzeile.h"
 #include "ui/namensfeld.h"
 #include "ui/pdfbefehle.h"
 #include "ui/platzierung.h"
 #include "ui/programmende.h"
 #include "ui/seitenliste.h"
+#include "ui/seitenwechsel.h"
 #include "ui/symbolbild.h"
 #include "ui/tabellenbefehle.h"
 #include "ui/zugang.h"
 
-#include <QApplication>
 #include <QCloseEvent>
 #include <QShortcut>
 
@@ -87,6 +89,8 @@ void ZVK::steuerelementeAnlegen()
     m_grid->setObjectName(QStringLiteral("Berechnungstabelle"));
     m_grid->setzeModell(&m_tabelle.modell(), &m_tabelle.auswahl());
     m_seiten.hinzufügen(m_grid);
+    m_seitenwechsel = new Seitenwechsel(m_seiten, m_grid, m_tabelle, m_eingabe,
+                                        [this] { return m_fallliste && m_fallliste->hatFokus(); });
 
     auto* zeile = umrandetesLabel(this, "Erläuterungen", Farben::HellGelb);
     zeile->setFont(arial(11.25));
@@ -98,8 +102,6 @@ void ZVK::steuerelementeAnlegen()
                                               [this] { tabelleZeigen(); });
 }
 
-// Table, case list and the input pages take turns in one place. A page that gives up its
-// place to another ends without taking its input over.
 void ZVK::seitenEinbinden(Druckbefehle& druckbefehle)
 {
     const Seitenumgebung umgebung{this,
@@ -111,22 +113,8 @@ void ZVK::seitenEinbinden(Druckbefehle& druckbefehle)
                                   druckbefehle};
     for (Eingabeseite* seite : Seitenliste::anlegen(umgebung)) {
         platzieren(seite, Fenstermasse::Seitenbereich);
-        m_seiten.hinzufügen(seite);
-        connect(seite, &Eingabeseite::aufgerufen, this, [this, seite] {
-            if (!Eingabeseite::enthält(QApplication::focusWidget())) {
-                m_fokusVorSeite = QApplication::focusWidget();
-                m_zelleVorSeite = {m_tabelle.aktuelleZeile(), m_tabelle.aktuelleSpalte()};
-            }
-            m_seiten.zeigen(seite);
-        });
-        connect(seite, &Eingabeseite::beendet, this, &ZVK::seiteBeendet);
+        m_seitenwechsel->einbinden(seite);
     }
-    connect(&m_seiten, &Seitenstapel::gewechselt, this, [this](QWidget*, QWidget* vorher) {
-        // A typed text never stands beside another page: it is cancelled, as by Esc.
-        m_eingabe.abbrechen();
-        if (auto* seite = qobject_cast<Eingabeseite*>(vorher))
-            seite->verlassen();
-    });
     // The click has made its cell current already: the grid and the table share the cell.
     connect(m_grid, &QAbstractItemView::clicked, &m_eingabe, &Tabelleneingabe::Grid_Click);
     connect(m_grid, &Tabellenansicht::zeichenGetippt, this, [this](int code) {
@@ -134,6 +122,20 @@ void ZVK::seitenEinbinden(Druckbefehle& druckbefehle)
         m_eingabe.Grid_KeyPress(taste);
     });
     connect(m_grid, &Tabellenansicht::funktionstasteGetippt, &m_eingabe, &Tabelleneingabe::Grid_KeyDown);
+}
+
+void ZVK::hilfeEinrichten()
+{
+    m_hilfebefehle = new Hilfebefehle(this, [this] {
+        return Hilfebefehle::angaben(m_datei.pfad().isEmpty() ? QStringLiteral("atv.txt") : m_datei.pfad(),
+                                     m_drucksachen.brieftext().pfad(), m_sperre.gehalten());
+    });
+    m_hilfebefehle->spaltenAnmelden(m_grid, &Hilfe::spalte);
+    // The pages and the case list name their sections themselves.
+    m_leiste.hilfezieleSetzen();
+    m_kopf.hilfezieleSetzen();
+    Hilfe::setzeZiel(m_erläuterungen->zeile(), QStringLiteral("ueberblick.html#erlaeuterungen"));
+    Hilfe::setzeZiel(this, QStringLiteral("ueberblick.html"));
 }
 
 void ZVK::erläuterungenAnmelden()
@@ -240,30 +242,22 @@ void ZVK::Bediensteter_Click()
 
 void ZVK::tabelleZeigen()
 {
-    QWidget* vorher = m_seiten.aktuelle();
-    const auto* seite = qobject_cast<const Eingabeseite*>(vorher);
-    const bool fokus = m_fallliste->hatFokus() || (seite && seite->zurückInDieTabelle() &&
-                                                   seite->isAncestorOf(QApplication::focusWidget()));
-    m_seiten.zeigen(m_grid);
-    // A case chosen or a page ended from the keyboard: typing goes on in the table.
-    if (fokus)
-        m_grid->setFocus();
+    m_seitenwechsel->tabelleZeigen();
 }
 
-// Taken over or cancelled from the keyboard: the focus goes back where it was when the page
-// opened, as a rule the table's cell, which the new calculation may have moved.
-void ZVK::seiteBeendet()
+void ZVK::Info_Click()
 {
-    const bool fokusAufSeite = Eingabeseite::enthält(QApplication::focusWidget());
-    tabelleZeigen();
-    if (!fokusAufSeite)
-        return;
-    QWidget* ziel = m_fokusVorSeite && m_fokusVorSeite->isVisible() ? m_fokusVorSeite.data() : m_grid;
-    // A table that has become shorter keeps its last row.
-    if (ziel == m_grid)
-        m_tabelle.setzeAktuelleZelle(std::min(m_zelleVorSeite.first, m_tabelle.modell().rowCount() - 1),
-                                     m_zelleVorSeite.second);
-    ziel->setFocus(Qt::OtherFocusReason);
+    m_hilfebefehle->programminfo();
+}
+
+void ZVK::ATV_Click()
+{
+    m_hilfebefehle->regeln();
+}
+
+void ZVK::Hilfe_Click()
+{
+    m_hilfebefehle->hilfe(Hilfe::Start);
 }
 
 void ZVK::Verlängern_Click()

@@ -14,7 +14,6 @@
 #include "ui/textfenster.h"
 #include "ui/werkzeugleiste.h"
 
-#include <QPointer>
 #include <QWidget>
 #include <memory>
 
@@ -25,6 +24,7 @@ class Hilfebefehle;
 class Fenstermasse;
 class Programmende;
 class QLabel;
+class Seitenwechsel;
 class Tabellenansicht;
 
 // The main window: it owns the working set, the case file and the calculation table, and
@@ -89,9 +89,8 @@ private:
     void erläuterungenAnmelden();
     void befehleVerbinden();
     void bedienungEinrichten();
-    // Help, rules and program info, and the help's section of each part for F1 (zvk_hilfe.cpp).
+    // Help, rules and program info, and the help's section of each part for F1.
     void hilfeEinrichten();
-    void seiteBeendet();
 
     Nachrichten m_nachrichten;
     Sperre m_sperre;
@@ -113,6 +112,5 @@ private:
     std::unique_ptr<Fallliste> m_fallliste;
     Programmende* m_ende = nullptr;
     Hilfebefehle* m_hilfebefehle = nullptr;
-    QPointer<QWidget> m_fokusVorSeite;         // where the focus was when an input page opened
-    std::pair<int, int> m_zelleVorSeite{0, 0}; // and the table's current cell
+    Seitenwechsel* m_seitenwechsel = nullptr;
 };
