@@ -27,7 +27,7 @@ namespace {
 constexpr QByteArrayView Kennung("ZUVORAX2");
 constexpr int Fallfelder = 11;
 
-using Fußblock::anhängen;
+using Fussblock::anhängen;
 
 // The answers as the block's eleven numbers, and back.
 std::array<qint16, Fallfelder> zahlen(const Beratungsangaben& a)
@@ -71,10 +71,10 @@ std::optional<Beratungsangaben> angaben(const std::array<qint16, Fallfelder>& z)
 Befund lesen(QByteArrayView abbild)
 {
     Befund befund;
-    const std::optional<QByteArrayView> nutzlast = Fußblock::nutzlast(abbild, Kennung);
+    const std::optional<QByteArrayView> nutzlast = Fussblock::nutzlast(abbild, Kennung);
     if (!nutzlast)
         return befund;
-    Fußblock::Leser l(*nutzlast);
+    Fussblock::Leser l(*nutzlast);
     const qint16 mitWerten = l.lies<qint16>();
     if (mitWerten == 1) {
         Krankenversicherung::Werte w;
@@ -105,7 +105,7 @@ Befund lesen(QByteArrayView abbild)
     }
     if (!l.ende() || (anzahl == 0 && !befund.werte))
         return {};
-    befund.länge = nutzlast->size() + Fußblock::Fußlänge;
+    befund.länge = nutzlast->size() + Fussblock::Fußlänge;
     return befund;
 }
 
@@ -136,7 +136,7 @@ QByteArray block(const std::array<std::pair<quint32, Beratungsangaben>, 7>& fäl
     if (anzahl == 0 && !mitWerten)
         return {};
     qToLittleEndian<qint16>(anzahl, nutzlast.data() + anzahlStelle);
-    return Fußblock::abschließen(nutzlast, Kennung);
+    return Fussblock::abschließen(nutzlast, Kennung);
 }
 
 } // namespace Beratungsblock

@@ -19,7 +19,7 @@ constexpr int Personlänge = 50;
 constexpr int Erstes = Jahreswerte<int>::Anzahl + 1;
 constexpr int Folgejahre = Jahreswerte<int>::Höchstens - Jahreswerte<int>::Anzahl;
 
-using Fußblock::anhängen;
+using Fussblock::anhängen;
 
 // Whether every value of an entry is one this program writes; a block holding anything else
 // is not ours. A new field of the entry adds its check here.
@@ -47,17 +47,17 @@ bool wieGeschrieben(const Eintrag& e)
 
 quint32 person(QByteArrayView satzbytes)
 {
-    return Fußblock::crc32(satzbytes.sliced(Personanfang, Personlänge));
+    return Fussblock::crc32(satzbytes.sliced(Personanfang, Personlänge));
 }
 
 Befund lesen(QByteArrayView abbild)
 {
     Befund befund;
-    const std::optional<QByteArrayView> nutzlast = Fußblock::nutzlast(abbild, Kennung);
+    const std::optional<QByteArrayView> nutzlast = Fussblock::nutzlast(abbild, Kennung);
     if (!nutzlast)
         return befund;
 
-    Fußblock::Leser l(*nutzlast);
+    Fussblock::Leser l(*nutzlast);
     const int anzahl = l.lies<qint16>();
     if (anzahl < 1 || anzahl > AnzahlSätze)
         return befund;
@@ -86,7 +86,7 @@ Befund lesen(QByteArrayView abbild)
     }
     if (!l.ende())
         return {};
-    befund.länge = nutzlast->size() + Fußblock::Fußlänge;
+    befund.länge = nutzlast->size() + Fussblock::Fußlänge;
     return befund;
 }
 
@@ -119,7 +119,7 @@ QByteArray block(const std::array<Datensatz, 7>& sätze)
     if (anzahl == 0)
         return {};
     qToLittleEndian<qint16>(anzahl, nutzlast.data());
-    return Fußblock::abschließen(nutzlast, Kennung);
+    return Fussblock::abschließen(nutzlast, Kennung);
 }
 
 bool anwenden(const Eintrag& eintrag, QByteArrayView satzbytes, Datensatz& satz)

@@ -2,7 +2,7 @@
 
 #include "core/datensatz.h"
 
-namespace Fußblock {
+namespace Fussblock {
 
 quint32 crc32(QByteArrayView daten)
 {
@@ -40,4 +40,4 @@ QByteArray abschließen(const QByteArray& nutzlast, QByteArrayView kennung)
     return block;
 }
 
-} // namespace Fußblock
+} // namespace Fussblock

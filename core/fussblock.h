@@ -8,7 +8,7 @@
 // A block appended to the end of the case file: a payload of little-endian numbers and a
 // footer of 16 bytes, uint32 payload length, uint32 CRC-32 of the payload and the block's
 // eight-byte mark. The seven records before it keep their places and meanings.
-namespace Fußblock {
+namespace Fussblock {
 
 constexpr int Fußlänge = 16;
 
@@ -53,4 +53,4 @@ private:
     bool m_kurz = false;
 };
 
-} // namespace Fußblock
+} // namespace Fussblock

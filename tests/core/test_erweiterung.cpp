@@ -204,7 +204,7 @@ TEST_F(ErweiterungTest, AngabenZumVergleichStehenVorDerErweiterung)
     zuVieleMonate[eintrag] = char(37);
     const QByteArrayView nutzlast =
         QByteArrayView(zuVieleMonate).sliced(12271, zuVieleMonate.size() - 12271 - 16);
-    qToLittleEndian<quint32>(Fußblock::crc32(nutzlast), zuVieleMonate.data() + zuVieleMonate.size() - 12);
+    qToLittleEndian<quint32>(Fussblock::crc32(nutzlast), zuVieleMonate.data() + zuVieleMonate.size() - 12);
     QByteArray andererName = davor.toByteArray();
     andererName.replace(2 * 1753 + 5, 4, "Olga");
     const Fall fälle[] = {{"37 Abschlagsmonate", zuVieleMonate, "Bytes nach dem siebten Fall"},
