@@ -136,9 +136,13 @@ Diagrammdaten diagrammdaten(const Beratung& b, int laufendesJahr)
     for (const Fallrechnung::Jahr& j : b.rechnung.jahre)
         if (j.versichert)
             d.verlauf.append({j.kalenderjahr, j.rente});
+    // "mit 65" as the program has always calculated it is none of the compared starts, which
+    // count the reduction and the last year's months: its age alone does not make "mit 65" chosen.
+    const bool verglichen = !b.gewählt.beginn.wieBisher();
     for (const Vergleich::Spalte& s : b.vergleich.spalten)
         d.beginne.append({Vergleichstexte::spaltenkopf(s).replace(QStringLiteral(" (Regelalter)"), QString()),
-                          s.start.renteAbBeginn, s.start.beginn.alter == b.gewählt.beginn.alter});
+                          s.start.renteAbBeginn,
+                          verglichen && s.start.beginn.alter == b.gewählt.beginn.alter});
     return d;
 }
 

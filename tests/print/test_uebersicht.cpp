@@ -34,6 +34,27 @@ TEST(Uebersicht, EineSeiteMitAllenTeilen)
     EXPECT_EQ(f.zeilen().last().seite, 1);
 }
 
+// The chart marks the bar of the chosen start; "mit 65" as always calculated (793,00 € here,
+// without reduction) is none of the compared starts, so no bar, not even "mit 65" (729,11 €),
+// is marked for it.
+TEST(Uebersicht, DiagrammMarkiertNurDenGewähltenBeginn)
+{
+    const struct {
+        int wahl;
+        QStringList markiert;
+    } fälle[] = {{Rentenbeginn::Mit65, {}}, {63, {"mit 63"}}, {Rentenbeginn::Regelaltersgrenze, {"mit 67"}}};
+    for (const auto& f : fälle) {
+        Rechenfall fall(1985);
+        const Beratung b = beraten(fall.stand.fallwerte(2026), f.wahl, Beratungsangaben{},
+                                   Krankenversicherung::standardwerte());
+        QStringList markiert;
+        for (const auto& balken : diagrammdaten(b, 2026).beginne)
+            if (balken.gewählt)
+                markiert << balken.beschriftung;
+        EXPECT_EQ(markiert, f.markiert) << f.wahl;
+    }
+}
+
 // The letter names the amount after health and care insurance only when the case asks.
 TEST(Uebersicht, BriefzeileNurAufWunsch)
 {

@@ -93,17 +93,24 @@ int main(int argc, char* argv[])
     foto("panel");
     fenster.sozialpanel()->Abbrechen_Click();
     fenster.rentenbeginnseite()->öffnen();
+    zeigerBewegen(&fenster, QPoint(5, 400));
     foto("rentenbeginn");
     fenster.tabelleZeigen();
     // The comparison, its chart and its answers.
     if (auto* vergleich = fenster.findChild<Vergleichsseite*>()) {
         vergleich->öffnen();
+        zeigerBewegen(vergleich->findChild<QWidget*>(QStringLiteral("Übersicht drucken")), QPoint(5, 5));
         foto("vergleich");
         auto* reiter = vergleich->findChild<QTabWidget*>(QStringLiteral("Reiter"));
         reiter->setCurrentIndex(1);
         foto("vergleich_diagramm");
         reiter->setCurrentIndex(3);
         foto("vergleich_angaben");
+        // The overview's print preview beside the window.
+        vergleich->übersichtVorschau();
+        foto("vergleich_vorschau");
+        if (QWidget* vorschau = QApplication::activeModalWidget())
+            vorschau->close();
         vergleich->Abbrechen_Click();
     }
     // The focus frame on a toolbar button, on the name label and on a green cell.
