@@ -100,12 +100,6 @@ public:
     {
         m_auswahl.setzen(zeile, spalte, Zellenauswahl::Ansicht::Bleibt);
     }
-    QString aktuellerText() const { return m_modell.text(aktuelleZeile(), aktuelleSpalte()); }
-    // Only the cell's text: the value stored stays what the calculation uses.
-    void setzeAktuellenText(const QString& text)
-    {
-        m_modell.setzeText(aktuelleZeile(), aktuelleSpalte(), text);
-    }
     // What an input cell shows for its stored value.
     QString gespeicherterText(int zeile, int spalte) const;
 

@@ -50,23 +50,14 @@ void Tabelleneingabe::elternzeitÖffnen()
         emit sozialpanelAngefordert(zeile);
 }
 
-bool Tabelleneingabe::Grid_KeyDown(int taste)
+void Tabelleneingabe::Grid_KeyDown(int taste)
 {
-    switch (taste) {
-    case Qt::Key_F2:
+    if (taste == Qt::Key_F2) {
         if (!eingabeart(m_tabelle.aktuelleZeile(), m_tabelle.aktuelleSpalte()))
             elternzeitÖffnen();
-        return false;
-    case Qt::Key_Escape:
-        if (!bearbeitet())
-            return false;
-        abbrechen();
-        return true;
-    default:
+    } else if (Taste::bewegt(taste)) {
         // The grid moves on after the commit, refused or not: the cell shows what is stored.
-        if (Taste::bewegt(taste))
-            festschreiben();
-        return false;
+        festschreiben();
     }
 }
 
@@ -110,14 +101,15 @@ void Tabelleneingabe::zeigen(const QString& text)
     m_tabelle.modell().setzeText(m_bearbeitung->zeile, m_bearbeitung->spalte, text);
 }
 
-void Tabelleneingabe::abbrechen()
+bool Tabelleneingabe::abbrechen()
 {
     if (!m_bearbeitung)
-        return;
+        return false;
     const Bearbeitung b = *std::exchange(m_bearbeitung, std::nullopt);
     Zellenmodell& t = m_tabelle.modell();
     t.setzeKursiv(b.zeile, b.spalte, false);
     t.setzeText(b.zeile, b.spalte, m_tabelle.gespeicherterText(b.zeile, b.spalte));
+    return true;
 }
 
 void Tabelleneingabe::nachFestschreibenWeiter()
@@ -282,7 +274,7 @@ QString Tabelleneingabe::kopieren() const
     }
     if (oben < 0 || links < 0)
         return {};
-    // "4.00" in the 2001 row is a number too; a German spreadsheet needs the comma.
+    // A number being typed with a point ("12.5") goes out with the comma a German spreadsheet reads.
     static const QRegularExpression punktzahl(QStringLiteral("^-?\\d+\\.\\d+$"));
     QList<QStringList> zeilen;
     for (int zeile = oben; zeile <= unten; ++zeile) {
@@ -349,8 +341,6 @@ QList<QStringList> Tabelleneingabe::alsTabellentext() const
             const bool eingabe = eingabeart(zeile, spalte).has_value();
             QString text =
                 (eingabe ? m_tabelle.gespeicherterText(zeile, spalte) : t.text(zeile, spalte)).trimmed();
-            if (zeile == Jahreszeile::Erste && spalte == nr(Spalte::Meßbetrag))
-                text.replace(u'.', u',');
             zellen.append(text);
         }
         zeilen.append(zellen);

@@ -32,10 +32,10 @@ public:
     // One key as its character code (Enter and Backspace as in Taste). Enter or Space on a
     // parental-leave cell opens the panel, as the click does.
     void Grid_KeyPress(char16_t& code);
-    // Keys without a character, as Qt's key code: F2 opens the panel as Enter does; Esc
-    // cancels the edit; Tab and the arrow keys commit it before the grid moves. True when
-    // the key was used up (an Esc that cancelled an edit, a refused commit).
-    bool Grid_KeyDown(int taste);
+    // Keys without a character, as Qt's key code: F2 opens the panel as Enter does; Tab and
+    // the arrow keys commit the edit before the grid moves. (Esc is the window's: it cancels
+    // the edit, and closes the window when there is none.)
+    void Grid_KeyDown(int taste);
 
     // Whether an edit is in progress, and its text.
     bool bearbeitet() const { return m_bearbeitung.has_value(); }
@@ -43,8 +43,8 @@ public:
     // Commits the edit in progress. False when its text was refused (the user has been
     // told, the cell shows the stored value again) or the file refused it.
     bool festschreiben();
-    // Cancels the edit in progress; the cell shows the stored value.
-    void abbrechen();
+    // Cancels the edit in progress; the cell shows the stored value. False when there was none.
+    bool abbrechen();
 
     // Pastes rows of tab-separated values from the current cell on, to the right and down.
     // Every value is read first; a bad one, a row past the last year or a column that takes

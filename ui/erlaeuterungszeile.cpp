@@ -8,11 +8,6 @@
 
 Erlaeuterungszeile::Erlaeuterungszeile(QLabel* zeile) : QObject(zeile), m_zeile(zeile) {}
 
-QString Erlaeuterungszeile::text() const
-{
-    return m_zeile->text();
-}
-
 void Erlaeuterungszeile::zeigen(const QString& text)
 {
     m_zeile->setText(text);

@@ -25,7 +25,6 @@ public:
     explicit Erlaeuterungszeile(QLabel* zeile);
 
     QLabel* zeile() const { return m_zeile; }
-    QString text() const;
     // Over a grid only the pointer's distance from the grid's left edge counts, wherever in
     // the grid the event arrives; `text` takes it in twips.
     static Quelle nachSpalte(const QWidget* grid, std::optional<QString> (*text)(double xTwips));

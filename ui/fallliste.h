@@ -22,7 +22,6 @@ public:
     // the table is now.
     void füllen();
     bool hatFokus() const;
-    Namensgrid* ansicht() const { return m_ansicht; }
 
 private:
     Namensgrid* anlegen();

@@ -68,9 +68,7 @@ QAction* Tabellenbefehle::befehl(QWidget* grid, Erlaeuterungszeile& erläuterung
 void Tabellenbefehle::rückgängig()
 {
     // While typing, the first Strg+Z drops what was typed.
-    if (m_eingabe.bearbeitet())
-        m_eingabe.abbrechen();
-    else
+    if (!m_eingabe.abbrechen())
         m_tabelle.verlauf().undo();
 }
 

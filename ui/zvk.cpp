@@ -57,12 +57,7 @@ ZVK::ZVK(QWidget* parent)
     hilfeEinrichten();
     new Tabellenbefehle(m_grid, m_tabelle, m_eingabe, m_nachrichten, m_ablage, *m_erläuterungen);
     // Esc ends the edit in progress; only without one does it close the window.
-    new EscSchliesst(this, [this] {
-        if (!m_eingabe.bearbeitet())
-            return false;
-        m_eingabe.abbrechen();
-        return true;
-    });
+    new EscSchliesst(this, [this] { return m_eingabe.abbrechen(); });
     // The watch ends the program once no window is left (Programmende).
     setAttribute(Qt::WA_QuitOnClose, false);
 }

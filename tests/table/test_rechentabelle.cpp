@@ -123,8 +123,7 @@ TEST_F(RechentabelleTest, StartgutschriftUndLeereEntgeltzelle)
     EXPECT_EQ(tabelle.rentenkopf(), QStringLiteral("843,00 €"));
 
     // A pay cell's text is only shown: the calculation takes the stored pay.
-    tabelle.setzeAktuelleZelle(Jahreszeile::von(2002), nr(Spalte::Entgelt));
-    tabelle.setzeAktuellenText(QStringLiteral(" "));
+    tabelle.modell().setzeText(Jahreszeile::von(2002), nr(Spalte::Entgelt), QStringLiteral(" "));
     tabelle.atvberechnen();
     EXPECT_EQ(t(Jahreszeile::von(2002), nr(Spalte::Beitragspunkte)), "7,75");
     EXPECT_EQ(t(Jahreszeile::von(2002), nr(Spalte::Gesamtpunkte)), "20,25");

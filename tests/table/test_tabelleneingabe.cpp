@@ -129,7 +129,7 @@ TEST_F(TabelleneingabeTest, GetippteTexteUndWasGespeichertWird)
         klick(f.zeile, f.spalte);
         for (QChar z : QString::fromUtf8(f.tasten)) {
             if (z == u'\x1b')
-                eingabe.Grid_KeyDown(Qt::Key_Escape);
+                eingabe.abbrechen();
             else
                 tippen(z);
         }

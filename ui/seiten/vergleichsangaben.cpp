@@ -144,11 +144,6 @@ Krankenversicherung::Werte Vergleichsangaben::werte() const
     return w;
 }
 
-QWidget* Vergleichsangaben::erstes() const
-{
-    return m_abschlagsmonate;
-}
-
 void Vergleichsangaben::melden()
 {
     if (!m_füllt)

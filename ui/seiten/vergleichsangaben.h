@@ -23,7 +23,6 @@ public:
     void anzeigen(const Beratungsangaben& angaben, const Krankenversicherung::Werte& werte, int jahr);
     Beratungsangaben angaben() const;
     Krankenversicherung::Werte werte() const;
-    QWidget* erstes() const;
 
 signals:
     void geaendert();
