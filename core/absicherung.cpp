@@ -26,7 +26,6 @@ namespace {
 
 constexpr int Zurechnungsalter = 60;
 constexpr int HöchsteAbschlagMonate = 36;
-constexpr int Abschlagszehntel = 3; // 0,3 % a month
 
 } // namespace
 
@@ -69,7 +68,7 @@ Ergebnis berechnen(const Eingabe& e)
     // costs 0,3 %; a start before the reference age less three years counts as three years.
     r.abschlagMonate = std::clamp(geburt + referenzalterMonate(e.beginnJahr, e.beginnMonat) - beginn + 1, 0,
                                   HöchsteAbschlagMonate);
-    r.abschlagProzent = Festkomma::ausRoh(r.abschlagMonate * Abschlagszehntel * (Festkomma::Skala / 10));
+    r.abschlagProzent = Rentenbeginn::abschlagProzent(r.abschlagMonate);
     const Festkomma nachAbschlag = Rentenbeginn::nachAbschlag(r.rente, r.abschlagProzent);
     r.betrag = e.voll ? nachAbschlag : nachAbschlag.geteiltDurch(2);
     return r;

@@ -1,6 +1,5 @@
 #include "core/beratung.h"
 
-#include "core/rentenzahlung.h"
 
 Startergebnis startergebnis(const Fallrechnung& r)
 {
@@ -25,14 +24,13 @@ Beratung beraten(const Fallwerte& werte, int wahl, const Beratungsangaben& angab
         gewählt.geburtsjahr, werte.geburtsmonat,
         [&werte](int start) { return startergebnis(fallrechnung(werte, start)); }, angaben, beitragswerte);
     b.hinterbliebene = Hinterbliebene::berechnen(b.gewählt.renteAbBeginn, angaben.altesRecht);
-    b.abzüge = Krankenversicherung::berechnen(Rentenzahlung::aufCent(b.gewählt.renteAbBeginn),
-                                              angaben.person(gewählt.geburtsjahr), beitragswerte);
+    b.abzüge = angaben.abzüge(b.gewählt.renteAbBeginn, gewählt.geburtsjahr, beitragswerte);
 
     if (angaben.erwerbsminderung != Beratungsangaben::Keine && gewählt.darstellbar) {
         const auto [erstes, letztes] = erwerbsminderungsjahre(werte);
         Erwerbsminderung::Eingabe e;
         e.geburtsjahr = gewählt.geburtsjahr;
-        e.geburtsmonat = Rentenzahlung::geburtsmonatOderJanuar(werte.geburtsmonat);
+        e.geburtsmonat = Rentenbeginn::geburtsmonatOderJanuar(werte.geburtsmonat);
         e.beginnJahr = std::clamp(int(angaben.erwerbsminderungJahr), erstes, letztes);
         e.beginnMonat = angaben.erwerbsminderungMonat;
         e.voll = angaben.erwerbsminderung == Beratungsangaben::Voll;

@@ -1,6 +1,7 @@
 #include "core/beratungsangaben.h"
 
 #include "core/fussblock.h"
+#include "core/rentenzahlung.h"
 
 #include <QtEndian>
 
@@ -18,6 +19,12 @@ bool Beratungsangaben::gültig() const
 Krankenversicherung::Person Beratungsangaben::person(int geburtsjahr) const
 {
     return {versicherung, kinder, kinderUnter25, geburtsjahr};
+}
+
+Krankenversicherung::Abzüge Beratungsangaben::abzüge(Festkomma rente, int geburtsjahr,
+                                                     const Krankenversicherung::Werte& werte) const
+{
+    return Krankenversicherung::berechnen(Rentenzahlung::aufCent(rente), person(geburtsjahr), werte);
 }
 
 namespace Beratungsblock {

@@ -37,6 +37,9 @@ struct Beratungsangaben {
     // Every value one the program can have written.
     bool gültig() const;
     Krankenversicherung::Person person(int geburtsjahr) const;
+    // Health and care insurance on the monthly pension `rente` as it is paid, to the cent.
+    Krankenversicherung::Abzüge abzüge(Festkomma rente, int geburtsjahr,
+                                       const Krankenversicherung::Werte& werte) const;
 
     friend bool operator==(const Beratungsangaben&, const Beratungsangaben&) = default;
 };

@@ -103,7 +103,8 @@ Fallrechnung fallrechnung(const Fallwerte& werte, int rentenbeginn)
             Rentenbeginn::bestimmen(rentenbeginn, r.geburtsjahr, werte.geburtsmonat), werte.abschlagsmonate,
             Rentenbeginn::bestimmen(werte.rentenbeginn, r.geburtsjahr, werte.geburtsmonat).alter);
         r.letzteMonate = monateImLetztenJahr(r.beginn, r.geburtsjahr, werte.geburtsmonat);
-        r.geburtsmonatAngenommen = werte.geburtsmonat < 1 || werte.geburtsmonat > 12;
+        r.geburtsmonatAngenommen =
+            Rentenbeginn::geburtsmonatOderJanuar(werte.geburtsmonat) != werte.geburtsmonat;
         jahreszeilen = std::clamp(r.beginn.letztesJahr - ErstesJahr, 0, Jahreswerte<int>::Höchstens);
     }
 

@@ -63,14 +63,25 @@ Beginn bestimmen(int wahl, int geburtsjahr, int geburtsmonat)
         b.alter = {b.wahl, 0};
     // The regular age with months is reached in the year after its whole-year birthday when
     // the months run past December.
-    const int monat = geburtsmonat >= 1 && geburtsmonat <= 12 ? geburtsmonat : 1;
+    const int monat = geburtsmonatOderJanuar(geburtsmonat);
     b.letztesJahr = geburtsjahr + b.alter.jahre + (monat + b.alter.monate > 12 ? 1 : 0);
     if (b.wahl != Mit65)
         b.abschlagMonate = std::max(0, b.regelalter.inMonaten() - b.alter.inMonaten());
-    b.abschlagOhneGrenze = Festkomma::ausRoh(b.abschlagMonate * Abschlagszehntel * (Festkomma::Skala / 10));
-    b.abschlagProzent = Festkomma::ausRoh(std::min(b.abschlagMonate * Abschlagszehntel, HöchsterAbschlag) *
-                                          (Festkomma::Skala / 10));
+    b.abschlagOhneGrenze = abschlagProzent(b.abschlagMonate, false);
+    b.abschlagProzent = abschlagProzent(b.abschlagMonate);
     return b;
+}
+
+Festkomma abschlagProzent(int monate, bool begrenzt)
+{
+    const int zehntel = monate * Abschlagszehntel;
+    return Festkomma::ausRoh((begrenzt ? std::min(zehntel, HöchsterAbschlag) : zehntel) *
+                             (Festkomma::Skala / 10));
+}
+
+int geburtsmonatOderJanuar(int geburtsmonat)
+{
+    return geburtsmonat >= 1 && geburtsmonat <= 12 ? geburtsmonat : 1;
 }
 
 Beginn mitAbschlagsmonaten(Beginn beginn, int abschlagsmonate, Alter gewählt)
@@ -79,10 +90,8 @@ Beginn mitAbschlagsmonaten(Beginn beginn, int abschlagsmonate, Alter gewählt)
         return beginn;
     beginn.abschlagMonate = std::max(0, abschlagsmonate + gewählt.inMonaten() - beginn.alter.inMonaten());
     beginn.lautAuskunft = true;
-    beginn.abschlagOhneGrenze =
-        Festkomma::ausRoh(beginn.abschlagMonate * Abschlagszehntel * (Festkomma::Skala / 10));
-    beginn.abschlagProzent = Festkomma::ausRoh(
-        std::min(beginn.abschlagMonate * Abschlagszehntel, HöchsterAbschlag) * (Festkomma::Skala / 10));
+    beginn.abschlagOhneGrenze = abschlagProzent(beginn.abschlagMonate, false);
+    beginn.abschlagProzent = abschlagProzent(beginn.abschlagMonate);
     return beginn;
 }
 

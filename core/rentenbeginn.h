@@ -71,6 +71,12 @@ int monatAusText(QStringView text);
 
 // The pension after the reduction, rounded to four decimals once.
 Festkomma nachAbschlag(Festkomma rente, Festkomma abschlagProzent);
+// 0,3 % for each month; `begrenzt` at most 10,8 %.
+Festkomma abschlagProzent(int monate, bool begrenzt = true);
+
+// The month of birth as the calculation counts it: an unknown month (0) counts as January,
+// as everywhere in the program; the caller says so where the figures are shown.
+int geburtsmonatOderJanuar(int geburtsmonat);
 
 // Texts for the user: "mit 65", "mit der Regelaltersgrenze", "mit 63"; "67 Jahre",
 // "66 Jahre und 4 Monate".

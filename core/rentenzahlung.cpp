@@ -2,14 +2,10 @@
 
 namespace Rentenzahlung {
 
-int geburtsmonatOderJanuar(int geburtsmonat)
-{
-    return geburtsmonat >= 1 && geburtsmonat <= 12 ? geburtsmonat : 1;
-}
-
 int monatDesAlters(int geburtsjahr, int geburtsmonat, Rentenbeginn::Alter alter)
 {
-    return laufenderMonat(geburtsjahr, geburtsmonatOderJanuar(geburtsmonat)) + alter.inMonaten();
+    return laufenderMonat(geburtsjahr, Rentenbeginn::geburtsmonatOderJanuar(geburtsmonat)) +
+           alter.inMonaten();
 }
 
 int ersterMonat(int geburtsjahr, int geburtsmonat, Rentenbeginn::Alter alter)

@@ -30,10 +30,6 @@ constexpr int monatVon(int laufend)
     return laufend % 12 + 1;
 }
 
-// The month of birth the payments are counted from: an unknown month (0) counts as January,
-// as everywhere in the program; the caller says so where the figures are shown.
-int geburtsmonatOderJanuar(int geburtsmonat);
-
 // The month in which the age is reached, and the first month of payment after it.
 int monatDesAlters(int geburtsjahr, int geburtsmonat, Rentenbeginn::Alter alter);
 int ersterMonat(int geburtsjahr, int geburtsmonat, Rentenbeginn::Alter alter);

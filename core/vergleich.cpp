@@ -20,25 +20,23 @@ Vergleich vergleichen(int geburtsjahr, int geburtsmonat, const Startrechnung& re
 {
     Vergleich v;
     v.geburtsjahr = geburtsjahr;
-    v.monatAngenommen = geburtsmonat < 1 || geburtsmonat > 12;
-    v.geburtsmonat = Rentenzahlung::geburtsmonatOderJanuar(geburtsmonat);
+    v.geburtsmonat = Rentenbeginn::geburtsmonatOderJanuar(geburtsmonat);
+    v.monatAngenommen = v.geburtsmonat != geburtsmonat;
     v.bisAlter = angaben.bisAlter;
     v.abschlagsmonate = angaben.abschlagsmonate;
     const int bisMonat = Rentenzahlung::monatDesAlters(geburtsjahr, v.geburtsmonat, {v.bisAlter, 0});
     const Rentenbeginn::Alter regel = Rentenbeginn::regelaltersgrenze(geburtsjahr);
-    const Krankenversicherung::Person person = angaben.person(geburtsjahr);
     for (int wahl : vergleichsstarts(geburtsjahr)) {
         Vergleich::Spalte s;
         s.start = rechnung(wahl);
         s.regelalter = s.start.beginn.alter == regel;
         s.ersterMonat = Rentenzahlung::ersterMonat(geburtsjahr, v.geburtsmonat, s.start.beginn.alter);
         const Festkomma betrag = s.start.renteAbBeginn;
-        Rentenzahlung::Verlauf verlauf(betrag, s.ersterMonat);
         const int jahre[] = {5, 10, 20};
         for (std::size_t k = 0; k < 3; ++k)
-            s.nachJahren[k] = verlauf.betragIm(s.ersterMonat + 12 * jahre[k]);
+            s.nachJahren[k] = Rentenzahlung::nachJahren(betrag, s.ersterMonat, jahre[k]);
         s.summe = Rentenzahlung::Verlauf(betrag, s.ersterMonat).summeBis(bisMonat);
-        s.abzüge = Krankenversicherung::berechnen(Rentenzahlung::aufCent(betrag), person, werte);
+        s.abzüge = angaben.abzüge(betrag, geburtsjahr, werte);
         v.spalten.append(s);
     }
     // Up to the age of 110: a later start that has not caught up by then never will in practice.

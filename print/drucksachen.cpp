@@ -5,7 +5,6 @@
 #include "core/dateiablage.h"
 #include "core/deutsch.h"
 #include "core/meldungen.h"
-#include "core/rentenzahlung.h"
 #include "core/version.h"
 #include "print/berechnungsdruck.h"
 #include "print/bescheiddruck.h"
@@ -145,9 +144,8 @@ QString Drucksachen::auszahlungszeile() const
     const Datensatz& satz = m_stand.datensatz;
     if (!satz.beratung.briefzeile)
         return {};
-    const Krankenversicherung::Abzüge a = Krankenversicherung::berechnen(
-        Rentenzahlung::aufCent(m_stand.rechnung.renteAbBeginn),
-        satz.beratung.person(m_stand.rechnung.geburtsjahr), m_stand.beitragswerte);
+    const Krankenversicherung::Abzüge a = satz.beratung.abzüge(
+        m_stand.rechnung.renteAbBeginn, m_stand.rechnung.geburtsjahr, m_stand.beitragswerte);
     return QStringLiteral("Nach Kranken- und Pflegeversicherung ausgezahlt: voraussichtlich %1 Euro")
         .arg(a.netto.alsText(2, Deutsch::dezimaltrenner()));
 }
