@@ -46,6 +46,7 @@ Ergebnis Berechnungsdruck::berechnungdrucken()
     linie(120);
     f.zeileDrucken();
 
+    const QStringList nachsatz = nachsatzzeilen();
     const int letzte = m_tabelle.rowCount() - 1;
     int seite = 1;
     for (int zeile = 1; zeile <= letzte; ++zeile) {
@@ -53,41 +54,44 @@ Ergebnis Berechnungsdruck::berechnungdrucken()
             linie(150);
             f.zeileDrucken();
         }
-        // A row stays on the page when the rest of the table and what follows it fit there,
-        // or when a break after the row still does: it takes three lines (rule, blank,
-        // "Forts.").
+        // A row stays on the page when the rest of the table, its closing rule and the lines
+        // under it fit there, or when a break after the row still does: it takes three lines
+        // (rule, blank, "Forts.").
         const int frei = f.zeilenFrei();
-        const bool passt = frei >= letzte - zeile + 1 + nachsatzzeilen() || (zeile < letzte && frei >= 1 + 3);
+        const bool passt =
+            frei >= letzte - zeile + 1 + 1 + nachsatz.size() || (zeile < letzte && frei >= 1 + 3);
         if (zeile > Jahreszeile::Erste && ((zeile == Umbruchzeile && seite == 1) || !passt))
             seitenwechsel(++seite);
         yzeilendrucken(zeile);
     }
     linie(120);
-    if (beginn.abschlagMonate > 0) {
-        f.zeileDrucken();
-        f.zeileDrucken(
-            (beginn.lautAuskunft
-                 ? QStringLiteral("Rentenbeginn mit %1 Jahren, %2 Abschlagsmonate laut Rentenauskunft: "
-                                  "Abschlag %2 x 0,3 % = %4 %, höchstens 10,8 %")
-                 : QStringLiteral("Rentenbeginn mit %1 Jahren, %2 Monate vor der Regelaltersgrenze (%3): "
-                                  "Abschlag %2 x 0,3 % = %4 %, höchstens 10,8 %"))
-                .arg(beginn.alter.jahre)
-                .arg(beginn.abschlagMonate)
-                .arg(Rentenbeginn::alterText(beginn.regelalter), beginn.abschlagOhneGrenze.alsText(1)));
-        f.zeileDrucken(QStringLiteral("Zuvora ab Rentenbeginn: %1 Euro - %2 % = %3 Euro")
-                           .arg(m_rechnung.rente.alsText(2), beginn.abschlagProzent.alsText(1),
-                                m_rechnung.renteAbBeginn.alsText(2)));
-    }
-    if (const QString monate = m_rechnung.letztesJahrText(); !monate.isEmpty()) {
-        f.zeileDrucken();
-        f.zeileDrucken(monate);
-    }
+    for (const QString& text : nachsatz)
+        f.zeileDrucken(text);
     return f.dokumentBeenden();
 }
 
-int Berechnungsdruck::nachsatzzeilen() const
+QStringList Berechnungsdruck::nachsatzzeilen() const
 {
-    return 1 + (m_rechnung.beginn.abschlagMonate > 0 ? 3 : 0);
+    QStringList zeilen;
+    const Rentenbeginn::Beginn& beginn = m_rechnung.beginn;
+    if (beginn.abschlagMonate > 0) {
+        zeilen << QString()
+               << (beginn.lautAuskunft
+                       ? QStringLiteral("Rentenbeginn mit %1 Jahren, %2 Abschlagsmonate laut Rentenauskunft: "
+                                        "Abschlag %2 x 0,3 % = %4 %, höchstens 10,8 %")
+                       : QStringLiteral(
+                             "Rentenbeginn mit %1 Jahren, %2 Monate vor der Regelaltersgrenze (%3): "
+                             "Abschlag %2 x 0,3 % = %4 %, höchstens 10,8 %"))
+                      .arg(beginn.alter.jahre)
+                      .arg(beginn.abschlagMonate)
+                      .arg(Rentenbeginn::alterText(beginn.regelalter), beginn.abschlagOhneGrenze.alsText(1))
+               << QStringLiteral("Zuvora ab Rentenbeginn: %1 Euro - %2 % = %3 Euro")
+                      .arg(m_rechnung.rente.alsText(2), beginn.abschlagProzent.alsText(1),
+                           m_rechnung.renteAbBeginn.alsText(2));
+    }
+    if (const QString monate = m_rechnung.letztesJahrText(); !monate.isEmpty())
+        zeilen << QString() << monate;
+    return zeilen;
 }
 
 double Berechnungsdruck::rechterRand(int spalte)

@@ -5,6 +5,7 @@
 #include "table/tabellenaufbau.h"
 
 #include <QString>
+#include <QStringList>
 #include <array>
 
 class Druckfläche;
@@ -44,8 +45,9 @@ public:
 
 private:
     void linie(int länge);
-    // The lines that follow the last row: the closing rule and the reduction.
-    int nachsatzzeilen() const;
+    // The lines under the table's closing rule, counted to keep them on the table's page:
+    // the reduction worked out and the months of the last year; an empty one is blank.
+    QStringList nachsatzzeilen() const;
 
     Druckfläche& m_fläche;
     const Zellenmodell& m_tabelle;

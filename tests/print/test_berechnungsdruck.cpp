@@ -162,15 +162,17 @@ TEST(Berechnungsdruck, RentenbeginnAbschlagUndDritteSeite)
 namespace {
 
 // However long the table, every page carries year rows, its number is its place among the
-// sheets, and nothing runs off a page by itself.
+// sheets, nothing runs off a page by itself, and the lines under the table (the reduction, the
+// months of the last year) stay on the page of its last row.
 TEST(Berechnungsdruck, JedeSeiteTrägtZeilenUndZähltRichtig)
 {
-    const std::pair<int, int> fälle[] = {{1958, Rentenbeginn::Standard},
-                                         {1959, Rentenbeginn::Standard},
-                                         {1985, Rentenbeginn::Standard},
-                                         {1985, 63},
-                                         {1995, 67},
-                                         {2005, Rentenbeginn::Standard}};
+    QList<std::pair<int, int>> fälle{{1958, Rentenbeginn::Standard},
+                                     {1959, Rentenbeginn::Standard},
+                                     {1985, Rentenbeginn::Standard},
+                                     {2005, Rentenbeginn::Standard}};
+    for (int geburtsjahr = 1958; geburtsjahr <= 2005; ++geburtsjahr)
+        for (int wahl : {63, 66, 67})
+            fälle.append({geburtsjahr, wahl});
     for (const auto& [geburtsjahr, wahl] : fälle) {
         SCOPED_TRACE(geburtsjahr * 100 + wahl);
         Datensatz satz = Datensatz::musterfall();
@@ -181,9 +183,12 @@ TEST(Berechnungsdruck, JedeSeiteTrägtZeilenUndZähltRichtig)
         druck.setzeRechnung(fall.stand.rechnung);
         ASSERT_TRUE(druck.berechnungdrucken().ok);
         QMap<int, int> jahreszeilen;
+        int letzteJahresseite = 0;
         for (const auto& z : f.zeilen())
-            if (z.stücke.value(0).text.contains(QRegularExpression(QStringLiteral("^20\\d\\d$"))))
+            if (z.stücke.value(0).text.contains(QRegularExpression(QStringLiteral("^20\\d\\d$")))) {
                 ++jahreszeilen[z.seite];
+                letzteJahresseite = z.seite;
+            }
         const QString alles = umriss(f).join(u'\n');
         for (int seite = 1; seite <= f.seiten(); ++seite) {
             EXPECT_GT(jahreszeilen.value(seite), 0) << "Seite " << seite;
@@ -195,6 +200,7 @@ TEST(Berechnungsdruck, JedeSeiteTrägtZeilenUndZähltRichtig)
         }
         EXPECT_FALSE(alles.contains(QStringLiteral("Seite %1").arg(f.seiten() + 1)));
         EXPECT_EQ(f.zeilen().last().seite, f.seiten());
+        EXPECT_EQ(f.zeilen().last().seite, letzteJahresseite);
     }
 }
 
