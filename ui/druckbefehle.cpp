@@ -1,38 +1,40 @@
 #include "ui/druckbefehle.h"
 
 #include "print/drucksachen.h"
+#include "ui/nachrichten.h"
 #include "ui/symbolbild.h"
 #include "ui/werkzeugleiste.h"
 
 #include <QAction>
+#include <QDir>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QPushButton>
 
-Druckbefehle::Druckbefehle(QWidget* fenster, const Werkzeugleiste& leiste, Drucksachen& drucksachen)
-    : QObject(fenster), m_fenster(fenster), m_drucksachen(drucksachen)
+Druckbefehle::Druckbefehle(QWidget* fenster, const Werkzeugleiste& leiste, Drucksachen& drucksachen,
+                           Nachrichten& nachrichten)
+    : QObject(fenster), m_fenster(fenster), m_drucksachen(drucksachen), m_nachrichten(nachrichten)
 {
-    // In the context menus of the buttons and their pictures, under "Als PDF speichern".
-    // The explanation line shows an entry's status tip while the entry is highlighted: the
-    // button's own text leaves no room for more keys.
-    const auto anbieten = [this](QPushButton* knopf, Symbolbild* bild, QKeyCombination taste,
-                                 void (Druckbefehle::*befehl)(), const QString& tipp) {
-        auto* aktion = new QAction(QStringLiteral("Druckvorschau ..."), knopf);
-        aktion->setShortcut(QKeySequence(taste));
-        aktion->setStatusTip(tipp);
-        connect(aktion, &QAction::triggered, this, befehl);
-        for (QWidget* w : {static_cast<QWidget*>(knopf), static_cast<QWidget*>(bild)}) {
-            w->addAction(aktion);
-            w->setContextMenuPolicy(Qt::ActionsContextMenu);
-        }
+    // The button's own explanation leaves no room for more keys: each entry explains itself.
+    const auto anbieten = [this](QWidget* knopf, QWidget* bild, Qt::Key taste,
+                                 void (Druckbefehle::*speichern)(), void (Druckbefehle::*vorschau)(),
+                                 const QString& vorschautipp) {
+        const QKeySequence alsPdf(Qt::CTRL | taste);
+        connect(kontexteintrag({knopf, bild}, QStringLiteral("Als PDF speichern ..."), alsPdf,
+                               QStringLiteral("Als PDF-Datei speichern, mit oder ohne Drucker (%1).")
+                                   .arg(alsPdf.toString(QKeySequence::NativeText))),
+                &QAction::triggered, this, speichern);
+        connect(kontexteintrag({knopf, bild}, QStringLiteral("Druckvorschau ..."),
+                               QKeySequence(Qt::CTRL | Qt::SHIFT | taste), vorschautipp),
+                &QAction::triggered, this, vorschau);
     };
     anbieten(
-        leiste.berechnung, leiste.berechnungBild, Qt::CTRL | Qt::SHIFT | Qt::Key_B,
+        leiste.berechnung, leiste.berechnungBild, Qt::Key_B, &Druckbefehle::berechnungSpeichern,
         &Druckbefehle::vorschauBerechnung,
         QStringLiteral("Druckvorschau der Berechnung, aus der auch gedruckt werden kann (Strg+Umschalt+B). "
                        "Mit dem Druckdialog drucken: Strg+P."));
-    anbieten(leiste.bescheid, leiste.bescheidBild, Qt::CTRL | Qt::SHIFT | Qt::Key_N,
+    anbieten(leiste.bescheid, leiste.bescheidBild, Qt::Key_N, &Druckbefehle::anschreibenSpeichern,
              &Druckbefehle::vorschauAnschreiben,
              QStringLiteral(
                  "Druckvorschau des Anschreibens, aus der auch gedruckt werden kann (Strg+Umschalt+N)."));
@@ -43,6 +45,41 @@ Druckbefehle::Druckbefehle(QWidget* fenster, const Werkzeugleiste& leiste, Druck
 }
 
 Druckbefehle::~Druckbefehle() = default;
+
+QAction* Druckbefehle::kontexteintrag(const QList<QWidget*>& orte, const QString& text, QKeySequence taste,
+                                      const QString& tipp)
+{
+    auto* eintrag = new QAction(text, orte.first());
+    eintrag->setShortcut(taste);
+    eintrag->setStatusTip(tipp);
+    for (QWidget* w : orte) {
+        w->addAction(eintrag);
+        w->setContextMenuPolicy(Qt::ActionsContextMenu);
+    }
+    return eintrag;
+}
+
+void Druckbefehle::berechnungSpeichern()
+{
+    alsPdf(QStringLiteral("Berechnung als PDF speichern"), m_drucksachen.pdfVorschlagBerechnung(),
+           [this](const QString& ziel) { (void)m_drucksachen.berechnungdrucken(ziel); });
+}
+
+void Druckbefehle::anschreibenSpeichern()
+{
+    alsPdf(QStringLiteral("Anschreiben als PDF speichern"), m_drucksachen.pdfVorschlagAnschreiben(),
+           [this](const QString& ziel) { (void)m_drucksachen.Bescheiddrucken(ziel); });
+}
+
+void Druckbefehle::alsPdf(const QString& titel, const QString& vorschlag,
+                          const std::function<void(const QString&)>& drucken)
+{
+    // A failed printout has told the user why.
+    const QString ziel =
+        m_nachrichten.pdfSpeicherort(titel, QDir(Nachrichten::dokumentenordner()).filePath(vorschlag));
+    if (!ziel.isEmpty())
+        drucken(ziel);
+}
 
 QPrinter& Druckbefehle::drucker()
 {

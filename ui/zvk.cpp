@@ -13,7 +13,6 @@
 #include "ui/hilfebefehle.h"
 #include "ui/kopfzeile.h"
 #include "ui/namensfeld.h"
-#include "ui/pdfbefehle.h"
 #include "ui/platzierung.h"
 #include "ui/programmende.h"
 #include "ui/seitenliste.h"
@@ -49,8 +48,7 @@ ZVK::ZVK(QWidget* parent)
     Zugang::einrichten();
     steuerelementeAnlegen();
     // The printouts' commands before the pages: a page previews with the window's printer.
-    new Pdfbefehle(this, m_leiste, m_drucksachen, m_nachrichten);
-    seitenEinbinden(*new Druckbefehle(this, m_leiste, m_drucksachen));
+    seitenEinbinden(*new Druckbefehle(this, m_leiste, m_drucksachen, m_nachrichten));
     erläuterungenAnmelden();
     befehleVerbinden();
     bedienungEinrichten();

@@ -9,7 +9,6 @@
 #include "ui/druckbefehle.h"
 #include "ui/erlaeuterungszeile.h"
 #include "ui/fenstermasse.h"
-#include "ui/nachrichten.h"
 #include "ui/platzierung.h"
 #include "ui/seiten/diagrammflaeche.h"
 #include "ui/seiten/vergleichsangaben.h"
@@ -17,14 +16,12 @@
 
 #include <QAbstractTableModel>
 #include <QAction>
-#include <QDir>
 #include <QGridLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
 #include <QScrollArea>
 #include <QShortcut>
-#include <QStandardPaths>
 #include <QTabWidget>
 #include <QTableView>
 #include <QVBoxLayout>
@@ -164,18 +161,18 @@ void Vergleichsseite::bereitstellen()
 
     auto* drucken = new QPushButton(QStringLiteral("Übersicht dr&ucken"), this);
     drucken->setObjectName(QStringLiteral("Übersicht drucken"));
-    auto* speichern = new QAction(QStringLiteral("Übersicht als PDF speichern ..."), drucken);
-    speichern->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_U));
-    speichern->setShortcutContext(Qt::WidgetWithChildrenShortcut);
-    addAction(speichern);
-    auto* vorschau = new QAction(QStringLiteral("Druckvorschau ..."), drucken);
-    vorschau->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_U));
-    vorschau->setShortcutContext(Qt::WidgetWithChildrenShortcut);
-    vorschau->setStatusTip(QStringLiteral("Druckvorschau der Übersicht mit den Angaben der Seite, aus der "
-                                          "auch gedruckt werden kann (Strg+Umschalt+U)."));
-    addAction(vorschau);
-    drucken->addActions({speichern, vorschau});
-    drucken->setContextMenuPolicy(Qt::ActionsContextMenu);
+    // The keys act anywhere on the page.
+    auto* speichern = Druckbefehle::kontexteintrag(
+        {drucken}, QStringLiteral("Übersicht als PDF speichern ..."), QKeySequence(Qt::CTRL | Qt::Key_U), {});
+    auto* vorschau = Druckbefehle::kontexteintrag(
+        {drucken}, QStringLiteral("Druckvorschau ..."), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_U),
+        QStringLiteral(
+            "Druckvorschau der Übersicht mit den Angaben der Seite, aus der auch gedruckt werden kann "
+            "(Strg+Umschalt+U)."));
+    for (QAction* eintrag : {speichern, vorschau}) {
+        eintrag->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+        addAction(eintrag);
+    }
     auto* übernehmen = new QPushButton(QStringLiteral("Üb&ernehmen"), this);
     übernehmen->setObjectName(QStringLiteral("Übernehmen"));
     übernehmen->setDefault(true);
@@ -330,12 +327,10 @@ void Vergleichsseite::übersichtDrucken()
 
 void Vergleichsseite::übersichtSpeichern()
 {
-    const QString ordner = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    const QString ziel = Nachrichten(window()).pdfSpeicherort(
-        QStringLiteral("Übersicht als PDF speichern"),
-        QDir(ordner.isEmpty() ? QDir::homePath() : ordner).filePath(m_drucksachen.pdfVorschlagÜbersicht()));
-    if (!ziel.isEmpty())
-        (void)m_drucksachen.übersichtdrucken(ziel, m_antworten, m_beitragswerte);
+    m_druckbefehle.alsPdf(QStringLiteral("Übersicht als PDF speichern"),
+                          m_drucksachen.pdfVorschlagÜbersicht(), [this](const QString& ziel) {
+                              (void)m_drucksachen.übersichtdrucken(ziel, m_antworten, m_beitragswerte);
+                          });
 }
 
 void Vergleichsseite::übersichtVorschau()
