@@ -1,5 +1,7 @@
 #include "ui/eingabeseite.h"
 
+#include "core/fallrechnung.h"
+
 #include <QKeyEvent>
 
 bool Eingabeseite::enthält(const QWidget* w)
@@ -18,4 +20,11 @@ void Eingabeseite::keyPressEvent(QKeyEvent* ereignis)
     case Qt::Key_Escape: eingabeVerwerfen(); return;
     default: QWidget::keyPressEvent(ereignis);
     }
+}
+
+QString Eingabeseite::überschrift(const QString& was, const Datensatz& satz)
+{
+    return QStringLiteral("%1 für %2 %3, Jahrgang %4")
+        .arg(was, satz.vorname.trimmed(), satz.nachname.trimmed())
+        .arg(rechengeburtsjahr(satz));
 }

@@ -2,6 +2,8 @@
 
 #include <QWidget>
 
+struct Datensatz;
+
 // A page that takes the table's place for an input of its own, such as the parental-leave
 // panel or the pension start. Enter takes the input over and Esc cancels it, wherever the
 // focus is on the page; either ends the page.
@@ -31,6 +33,8 @@ signals:
     void beendet();
 
 protected:
+    // The page's heading for the case: "<was> für Vorname Nachname, Jahrgang 1985".
+    static QString überschrift(const QString& was, const Datensatz& satz);
     virtual void eingabeÜbernehmen() = 0;
     virtual void eingabeVerwerfen() = 0;
     void keyPressEvent(QKeyEvent* ereignis) override;

@@ -140,14 +140,12 @@ int Rentenbeginnseite::gewählt() const
 void Rentenbeginnseite::öffnen()
 {
     bereitstellen();
-    const Datensatz satz = m_tabelle.datei().lesen(m_tabelle.stand().datensatznummer);
-    const int geburtsjahr = rechengeburtsjahr(satz);
-    m_überschrift->setText(QStringLiteral("Rentenbeginn und Entgeltsteigerung für %1 %2, Jahrgang %3")
-                               .arg(satz.vorname.trimmed(), satz.nachname.trimmed())
-                               .arg(geburtsjahr));
+    // The case as the file holds it now; each choice on the page is calculated from it.
+    m_satz = m_tabelle.datei().lesen(m_tabelle.stand().datensatznummer);
+    m_überschrift->setText(überschrift(QStringLiteral("Rentenbeginn und Entgeltsteigerung"), m_satz));
     m_rentenbeginn->setCurrentIndex(
-        m_rentenbeginn->findData(Rentenbeginn::wirksam(satz.rentenbeginn, geburtsjahr)));
-    m_steigerung->setValue(double(satz.steigerung.roh()) / double(Festkomma::Skala));
+        m_rentenbeginn->findData(Rentenbeginn::wirksam(m_satz.rentenbeginn, rechengeburtsjahr(m_satz))));
+    m_steigerung->setValue(double(m_satz.steigerung.roh()) / double(Festkomma::Skala));
     rechnungZeigen();
     emit aufgerufen();
     raise();
@@ -156,8 +154,7 @@ void Rentenbeginnseite::öffnen()
 
 void Rentenbeginnseite::rechnungZeigen()
 {
-    const Datensatz satz = m_tabelle.datei().lesen(m_tabelle.stand().datensatznummer);
-    const Fallrechnung h = fallrechnung(Fallwerte::aus(satz, m_tabelle.laufendesJahr()), gewählt());
+    const Fallrechnung h = fallrechnung(Fallwerte::aus(m_satz, m_tabelle.laufendesJahr()), gewählt());
     if (!h.darstellbar) {
         m_rechnung->setText(
             QStringLiteral("Für das Geburtsjahr %1 rechnet das Programm nicht.").arg(h.geburtsjahr));

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/datensatz.h"
 #include "ui/eingabeseite.h"
 
 class QComboBox;
@@ -44,6 +45,7 @@ private:
     int gewählt() const;
 
     Rechentabelle& m_tabelle;
+    Datensatz m_satz; // the case as read when the page opened
     Erlaeuterungszeile& m_erläuterungen;
     QShortcut* m_taste = nullptr; // Alt+R of the window, which opens the page
     QLabel* m_überschrift = nullptr;

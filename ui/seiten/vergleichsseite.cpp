@@ -208,11 +208,10 @@ void Vergleichsseite::bereitstellen()
 void Vergleichsseite::öffnen()
 {
     bereitstellen();
-    const Datensatz satz = m_tabelle.datei().lesen(m_tabelle.stand().datensatznummer);
-    m_überschrift->setText(QStringLiteral("Vergleich für %1 %2, Jahrgang %3")
-                               .arg(satz.vorname.trimmed(), satz.nachname.trimmed())
-                               .arg(rechengeburtsjahr(satz)));
-    m_antworten = satz.beratung;
+    // The case as the file holds it now; the page's answers change only its copy.
+    m_satz = m_tabelle.datei().lesen(m_tabelle.stand().datensatznummer);
+    m_überschrift->setText(überschrift(QStringLiteral("Vergleich"), m_satz));
+    m_antworten = m_satz.beratung;
     m_beitragswerte = m_tabelle.datei().beitragswerte();
     if (m_angaben)
         m_angaben->anzeigen(m_antworten, m_beitragswerte, m_tabelle.laufendesJahr());
@@ -244,7 +243,7 @@ void Vergleichsseite::angabenBereitstellen()
 
 void Vergleichsseite::neuRechnen()
 {
-    Datensatz satz = m_tabelle.datei().lesen(m_tabelle.stand().datensatznummer);
+    Datensatz satz = m_satz;
     satz.beratung = m_antworten;
     const Beratung b = beraten(Fallwerte::aus(satz, m_tabelle.laufendesJahr()), satz.rentenbeginn,
                                satz.beratung, m_beitragswerte);

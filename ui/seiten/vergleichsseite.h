@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/beratungsangaben.h"
+#include "core/datensatz.h"
 #include "ui/eingabeseite.h"
 
 class Diagrammflaeche;
@@ -63,6 +64,7 @@ private:
     QLabel* m_absicherung = nullptr;
     QScrollArea* m_angabenfläche = nullptr;
     Vergleichsangaben* m_angaben = nullptr;
+    Datensatz m_satz; // the case as read when the page opened
     // What the page shows: the case's answers and the file's figures, as changed on the page.
     Beratungsangaben m_antworten;
     Krankenversicherung::Werte m_beitragswerte;
