@@ -65,3 +65,17 @@ Fallwerte Arbeitsstand::fallwerte(int laufendesJahr) const
     w.abschlagsmonate = datensatz.beratung.abschlagsmonate;
     return w;
 }
+
+QString Arbeitsstand::nameFürDatei() const
+{
+    QString name;
+    for (const QChar c : datensatz.nachname.simplified()) {
+        // What no file system of an office takes, or a shared folder on Windows refuses; and
+        // every control character (below 0x20, DEL, 0x80 to 0x9F), which a file dialog shows as nothing.
+        const bool verboten = c.category() == QChar::Other_Control || QStringView(u"/\\:*?\"<>|").contains(c);
+        name.append(verboten ? u'_' : c);
+    }
+    while (name.startsWith(u'.'))
+        name.remove(0, 1);
+    return name.isEmpty() ? QStringLiteral("Fall%1").arg(datensatznummer) : name;
+}

@@ -27,6 +27,9 @@ struct Arbeitsstand {
     void übernehmen(const Datensatz& satz);
     // The inputs for the calculation.
     Fallwerte fallwerte(int laufendesJahr) const;
+    // The surname as the name of a file the case is saved to may carry it, or "Fall<n>"
+    // where there is none.
+    QString nameFürDatei() const;
 };
 
 // The age factor of the points model x 10 for the ages 17..65; 0 for any other age.

@@ -110,33 +110,21 @@ QString Drucksachen::dokumenttitel(const QString& art) const
     return QStringLiteral("%1 %2 %3, %4").arg(art, s.vorname.trimmed(), s.nachname.trimmed(), heute());
 }
 
-QString Drucksachen::nameFürDatei() const
-{
-    QString name;
-    for (const QChar c : m_stand.datensatz.nachname.simplified()) {
-        // What no file system of an office takes, or a shared folder on Windows refuses; and
-        // every control character (below 0x20, DEL, 0x80 to 0x9F), which a file dialog shows as nothing.
-        const bool verboten = c.category() == QChar::Other_Control || QStringView(u"/\\:*?\"<>|").contains(c);
-        name.append(verboten ? u'_' : c);
-    }
-    while (name.startsWith(u'.'))
-        name.remove(0, 1);
-    return name.isEmpty() ? QStringLiteral("Fall%1").arg(m_stand.datensatznummer) : name;
-}
-
 QString Drucksachen::pdfVorschlagBerechnung() const
 {
-    return QStringLiteral("Berechnung-%1-%2.pdf").arg(nameFürDatei()).arg(QDate::currentDate().year());
+    return QStringLiteral("Berechnung-%1-%2.pdf")
+        .arg(m_stand.nameFürDatei())
+        .arg(QDate::currentDate().year());
 }
 
 QString Drucksachen::pdfVorschlagAnschreiben() const
 {
-    return QStringLiteral("Anschreiben-%1.pdf").arg(nameFürDatei());
+    return QStringLiteral("Anschreiben-%1.pdf").arg(m_stand.nameFürDatei());
 }
 
 QString Drucksachen::pdfVorschlagÜbersicht() const
 {
-    return QStringLiteral("Übersicht-%1-%2.pdf").arg(nameFürDatei()).arg(QDate::currentDate().year());
+    return QStringLiteral("Übersicht-%1-%2.pdf").arg(m_stand.nameFürDatei()).arg(QDate::currentDate().year());
 }
 
 QString Drucksachen::auszahlungszeile() const

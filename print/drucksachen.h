@@ -85,8 +85,6 @@ private:
     // The document's title, as print queues and PDF readers show it:
     // "Berechnung Hedwig Wendler, 07.12.26".
     QString dokumenttitel(const QString& art) const;
-    // The surname as a file name may carry it, or "Fall<n>" where there is none.
-    QString nameFürDatei() const;
 
     const Zellenmodell& m_tabelle;
     const Arbeitsstand& m_stand;

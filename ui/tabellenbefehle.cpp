@@ -80,12 +80,9 @@ void Tabellenbefehle::wiederholen()
 
 void Tabellenbefehle::alsCsvSpeichern()
 {
-    const Arbeitsstand& stand = m_tabelle.stand();
-    const QString name = stand.datensatz.nachname.trimmed();
     const QString vorschlag =
         QDir(Nachrichten::dokumentenordner())
-            .filePath(QStringLiteral("Zuvora %1.csv")
-                          .arg(name.isEmpty() ? QString::number(stand.datensatznummer) : name));
+            .filePath(QStringLiteral("Zuvora %1.csv").arg(m_tabelle.stand().nameFürDatei()));
     const QString ziel =
         m_nachrichten.datei(QStringLiteral("Tabelle als CSV speichern"), vorschlag,
                             QStringLiteral("CSV-Dateien (*.csv)"), QStringLiteral("csv"), true);
