@@ -108,13 +108,6 @@ void ZVK::seitenEinbinden(Druckbefehle& druckbefehle)
         platzieren(seite, Fenstermasse::Seitenbereich);
         m_seitenwechsel->einbinden(seite);
     }
-    // The click has made its cell current already: the grid and the table share the cell.
-    connect(m_grid, &QAbstractItemView::clicked, &m_eingabe, &Tabelleneingabe::Grid_Click);
-    connect(m_grid, &Tabellenansicht::zeichenGetippt, this, [this](int code) {
-        char16_t taste = char16_t(code);
-        m_eingabe.Grid_KeyPress(taste);
-    });
-    connect(m_grid, &Tabellenansicht::funktionstasteGetippt, &m_eingabe, &Tabelleneingabe::Grid_KeyDown);
 }
 
 void ZVK::hilfeEinrichten()
@@ -156,6 +149,13 @@ void ZVK::befehleVerbinden()
     connect(l.blatt, &QPushButton::clicked, this, &ZVK::Blatt_Click);
     connect(l.berechnung, &QPushButton::clicked, this, &ZVK::Berechnung_Click);
     connect(this, &ZVK::alleFensterZu, this, [this] { m_textbearbeitung.textSchließen(); });
+    // The click has made its cell current already: the grid and the table share the cell.
+    connect(m_grid, &QAbstractItemView::clicked, &m_eingabe, &Tabelleneingabe::Grid_Click);
+    connect(m_grid, &Tabellenansicht::zeichenGetippt, this, [this](int code) {
+        char16_t taste = char16_t(code);
+        m_eingabe.Grid_KeyPress(taste);
+    });
+    connect(m_grid, &Tabellenansicht::funktionstasteGetippt, &m_eingabe, &Tabelleneingabe::Grid_KeyDown);
 
     l.bilderVerbinden();
     connect(l.schließenBild, &Symbolbild::geklickt, this, &ZVK::SchließenBild_Click);
