@@ -122,9 +122,14 @@ QByteArray block(const std::array<Datensatz, 7>& sätze)
     return Fussblock::abschließen(nutzlast, Kennung);
 }
 
+bool gehörtZu(quint32 person, QByteArrayView satzbytes)
+{
+    return satzbytes.size() >= Datensatz::Länge && Erweiterung::person(satzbytes) == person;
+}
+
 bool anwenden(const Eintrag& eintrag, QByteArrayView satzbytes, Datensatz& satz)
 {
-    if (satzbytes.size() < Datensatz::Länge || person(satzbytes) != eintrag.person)
+    if (!gehörtZu(eintrag.person, satzbytes))
         return false;
     satz.rentenbeginn = eintrag.rentenbeginn;
     satz.steigerung = eintrag.steigerung;

@@ -49,6 +49,8 @@ QByteArray block(const std::array<Datensatz, 7>& sätze);
 
 // The identity an entry is tied to, from a record's bytes.
 quint32 person(QByteArrayView satzbytes);
+// Whether what is tied to `person` belongs to the whole record `satzbytes`.
+bool gehörtZu(quint32 person, QByteArrayView satzbytes);
 // Whether the entry belongs to the record, and then its values put into `satz`.
 bool anwenden(const Eintrag& eintrag, QByteArrayView satzbytes, Datensatz& satz);
 

@@ -11,6 +11,8 @@
 #include <QFileInfo>
 #include <QRegularExpression>
 #include <optional>
+#include <tuple>
+#include <utility>
 
 Falldatei::Falldatei(Dateiablage& ablage) : m_ablage(ablage) {}
 
@@ -27,6 +29,13 @@ namespace {
 
 // Far beyond any file this program writes; reading more would only hold memory for nothing.
 constexpr qint64 GrößteLänge = 16 * 1024 * 1024;
+
+// The two blocks at the end of a file image: the extension last, the answers before it.
+std::pair<Erweiterung::Befund, Beratungsblock::Befund> endblöcke(QByteArrayView abbild)
+{
+    const Erweiterung::Befund erweiterung = Erweiterung::lesen(abbild);
+    return {erweiterung, Beratungsblock::lesen(abbild.first(abbild.size() - erweiterung.länge))};
+}
 
 } // namespace
 
@@ -143,8 +152,7 @@ QByteArrayView Falldatei::satzteil() const
 
 void Falldatei::blöckeLesen()
 {
-    m_erweiterung = Erweiterung::lesen(m_abbild);
-    m_beratung = Beratungsblock::lesen(QByteArrayView(m_abbild).first(m_abbild.size() - m_erweiterung.länge));
+    std::tie(m_erweiterung, m_beratung) = endblöcke(m_abbild);
     m_beitragswerte = m_beratung.werte.value_or(Krankenversicherung::standardwerte());
 }
 
@@ -154,7 +162,7 @@ bool Falldatei::angabenAnwenden(int n, QByteArrayView satzbytes, Datensatz& satz
     if (const auto& eintrag = m_erweiterung.einträge[std::size_t(n - 1)])
         passend = Erweiterung::anwenden(*eintrag, satzbytes, satz);
     if (const auto& angaben = m_beratung.fälle[std::size_t(n - 1)]) {
-        if (satzbytes.size() >= Datensatz::Länge && Erweiterung::person(satzbytes) == angaben->first)
+        if (Erweiterung::gehörtZu(angaben->first, satzbytes))
             satz.beratung = angaben->second;
         else
             passend = false;
@@ -296,9 +304,8 @@ Ergebnis Falldatei::fremdeÄnderungPrüfen()
     if (jetzt.befund == Dateiinhalt::Befund::Gelesen && jetzt.bytes.isEmpty())
         return eigeneFälleRetten({Befund::Art::Geleert}, {});
     if (jetzt.befund == Dateiinhalt::Befund::Gelesen) {
-        const qint64 ohneErweiterung = jetzt.bytes.size() - Erweiterung::lesen(jetzt.bytes).länge;
-        const qint64 satzlänge =
-            ohneErweiterung - Beratungsblock::lesen(QByteArrayView(jetzt.bytes).first(ohneErweiterung)).länge;
+        const auto [erweiterung, beratung] = endblöcke(jetzt.bytes);
+        const qint64 satzlänge = jetzt.bytes.size() - erweiterung.länge - beratung.länge;
         if (satzlänge < std::min(satzteil().size(), Solllänge) ||
             (satzteil().size() == Solllänge && satzlänge != Solllänge))
             return eigeneFälleRetten({Befund::Art::KeineFalldatei, {}, 0, jetzt.bytes.size()}, jetzt.bytes);
