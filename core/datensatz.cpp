@@ -1,5 +1,7 @@
 #include "core/datensatz.h"
 
+#include "core/sozialekomponente.h"
+
 #include <QtEndian>
 
 namespace Zeichensatz {
@@ -164,22 +166,50 @@ int Datensatz::letztesBelegtesJahr() const
     return Jahreswerte<int>::Anzahl;
 }
 
-bool Datensatz::übergroßeBeträgeNullen()
+// Calls `prüfen(wert, größter)` for every pay or point value with the largest it may be,
+// on a const or a changeable record; true when one call said so.
+template <class Satz, class Prüfung> bool jederBetrag(Satz& s, Prüfung prüfen)
 {
-    const auto prüfen = [](Festkomma& wert, std::int64_t größter) {
-        const std::int64_t grenze = größter * Festkomma::Skala;
-        const bool zuGroß = wert.roh() > grenze || wert.roh() < -grenze;
-        if (zuGroß)
-            wert = Festkomma();
-        return zuGroß;
-    };
-    bool gefunden = prüfen(startgutschrift, GrößtePunkte);
+    bool gefunden = prüfen(s.startgutschrift, Datensatz::GrößtePunkte);
     for (int i = 1; i <= Jahreswerte<int>::Höchstens; ++i) {
-        gefunden = prüfen(jahresentgelt[i], GrößtesEntgelt) || gefunden;
-        gefunden = prüfen(elternzeitpunkte[i], GrößtePunkte) || gefunden;
-        gefunden = prüfen(bonuspunkte[i], GrößtePunkte) || gefunden;
+        gefunden = prüfen(s.jahresentgelt[i], Datensatz::GrößtesEntgelt) || gefunden;
+        gefunden = prüfen(s.elternzeitpunkte[i], Datensatz::GrößtePunkte) || gefunden;
+        gefunden = prüfen(s.bonuspunkte[i], Datensatz::GrößtePunkte) || gefunden;
     }
     return gefunden;
+}
+
+bool zuGroß(Festkomma wert, std::int64_t größter)
+{
+    const std::int64_t grenze = größter * Festkomma::Skala;
+    return wert.roh() > grenze || wert.roh() < -grenze;
+}
+
+bool Datensatz::hatÜbergroßeBeträge() const
+{
+    return jederBetrag(*this, zuGroß);
+}
+
+bool Datensatz::übergroßeBeträgeNullen()
+{
+    return jederBetrag(*this, [](Festkomma& wert, std::int64_t größter) {
+        const bool groß = zuGroß(wert, größter);
+        if (groß)
+            wert = Festkomma();
+        return groß;
+    });
+}
+
+bool Datensatz::hatUnmöglicheAnzahlen(int von, int bis) const
+{
+    using SozialeKomponente::gültigeAnzahl;
+    for (int i = von; i <= bis; ++i)
+        if (kinder1[i] != gültigeAnzahl(kinder1[i], SozialeKomponente::MaxKinder) ||
+            kinder2[i] != gültigeAnzahl(kinder2[i], SozialeKomponente::MaxKinder) ||
+            monate1[i] != gültigeAnzahl(monate1[i], SozialeKomponente::MaxMonate) ||
+            monate2[i] != gültigeAnzahl(monate2[i], SozialeKomponente::MaxMonate))
+            return true;
+    return false;
 }
 
 bool Datensatz::erweitert() const

@@ -76,8 +76,11 @@ struct Datensatz {
 
     // Whether the case uses anything the 1753-byte record cannot hold.
     bool erweitert() const;
-    // Sets every pay or point value beyond the largest to 0; whether there was one.
+    // Whether a pay or point value lies beyond the largest; setting every such value to 0.
+    bool hatÜbergroßeBeträge() const;
     bool übergroßeBeträgeNullen();
+    // Whether a year from `von` to `bis` holds children or months the panel cannot offer.
+    bool hatUnmöglicheAnzahlen(int von, int bis) const;
     // The last year index after 2051 that holds a value; Anzahl when there is none.
     int letztesBelegtesJahr() const;
 

@@ -2,7 +2,6 @@
 
 #include "core/fussblock.h"
 #include "core/rentenbeginn.h"
-#include "core/sozialekomponente.h"
 
 #include <QtEndian>
 
@@ -25,22 +24,13 @@ using Fussblock::anhängen;
 // is not ours. A new field of the entry adds its check here.
 bool wieGeschrieben(const Eintrag& e)
 {
-    using SozialeKomponente::gültigeAnzahl;
     const std::int64_t steigerung = e.steigerung.roh();
     if (!Rentenbeginn::gültig(e.rentenbeginn) || steigerung < 0 ||
         steigerung > Datensatz::GrößteSteigerung * Festkomma::Skala ||
         steigerung % (Festkomma::Skala / 100) != 0)
         return false;
-    Datensatz jahre = e.jahre;
-    if (jahre.übergroßeBeträgeNullen())
-        return false;
-    for (int i = Erstes; i <= Jahreswerte<int>::Höchstens; ++i)
-        if (jahre.kinder1[i] != gültigeAnzahl(jahre.kinder1[i], SozialeKomponente::MaxKinder) ||
-            jahre.kinder2[i] != gültigeAnzahl(jahre.kinder2[i], SozialeKomponente::MaxKinder) ||
-            jahre.monate1[i] != gültigeAnzahl(jahre.monate1[i], SozialeKomponente::MaxMonate) ||
-            jahre.monate2[i] != gültigeAnzahl(jahre.monate2[i], SozialeKomponente::MaxMonate))
-            return false;
-    return true;
+    return !e.jahre.hatÜbergroßeBeträge() &&
+           !e.jahre.hatUnmöglicheAnzahlen(Erstes, Jahreswerte<int>::Höchstens);
 }
 
 } // namespace

@@ -3,7 +3,6 @@
 #include "core/dateiablage.h"
 #include "core/falldateibefund.h"
 #include "core/meldungen.h"
-#include "core/sozialekomponente.h"
 #include "core/sperre.h"
 
 #include <QDateTime>
@@ -39,29 +38,28 @@ std::pair<Erweiterung::Befund, Beratungsblock::Befund> endblöcke(QByteArrayView
 
 } // namespace
 
-QList<int> Falldatei::fälleMitUnmöglichenWerten(const QByteArray& abbild)
+QList<int> Falldatei::fälleMit(QByteArrayView abbild, bool (*auffällig)(const Datensatz&))
 {
     QList<int> fälle;
     for (int n = 1; n <= AnzahlFälle; ++n) {
         const qint64 anfang = qint64(n - 1) * Datensatz::Länge;
         if (anfang >= abbild.size())
             break;
-        const Datensatz d = Datensatz::ausBytes(QByteArrayView(abbild).sliced(anfang));
-        bool unmöglich = false;
-        for (int i = 1; i <= Jahreswerte<int>::Anzahl && !unmöglich; ++i) {
-            unmöglich =
-                d.kinder1[i] !=
-                    SozialeKomponente::gültigeAnzahl(d.kinder1[i], SozialeKomponente::MaxKinder) ||
-                d.kinder2[i] !=
-                    SozialeKomponente::gültigeAnzahl(d.kinder2[i], SozialeKomponente::MaxKinder) ||
-                d.monate1[i] !=
-                    SozialeKomponente::gültigeAnzahl(d.monate1[i], SozialeKomponente::MaxMonate) ||
-                d.monate2[i] != SozialeKomponente::gültigeAnzahl(d.monate2[i], SozialeKomponente::MaxMonate);
-        }
-        if (unmöglich)
+        if (auffällig(Datensatz::ausBytes(abbild.sliced(anfang))))
             fälle.append(n);
     }
     return fälle;
+}
+
+QList<int> Falldatei::fälleMitUnmöglichenWerten(QByteArrayView abbild)
+{
+    return fälleMit(abbild,
+                    [](const Datensatz& d) { return d.hatUnmöglicheAnzahlen(1, Jahreswerte<int>::Anzahl); });
+}
+
+QList<int> Falldatei::fälleMitÜbergroßenBeträgen(QByteArrayView abbild)
+{
+    return fälleMit(abbild, [](const Datensatz& d) { return d.hatÜbergroßeBeträge(); });
 }
 
 Ergebnis Falldatei::öffnen(const QString& pfad)
@@ -115,14 +113,8 @@ Ergebnis Falldatei::öffnen(const QString& pfad)
         befunde.append(fremde);
     if (const QList<int> auffällig = fälleMitUnmöglichenWerten(m_abbild); !auffällig.isEmpty())
         befunde.append({A::UnmöglicheWerte, {}, 0, 0, auffällig});
-    Befund übergroß{A::ÜbergroßeBeträge};
-    for (int n = 1; n <= AnzahlFälle; ++n)
-        if (Datensatz::ausBytes(
-                satzteil().sliced(std::min(satzteil().size(), qint64(n - 1) * Datensatz::Länge)))
-                .übergroßeBeträgeNullen())
-            übergroß.fälle.append(n);
-    if (!übergroß.fälle.isEmpty())
-        befunde.append(übergroß);
+    if (const QList<int> übergroß = fälleMitÜbergroßenBeträgen(satzteil()); !übergroß.isEmpty())
+        befunde.append({A::ÜbergroßeBeträge, {}, 0, 0, übergroß});
     m_unerwartet = !befunde.isEmpty();
 
     for (const QString& rest : liegengebliebeneZwischendateien(pfad))

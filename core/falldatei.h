@@ -64,10 +64,13 @@ public:
     static QByteArray neuesAbbild();
     // Temporary files a save killed before its rename may have left beside `pfad`.
     static QStringList liegengebliebeneZwischendateien(const QString& pfad);
-    // Cases whose children or months lie outside the positions the panel offers.
-    static QList<int> fälleMitUnmöglichenWerten(const QByteArray& abbild);
+    // Cases whose children or months lie outside the positions the panel offers, and cases
+    // with a pay or point value beyond the largest a record holds.
+    static QList<int> fälleMitUnmöglichenWerten(QByteArrayView abbild);
+    static QList<int> fälleMitÜbergroßenBeträgen(QByteArrayView abbild);
 
 private:
+    static QList<int> fälleMit(QByteArrayView abbild, bool (*auffällig)(const Datensatz&));
     struct Befund;
     QString wortlaut(const Befund& befund) const;
     Ergebnis worte(const QList<Befund>& befunde) const;

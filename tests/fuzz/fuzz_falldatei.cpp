@@ -59,11 +59,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* daten, std::size_t gr�
     PRÜFEN(lies(pfad) == bild);
     // A file we did not write ourselves is always reported, and so is a pay or point value
     // beyond the largest a record may hold (it counts as 0).
-    bool übergroß = false;
-    for (int n = 1; n <= Falldatei::AnzahlFälle; ++n)
-        übergroß |= Datensatz::ausBytes(satzAus(bild, n)).übergroßeBeträgeNullen();
     const bool erwartet = bild.size() == Falldatei::Solllänge &&
-                          Falldatei::fälleMitUnmöglichenWerten(bild).isEmpty() && !übergroß;
+                          Falldatei::fälleMitUnmöglichenWerten(bild).isEmpty() &&
+                          Falldatei::fälleMitÜbergroßenBeträgen(bild).isEmpty();
     PRÜFEN(e.meldung.isEmpty() == erwartet);
 
     Arbeitsstand stand;
