@@ -42,27 +42,23 @@ void Arbeitsstand::übernehmen(const Datensatz& satz)
     datensatz = satz;
     // What no sum of the program could hold is not used (opening the file said so).
     datensatz.übergroßeBeträgeNullen();
-    geburtsjahr = führendeZahl(satz.geburtsjahr);
-    startgutschrift = datensatz.startgutschrift;
-    for (int i = 1; i <= Jahreswerte<int>::Höchstens; ++i) {
-        entgelt[std::size_t(i)] = datensatz.jahresentgelt[i];
-        elternzeit[std::size_t(i)] = datensatz.elternzeitpunkte[i];
-        bonus[std::size_t(i)] = datensatz.bonuspunkte[i];
-    }
+    const Fallwerte w = Fallwerte::aus(datensatz, 0);
+    geburtsjahr = w.geburtsjahr;
+    startgutschrift = w.startgutschrift;
+    entgelt = w.entgelt;
+    elternzeit = w.elternzeit;
+    bonus = w.bonus;
 }
 
 Fallwerte Arbeitsstand::fallwerte(int laufendesJahr) const
 {
-    Fallwerte w;
+    // The record's own values, with the table's inputs in place of its stored ones.
+    Fallwerte w = Fallwerte::aus(datensatz, laufendesJahr);
     w.geburtsjahr = geburtsjahr;
-    w.geburtsmonat = Rentenbeginn::monatAusText(datensatz.geburtsmonat);
     w.startgutschrift = startgutschrift;
     w.entgelt = entgelt;
     w.elternzeit = elternzeit;
     w.bonus = bonus;
-    w.laufendesJahr = laufendesJahr;
-    w.rentenbeginn = datensatz.rentenbeginn;
-    w.abschlagsmonate = datensatz.beratung.abschlagsmonate;
     return w;
 }
 
