@@ -1,17 +1,22 @@
 #include "core/beratung.h"
 
-
 Startergebnis startergebnis(const Fallrechnung& r)
 {
     const Festkomma punkte = r.jahre.isEmpty() ? r.startgutschrift : r.jahre.last().gesamtpunkte;
     return {r.beginn, punkte, r.rente, r.renteAbBeginn};
 }
 
-std::pair<int, int> erwerbsminderungsjahre(const Fallwerte& werte)
+namespace {
+
+// The years a disability may start in: from 2002 to the year before the regular age.
+std::pair<int, int> erwerbsminderungsjahre(int geburtsjahr, int geburtsmonat)
 {
-    const Fallrechnung regel = fallrechnung(werte, Rentenbeginn::Regelaltersgrenze);
-    return {2002, std::max(2002, regel.beginn.letztesJahr - 1)};
+    const int regel =
+        Rentenbeginn::bestimmen(Rentenbeginn::Regelaltersgrenze, geburtsjahr, geburtsmonat).letztesJahr;
+    return {2002, std::max(2002, regel - 1)};
 }
+
+} // namespace
 
 Beratung beraten(const Fallwerte& werte, int wahl, const Beratungsangaben& angaben,
                  const Krankenversicherung::Werte& beitragswerte)
@@ -27,7 +32,7 @@ Beratung beraten(const Fallwerte& werte, int wahl, const Beratungsangaben& angab
     b.abzüge = angaben.abzüge(b.gewählt.renteAbBeginn, gewählt.geburtsjahr, beitragswerte);
 
     if (angaben.erwerbsminderung != Beratungsangaben::Keine && gewählt.darstellbar) {
-        const auto [erstes, letztes] = erwerbsminderungsjahre(werte);
+        const auto [erstes, letztes] = erwerbsminderungsjahre(gewählt.geburtsjahr, werte.geburtsmonat);
         Erwerbsminderung::Eingabe e;
         e.geburtsjahr = gewählt.geburtsjahr;
         e.geburtsmonat = Rentenbeginn::geburtsmonatOderJanuar(werte.geburtsmonat);

@@ -22,7 +22,3 @@ Startergebnis startergebnis(const Fallrechnung& rechnung);
 // `wahl` is the case's chosen start; the answers are the case's, the figures the file's.
 Beratung beraten(const Fallwerte& werte, int wahl, const Beratungsangaben& angaben,
                  const Krankenversicherung::Werte& beitragswerte);
-
-// The years a disability pension can start in: from 2002 to the year before the pension at
-// the regular age.
-std::pair<int, int> erwerbsminderungsjahre(const Fallwerte& werte);
