@@ -67,7 +67,7 @@ Ergebnis Brieftext::checken()
         return Ergebnis::fehler(
             QStringLiteral("„%1“ ist ein Ordner, keine Datei. Der Brieftext kann nicht gelesen werden.")
                 .arg(info.fileName()));
-    if (info.exists() && info.size() > 0)
+    if (!ohneText())
         return {};
     return m_ablage.ersetzen(m_pfad, abbild(standardtext()), Dateiablage::Verknüpfung::EigeneFolgen);
 }
@@ -101,10 +101,31 @@ Ergebnis Brieftext::lesen(QStringList& zeilen, QByteArray* stand) const
         return e;
     if (stand)
         *stand = bytes;
+    zeilen = zeilenAus(std::move(bytes));
+    return {};
+}
+
+QStringList Brieftext::zeilenAus(QByteArray bytes)
+{
     // A short file shows its missing lines as blank ones; saving completes it.
     bytes = bytes.first(std::min<qint64>(bytes.size(), Solllänge)).leftJustified(Solllänge, ' ');
+    QStringList zeilen;
     for (int n = 0; n < Zeilen; ++n)
         zeilen.append(Zeichensatz::dekodieren(QByteArrayView(bytes).sliced(n * Satzlänge, Satzlänge)));
+    return zeilen;
+}
+
+bool Brieftext::ohneText() const
+{
+    const QFileInfo info(m_pfad);
+    return !info.isDir() && (!info.exists() || info.size() == 0);
+}
+
+Ergebnis Brieftext::ansehen(QStringList& zeilen) const
+{
+    if (!ohneText())
+        return lesen(zeilen);
+    zeilen = zeilenAus(abbild(standardtext()));
     return {};
 }
 

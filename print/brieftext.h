@@ -40,11 +40,18 @@ public:
     Ergebnis lesen(QStringList& zeilen, QByteArray* stand = nullptr) const;
     // checken, then lesen: the text as the file holds it, the default wording first when it is missing.
     Ergebnis holen(QStringList& zeilen, QByteArray* stand = nullptr);
+    // The lines holen would give, without writing the file: the default wording while it is
+    // missing or empty.
+    Ergebnis ansehen(QStringList& zeilen) const;
     // Stores the lines, each cut or filled to 95 characters, as the whole file. With `stand`,
     // only when the file still holds those bytes; afterwards it holds the new ones.
     Ergebnis speichern(const QStringList& zeilen, QByteArray* stand = nullptr);
 
 private:
+    // No file, or an empty one: the text that holds is the default wording.
+    bool ohneText() const;
+    // The lines of a file's bytes, each as wide as a line of the file.
+    static QStringList zeilenAus(QByteArray bytes);
     // The whole file, up to the size limit, without waiting on a pipe put in its place.
     Ergebnis alleBytes(const QString& pfad, QByteArray& bytes) const;
 

@@ -181,11 +181,7 @@ Drucksachen::Inhalt Drucksachen::berechnung() const
 Drucksachen::Inhalt Drucksachen::anschreiben(QString& fehler)
 {
     QStringList zeilen;
-    const QFileInfo text(m_brieftext.pfad());
-    if (m_nurLesen && !text.isDir() && (!text.exists() || text.size() == 0)) {
-        for (const QString& z : Brieftext::standardtext())
-            zeilen.append(z.leftJustified(Brieftext::Satzlänge, u' '));
-    } else if (const Ergebnis e = m_nurLesen ? m_brieftext.lesen(zeilen) : m_brieftext.holen(zeilen); !e.ok) {
+    if (const Ergebnis e = m_nurLesen ? m_brieftext.ansehen(zeilen) : m_brieftext.holen(zeilen); !e.ok) {
         fehler = e.meldung;
         return {};
     }
