@@ -74,21 +74,6 @@ constexpr std::array<const char*, Rechentabelle::Spalten> Überschriften{"Jahr",
                                                                         "gleich",
                                                                         "Rentenanspruch monatlich"};
 
-// Operator and constant columns of every year row.
-constexpr std::array<std::pair<Spalte, const char*>, 11> Festtexte{{
-    {Spalte::DurchZwölf, "/12 ="},
-    {Spalte::Durch, "/"},
-    {Spalte::Referenzentgelt, "1000,00"},
-    {Spalte::GleichWertziffer, "="},
-    {Spalte::MalAltersfaktor, "x"},
-    {Spalte::GleichBeitragspunkte, "="},
-    {Spalte::PlusElternzeit, "+"},
-    {Spalte::PlusBonus, "+"},
-    {Spalte::GleichVersorgungspunkte, "="},
-    {Spalte::MalMeßbetrag, "x"},
-    {Spalte::GleichRente, "="},
-}};
-
 // One stored change of the current case: its values before and after. The change has been
 // made and saved when the step is recorded, so the first redo does nothing.
 class Satzänderung : public QUndoCommand
@@ -362,8 +347,10 @@ void Rechentabelle::jahreszeileFüllen(int zeile)
     t.setzeText(zeile, nr(Spalte::Elternzeit), j.elternzeit.alsText(2));
     t.setzeText(zeile, nr(Spalte::Bonus), j.bonus.alsText(2));
     t.setzeText(zeile, nr(Spalte::Meßbetrag), QStringLiteral("4,00"));
-    for (const auto& [spalte, text] : Festtexte)
+    // The operators and the constant reference pay of every year row.
+    for (const auto& [spalte, text] : Zeichenspalten)
         t.setzeText(zeile, nr(spalte), QString::fromUtf8(text));
+    t.setzeText(zeile, nr(Spalte::Referenzentgelt), QStringLiteral("1000,00"));
 
     // Every other year row, beginning with 2002, is light green; the input cells are white.
     if (zeile % 2 == 1) {

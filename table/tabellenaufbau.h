@@ -1,6 +1,8 @@
 #pragma once
 
 #include <algorithm>
+#include <array>
+#include <utility>
 
 // The columns of the calculation table. A year row writes its calculation out as one
 // equation: pay /12 = monthly average / reference pay = value figure x age factor =
@@ -37,6 +39,28 @@ enum class Spalte : int {
 constexpr int nr(Spalte spalte)
 {
     return int(spalte);
+}
+
+// The operators and signs between the values of a year row, with their texts.
+constexpr std::array<std::pair<Spalte, const char*>, 10> Zeichenspalten{{
+    {Spalte::DurchZwölf, "/12 ="},
+    {Spalte::Durch, "/"},
+    {Spalte::GleichWertziffer, "="},
+    {Spalte::MalAltersfaktor, "x"},
+    {Spalte::GleichBeitragspunkte, "="},
+    {Spalte::PlusElternzeit, "+"},
+    {Spalte::PlusBonus, "+"},
+    {Spalte::GleichVersorgungspunkte, "="},
+    {Spalte::MalMeßbetrag, "x"},
+    {Spalte::GleichRente, "="},
+}};
+
+constexpr bool zeichenspalte(int spalte)
+{
+    for (const auto& [s, text] : Zeichenspalten)
+        if (nr(s) == spalte)
+            return true;
+    return false;
 }
 
 // The rows of the calculation table: four heading rows, then one row per calendar year from

@@ -301,34 +301,13 @@ void Tabelleneingabe::alleJahreWählen()
                                QItemSelectionModel::ClearAndSelect);
 }
 
-namespace {
-
-// The operators and signs between the values: a spreadsheet has its own.
-bool zeichenspalte(int spalte)
-{
-    switch (Spalte(spalte)) {
-    case Spalte::DurchZwölf:
-    case Spalte::Durch:
-    case Spalte::GleichWertziffer:
-    case Spalte::MalAltersfaktor:
-    case Spalte::GleichBeitragspunkte:
-    case Spalte::PlusElternzeit:
-    case Spalte::PlusBonus:
-    case Spalte::GleichVersorgungspunkte:
-    case Spalte::MalMeßbetrag:
-    case Spalte::GleichRente: return true;
-    default: return false;
-    }
-}
-
-} // namespace
-
 QList<QStringList> Tabelleneingabe::alsTabellentext() const
 {
     const Zellenmodell& t = m_tabelle.modell();
     QList<QStringList> zeilen;
     QStringList kopf;
     for (int spalte = 0; spalte < t.columnCount(); ++spalte)
+        // The operators and signs between the values: a spreadsheet has its own.
         if (!zeichenspalte(spalte))
             kopf.append(t.headerData(spalte, Qt::Horizontal).toString());
     zeilen.append(kopf);
