@@ -76,13 +76,13 @@ QString euro(Festkomma betrag)
     return betrag.alsText(2) + QStringLiteral(" €");
 }
 
-QString spaltenkopf(const Vergleich::Spalte& spalte)
+QString spaltenkopf(const Vergleich::Spalte& spalte, bool regelalterNennen)
 {
     QString kopf =
         spalte.start.beginn.wahl == Rentenbeginn::Regelaltersgrenze
             ? QStringLiteral("mit %1").arg(Rentenzahlung::alterKurz(spalte.start.beginn.alter.inMonaten()))
             : QStringLiteral("mit %1").arg(spalte.start.beginn.alter.jahre);
-    if (spalte.regelalter)
+    if (spalte.regelalter && regelalterNennen)
         kopf += QStringLiteral(" (Regelalter)");
     return kopf;
 }

@@ -63,7 +63,8 @@ struct Zeile {
     QString bezeichnung;
     QStringList werte; // one per column
 };
-QString spaltenkopf(const Vergleich::Spalte& spalte);
+// "mit 63", "mit 66 J. 4 M."; the regular age's column adds " (Regelalter)" where it is named.
+QString spaltenkopf(const Vergleich::Spalte& spalte, bool regelalterNennen = true);
 QList<Zeile> tabelle(const Vergleich& vergleich);
 // "Ab 81 J. 4 M. liegt der Beginn mit 67 vorn (gegenüber mit 66)."
 QStringList überholungen(const Vergleich& vergleich);

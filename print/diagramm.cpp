@@ -140,8 +140,7 @@ Diagrammdaten diagrammdaten(const Beratung& b, int laufendesJahr)
     // count the reduction and the last year's months: its age alone does not make "mit 65" chosen.
     const bool verglichen = !b.gewählt.beginn.wieBisher();
     for (const Vergleich::Spalte& s : b.vergleich.spalten)
-        d.beginne.append({Vergleichstexte::spaltenkopf(s).replace(QStringLiteral(" (Regelalter)"), QString()),
-                          s.start.renteAbBeginn,
+        d.beginne.append({Vergleichstexte::spaltenkopf(s, false), s.start.renteAbBeginn,
                           verglichen && s.start.beginn.alter == b.gewählt.beginn.alter});
     return d;
 }

@@ -53,8 +53,7 @@ void Übersichtsdruck::tabelle()
     f.drucken(QStringLiteral("Rentenbeginn"));
     for (qsizetype k = 0; k < v.spalten.size(); ++k) {
         f.setzeX(spalte(k));
-        f.drucken(
-            Vergleichstexte::spaltenkopf(v.spalten[k]).replace(QStringLiteral(" (Regelalter)"), QString()));
+        f.drucken(Vergleichstexte::spaltenkopf(v.spalten[k], false));
     }
     f.zeileDrucken();
     f.setzeFett(false);
