@@ -156,12 +156,16 @@ bool Namensliste::Namensgrid_Click()
     return true;
 }
 
+bool Namensliste::feldGeändert(int fall, int spalte) const
+{
+    return m_modell.text(fallzeile(fall), spalte) != m_gefüllt[std::size_t(fall - 1)][std::size_t(spalte)];
+}
+
 bool Namensliste::geändert() const
 {
     for (int fall = 1; fall <= Falldatei::AnzahlFälle; ++fall)
         for (int spalte = nr(Listenspalte::Anrede); spalte < Spalten; ++spalte)
-            if (m_modell.text(fallzeile(fall), spalte) !=
-                m_gefüllt[std::size_t(fall - 1)][std::size_t(spalte)])
+            if (feldGeändert(fall, spalte))
                 return true;
     return false;
 }
@@ -175,9 +179,9 @@ bool Namensliste::speichern()
         Datensatz satz = gelesen;
         // Only what the user changed comes from the list; every other field keeps its bytes.
         for (int spalte = nr(Listenspalte::Anrede); spalte < Spalten; ++spalte) {
-            const QString text = m_modell.text(fallzeile(fall), spalte);
-            if (text != m_gefüllt[std::size_t(fall - 1)][std::size_t(spalte)])
-                satz.text(feld(spalte)) = text.leftJustified(breite(spalte), u' ', true);
+            if (feldGeändert(fall, spalte))
+                satz.text(feld(spalte)) =
+                    m_modell.text(fallzeile(fall), spalte).leftJustified(breite(spalte), u' ', true);
         }
         geändert = geändert || satz.alsBytes() != gelesen.alsBytes();
         sätze.append({fall, satz});

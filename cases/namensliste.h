@@ -89,6 +89,8 @@ public:
     }
 
 private:
+    // Whether the user has changed the field since the list was filled or saved.
+    bool feldGeändert(int fall, int spalte) const;
     bool inFallzeile() const
     {
         return aktuelleZeile() >= ErsteFallzeile && aktuelleZeile() <= LetzteFallzeile;

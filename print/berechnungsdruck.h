@@ -35,7 +35,7 @@ public:
     // Prints the whole document and ends it; the result says why when it did not come out.
     Ergebnis berechnungdrucken();
     void yzeilendrucken(int zeile);
-    void seitenwechsel(int seite = 2);
+    void seitenwechsel(int seite);
     // "Grundlagen: geboren am 12.03.1985, Rentenbeginn mit 65 (ohne Abschlag), ..."
     QString grundlagen() const;
 
