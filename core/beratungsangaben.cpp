@@ -1,5 +1,7 @@
 #include "core/beratungsangaben.h"
 
+#include "core/datensatz.h"
+#include "core/erweiterung.h"
 #include "core/fussblock.h"
 #include "core/rentenzahlung.h"
 
@@ -116,8 +118,7 @@ Befund lesen(QByteArrayView abbild)
     return befund;
 }
 
-QByteArray block(const std::array<std::pair<quint32, Beratungsangaben>, 7>& fälle,
-                 const Krankenversicherung::Werte& werte)
+QByteArray block(const std::array<Datensatz, 7>& sätze, const Krankenversicherung::Werte& werte)
 {
     QByteArray nutzlast;
     const bool mitWerten = werte != Krankenversicherung::standardwerte();
@@ -130,13 +131,13 @@ QByteArray block(const std::array<std::pair<quint32, Beratungsangaben>, 7>& fäl
     const qsizetype anzahlStelle = nutzlast.size();
     anhängen<qint16>(nutzlast, 0);
     qint16 anzahl = 0;
-    for (std::size_t n = 0; n < fälle.size(); ++n) {
-        const auto& [person, angaben] = fälle[n];
+    for (std::size_t n = 0; n < sätze.size(); ++n) {
+        const Beratungsangaben& angaben = sätze[n].beratung;
         if (angaben.standard())
             continue;
         ++anzahl;
         anhängen<qint16>(nutzlast, qint16(n + 1));
-        anhängen<quint32>(nutzlast, person);
+        anhängen<quint32>(nutzlast, Erweiterung::person(sätze[n].alsBytes()));
         for (qint16 zahl : zahlen(angaben))
             anhängen<qint16>(nutzlast, zahl);
     }

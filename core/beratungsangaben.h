@@ -12,6 +12,8 @@
 // pension information names, health insurance, survivors, a disability pension and how far
 // payments are added up. The defaults are what the program assumes without an answer; a case
 // that keeps them all stores nothing, and its file stays as it was.
+struct Datensatz;
+
 struct Beratungsangaben {
     static constexpr std::int16_t KeineAbschlagsmonate = -1; // counted from the regular age
     static constexpr int HöchsteAbschlagsmonate = 36;
@@ -69,9 +71,8 @@ struct Befund {
 // counts as none.
 Befund lesen(QByteArrayView abbild);
 
-// The block for seven cases' answers (with the CRCs of their records) and the figures; empty
-// when all of them are the defaults.
-QByteArray block(const std::array<std::pair<quint32, Beratungsangaben>, 7>& fälle,
-                 const Krankenversicherung::Werte& werte);
+// The block for seven cases' answers (each tied to its record's person) and the figures;
+// empty when all of them are the defaults.
+QByteArray block(const std::array<Datensatz, 7>& sätze, const Krankenversicherung::Werte& werte);
 
 } // namespace Beratungsblock

@@ -219,12 +219,9 @@ Ergebnis Falldatei::schreiben(const QList<std::pair<int, Datensatz>>& sätze)
     }
     // The extension follows the seven records: a short file gets its missing records blank
     // first, so that the records stay where a program without the extension looks for them.
-    std::array<std::pair<quint32, Beratungsangaben>, AnzahlFälle> angaben;
-    for (std::size_t k = 0; k < fälle.size(); ++k)
-        angaben[k] = {Erweiterung::person(fälle[k].alsBytes()), fälle[k].beratung};
     // The answers' block goes first, so that the extension stays at the very end, where a
     // program that knows only the extension looks for it.
-    const QByteArray block = Beratungsblock::block(angaben, m_beitragswerte) + Erweiterung::block(fälle);
+    const QByteArray block = Beratungsblock::block(fälle, m_beitragswerte) + Erweiterung::block(fälle);
     if (!block.isEmpty()) {
         const QByteArray leer = Datensatz::grundstellung().alsBytes();
         while (bild.size() < Solllänge) {
