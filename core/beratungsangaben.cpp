@@ -80,10 +80,10 @@ std::optional<Beratungsangaben> angaben(const std::array<qint16, Fallfelder>& z)
 Befund lesen(QByteArrayView abbild)
 {
     Befund befund;
-    const std::optional<QByteArrayView> nutzlast = Fussblock::nutzlast(abbild, Kennung);
-    if (!nutzlast)
+    std::optional<Fussblock::Leser> leser = Fussblock::leser(abbild, Kennung);
+    if (!leser)
         return befund;
-    Fussblock::Leser l(*nutzlast);
+    Fussblock::Leser& l = *leser;
     const qint16 mitWerten = l.lies<qint16>();
     if (mitWerten == 1) {
         Krankenversicherung::Werte w;
@@ -114,7 +114,7 @@ Befund lesen(QByteArrayView abbild)
     }
     if (!l.ende() || (anzahl == 0 && !befund.werte))
         return {};
-    befund.länge = nutzlast->size() + Fussblock::Fußlänge;
+    befund.länge = l.blocklänge();
     return befund;
 }
 

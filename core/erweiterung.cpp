@@ -43,11 +43,10 @@ quint32 person(QByteArrayView satzbytes)
 Befund lesen(QByteArrayView abbild)
 {
     Befund befund;
-    const std::optional<QByteArrayView> nutzlast = Fussblock::nutzlast(abbild, Kennung);
-    if (!nutzlast)
+    std::optional<Fussblock::Leser> leser = Fussblock::leser(abbild, Kennung);
+    if (!leser)
         return befund;
-
-    Fussblock::Leser l(*nutzlast);
+    Fussblock::Leser& l = *leser;
     const int anzahl = l.lies<qint16>();
     if (anzahl < 1 || anzahl > AnzahlSätze)
         return befund;
@@ -76,7 +75,7 @@ Befund lesen(QByteArrayView abbild)
     }
     if (!l.ende())
         return {};
-    befund.länge = nutzlast->size() + Fussblock::Fußlänge;
+    befund.länge = l.blocklänge();
     return befund;
 }
 

@@ -15,7 +15,7 @@ quint32 crc32(QByteArrayView daten)
     return ~crc;
 }
 
-std::optional<QByteArrayView> nutzlast(QByteArrayView abbild, QByteArrayView kennung)
+std::optional<Leser> leser(QByteArrayView abbild, QByteArrayView kennung)
 {
     if (abbild.size() < Fußlänge || abbild.last(kennung.size()) != kennung)
         return std::nullopt;
@@ -28,7 +28,7 @@ std::optional<QByteArrayView> nutzlast(QByteArrayView abbild, QByteArrayView ken
     const QByteArrayView daten = abbild.sliced(abbild.size() - Fußlänge - länge, länge);
     if (crc32(daten) != qFromLittleEndian<quint32>(fuß + 4))
         return std::nullopt;
-    return daten;
+    return Leser(daten);
 }
 
 QByteArray abschließen(const QByteArray& nutzlast, QByteArrayView kennung)

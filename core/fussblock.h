@@ -14,11 +14,6 @@ constexpr int Fußlänge = 16;
 
 quint32 crc32(QByteArrayView daten);
 
-// The payload of the block marked `kennung` at the very end of `abbild`, when it is whole:
-// the mark, a length that leaves the seven records before it, and the CRC all fit. Nothing
-// otherwise.
-std::optional<QByteArrayView> nutzlast(QByteArrayView abbild, QByteArrayView kennung);
-
 // `nutzlast` with its footer.
 QByteArray abschließen(const QByteArray& nutzlast, QByteArrayView kennung);
 
@@ -46,11 +41,18 @@ public:
     }
     bool ende() const { return !m_kurz && m_pos == m_daten.size(); }
     bool kurz() const { return m_kurz; }
+    // The block's bytes at the end of the file, footer included.
+    qsizetype blocklänge() const { return m_daten.size() + Fußlänge; }
 
 private:
     QByteArrayView m_daten;
     qsizetype m_pos = 0;
     bool m_kurz = false;
 };
+
+// A reader of the payload of the block marked `kennung` at the very end of `abbild`, when
+// the block is whole: the mark, a length that leaves the seven records before it, and the
+// CRC all fit. Nothing otherwise.
+std::optional<Leser> leser(QByteArrayView abbild, QByteArrayView kennung);
 
 } // namespace Fussblock
